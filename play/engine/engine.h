@@ -1,0 +1,27 @@
+#pragma once
+// The play engine's entry: the card for the seat to play, for a computer
+// seat and for the user's hint. The table's GettheBestCard calls this.
+
+#include "core/types.h"
+#include "play/play_state.h"
+
+namespace quorval {
+
+struct EngineOptions {
+  int skill = 8;           // ComputerSkill 1..10
+  bool timeRule = true;    // deepen the search after 5 x skill seconds
+  int playStyle = 3;       // lead style of the bidding system (opening lead)
+};
+
+// Chooses a legal card for st.ToPlay. engineTarget is the table's
+// EngineTarget: the North-South trick target kept between calls (14 = not
+// yet known); the engine reads it and writes back its new value.
+// Returns 0 only when no card can be played (the play is over).
+CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget);
+CardCode ChooseCard(const PlayState& st, int skill, int& engineTarget);
+
+// The lowest card of the suit led, else the lowest card of the longest suit:
+// the plain choice used when nothing better is known.
+CardCode PlainCard(const PlayState& st);
+
+}  // namespace quorval
