@@ -197,6 +197,7 @@ void LoadNodeHands(Position& p) {
     d.Length = Count(d.Current);
   }
   RefreshViews(p);
+  p.viewSeat = p.seat;
 }
 
 }  // namespace quorval::engine

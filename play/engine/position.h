@@ -153,7 +153,8 @@ struct Position {
   int pos = 1;          // 1 lead .. 4 fourth hand
   int cardsAtNode = 0;  // trick * 4 + pos - 1
   Seat seat = North;    // seat to play
-  TSuit viewSuit = 0;   // suit of the current view
+  Seat viewSeat = North;  // seat and suit of the current view (ViewSuit)
+  TSuit viewSuit = 0;
 
   // Candidates[0] is the preferred card; 0 ends the list.
   std::array<CardCode, 4> Candidates{};
@@ -163,13 +164,15 @@ struct Position {
   int Target = 14;
   int OtherNeed = 0;
   int TrumpSuitTricks = 0;
+  // Void in the suit led: partner wins or will win the trick (dispatcher).
+  bool PdWinning = false;
 
   THands& me() { return hands[seat]; }
   const THands& me() const { return hands[seat]; }
   TrickFrame& frame() { return frames[trick]; }
   const TrickFrame& frame() const { return frames[trick]; }
-  SuitView& view() { return hands[seat].Views[viewSuit]; }
-  const SuitView& view() const { return hands[seat].Views[viewSuit]; }
+  SuitView& view() { return hands[viewSeat].Views[viewSuit]; }
+  const SuitView& view() const { return hands[viewSeat].Views[viewSuit]; }
 
   bool noTrump() const { return trump == NT; }
   bool isDefender(Seat s) const { return ((s + declarer) & 1) != 0; }
