@@ -119,6 +119,7 @@ class TCard : public QWidget {
   TSuit suit_ = Club;
 
   QImage back_;
+  QImage shown_;   // last picture painted
   int dragX_ = -1, dragY_ = 0;
   int64_t pressTime_ = 0;
 };

@@ -183,6 +183,7 @@ class TCardTable : public QObject {
   std::array<THands, 4>* hands_;
   std::array<THandView*, 4> views_{};
   std::array<TCard*, 13> trickCards_{};
+  std::vector<Seat> winners_;
   TPlayContext context_;
   tAllTrump strain_ = Spade;
   bool showAll_ = false;
