@@ -47,12 +47,6 @@ void ChooseOpeningLead(Position& p) {
   p.AddCandidate(LowestOf(p.me(), -1));
 }
 
-void GenerateFollowCandidates(Position& p) {
-  const TSuit led = p.frame().suitLed;
-  if (!PartnerWinning(p)) p.AddCandidate(CheapestWinner(p, led));
-  p.AddCandidate(LowestOf(p.me(), led));
-}
-
 void GenerateRuffCandidates(Position& p) {
   if (!PartnerWinning(p)) p.AddCandidate(CheapestWinner(p, p.trump));
   GenerateDiscardCandidates(p);
