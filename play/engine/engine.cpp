@@ -1,5 +1,12 @@
 #include "play/engine/engine.h"
 
+#include <algorithm>
+#include <memory>
+
+#include "play/engine/position.h"
+#include "play/engine/search.h"
+#include "play/engine/solver.h"
+
 namespace quorval {
 
 CardCode PlainCard(const PlayState& st) {
@@ -10,10 +17,42 @@ CardCode PlainCard(const PlayState& st) {
   return best < 0 ? 0 : MakeCard(LowestRank(legal[best]), best);
 }
 
+namespace {
+
+engine::EngineInput InputFrom(const PlayState& st, const EngineOptions& o, int target) {
+  engine::EngineInput in;
+  for (Seat s = 0; s < 4; ++s)
+    for (TSuit u = 0; u < 4; ++u) in.dealt[s][u] = st.Hands[s].Suits[u].DealtHolding & 0x7FFC;
+  in.played = st.TrickTable;
+  in.cardsPlayed = st.CardsPlayed;
+  in.openingLeader = st.OpeningLeader;
+  in.trump = st.Trump;
+  in.target = target;
+  in.skill = std::clamp(o.skill, 1, 10);
+  in.playStyle = o.playStyle;
+  return in;
+}
+
+}  // namespace
+
 CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget) {
-  (void)options;
-  (void)engineTarget;
-  return PlainCard(st);
+  if (st.Over()) return 0;
+  // The engine's position is a few kilobytes: keep it off the stack of a
+  // window handler.
+  auto p = std::make_unique<engine::Position>();
+  p->in = InputFrom(st, options, engineTarget);
+  CardCode card = 0;
+  engine::Search search(*p, options.timeRule);
+  if (p->in.skill >= 10 && st.CardsPlayed > 0) {
+    search.SelectiveChoice(true);
+    card = engine::SolverChoice(st, search.RootCandidates, engineTarget);
+  } else {
+    card = search.SelectiveChoice(false);
+    engineTarget = search.Target;
+  }
+  // Whatever the heuristics or the solver said, only a legal card leaves.
+  if (!IsLegalCard(st, card)) card = PlainCard(st);
+  return card;
 }
 
 CardCode ChooseCard(const PlayState& st, int skill, int& engineTarget) {

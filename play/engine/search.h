@@ -1,0 +1,58 @@
+#pragma once
+// The selective search: an AND-OR search over the rest of the deal in which
+// the side to play tries to reach North-South's trick target and the other
+// side tries to stop it. Only the heuristics' candidates are tried down to a
+// depth limit set by the skill; beyond it every sensible card is tried.
+
+#include <array>
+#include <chrono>
+
+#include "play/engine/position.h"
+
+namespace quorval::engine {
+
+class Search {
+ public:
+  // timeRule: deepen to Limit 44 once 5 x skill seconds have passed.
+  Search(Position& p, bool timeRule);
+
+  // The engine's decision for the seat to play. With candidatesOnly it
+  // returns after the first pass, leaving RootCandidates. 0 when the played
+  // cards do not fit the deal.
+  CardCode SelectiveChoice(bool candidatesOnly);
+
+  // One pass with the given target; true when the side to play at the root
+  // reaches its goal against any defence from the moves allowed. With
+  // rootOnly the pass stops once the root's candidates are known.
+  bool SearchPass(int target, bool rootOnly);
+
+  int Target = 14;
+  int Limit = 24;
+  std::array<CardCode, 4> RootCandidates{};
+  std::array<Holding, 4> RootMoves{};
+  bool Success = false;
+  Seat RootSeat = North;
+  int RootTrick = 0, RootPos = 1;
+  long Nodes = 0;   // positions where the heuristics ran (for the benchmark)
+
+ private:
+  bool Prepare(Seat s, int pos);
+  void ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands);
+  bool Backtrack(int& pos);
+  void StartTrick(Seat leader);
+  std::array<CardCode, 4> LegalCandidates(Seat s, int pos) const;
+  bool TimeUp() const;
+
+  Position& p_;
+  bool timeRule_;
+  std::chrono::steady_clock::time_point start_;
+  int otherNeed_ = 0;
+  bool rootSideNS_ = true;
+  int nsTricks_ = 0;
+  int level_ = 0;
+  bool rootOnly_ = false;
+  bool rootReached_ = false;
+  std::array<CardCode, 4> cands_{};
+};
+
+}  // namespace quorval::engine
