@@ -42,11 +42,6 @@ void GenerateLeadCandidates(Position& p) {
   p.AddCandidate(LowestOf(h, -1));
 }
 
-void ChooseOpeningLead(Position& p) {
-  p.Candidates = {};
-  p.AddCandidate(LowestOf(p.me(), -1));
-}
-
 void GenerateRuffCandidates(Position& p) {
   if (!PartnerWinning(p)) p.AddCandidate(CheapestWinner(p, p.trump));
   GenerateDiscardCandidates(p);

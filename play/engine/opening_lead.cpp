@@ -4,6 +4,9 @@
 #include <cfenv>
 #include <cmath>
 
+#include "play/engine/candidates.h"
+#include "play/engine/suit_analysis.h"
+
 namespace quorval::engine {
 
 namespace {
@@ -272,6 +275,18 @@ CardCode ChooseOpeningLeadCard(const OpeningLeadInput& in) {
   const Holding h = in.hands[in.leader][bestSuit];
   const int rank = NthRank(h, LeadCardIndex(in.convention, h, in.trump == NT));
   return MakeCard(rank, bestSuit);
+}
+
+void ChooseOpeningLead(Position& p) {
+  OpeningLeadInput in;
+  in.hands = p.in.dealt;
+  in.leader = p.seat;
+  in.trump = p.trump;
+  in.target = p.Target;
+  in.convention = LeadConventionFor(p.in.playStyle);
+  for (TSuit u = Club; u <= Spade; ++u) in.reachInOtherSuit[u] = ReachInOtherSuit(p, p.seat, u);
+  p.Candidates = {};
+  p.AddCandidate(ChooseOpeningLeadCard(in));
 }
 
 }  // namespace quorval::engine

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "play/engine/opening_lead.h"
+#include "tests/play/follow_suit_fixture.h"
 
 namespace quorval::engine {
 namespace {
@@ -181,6 +182,14 @@ TEST(OpeningLeadChoice, LeadsOnlyACardTheLeaderHolds) {
   EXPECT_EQ(c, MakeCard(King, Club));
   in.hands[West] = {0, 0, 0, 0};
   EXPECT_EQ(ChooseOpeningLeadCard(in), 0);
+}
+
+TEST(OpeningLeadChoice, DispatcherOffersTheOneCardAtTheOpeningLead) {
+  // West on lead against four hearts with a king-queen-jack sequence.
+  Position p = testing::MakePosition("AKQ.KQJT.AKQJ.A3", "J753.9865.T98.76", "...",
+                                     "T98642.A7..KQJ52", Heart, West);
+  const std::vector<std::string> c = testing::CandidatesAt(p);
+  EXPECT_EQ(c, (std::vector<std::string>{"KC"}));
 }
 
 }  // namespace
