@@ -1,0 +1,76 @@
+#pragma once
+// The play-engine benchmark: plays whole boards of an event set after the
+// library's main-line auction and opening lead, with the engine in all four
+// seats, and measures time per card, cards that lose a trick against double
+// dummy, declarer's tricks against the double-dummy number, and a signature
+// of every card chosen.
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calls.h"
+#include "core/deal.h"
+#include "play/engine/engine.h"
+
+namespace quorval::bench {
+
+struct BenchOptions {
+  std::string dir = ".";
+  std::string events;        // comma list of board keys or events; empty = all
+  int skill = 8;
+  bool timeRule = true;
+  char system = 'D';         // bidding system letter of the library section
+  bool measureDd = true;     // check every card against the solver
+};
+
+// Reads the command line; false (and a message) on a bad option.
+bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& options, std::string& error);
+
+// "Imp01.05" stays itself; "Par03" becomes the event's boards among `known`.
+std::vector<std::string> ExpandKeys(const std::string& list, const std::vector<std::string>& known);
+
+// Adds one card to the signature (FNV-1a over the card codes).
+uint32_t SignatureStep(uint32_t signature, CardCode card);
+inline constexpr uint32_t kSignatureSeed = 2166136261u;
+
+// The q-quantile (0..1) of the values, nearest rank; 0 for none.
+double Percentile(std::vector<double> values, double q);
+
+struct BoardOutcome {
+  std::string key;
+  Contract contract;
+  int declarerTricks = 0;
+  int ddTricks = 0;          // declarer's double-dummy tricks before the lead
+  int engineCards = 0;
+  int ddChecked = 0;         // engine cards after the opening lead checked
+  int ddErrors = 0;          // of those, cards that lose a trick
+  std::vector<double> ms;    // time of each engine card
+};
+
+// Plays one board from the opening lead (0 = the engine leads too).
+BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode openingLead,
+                       const EngineOptions& engine, bool measureDd, uint32_t& signature);
+
+struct BenchReport {
+  int boards = 0;
+  int cards = 0;
+  double medianMs = 0, p95Ms = 0, maxMs = 0;
+  double ddErrorPct = 0;
+  int declarerTricks = 0, ddTricks = 0;
+  uint32_t signature = kSignatureSeed;
+  std::vector<BoardOutcome> outcomes;
+  std::vector<std::string> problems;   // boards that could not be played
+};
+
+// Runs the benchmark, writing one line per board to `log`. Nothing is
+// written to the event files.
+std::optional<BenchReport> RunBench(const BenchOptions& options, std::ostream& log, std::string& error);
+
+// The closing line:
+// "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"
+std::string SummaryLine(const BenchReport& report);
+
+}  // namespace quorval::bench

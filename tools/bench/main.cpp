@@ -1,0 +1,25 @@
+// quorval-bench: the play engine's benchmark on an event set.
+#include <iostream>
+
+#include "tools/bench/bench.h"
+
+int main(int argc, char** argv) {
+  using namespace quorval::bench;
+  BenchOptions options;
+  std::string error;
+  if (!ParseBenchArgs(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    std::cerr << error << "\nusage: quorval-bench [--dir DIR] [--events KEYS] [--skill N] "
+                          "[--time-rule off] [--system D|M|N|S] [--no-dd]\n";
+    return 2;
+  }
+  const auto report = RunBench(options, std::cout, error);
+  if (!report) {
+    std::cerr << error << '\n';
+    return 1;
+  }
+  for (const auto& p : report->problems) std::cerr << p << '\n';
+  std::cout << "declarer tricks " << report->declarerTricks << " against double dummy " << report->ddTricks
+            << '\n';
+  std::cout << SummaryLine(*report) << std::endl;
+  return report->problems.empty() ? 0 : 1;
+}
