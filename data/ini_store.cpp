@@ -56,7 +56,9 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-bool ParseInteger(const std::string& text, int& out) {
+}  // namespace
+
+bool ParseIniInteger(const std::string& text, int& out) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     if (text.size() > 10) return false;
     unsigned long v = 0;
@@ -88,6 +90,8 @@ bool ParseInteger(const std::string& text, int& out) {
   out = static_cast<int>(v);
   return true;
 }
+
+namespace {
 
 bool WriteAll(int fd, const std::string& data) {
   size_t done = 0;
@@ -220,7 +224,7 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
 
 int TBigIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
   int value;
-  return ParseInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+  return ParseIniInteger(ReadString(section, key, ""), value) ? value : defaultValue;
 }
 
 double TBigIniFile::ReadDateTime(const std::string& section, const std::string& key,

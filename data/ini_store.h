@@ -94,6 +94,10 @@ class TMyINI : public TBiggerIniFile {
   explicit TMyINI(const std::string& fileName);
 };
 
+// The whole-number reading of the files: decimal with an optional sign, or
+// hexadecimal after "0x"; false for any other text or a value beyond 32 bits.
+bool ParseIniInteger(const std::string& text, int& value);
+
 // Case-blind equality of section and key names.
 bool SameName(const std::string& a, const std::string& b);
 // The name of a raw line (the text before the first "="), false when it has none.
