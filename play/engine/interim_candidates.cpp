@@ -16,17 +16,6 @@ CardCode LowestOf(const THands& h, int u) {
   return CardOf(Lowest(h.Cards(u)), u);
 }
 
-// The cheapest card of suit u that beats the trick's winning card, or 0.
-CardCode CheapestWinner(const Position& p, TSuit u) {
-  const TrickFrame& f = p.frame();
-  Holding h = p.me().Cards(u);
-  if (u == f.winSuit) h &= ~((CardBits(f.winCard) << 1) - 1);
-  else if (!(u == p.trump && f.winSuit != p.trump)) return 0;
-  return CardOf(Lowest(h), u);
-}
-
-bool PartnerWinning(const Position& p) { return p.frame().winSeat == PartnerOf(p.seat); }
-
 }  // namespace
 
 void GenerateLeadCandidates(Position& p) {
@@ -40,22 +29,6 @@ void GenerateLeadCandidates(Position& p) {
     }
   }
   p.AddCandidate(LowestOf(h, -1));
-}
-
-void GenerateRuffCandidates(Position& p) {
-  if (!PartnerWinning(p)) p.AddCandidate(CheapestWinner(p, p.trump));
-  GenerateDiscardCandidates(p);
-}
-
-void GenerateDiscardCandidates(Position& p) {
-  const THands& h = p.me();
-  CardCode best = 0;
-  for (TSuit u = 0; u < 4; ++u) {
-    if (u == p.trump || h.Len(u) == 0) continue;
-    const CardCode c = CardOf(Lowest(h.Cards(u)), u);
-    if (!best || h.Len(u) > h.Len(SuitOf(best))) best = c;
-  }
-  p.AddCandidate(best ? best : LowestOf(h, -1));
 }
 
 }  // namespace quorval::engine

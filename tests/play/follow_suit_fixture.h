@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/types.h"
+#include "play/engine/leads.h"
 #include "play/engine/position.h"
 #include "play/engine/suit_analysis.h"
 
@@ -41,6 +42,7 @@ inline Position MakePosition(const std::string& north, const std::string& east,
                              const std::string& south, const std::string& west,
                              tAllTrump trump, Seat openingLeader,
                              const std::vector<std::string>& played = {}, int skill = 8) {
+  ResetLeadWide();
   Position p;
   p.in.dealt[North] = Hand(north);
   p.in.dealt[East] = Hand(east);

@@ -153,7 +153,9 @@ TEST(FollowLegality, CandidatesAreAlwaysLegalCards) {
       const TSuit u = SuitOf(c);
       EXPECT_TRUE(left[seat][u] & CardBits(c))
           << "deal " << deal << " seat " << seat << " card " << CardText(c);
-      if (following && left[seat][led]) EXPECT_EQ(u, led) << "deal " << deal;
+      if (following && left[seat][led]) {
+        EXPECT_EQ(u, led) << "deal " << deal;
+      }
       ++checked;
     }
   }
