@@ -17,9 +17,7 @@ CardCode PlainCard(const PlayState& st) {
   return best < 0 ? 0 : MakeCard(LowestRank(legal[best]), best);
 }
 
-namespace {
-
-engine::EngineInput InputFrom(const PlayState& st, const EngineOptions& o, int target) {
+engine::EngineInput EngineInputFrom(const PlayState& st, const EngineOptions& o, int target) {
   engine::EngineInput in;
   for (Seat s = 0; s < 4; ++s)
     for (TSuit u = 0; u < 4; ++u) in.dealt[s][u] = st.Hands[s].Suits[u].DealtHolding & 0x7FFC;
@@ -33,14 +31,12 @@ engine::EngineInput InputFrom(const PlayState& st, const EngineOptions& o, int t
   return in;
 }
 
-}  // namespace
-
 CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget) {
   if (st.Over()) return 0;
   // The engine's position is a few kilobytes: keep it off the stack of a
   // window handler.
   auto p = std::make_unique<engine::Position>();
-  p->in = InputFrom(st, options, engineTarget);
+  p->in = EngineInputFrom(st, options, engineTarget);
   CardCode card = 0;
   engine::Search search(*p, options.timeRule);
   if (p->in.skill >= 10 && st.CardsPlayed > 0) {

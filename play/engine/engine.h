@@ -3,6 +3,7 @@
 // seat and for the user's hint. The table's GettheBestCard calls this.
 
 #include "core/types.h"
+#include "play/engine/position.h"
 #include "play/play_state.h"
 
 namespace quorval {
@@ -19,6 +20,9 @@ struct EngineOptions {
 // Returns 0 only when no card can be played (the play is over).
 CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget);
 CardCode ChooseCard(const PlayState& st, int skill, int& engineTarget);
+
+// What the engine copies from the table at each call.
+engine::EngineInput EngineInputFrom(const PlayState& st, const EngineOptions& options, int target);
 
 // The lowest card of the suit led, else the lowest card of the longest suit:
 // the plain choice used when nothing better is known.
