@@ -132,8 +132,7 @@ TEST(FieldComparison, GridTextsOfARow) {
 
 TEST(FieldComparison, GridContractTexts) {
   struct Row { const char* in; const char* out; };
-  const Row rows[] = {{"4s", "4~S"}, {"3NT", "3~NT"}, {"6CXX", "6~CXX"}, {"Passed out", "PASSED OUT"},
-                      {"7d", "7~D"}, {"1N", "1~N"}, {"XY", "XY"}, {"", ""}};
+  const Row rows[] = {{"4s", "4~S"}, {"3nt", "3~NT"}, {"6CXX", "6~CXX"}, {"Passed out", "PASSED OUT"}, {"", ""}};
   for (const auto& row : rows) EXPECT_EQ(GridContractText(row.in), row.out) << row.in;
 }
 

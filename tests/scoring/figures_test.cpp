@@ -24,17 +24,6 @@ TEST(Figures, ImpScaleSurvivesExtremeDifferences) {
   EXPECT_EQ(ImpsForDifference(std::numeric_limits<int>::max()), 24);
 }
 
-TEST(Figures, MatchPointMethods) {
-  struct Row { int sys; double win, tie, loss; };
-  const Row rows[] = {{0, 1, 0, -1}, {1, 1, 0.5, 0}, {2, 2, 1, 0}, {3, 0.5, 0, -0.5}, {9, 0.5, 0, -0.5}};
-  for (const auto& row : rows) {
-    const auto mp = MatchPointsFor(row.sys);
-    EXPECT_EQ(mp.win, row.win) << row.sys;
-    EXPECT_EQ(mp.tie, row.tie) << row.sys;
-    EXPECT_EQ(mp.loss, row.loss) << row.sys;
-  }
-}
-
 TEST(Figures, FiledFiguresRoundHalvesToEven) {
   struct Row { double figure; int filed; };
   const Row rows[] = {

@@ -189,10 +189,3 @@ TEST(BoardScoring, ABoardWithABadResultKeepsTheEarlierLine) {
   EXPECT_EQ(FiledLine(options, "Ann", "Imp01.05"), "earlier");
 }
 
-TEST(BoardScoring, EventKinds) {
-  EXPECT_TRUE(IsImpEvent("Imp"));
-  EXPECT_TRUE(IsImpEvent("Imp01"));
-  EXPECT_TRUE(IsImpEvent("imp"));
-  EXPECT_FALSE(IsImpEvent("Par"));
-  EXPECT_FALSE(IsImpEvent(""));
-}
