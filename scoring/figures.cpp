@@ -30,6 +30,7 @@ MatchPointValues MatchPointsFor(int mpScoringSys) {
 }
 
 int FiledFigure(double figure) {
+  if (!std::isfinite(figure)) return 0;
   const double scaled = figure * 100.0;
   double whole = std::floor(scaled);
   const double fraction = scaled - whole;
