@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/command_line.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
+  Q_INIT_RESOURCE(quorval);
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle("ORVENDAL QUORVAL 2005");
-  w.show();
-  return app.exec();
+  return quorval::RunProgram(app, quorval::ParseCommandLine(QApplication::arguments()));
 }

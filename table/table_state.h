@@ -64,3 +64,4 @@ struct TableState {
 };
 
 }  // namespace quorval
+

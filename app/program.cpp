@@ -1,0 +1,173 @@
+#include "app/program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSettings>
+#include <QVBoxLayout>
+#include <iostream>
+#include <memory>
+
+#include "core/messages.h"
+#include "data/board_file.h"
+#include "data/date_time.h"
+#include "data/options.h"
+#include "data/program_folder.h"
+#include "data/sequence_library.h"
+#include "table/desktop.h"
+#include "ui/card_control.h"
+
+namespace quorval {
+namespace {
+
+constexpr const char* kTitle = "ORVENDAL QUORVAL 2005";
+
+// The per-machine language an installer may have set.
+std::string MachineLanguage() {
+  const QSettings settings(QSettings::SystemScope, "Orvendal", "Orvendal QUORVAL 2005");
+  return settings.value("Settings/Language").toString().toStdString();
+}
+
+// A plain window with the title that stays up while the table is built.
+std::unique_ptr<QWidget> ShowSplash() {
+  auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+  splash->setObjectName("Splash");
+  splash->setStyleSheet("background: #006e32; color: white;");
+  auto* layout = new QVBoxLayout(splash.get());
+  auto* title = new QLabel(kTitle, splash.get());
+  QFont f = title->font();
+  f.setPointSize(22);
+  f.setBold(true);
+  title->setFont(f);
+  title->setAlignment(Qt::AlignCenter);
+  layout->addWidget(title);
+  auto* sub = new QLabel(QString::fromUtf8("\u2663 \u2666 \u2665 \u2660   duplicate bridge at home"), splash.get());
+  sub->setAlignment(Qt::AlignCenter);
+  layout->addWidget(sub);
+  splash->resize(460, 200);
+  splash->show();
+  QCoreApplication::processEvents();
+  return splash;
+}
+
+bool Headless() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == "offscreen" || platform == "minimal";
+}
+
+}  // namespace
+
+std::string SequenceLibraryText() {
+  QFile local(QString::fromStdString(ResolveInProgramFolder(kLibraryFileName)));
+  QFile resource(":/SEQ2005");
+  QFile& source = local.exists() ? local : resource;
+  if (!source.exists()) {
+    ShowMessage(kLibraryNotFound);
+    return {};
+  }
+  if (!source.open(QIODevice::ReadOnly)) {
+    ShowMessage("Resource Load Failure");
+    return {};
+  }
+  return source.readAll().toStdString();
+}
+
+int RunProgram(QApplication& app, const CommandLine& cl) {
+  if (!cl.error.isEmpty()) {
+    std::cerr << cl.error.toStdString() << '\n';
+    return 2;
+  }
+  // 1. The working folder: every data file is found there by its bare name.
+  const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
+  if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
+    std::cerr << "No such folder: " << folder.toStdString() << '\n';
+    return 2;
+  }
+  SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
+
+  // Messages and sounds: a message box and the system beep for a user at the
+  // screen; standard error and silence for automated and headless runs.
+  const bool automated = cl.autoplay || cl.quitAfterStart;
+  if (!automated && !Headless()) {
+    SetMessageSink([](const std::string& text) {
+      QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
+    });
+    SetSoundSink([](Sound) { QApplication::beep(); });
+  }
+  QCoreApplication::setApplicationName(kTitle);
+  QApplication::setApplicationDisplayName(kTitle);
+
+  // 2. The options file and the current player.
+  TMyINI options(kOptionsFileName);
+  if (!cl.player.isEmpty()) {
+    Option.CurrentPlayer = cl.player.toStdString();
+    LoadOptions(options, Option, MachineLanguage);
+    SaveOptions(options, Option, NowDateTime());
+  } else {
+    StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+  }
+
+  // 3. to 5. The event board file, the field results, the library, the marker.
+  TBridgeINI boards(kBoardFileName);
+  TBridgeINI results(kResultsFileName);
+  SequenceLibrary library;
+  const std::string text = SequenceLibraryText();
+  if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveInProgramFolder(kLibraryFileName))))
+    library.LoadSequenceLibrary(text);
+  TableState state;
+  state.MarkerFilePresent = QFile::exists("ZVQ.CDA");
+  state.ProgramFolder = ProgramFolder();
+
+  // 6. and 7. The splash, then the table window.
+  const double splashShown = TableClockSeconds();
+  std::unique_ptr<QWidget> splash;
+  if (!automated) splash = ShowSplash();
+  InitUiResources();
+  CardDeck::Load();
+  TableFiles files{options, boards, results, library.Store(), Option};
+  int exitCode = 0;
+  {
+    TDeskTop desk(files, state);
+    if (automated) desk.SetNoPauses(true);
+    if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
+    if (cl.seedGiven) desk.SeedRandom(cl.seed);
+    if (automated) desk.resize(desk.minimumSize());
+    else desk.showMaximized();
+    desk.FormShow(automated ? TableClockSeconds() - 4.0 : splashShown);
+    if (splash) splash->close();
+
+    if (cl.autoplay) {
+      QStringList bad;
+      const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad);
+      for (const QString& key : bad) {
+        std::cerr << "Not a board or event: " << key.toStdString() << '\n';
+        exitCode = 1;
+      }
+      for (const BoardRef& ref : boardsToPlay) {
+        if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
+          std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
+                    << " could not be played\n";
+          exitCode = 1;
+        }
+      }
+      desk.close();
+    } else if (cl.quitAfterStart) {
+      desk.close();
+    } else {
+      const int rc = app.exec();
+      if (rc != 0) exitCode = rc;
+      desk.close();
+    }
+  }
+  // 8. The end: the settings once more; every store that changed is written.
+  SaveOptions(options, Option, NowDateTime());
+  options.UpdateFile();
+  boards.UpdateFile();
+  results.UpdateFile();
+  return exitCode;
+}
+
+}  // namespace quorval

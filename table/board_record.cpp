@@ -1,0 +1,48 @@
+#include "table/board_record.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "scoring/field_results.h"
+#include "scoring/result_items.h"
+
+namespace quorval {
+
+std::string BoardKeyOf(const std::string& event, const std::string& session, int board) {
+  char number[8];
+  std::snprintf(number, sizeof number, "%02d", board < 0 ? 0 : board % 100);
+  return event + session + "." + number;
+}
+
+std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
+                       const std::string& fallback) {
+  const auto value = LineValue(lines, key);
+  return value ? *value : fallback;
+}
+
+bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
+               const std::string& passedOutLabel, BoardOnTable& rec) {
+  rec.Key = key;
+  rec.BoardValues = files.BoardSection(key);
+  const bool hadSection = !rec.BoardValues.empty();
+  const auto results = files.ResultSection(key);
+  const bool eighteen = AppendFieldResults(results, key, rec.BoardValues);
+  rec.SequenceLines = files.LibrarySection(key + "." + systemLetter);
+  if (!hadSection || !eighteen) return false;
+
+  rec.Dealer = ParseSeat(BoardValue(rec.BoardValues, "Dealer"), North);
+  rec.DealErrors.clear();
+  ParseDeal(BoardValue(rec.BoardValues, "Deal"), rec.BoardDeal, rec.DealErrors);
+  rec.Vul = ParseVulnerability(BoardValue(rec.BoardValues, "Vulnerable"));
+  const auto site = WholeNumber(BoardValue(rec.BoardValues, "Site", "0"));
+  rec.Site = site ? *site : 0;
+  // RotateHand: the deal, dealer and vulnerability turn first, then the
+  // field results with the board.
+  if (rec.Site % 4 != 0) {
+    RotateDeal(rec.Site, rec.Dealer, rec.Vul, rec.BoardDeal);
+    RotateFieldResults(results, rec.Site, rec.Dealer, passedOutLabel, rec.BoardValues);
+  }
+  return true;
+}
+
+}  // namespace quorval

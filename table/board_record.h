@@ -1,0 +1,40 @@
+#pragma once
+// Reading the board on the table: its section of the event board file, its 18
+// field results and its stored auctions, turned so that the hand chosen for
+// the user sits South. Plain code over TableFiles.
+
+#include <string>
+#include <vector>
+
+#include "core/deal.h"
+#include "table/table_files.h"
+
+namespace quorval {
+
+struct BoardOnTable {
+  std::string Key;                       // "Imp01.05"
+  std::vector<std::string> BoardValues;  // board lines, then the 18 results
+  std::vector<std::string> SequenceLines;
+  Seat Dealer = North;
+  Vulnerability Vul = 0;
+  Deal BoardDeal;                        // as turned
+  int Site = 0;                          // the rotation count
+  std::vector<std::string> DealErrors;
+};
+
+// "Imp01.05": event kind, two-digit session, ".", two-digit board.
+std::string BoardKeyOf(const std::string& event, const std::string& session, int board);
+
+// The value of a board line by its key (without regard to case): everything
+// after the first "="; `fallback` when absent.
+std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
+                       const std::string& fallback = "");
+
+// Reads the board into `rec` (keeping rec's deal when the stored one cannot
+// be read) and turns it by its "Site". True when it can be played: it has a
+// section and exactly 18 field results. The messages of a failed read
+// ("Not 18 results for this hand " and the key) are shown here.
+bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
+               const std::string& passedOutLabel, BoardOnTable& rec);
+
+}  // namespace quorval

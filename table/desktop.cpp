@@ -1,0 +1,433 @@
+#include "table/desktop.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QThread>
+
+#include "data/date_time.h"
+#include "table/bidding_box.h"
+#include "table/board_picture.h"
+#include "ui/bridge_grid.h"
+#include "ui/hands_view.h"
+#include "ui/table_message.h"
+
+namespace quorval {
+namespace {
+
+QColor FromColourRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
+
+void Colour(QWidget* w, const QColor& c) {
+  w->setAutoFillBackground(true);
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, c);
+  w->setPalette(p);
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, bool raised = true) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setGeometry(geometry);
+  if (raised) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  return panel;
+}
+
+// Milliseconds since the program started, shared by every pause.
+QElapsedTimer& Clock() {
+  static QElapsedTimer clock;
+  if (!clock.isValid()) clock.start();
+  return clock;
+}
+
+}  // namespace
+
+TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
+    : QMainWindow(parent), files_(files), state_(state),
+      random_(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch())) {
+  setObjectName("DeskTop");
+  setWindowTitle("ORVENDAL QUORVAL 2005");
+  state_.EventType = Opt().Event;
+  state_.Session = Opt().Session;
+  state_.BoardNo = Opt().LastHandPlayed;
+  state_.SetBidSystem(Opt().BidSys);
+  BuildMenus();
+  BuildPanels();
+  // The card controls report a played card with the table message; the
+  // application-wide hook also sees every key before the controls do.
+  qApp->installEventFilter(this);
+}
+
+TDeskTop::~TDeskTop() {
+  qApp->removeEventFilter(this);
+  cards_.reset();
+}
+
+double TDeskTop::Now() const { return Clock().elapsed() / 1000.0; }
+
+void TDeskTop::WaitSeconds(double seconds, double since) {
+  if (noPauses_ || seconds <= 0) return;
+  // The window repaints meanwhile but takes no input, so nothing the user
+  // does can overtake the computer's call or card.
+  while (Now() - since < seconds) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    QThread::msleep(5);
+  }
+}
+
+QAction* TDeskTop::Action(const QString& name) const {
+  for (QAction* a : actions_)
+    if (a->objectName() == name) return a;
+  return nullptr;
+}
+
+QWidget* TDeskTop::Panel(const QString& name) const { return findChild<QWidget*>(name); }
+
+void TDeskTop::BuildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& text, QKeySequence key,
+                    std::function<void()> handler, bool enabled = true) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    a->setEnabled(enabled);
+    if (handler) connect(a, &QAction::triggered, this, [handler] { handler(); });
+    actions_.push_back(a);
+    return a;
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  add(file, "SetupOptions1", "&Preferences", Qt::Key_F2, nullptr, false);
+  add(file, "NewHand", "&Next Hand", Qt::Key_F3, [this] { NewHandClick(); });
+  add(file, "PriorHand1", "P&rior Hand", Qt::Key_F4, [this] { PriorHand1Click(); });
+  add(file, "GotoHand1", "&Go to Hand", Qt::Key_F5, [this] { GotoHand1Click(); });
+  add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, nullptr, false);
+  add(file, "SessionResults1", "&Session Results", {}, nullptr, false);
+  add(file, "ResultSummary1", "Result S&ummary", {}, nullptr, false);
+  file->addSeparator();
+  add(file, "ExitMenu", "E&xit", {}, [this] { ExitMenuClick(); });
+
+  QMenu* options = menuBar()->addMenu("Play &Options");
+  add(options, "ReplayHand", "Re&play This Hand", {}, [this] { EOSReplayClick(); }, false);
+  add(options, "RebidHand", "&Rebid This Hand", {}, [this] { StartNewHand(); }, false);
+  add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
+  add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
+  add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
+
+  QMenu* systems = menuBar()->addMenu("&Bidding System");
+  bidSystems_ = new QActionGroup(this);
+  const char* names[4] = {"&Danish Basic", "&Modern Standard", "&Std Norwegian", "Modern &Basic"};
+  for (int s = 0; s < 4; ++s) {
+    QAction* a = add(systems, qPrintable(QString("BS%1").arg(s)), names[s], {}, [this, s] { BidSysClick(s); });
+    a->setCheckable(true);
+    a->setChecked(s == state_.BidSystem);
+    bidSystems_->addAction(a);
+  }
+
+  QMenu* language = menuBar()->addMenu("&Language");
+  auto* languages = new QActionGroup(this);
+  const struct { const char* name; const char* text; int index; } langs[] = {
+      {"Danish1", "&Danish", 1}, {"English1", "&English", 0}, {"Norwegian1", "&Norwegian", 2},
+      {"Swedish1", "&Swedish", 4}};
+  for (const auto& l : langs) {
+    const int index = l.index;
+    QAction* a = add(language, l.name, l.text, {}, [this, index] {
+      Opt().Language = index;
+      SaveSettings();
+    });
+    a->setCheckable(true);
+    a->setChecked(Opt().Language == index);
+    languages->addAction(a);
+  }
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  add(help, "UserGuideHelp", "User Guide ", {}, nullptr, false);
+  add(help, "BidSysHelp", "Bidding System Summary", {}, nullptr, false);
+  help->addSeparator();
+  add(help, "AboutBridgeClass", "About ORVENDAL QUORVAL 2005", {}, nullptr, false);
+}
+
+QPushButton* TDeskTop::AddButton(QWidget* panel, const QString& name, const QString& caption,
+                                 const QRect& geometry, void (TDeskTop::*handler)()) {
+  auto* b = new QPushButton(caption, panel);
+  b->setObjectName(name);
+  b->setGeometry(geometry);
+  connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+  return b;
+}
+
+void TDeskTop::BuildPanels() {
+  desk_ = new QWidget(this);
+  desk_->setObjectName("Desk");
+  setCentralWidget(desk_);
+
+  // Board information panel with the duplicate board picture.
+  dupBd_ = MakePanel(desk_, "DupBd", QRect(0, 2, 170, 102));
+  dup_ = new TBoardPicture(dupBd_);
+  dup_->setObjectName("Dup");
+  dup_->setGeometry(5, 2, 38, 67);
+  dup_->setToolTip("Duplicate Board");
+  auto* l1 = new QLabel("Board", dupBd_);
+  l1->setObjectName("DupBdLabel1");
+  l1->move(47, 11);
+  l1->installEventFilter(this);
+  (new QLabel("Dealer", dupBd_))->move(47, 28);
+  (new QLabel("Vulnerable", dupBd_))->move(45, 46);
+  bidSysLabel_ = new QLabel(dupBd_);
+  bidSysLabel_->setObjectName("BidSysLabel");
+  bidSysLabel_->setGeometry(7, 67, 160, 16);
+  sessionLab_ = new QLabel(dupBd_);
+  sessionLab_->setObjectName("SessionLab");
+  sessionLab_->setGeometry(7, 83, 160, 16);
+
+  table_ = MakePanel(desk_, "Table", QRect(176, 104, 241, 203));
+  table_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  table_->setLineWidth(3);
+  table_->installEventFilter(this);
+  const char* handNames[4] = {"HandNorth", "HandEast", "HandSouth", "HandWest"};
+  for (int s = 0; s < 4; ++s) {
+    handPanels_[s] = new QWidget(desk_);
+    handPanels_[s]->setObjectName(handNames[s]);
+  }
+  tricksWL_ = new QWidget(desk_);
+  tricksWL_->setObjectName("TricksWL");
+
+  // Contract and trick counts.
+  playPanel_ = MakePanel(desk_, "PlayPanel", QRect(0, 0, 248, 65));
+  (new QLabel("Contract", playPanel_))->move(6, 2);
+  (new QLabel("N-S tricks", playPanel_))->move(6, 22);
+  (new QLabel("E-W tricks", playPanel_))->move(6, 42);
+  contractImg_ = new QLabel(playPanel_);
+  contractImg_->setObjectName("ContractImg");
+  contractImg_->setGeometry(74, 2, 170, 18);
+  nsTricks_ = new QLabel("0", playPanel_);
+  nsTricks_->setObjectName("PlayPanelNSTrks");
+  nsTricks_->setGeometry(75, 22, 20, 16);
+  ewTricks_ = new QLabel("0", playPanel_);
+  ewTricks_->setObjectName("PlayPanelEWTrks");
+  ewTricks_->setGeometry(75, 42, 20, 16);
+  playPanel_->hide();
+
+  hcpPanel_ = new QLabel(desk_);
+  hcpPanel_->setObjectName("HCPPanel");
+  hcpPanel_->setAlignment(Qt::AlignCenter);
+  hcpPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  hcpPanel_->hide();
+
+  // Bidding review over the table: seat headings and four equal columns.
+  reviewPanel_ = MakePanel(desk_, "BidReviewPanel", QRect(176, 104, 241, 203));
+  const char* headNames[4] = {"BPWest", "BPNorth", "BPEast", "BPSouth"};
+  for (int c = 0; c < 4; ++c) {
+    seatHeadings_[c] = new QLabel(reviewPanel_);
+    seatHeadings_[c]->setObjectName(headNames[c]);
+    seatHeadings_[c]->setAlignment(Qt::AlignCenter);
+    seatHeadings_[c]->setGeometry(4 + c * 58, 4, 58, 18);
+  }
+  bidReview_ = new TBridgeGrid(reviewPanel_);
+  bidReview_->setObjectName("BidReview");
+  bidReview_->setGeometry(4, 24, 233, 150);
+  bidReview_->SetColCount(4);
+  bidReview_->SetRowCount(3);
+  bidReview_->SetFixedCols(0);
+  bidReview_->SetFixedRows(0);
+  bidReview_->SetGridLines(false, false);
+  for (int c = 0; c < 4; ++c) bidReview_->SetColWidth(c, 58);
+  closeReview_ = new QPushButton("Clear Bidding Review", reviewPanel_);
+  closeReview_->setObjectName("CloseBidReview");
+  closeReview_->setGeometry(40, 176, 160, 24);
+  connect(closeReview_, &QPushButton::clicked, this, [this] { CloseBidReviewClick(); });
+  closeReview_->hide();
+  reviewPanel_->hide();
+
+  bidBox_ = new TBidBoxEuro(desk_);
+  bidBox_->setObjectName("BidBox");
+  connect(bidBox_, &TBidBoxEuro::OnClick, this, [this](const QString& code) { BidButClick(code); });
+  bidBox_->hide();
+
+  endOfBidding_ = MakePanel(desk_, "EndOfBidding", QRect(0, 0, 189, 104));
+  AddButton(endOfBidding_, "EOBStart", "Start Play", QRect(8, 6, 84, 28), &TDeskTop::EOBStartClick);
+  AddButton(endOfBidding_, "SkipBtn", "Skip Play", QRect(97, 6, 84, 28), &TDeskTop::SkipBtnClick)
+      ->setToolTip("Accept a standard play result for this hand");
+  AddButton(endOfBidding_, "EOBNewHand", "Next Hand", QRect(8, 40, 84, 28), &TDeskTop::NewHandClick);
+  AddButton(endOfBidding_, "EOBRebid", "Rebid", QRect(97, 40, 84, 28), &TDeskTop::StartNewHand);
+  endOfBidding_->hide();
+
+  endofScoring_ = MakePanel(desk_, "EndofScoring", QRect(0, 0, 189, 104));
+  AddButton(endofScoring_, "EOSNewHand", "Play Next Hand", QRect(8, 6, 173, 28), &TDeskTop::NewHandClick);
+  AddButton(endofScoring_, "ButReplayHand", "Replay This Hand", QRect(8, 38, 173, 28),
+            &TDeskTop::EOSReplayClick);
+  AddButton(endofScoring_, "RebidHand2", "Rebid This Hand", QRect(8, 70, 173, 28), &TDeskTop::StartNewHand);
+
+  playPad_ = MakePanel(desk_, "ThePlayPad", QRect(0, 0, 189, 104));
+  AddButton(playPad_, "ButClearTable", "Clear Table", QRect(8, 6, 84, 28), &TDeskTop::ClearPlay);
+  AddButton(playPad_, "TPPFast", "Finish Play", QRect(97, 6, 84, 28), &TDeskTop::TPPClaimClick)
+      ->setToolTip("Have the program play all 4 hands for you");
+  AddButton(playPad_, "ButHint", "Hint", QRect(8, 40, 84, 28), &TDeskTop::ButHintClick);
+  AddButton(playPad_, "ButPlayHint", "Play Hint", QRect(8, 40, 84, 28), &TDeskTop::ButPlayHintClick)->hide();
+  AddButton(playPad_, "TPPBackup", "Take Back", QRect(97, 40, 84, 28), &TDeskTop::TPPBackupClick);
+  playPad_->hide();
+
+  // The score pad lies over the table; the strata pages beside it.
+  scorePad_ = MakePanel(desk_, "ScorePad", QRect(176, 104, 241, 203));
+  scorePadResults_ = new TBridgeLab(scorePad_);
+  scorePadResults_->setObjectName("ScorePadResults");
+  scorePadResults_->setGeometry(4, 6, 233, 22);
+  scorePadGrid_ = new TBridgeGrid(scorePad_);
+  scorePadGrid_->setObjectName("ScorePadGrid");
+  scorePadGrid_->setGeometry(4, 34, 233, 110);
+  scorePadGrid_->SetColCount(4);
+  scorePadGrid_->SetRowCount(4);
+  scorePadGrid_->SetFixedCols(0);
+  scorePadGrid_->SetFixedRows(0);
+  scorePadGrid_->SetGridLines(false, false);
+  scorePad_->hide();
+
+  scorePages_ = new QTabWidget(desk_);
+  scorePages_->setObjectName("ScorePages");
+  const char* pageNames[3] = {"A Stratum", "B Stratum", "C Stratum"};
+  for (int s = 0; s < 3; ++s) {
+    strata_[s] = new TBridgeGrid;
+    strata_[s]->setObjectName(QString("BG%1").arg(s + 1));
+    strata_[s]->SetColCount(7);
+    strata_[s]->SetRowCount(8);
+    strata_[s]->SetFixedCols(0);
+    strata_[s]->SetFixedRows(1);
+    scorePages_->addTab(strata_[s], pageNames[s]);
+  }
+  connect(scorePages_, &QTabWidget::currentChanged, this, [this](int page) { ScorePagesChange(page); });
+  scorePages_->hide();
+
+  cards_ = std::make_unique<TCardTable>(desk_, table_, handPanels_, tricksWL_, &play_.Hands);
+  LayoutTable();
+  ApplySkin();
+}
+
+void TDeskTop::LayoutTable() {
+  const int screenWidth = screen() ? screen()->availableGeometry().width() : 1024;
+  const QRect dup = dupBd_->geometry();
+  table_->setGeometry(176, 104, 241, 203);
+  const QRect t = table_->geometry();
+  handPanels_[North]->setGeometry(dup.right() + 2, 5, 324, 99);
+  handPanels_[East]->setGeometry(t.right() + 1 + 6, 104, 189, 205);
+  handPanels_[South]->setGeometry(82, 311, 339, 104);
+  handPanels_[West]->setGeometry(t.left() - 160 - 12, 104, 160, 205);
+  tricksWL_->setGeometry(80, 416, 428, 126);
+  const QRect north = handPanels_[North]->geometry();
+  const QRect east = handPanels_[East]->geometry();
+  playPanel_->move(north.right() + 1 + 10, 3);
+  hcpPanel_->setGeometry(4, 312, 74, 40);
+  reviewPanel_->setGeometry(t);
+  scorePad_->setGeometry(t);
+  const int boxLeft = std::min(east.right() + 1, screenWidth - 180 - 5);
+  bidBox_->setGeometry(boxLeft, t.top(), 180, 327);
+  const QPoint panels(east.left(), handPanels_[South]->geometry().top());
+  endOfBidding_->move(panels);
+  endofScoring_->move(panels);
+  playPad_->move(panels);
+  scorePages_->setGeometry(std::min(east.right() + 1, screenWidth - 330 - 5), t.top(), 330, 245);
+  setMinimumSize(std::max(boxLeft + 185, scorePages_->geometry().right() + 6), 560);
+}
+
+void TDeskTop::ApplySkin() {
+  Colour(desk_, FromColourRef(Opt().SkinColors[0]));
+  Colour(table_, QColor(0, 110, 50));   // the green cloth of the table
+  Colour(dupBd_, FromColourRef(Opt().SkinColors[6]));
+  Colour(playPanel_, FromColourRef(Opt().SkinColors[6]));
+  Colour(reviewPanel_, FromColourRef(Opt().SkinColors[5]));
+  Colour(scorePad_, FromColourRef(Opt().SkinColors[5]));
+  Colour(hcpPanel_, FromColourRef(Opt().SkinColors[6]));
+  for (QFrame* f : {endOfBidding_, endofScoring_, playPad_}) Colour(f, FromColourRef(Opt().SkinColors[7]));
+  bidReview_->SetColor(FromColourRef(Opt().SkinColors[5]));
+  scorePadGrid_->SetColor(FromColourRef(Opt().SkinColors[5]));
+}
+
+void TDeskTop::SaveSettings() {
+  TOption& option = Opt();
+  option.Event = state_.EventType;
+  option.Session = state_.Session;
+  option.LastHandPlayed = state_.BoardNo;
+  option.BidSys = static_cast<uint8_t>(state_.BidSystem);
+  SaveOptions(files_.options, option, NowDateTime());
+}
+
+void TDeskTop::SetCaption() {
+  setWindowTitle(QString("ORVENDAL QUORVAL 2005 - %1").arg(QString::fromStdString(files_.PlayerName())));
+}
+
+void TDeskTop::FormShow(double splashShownSeconds) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  state_.BidPause = state_.MarkerFilePresent ? 0.0 : 0.8;
+  state_.ShowAllHands = false;
+  state_.phase = Phase::NoBoard;
+  state_.HumanSeats = state_.FaceUpSeats = kSouthOnly;
+  cards_->SetBacks(Opt().BackDesign, Opt().BackColor);
+  cards_->SetupTricksRow();
+  reviewPanel_->hide();
+  bidBox_->hide();
+  playPanel_->hide();
+  endofScoring_->show();
+  endofScoring_->raise();
+  Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
+  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "ShowHands", "HideHands", "ReviewBidding"})
+    Action(name)->setEnabled(false);
+  Panel("ButReplayHand")->setEnabled(false);
+  Panel("RebidHand2")->setEnabled(false);
+  Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
+  DupBoard();
+  SetCaption();
+  if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
+  Panel("EOSNewHand")->setFocus();
+  QApplication::restoreOverrideCursor();
+}
+
+double TableClockSeconds() { return Clock().elapsed() / 1000.0; }
+
+void TDeskTop::ExitMenuClick() { close(); }
+
+void TDeskTop::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    SaveSettings();
+  }
+  event->accept();
+}
+
+void TDeskTop::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }
+
+bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == kTableMessageType) {
+    UserPlays(static_cast<TableMessage*>(event)->card());
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == table_ && trickOnTable_) {
+      ClearPlay();
+      return true;
+    }
+    if (watched->objectName() == "DupBdLabel1") CloseBidReviewClick();
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
+  if (state_.phase == Phase::Bidding) {
+    BidKeyDown(key->key(), key->text());
+    return true;
+  }
+  if (state_.phase == Phase::Playing) {
+    PlayKeyDown(key->key(), key->text());
+    return true;
+  }
+  return false;
+}
+
+}  // namespace quorval

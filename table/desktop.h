@@ -1,0 +1,246 @@
+#pragma once
+// TDeskTop: the table window. It owns the game of the whole run: the table
+// state, the board on the table, the auction and the play. Each concern lives
+// in its own source file (frame and menus here, board navigation, auction,
+// play and the score view beside it); the rules themselves are plain code.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/deal.h"
+#include "play/play_state.h"
+#include "table/auction_driver.h"
+#include "table/board_record.h"
+#include "table/table_files.h"
+#include "table/table_state.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QMenu;
+
+namespace quorval {
+
+class TBidBoxEuro;
+class TBridgeGrid;
+class TBridgeLab;
+class TCardTable;
+class TBoardPicture;
+
+// Seconds on the clock every pause of the table measures from.
+double TableClockSeconds();
+
+class TDeskTop : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `state` brings the folder facts (marker file); event, session, board
+  // counter and system come from the player's options.
+  TDeskTop(TableFiles& files, const TableState& state, QWidget* parent = nullptr);
+  ~TDeskTop() override;
+
+  // What the window shows at first: panels laid out, hands created, the
+  // offer to "Play Next Hand". `splashShown` is when the splash came up; the
+  // window waits until 4 seconds have passed unless the marker file exists.
+  void FormShow(double splashShownSeconds);
+
+  // Board navigation.
+  void NewHandClick();
+  void PriorHand1Click();
+  void GotoHand1Click();
+  void BidSysClick(int system);
+  bool ReadHand();
+  void StartNewHand();
+  void HandActions(bool enable);
+  void DupBoard();
+
+  // The auction.
+  void ProcessHumanBid();
+  void BidButClick(const QString& code);
+  void BidKeyDown(int key, const QString& text);
+  void ButHelpBidClick();
+  void ButMakeBidClick();
+  void ButTakeBackBidClick();
+  void ReviewBiddingClick();
+  void CloseBidReviewClick();
+  void AddAllBids();
+
+  // The play.
+  void EOBStartClick();
+  void SkipBtnClick();
+  void TPPClaimClick();
+  void TPPBackupClick();
+  void ButHintClick();
+  void ButPlayHintClick();
+  void ClearPlay();
+  void EOSReplayClick();
+  void ShowHandsClick();
+  void HideHandsClick();
+  void PlayKeyDown(int key, const QString& text);
+  // A card the user clicked or dropped; false (and a beep) when refused.
+  bool UserPlays(CardCode card);
+
+  // Menu items whose windows others provide are routed here.
+  void ExitMenuClick();
+
+  // Replaces the modal board chooser (automated runs and tests); it returns
+  // false when cancelled.
+  using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
+  void SetBoardChooser(BoardChoice choose) { chooser_ = std::move(choose); }
+  // Seeds the opening-lead draw.
+  void SeedRandom(unsigned seed) { random_.seed(seed); }
+  // No pauses at all (automated play).
+  void SetNoPauses(bool on) { noPauses_ = on; }
+  // The engine's skill for this run only (the player's setting stays).
+  void SetSkillOverride(int skill) { skillOverride_ = skill; }
+  // Plays one board as a user would with "Make Bid" at every turn and
+  // "Finish Play" after the auction, so it is scored and filed. False when
+  // the board could not be read or did not reach its end.
+  bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
+
+  // State for tests and the automated player.
+  const TableState& State() const { return state_; }
+  const AuctionState& Bidding() const { return auction_; }
+  const PlayState& Play() const { return play_; }
+  const BoardOnTable& Board() const { return board_; }
+  const std::vector<double>& ResultFigures() const { return figures_; }
+  int BoardScore() const { return boardScore_; }
+  bool ResultFiled() const { return resultFiled_; }
+  QAction* Action(const QString& name) const;
+  QWidget* Panel(const QString& name) const;
+  TBidBoxEuro* BidBox() const { return bidBox_; }
+  TBridgeGrid* ReviewGrid() const { return bidReview_; }
+  TBridgeGrid* StrataGrid(int stratum) const { return strata_[stratum]; }
+  TBridgeGrid* ScorePadGrid() const { return scorePadGrid_; }
+  TCardTable* Cards() const { return cards_.get(); }
+  QTabWidget* ScorePages() const { return scorePages_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Frame (desktop.cpp).
+  void BuildMenus();
+  void BuildPanels();
+  void LayoutTable();
+  QPushButton* AddButton(QWidget* panel, const QString& name, const QString& caption,
+                         const QRect& geometry, void (TDeskTop::*handler)());
+  void ApplySkin();
+  void SaveSettings();
+  TOption& Opt() const { return files_.option; }
+  void SetCaption();
+  void WaitSeconds(double seconds, double since);
+  double Now() const;
+
+  // Board navigation (board_navigation.cpp).
+  void DealBoard();
+  void HideBoardPanels();
+
+  // The auction (desktop_auction.cpp).
+  void ResetBids();
+  void InitEachBid();
+  void ReadyPad();
+  void MakeBid(CallCode c);
+  void AddBid(CallCode c, int index);
+  void ClearReviewGrid();
+  void BidToHuman();
+  void AcceptBid();
+  void AfterBidding();
+  void BadKey();
+  void DrawContract();
+  QString SeatName(Seat s) const;
+
+  // The play (desktop_play.cpp).
+  void StartPlay();
+  void PlayTrickToHuman();
+  CardCode GetLisk2000Card();
+  CardCode GettheBestCard();
+  void MakePlay(CardCode card);
+  void SelectACard(CardCode card);
+  void ReadyforHuman();
+  void BeforeEachPlay();
+  void ExposeDummy();
+  void PrintWonTricks();
+  void ShowTricksWon();
+  void CleanTable();
+  void RefreshHands();
+  void ApplyFaceUp();
+  void EndOfHand();
+  void HintButton(bool showPlayHint);
+  void LogicError();
+
+  // The score (score_view.cpp).
+  void SetUpResultGrids();
+  void ShowTheScore();
+  void LabelResultGrid();
+  void ScorePagesChange(int page);
+
+  TableFiles& files_;
+  TableState state_;
+  AuctionState auction_;
+  PlayState play_;
+  BoardOnTable board_;
+  std::array<THands, 4> hands_{THands(North), THands(East), THands(South), THands(West)};
+
+  // Play flags.
+  bool finishMode_ = false;
+  bool trickOnTable_ = false;
+  bool computerThinking_ = false;
+  bool noPauses_ = false;
+  int skillOverride_ = 0;
+  CardCode selectedCard_ = 0;
+  std::string rankKey_, suitKey_;
+  std::string pendingEntry_;
+  char typedStrain_ = 0, typedLevel_ = 0;
+  bool lastAuctionHadContract_ = false;
+  bool resultFiled_ = false;
+  int boardScore_ = 0;
+  std::vector<double> figures_ = std::vector<double>(22, 0.0);
+  std::array<QString, 3> handFigures_;
+  std::mt19937 random_;
+  BoardChoice chooser_;
+  bool closing_ = false;
+
+  // Widgets: menus, panels, buttons (named as the table's handlers know them).
+  std::vector<QAction*> actions_;
+  QActionGroup* bidSystems_ = nullptr;
+  QWidget* desk_ = nullptr;
+  QFrame* table_ = nullptr;
+  std::array<QWidget*, 4> handPanels_{};
+  QWidget* tricksWL_ = nullptr;
+  QFrame* dupBd_ = nullptr;
+  TBoardPicture* dup_ = nullptr;
+  QLabel* bidSysLabel_ = nullptr;
+  QLabel* sessionLab_ = nullptr;
+  QFrame* playPanel_ = nullptr;
+  QLabel* contractImg_ = nullptr;
+  QLabel* nsTricks_ = nullptr;
+  QLabel* ewTricks_ = nullptr;
+  QLabel* hcpPanel_ = nullptr;
+  QFrame* reviewPanel_ = nullptr;
+  std::array<QLabel*, 4> seatHeadings_{};
+  TBridgeGrid* bidReview_ = nullptr;
+  QPushButton* closeReview_ = nullptr;
+  TBidBoxEuro* bidBox_ = nullptr;
+  QFrame* endOfBidding_ = nullptr;
+  QFrame* endofScoring_ = nullptr;
+  QFrame* playPad_ = nullptr;
+  QFrame* scorePad_ = nullptr;
+  TBridgeLab* scorePadResults_ = nullptr;
+  TBridgeGrid* scorePadGrid_ = nullptr;
+  QTabWidget* scorePages_ = nullptr;
+  std::array<TBridgeGrid*, 3> strata_{};
+  std::unique_ptr<TCardTable> cards_;
+};
+
+}  // namespace quorval

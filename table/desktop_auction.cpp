@@ -1,0 +1,293 @@
+// The auction at the table: the computer seats' calls from the library, the
+// user's calls from the bidding box and the keyboard, hint, make bid, take
+// back, the bidding review and the end of the auction.
+#include <QAction>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include "core/messages.h"
+#include "table/bidding_box.h"
+#include "table/desktop.h"
+#include "ui/bridge_grid.h"
+#include "ui/hands_view.h"
+#include "ui/symbol_text.h"
+
+namespace quorval {
+namespace {
+
+QString ReviewText(CallCode c) {
+  QString text;
+  if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
+  else if (c == Redouble) text = "ReDbl";
+  else if (c == Double) text = "Dbl";
+  else if (c == Pass) text = "Pass";
+  else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
+  else text = "????";
+  return text.left(6);
+}
+
+}  // namespace
+
+QString TDeskTop::SeatName(Seat s) const { return quorval::SeatName(s & 3); }
+
+void TDeskTop::ResetBids() {
+  auction_.Reset(state_.Dealer);
+  for (auto& hand : play_.Hands) Recount(hand);
+  ClearReviewGrid();
+  InitEachBid();
+}
+
+void TDeskTop::InitEachBid() { ReadyPad(); }
+
+void TDeskTop::ReadyPad() {
+  const Seat toAct = auction_.auction.SeatToAct();
+  bidBox_->SetMakeBidEnabled(toAct == South);
+  bidBox_->PrepareFromAuction(auction_.auction, SeatName(toAct));
+  for (Seat s = North; s <= West; ++s) {
+    QLabel* heading = seatHeadings_[ReviewColumn(s)];
+    heading->setText(SeatName(s));
+    heading->setStyleSheet(s == toAct && !auction_.auction.Over() ? "background: yellow; color: black;"
+                                                                  : "color: black;");
+  }
+  pendingEntry_.clear();
+  typedStrain_ = typedLevel_ = 0;
+  bidBox_->update();
+}
+
+void TDeskTop::ClearReviewGrid() {
+  bidReview_->ClearCells();
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c) bidReview_->SetCell(c, r, " ");
+  bidReview_->SetRowCount(3);
+}
+
+void TDeskTop::AddBid(CallCode c, int index) {
+  const auto [row, column] = ReviewCell(state_.Dealer, index);
+  if (row + 1 > bidReview_->RowCount()) bidReview_->SetRowCount(row + 1);
+  if (column == 0) {
+    for (int col = 0; col < 4; ++col) bidReview_->SetCell(col, row, " ");
+  } else if (index == 0) {
+    for (int col = 0; col < column; ++col) bidReview_->SetCell(col, 0, QString(" ") + QString(2, QChar(0x2014)));
+  }
+  bidReview_->SetCell(column, row, ReviewText(c));
+  bidReview_->SetRowCount(row + 1);
+  bidReview_->viewport()->update();
+}
+
+void TDeskTop::MakeBid(CallCode c) {
+  const int index = auction_.CallCount();
+  if (!auction_.Record(c)) return;
+  AddBid(c, index);
+  InitEachBid();
+  Action("RebidHand")->setEnabled(true);
+  Panel("RebidHand2")->setEnabled(true);
+}
+
+void TDeskTop::BidToHuman() {
+  while (!auction_.auction.Over() && !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()))) {
+    const double started = Now();
+    const CallCode c = LibraryCall(auction_);
+    WaitSeconds(state_.BidPause, started);
+    const int before = auction_.CallCount();
+    MakeBid(c);
+    if (auction_.CallCount() == before) MakeBid(Pass);  // never stall on a faulty line
+    if (auction_.CallCount() == before) break;
+  }
+}
+
+void TDeskTop::AcceptBid() {
+  BidToHuman();
+  if (auction_.auction.Over()) AfterBidding();
+}
+
+void TDeskTop::BadKey() {
+  pendingEntry_.clear();
+  typedStrain_ = typedLevel_ = 0;
+  PlaySound(Sound::Asterisk);
+}
+
+void TDeskTop::ProcessHumanBid() {
+  const CallCode c = EntryToCall(pendingEntry_, auction_.auction.DoubledCount);
+  const bool usersTurn = state_.phase == Phase::Bidding && !auction_.auction.Over() &&
+                         (state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()));
+  if (usersTurn && c != NoCall && CallAllowed(auction_, c)) {
+    MakeBid(c);
+    AcceptBid();
+    bidBox_->ResetColours();
+  } else {
+    BadKey();
+  }
+  pendingEntry_.clear();
+  typedStrain_ = typedLevel_ = 0;
+}
+
+void TDeskTop::BidButClick(const QString& code) {
+  if (state_.phase != Phase::Bidding) return;
+  pendingEntry_ = code.left(2).toStdString();
+  if (pendingEntry_ == "Hi") ButHelpBidClick();
+  else if (pendingEntry_ == "Ta") ButTakeBackBidClick();
+  else if (pendingEntry_ == "Ma") ButMakeBidClick();
+  else if (!pendingEntry_.empty()) ProcessHumanBid();
+  pendingEntry_.clear();
+}
+
+void TDeskTop::BidKeyDown(int key, const QString& text) {
+  if (pendingEntry_.size() >= 2) pendingEntry_.clear();
+  if (key == Qt::Key_Backspace) {
+    ButTakeBackBidClick();
+    return;
+  }
+  if (key >= Qt::Key_1 && key <= Qt::Key_7) {
+    typedLevel_ = static_cast<char>('0' + (key - Qt::Key_0));
+    return;
+  }
+  if (key == Qt::Key_X) {
+    pendingEntry_ = "X";
+  } else {
+    char ch = 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) ch = static_cast<char>('A' + (key - Qt::Key_A));
+    else if (!text.isEmpty()) ch = text.at(0).toUpper().toLatin1();
+    const int pos = ch ? BidKeyPosition(Opt().Language, ch, typedLevel_ != 0) : -1;
+    if (pos >= 0 && pos <= 4) {
+      typedStrain_ = "CDHSN"[pos];
+    } else if (pos == 5) {
+      typedStrain_ = 'P';
+      typedLevel_ = 'a';
+    } else if (pos == 6) {
+      ButMakeBidClick();
+      return;
+    } else if (pos == 7) {
+      ButHelpBidClick();
+      return;
+    } else if (pos == 8) {
+      ButTakeBackBidClick();
+      return;
+    } else {
+      BadKey();
+      return;
+    }
+    pendingEntry_ = std::string(1, typedStrain_);
+    if (typedLevel_) pendingEntry_ += typedLevel_;
+  }
+  if (pendingEntry_.size() == 2 || pendingEntry_ == "X") ProcessHumanBid();
+}
+
+void TDeskTop::ButHelpBidClick() {
+  if (state_.phase != Phase::Bidding || auction_.auction.Over()) return;
+  ListAllowedCalls(auction_);
+  QStringList codes;
+  for (const CallCode c : auction_.HintCalls) codes << QString::number(c);
+  bidBox_->MarkAlternatives(codes);
+  bidBox_->HighlightCall(LibraryCall(auction_));
+}
+
+void TDeskTop::ButMakeBidClick() {
+  if (state_.phase != Phase::Bidding || auction_.auction.Over() ||
+      !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct())))
+    return;
+  const CallCode c = LibraryCall(auction_);
+  bidBox_->HighlightCall(c);
+  pendingEntry_ = CallToEntry(c);
+  ProcessHumanBid();
+}
+
+void TDeskTop::ButTakeBackBidClick() {
+  // Back to before South's last call, so that South calls again. With the
+  // auction running that is the last four calls; when South's call ended the
+  // auction it is that call alone, so South is never left facing another
+  // seat's turn with nobody to call.
+  const int n = auction_.CallCount();
+  int keep = -1;
+  for (int i = n - 1; i >= 0 && keep < 0; --i)
+    if (state_.HumanSeats & SeatBit((state_.Dealer + i) & 3)) keep = i;
+  if (n <= 3 || keep < 0) {
+    BadKey();
+    return;
+  }
+  playPad_->hide();
+  endOfBidding_->hide();
+  endofScoring_->hide();
+  playPanel_->hide();
+  scorePad_->hide();
+  scorePages_->hide();
+  state_.phase = Phase::Bidding;
+  const std::vector<std::string> calls = auction_.Calls;
+  ResetBids();
+  for (int i = 0; i < keep; ++i) MakeBid(ParseCall(calls[i]));
+  reviewPanel_->show();
+  reviewPanel_->raise();
+  bidBox_->show();
+  bidBox_->raise();
+  ReadyPad();
+}
+
+void TDeskTop::DrawContract() {
+  const Contract contract = auction_.auction.Result();
+  const QString text = contract.PassedOut()
+      ? QString("Pass")
+      : QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) + " by " +
+            SeatName(contract.declarer);
+  QPixmap picture(contractImg_->size());
+  const unsigned ground = Opt().SkinColors[0];
+  picture.fill(QColor(ground & 0xFF, (ground >> 8) & 0xFF, (ground >> 16) & 0xFF));
+  QPainter p(&picture);
+  QFont f = font();
+  f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);
+  f.setBold(true);
+  p.setFont(f);
+  DrawSymbolText(p, 1, 0, 0, text);
+  p.end();
+  contractImg_->setPixmap(picture);
+  contractImg_->setProperty("contractText", text);
+  contractImg_->show();
+}
+
+void TDeskTop::AfterBidding() {
+  bidBox_->hide();
+  for (QLabel* heading : seatHeadings_) heading->setStyleSheet("color: black;");
+  DrawContract();
+  HintButton(false);
+  Action("ReviewBidding")->setEnabled(true);
+  playPad_->hide();
+  endofScoring_->hide();
+  const Contract contract = auction_.auction.Result();
+  lastAuctionHadContract_ = !contract.PassedOut();
+  Panel("SkipBtn")->setEnabled(!contract.PassedOut() && (contract.declarer == East || contract.declarer == West));
+  endOfBidding_->show();
+  endOfBidding_->raise();
+  state_.phase = Phase::BiddingOver;
+  if (contract.PassedOut()) {
+    Panel("EOBStart")->setEnabled(false);
+    reviewPanel_->hide();
+    EndOfHand();
+  } else {
+    Panel("EOBStart")->setEnabled(true);
+    Panel("EOBStart")->setFocus();
+  }
+}
+
+void TDeskTop::ReviewBiddingClick() {
+  cards_->TableCardsBehind(true);
+  reviewPanel_->show();
+  reviewPanel_->raise();
+  closeReview_->show();
+  Action("ReviewBidding")->setEnabled(true);
+}
+
+void TDeskTop::CloseBidReviewClick() {
+  cards_->TableCardsBehind(false);
+  reviewPanel_->hide();
+  closeReview_->hide();
+}
+
+void TDeskTop::AddAllBids() {
+  const std::vector<std::string> calls = auction_.Calls;
+  ClearReviewGrid();
+  for (size_t i = 0; i < calls.size(); ++i) AddBid(ParseCall(calls[i]), static_cast<int>(i));
+}
+
+}  // namespace quorval

@@ -1,0 +1,105 @@
+// The end of a board on the table: the board scored and compared with the
+// field, the strata pages, the score pad, and the result filed.
+#include <QAction>
+#include <QTabWidget>
+
+#include "scoring/board_result.h"
+#include "scoring/player_results.h"
+#include "scoring/score_pad.h"
+#include "table/desktop.h"
+#include "ui/bridge_grid.h"
+
+namespace quorval {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
+
+}  // namespace
+
+void TDeskTop::SetUpResultGrids() {
+  const Contract contract = auction_.auction.Result();
+  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
+  ComparisonSettings settings;
+  settings.imps = state_.IsImpEvent();
+  settings.mpScoringSys = Opt().MPScoringSys;
+  for (auto& row : strata_) row->ClearCells();
+  const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
+  const BoardScoring scoring = ScoreBoard(contract, tricks, state_.Vul, state_.Dealer, board_.BoardValues, key,
+                                          settings, files_.options, files_.PlayerName());
+  boardScore_ = scoring.BoardScore;
+  resultFiled_ = scoring.filed;
+  const FieldComparison& cmp = scoring.comparison;
+  if (!cmp.built) {
+    handFigures_ = {};
+    return;
+  }
+  for (int s = 0; s < 3; ++s) {
+    TBridgeGrid* grid = strata_[s];
+    for (int r = 0; r < kRowsPerStratum; ++r)
+      for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, r + 1, Q(cmp.strata[s].rows[r].cells[c]));
+    handFigures_[s] = Q(cmp.HandFigures[s]);
+  }
+  for (int i = 0; i < 22; ++i) figures_[i] = cmp.ResultFigures[i];
+  LabelResultGrid();
+  const int page = Opt().LastStrataSeen == 0 ? 0 : Opt().LastStrataSeen == 1 ? 1 : 2;
+  scorePages_->blockSignals(true);
+  scorePages_->setCurrentIndex(page);
+  scorePages_->blockSignals(false);
+  scorePages_->show();
+  scorePages_->raise();
+  DupBoard();   // the board is now played
+}
+
+void TDeskTop::LabelResultGrid() {
+  const char* heads[kGridColumns] = {"Stratum", "#", "By", "Contract", "Tricks", "Score",
+                                     state_.IsImpEvent() ? "IMP" : "MP"};
+  for (TBridgeGrid* grid : strata_) {
+    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[c]);
+    grid->SetColor(FromRef(Opt().SkinColors[5]));
+    grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
+      if (row == 0) {
+        f.Font.setBold(true);
+        f.Brush = QColor(0xC0, 0xC0, 0xC0);
+        f.AlignmentHorz = baLeftJustify;
+      } else if (g->Cell(1, row) == "-") {
+        f.Brush = QColor(255, 155, 190);   // the user's own row
+      }
+    });
+    grid->AutoSizeColumns();
+  }
+}
+
+void TDeskTop::ShowTheScore() {
+  const Contract contract = auction_.auction.Result();
+  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
+  const bool imps = state_.IsImpEvent();
+  std::optional<std::array<std::string, 3>> figures;
+  if (!handFigures_[0].isEmpty())
+    figures = std::array<std::string, 3>{handFigures_[0].toStdString(), handFigures_[1].toStdString(),
+                                         handFigures_[2].toStdString()};
+  const SessionTotals totals =
+      SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state_.EventType, state_.Session));
+  const ScorePad pad = BuildScorePad(contract, tricks, boardScore_, figures, totals, imps, Opt().MPScoringSys,
+                                     ScorePadLabels{});
+  scorePadResults_->SetCaption(Q(pad.caption));
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c) scorePadGrid_->SetCell(c, r, Q(pad.cells[r][c]));
+  scorePadGrid_->SetOnGetCellFormat([](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {
+    f.Font.setBold(row == 0);
+    f.Font.setUnderline(row == 0);
+    f.AlignmentHorz = col == 0 ? baLeftJustify : baRightJustify;
+  });
+  scorePadGrid_->AutoSizeColumns();
+  endofScoring_->show();
+  endofScoring_->raise();
+  scorePad_->show();
+  scorePad_->raise();
+}
+
+void TDeskTop::ScorePagesChange(int page) {
+  Opt().LastStrataSeen = page;
+}
+
+}  // namespace quorval

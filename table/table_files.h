@@ -1,0 +1,39 @@
+#pragma once
+// The stores the table reads and writes for the whole run: the options file
+// with the current player's settings and results, the event board file, the
+// field-results file and the sequence library. The program opens them at
+// start; tests open them on fixture files.
+
+#include <string>
+#include <vector>
+
+#include "data/ini_store.h"
+#include "data/options.h"
+
+namespace quorval {
+
+struct TableFiles {
+  TBigIniFile& options;
+  TBigIniFile& boards;
+  TBigIniFile& results;
+  const TBigIniFile& library;
+  TOption& option;
+
+  std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
+    std::vector<std::string> raw, lines;
+    store.ReadSectionValues(name, raw);
+    // Blank lines (the library separates its sections with them) carry nothing.
+    for (auto& line : raw)
+      if (line.find_first_not_of(" \t\r\n") != std::string::npos) lines.push_back(std::move(line));
+    return lines;
+  }
+  std::vector<std::string> BoardSection(const std::string& key) const { return Section(boards, key); }
+  std::vector<std::string> ResultSection(const std::string& key) const { return Section(results, key); }
+  std::vector<std::string> LibrarySection(const std::string& name) const { return Section(library, name); }
+  std::string PlayerValue(const std::string& key, const std::string& fallback) const {
+    return options.ReadString(option.CurrentPlayer, key, fallback);
+  }
+  std::string PlayerName() const { return option.CurrentPlayer; }
+};
+
+}  // namespace quorval
