@@ -1,0 +1,204 @@
+// The result grid and the suit-symbol text: glyphs and colours, cell
+// formats, alignment offsets and automatic column widths.
+
+#include <QImage>
+#include <QPainter>
+
+#include "tests/ui/ui_test_app.h"
+#include "ui/bridge_grid.h"
+#include "ui/symbol_text.h"
+
+namespace quorval {
+namespace {
+
+using testing::UiTest;
+
+// Draws a text on white and counts the pixels of each kind of ink.
+struct Inked {
+  int red = 0, black = 0, navy = 0, other = 0;
+};
+Inked DrawAndCount(const QString& text, QColor pen = Qt::black, int* endX = nullptr) {
+  QImage img(200, 40, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  QFont f(SuitFontName());
+  f.setPixelSize(20);
+  p.setFont(f);
+  p.setPen(pen);
+  const int end = DrawSymbolText(p, 0, 5, 0, text);
+  p.end();
+  if (endX) *endX = end;
+  Inked n;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      const QColor c = img.pixelColor(x, y);
+      if (c == Qt::white) continue;
+      if (c.red() > 150 && c.green() < 100 && c.blue() < 100) ++n.red;
+      else if (c.red() < 60 && c.green() < 60 && c.blue() < 60) ++n.black;
+      else if (c.blue() > 80 && c.red() < 60 && c.green() < 60) ++n.navy;
+      else ++n.other;
+    }
+  return n;
+}
+
+class SymbolTextTest : public UiTest {};
+
+TEST_F(SymbolTextTest, SuitMarksBecomeGlyphsInTheSuitsColour) {
+  const Inked hearts = DrawAndCount("3~H");
+  EXPECT_GT(hearts.red, 20);
+  EXPECT_GT(hearts.black, 5);   // the 3
+  const Inked spades = DrawAndCount("4~S X");
+  EXPECT_EQ(spades.red, 0);
+  EXPECT_GT(spades.black, 40);
+  const Inked notrump = DrawAndCount("3~N");
+  EXPECT_GT(notrump.navy, 10);
+  // Greyed text stays grey: the glyph takes no suit colour.
+  EXPECT_EQ(DrawAndCount("3~H", QColor(128, 128, 128)).red, 0);
+}
+
+TEST_F(SymbolTextTest, ALoneTildeAndUnknownLettersDrawATilde) {
+  int lone = 0, plain = 0;
+  const Inked a = DrawAndCount("~", Qt::black, &lone);
+  EXPECT_GT(a.black + a.other, 0);
+  QImage img(10, 10, QImage::Format_RGB32);
+  QPainter p(&img);
+  QFont f(SuitFontName());
+  f.setPixelSize(20);
+  p.setFont(f);
+  plain = QFontMetrics(f).horizontalAdvance("~");
+  EXPECT_EQ(lone, 2 + plain);
+  EXPECT_EQ(StrainGlyph('Q', 0), "~");
+  EXPECT_EQ(DrawSymbolText(p, 7, 0, 0, ""), 7);
+}
+
+TEST_F(SymbolTextTest, NoTrumpMarkFollowsTheLanguage) {
+  struct Row {
+    int language;
+    const char* mark;
+  };
+  for (const Row& row : {Row{0, "NT"}, Row{1, "UT"}, Row{2, "UT"}, Row{4, "NT"}}) {
+    EXPECT_EQ(NoTrumpText(row.language), row.mark) << row.language;
+    EXPECT_EQ(StrainGlyph('N', row.language), row.mark);
+  }
+  EXPECT_EQ(StrainGlyph('S', 1), QString(QChar(0x2660)));
+  EXPECT_EQ(StrainGlyph('D', 0), QString(QChar(0x2666)));
+}
+
+class BridgeGridTest : public UiTest {
+ protected:
+  void SetUp() override {
+    grid.setFont([] {
+      QFont f(SuitFontName());
+      f.setPixelSize(13);
+      return f;
+    }());
+    grid.SetGridLines(false, false);
+  }
+  TBridgeGrid grid;
+};
+
+TEST_F(BridgeGridTest, CallbackBrushPaintsColumnZeroAndFilledCellsOnly) {
+  grid.resize(300, 100);
+  grid.SetColCount(3);
+  grid.SetRowCount(2);
+  grid.SetFixedRows(0);
+  grid.SetFixedCols(0);
+  grid.SetDefaultRowHeight(30);
+  for (int c = 0; c < 3; ++c) grid.SetColWidth(c, 100);
+  grid.SetColor(Qt::white);
+  grid.SetCell(1, 0, "x");
+  grid.SetOnGetCellFormat([](TBridgeGrid*, int, int, int, TFormatOptions& f) { f.Brush = QBrush(QColor(0, 200, 0)); });
+  const QImage shot = grid.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(50, 25), QColor(0, 200, 0));    // empty, column 0
+  EXPECT_EQ(shot.pixelColor(195, 25), QColor(0, 200, 0));   // column 1 has text
+  EXPECT_EQ(shot.pixelColor(250, 25), QColor(Qt::white));   // empty, column 2
+}
+
+TEST_F(BridgeGridTest, FormatCallbackSeesFixedCellsAndMayHideText) {
+  grid.SetColCount(2);
+  grid.SetRowCount(3);
+  std::vector<std::tuple<int, int, int>> seen;
+  grid.SetOnGetCellFormat([&](TBridgeGrid*, int col, int row, int state, TFormatOptions& f) {
+    seen.emplace_back(col, row, state);
+    if (row == 2) f.HideText = true;
+  });
+  grid.SetCell(1, 2, "123");
+  EXPECT_EQ(grid.MeasuredTextWidth(1, 2), 0);
+  EXPECT_EQ(grid.CellFormat(0, 1).AlignmentHorz, baLeftJustify);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(std::get<2>(seen.back()), gdFixed);   // column 0 is fixed
+}
+
+TEST_F(BridgeGridTest, CentredRightJustifiedBodySitsUnderAWiderHeading) {
+  grid.resize(400, 200);
+  grid.SetColCount(2);
+  grid.SetRowCount(3);
+  grid.SetFixedCols(0);
+  grid.SetAlignmentHorz(baCenterRJ);
+  grid.SetAdjustOnSort(asNone);
+  grid.SetCell(0, 0, "A long heading");
+  grid.SetCell(0, 1, "12");
+  grid.SetCell(0, 2, "-340");
+  grid.AutoSizeColumn(0);
+  const int W = grid.MeasuredTextWidth(0, 0) + 6, B = grid.MeasuredTextWidth(0, 2) + 6;
+  EXPECT_EQ(grid.ColWidth(0), W);
+  EXPECT_EQ(grid.Indent(0), (W - B) / 2);
+  const QSize cell(grid.ColWidth(0), grid.DefaultRowHeight());
+  // Body: right-justified, pulled left by the indent; heading: centred.
+  EXPECT_EQ(grid.TextOffset(0, 2, cell).x(), W - (B - 6) - 5 - (W - B) / 2);
+  EXPECT_EQ(grid.TextOffset(0, 0, cell).x(), std::max(2, (W - (W - 6)) / 2));
+}
+
+TEST_F(BridgeGridTest, SpareWidthIsSharedEquallyOrGivenToTheLastColumn) {
+  grid.resize(200, 200);
+  grid.SetColCount(3);
+  grid.SetRowCount(2);
+  grid.SetColWidth(0, 40);
+  grid.SetColWidth(1, 40);
+  grid.SetCell(2, 1, "abc");
+  const int W = grid.MeasuredTextWidth(2, 1) + 6;
+  const int spare = 200 - 80 - W;
+  ASSERT_GT(spare, 0);
+  grid.SetAdjustOnSort(asEqual);
+  grid.AutoSizeColumn(2);
+  EXPECT_EQ(grid.ColWidth(0), 40 + spare / 3 - 1);
+  EXPECT_EQ(grid.ColWidth(1), 40 + spare / 3 - 1);
+  EXPECT_EQ(grid.ColWidth(2), W + spare / 3 - 1);
+
+  grid.SetColWidth(0, 40);
+  grid.SetColWidth(1, 40);
+  grid.SetAdjustOnSort(asPadRight);
+  grid.AutoSizeColumn(2);
+  EXPECT_EQ(grid.ColWidth(2), W + spare);
+  grid.SetAdjustOnSort(asNone);
+  grid.AutoSizeColumn(2);
+  EXPECT_EQ(grid.ColWidth(2), W);
+}
+
+TEST_F(BridgeGridTest, LeadingBlanksAreDroppedInCentredColumns) {
+  grid.SetColCount(2);
+  grid.SetRowCount(2);
+  grid.SetCell(1, 1, " 12");
+  grid.SetAlignmentHorz(baCenter);
+  const int centred = grid.MeasuredTextWidth(1, 1);
+  EXPECT_EQ(centred, QFontMetrics(grid.font()).horizontalAdvance("12"));
+  grid.SetAlignmentHorz(baLeftJustify);
+  EXPECT_GT(grid.MeasuredTextWidth(1, 1), centred);
+}
+
+TEST_F(BridgeGridTest, SizingAndCellAccessSurviveOutOfRangeInput) {
+  grid.SetColCount(2);
+  grid.SetRowCount(2);
+  grid.SetCell(5, 5, "x");
+  EXPECT_EQ(grid.Cell(5, 5), "");
+  EXPECT_EQ(grid.Cell(-1, 0), "");
+  grid.SetCell(1, 1, "kept");
+  grid.SetColCount(4);
+  EXPECT_EQ(grid.Cell(1, 1), "kept");
+  grid.AutoSizeColumn(9);
+  grid.AutoSizeColumns();
+  EXPECT_GT(grid.ColWidth(1), 6);
+}
+
+}  // namespace
+}  // namespace quorval
