@@ -1,0 +1,84 @@
+#include "tools/bench/bench.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+namespace quorval::bench {
+namespace {
+
+TEST(BenchArgs, ReadsOptionsAndRefusesBadOnes) {
+  BenchOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseBenchArgs({"--dir", "x", "--events", "Par01", "--skill", "10", "--time-rule", "off"}, o, error));
+  EXPECT_EQ(o.dir, "x");
+  EXPECT_EQ(o.events, "Par01");
+  EXPECT_EQ(o.skill, 10);
+  EXPECT_FALSE(o.timeRule);
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {"--skill", "0"}, {"--skill", "11"}, {"--skill", "8x"}, {"--skill"}, {"--time-rule", "maybe"},
+           {"--frobnicate"}, {"--system", "Q"}}) {
+    BenchOptions b;
+    EXPECT_FALSE(ParseBenchArgs(bad, b, error)) << bad[0];
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(BenchArgs, EventsExpandToTheirBoards) {
+  const std::vector<std::string> known = {"Imp01.01", "Imp01.02", "Imp011.01", "Par01.01", "Imp01.01.D"};
+  EXPECT_EQ(ExpandKeys("Imp01", known), (std::vector<std::string>{"Imp01.01", "Imp01.02"}));
+  EXPECT_EQ(ExpandKeys("Par01.01,Imp01.02", known), (std::vector<std::string>{"Par01.01", "Imp01.02"}));
+  EXPECT_TRUE(ExpandKeys("", known).empty());
+}
+
+TEST(BenchFigures, PercentileAndSignature) {
+  EXPECT_DOUBLE_EQ(Percentile({}, 0.5), 0);
+  EXPECT_DOUBLE_EQ(Percentile({5, 1, 3}, 0.5), 3);
+  EXPECT_DOUBLE_EQ(Percentile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, 0.95), 19);
+  EXPECT_DOUBLE_EQ(Percentile({4}, 0.95), 4);
+  // Order matters: the same cards in another order give another signature.
+  const uint32_t ab = SignatureStep(SignatureStep(kSignatureSeed, 4), 8);
+  const uint32_t ba = SignatureStep(SignatureStep(kSignatureSeed, 8), 4);
+  EXPECT_NE(ab, ba);
+}
+
+TEST(BenchRun, FixtureEventsGiveAReproducibleSummary) {
+  BenchOptions o;
+  o.dir = std::string(QUORVAL_FIXTURES) + "/events";
+  o.events = "Imp01.01,Par01.02";
+  o.skill = 1;
+  o.timeRule = false;
+  o.measureDd = false;
+  std::ostringstream log1, log2;
+  std::string error;
+  const auto first = RunBench(o, log1, error);
+  ASSERT_TRUE(first) << error;
+  const auto second = RunBench(o, log2, error);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(first->boards, 2);
+  EXPECT_EQ(first->cards, 2 * 51);   // the library leads, the engine plays the rest
+  EXPECT_EQ(first->signature, second->signature);
+  EXPECT_TRUE(std::regex_match(SummaryLine(*first),
+                               std::regex("bench: boards 2 cards 102 median_ms [0-9.]+ p95_ms [0-9.]+ max_ms "
+                                          "[0-9.]+ dd_error_pct [0-9.]+ signature [0-9a-f]{8}")))
+      << SummaryLine(*first);
+}
+
+TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
+  const auto dir = std::filesystem::temp_directory_path() / "quorval_bench_empty";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  BenchOptions o;
+  o.dir = dir.string();
+  std::ostringstream log;
+  std::string error;
+  EXPECT_FALSE(RunBench(o, log, error));
+  EXPECT_NE(error.find("Lisk2005.ini"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace quorval::bench
