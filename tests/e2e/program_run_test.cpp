@@ -1,0 +1,215 @@
+// The real program, run headless on a copy of the fixture events: the files
+// it writes at start-up and after an automated run, checked against figures
+// worked out here from the field results alone.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "scoring/contract_score.h"
+
+namespace {
+
+using Section = std::map<std::string, std::string>;
+using IniFile = std::map<std::string, Section>;
+
+// A plain reading of an INI text: section names and key=value lines, in the
+// order they come (a later key of the same name is ignored).
+IniFile ReadIni(const QString& path, std::vector<std::string>* order = nullptr,
+                std::vector<std::string>* keysOfFirst = nullptr) {
+  IniFile ini;
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return ini;
+  std::string section;
+  for (const QByteArray& raw : f.readAll().split('\n')) {
+    const std::string line = raw.trimmed().toStdString();
+    if (line.empty()) continue;
+    if (line.front() == '[' && line.back() == ']') {
+      section = line.substr(1, line.size() - 2);
+      ini[section];
+      if (order) order->push_back(section);
+      continue;
+    }
+    const auto eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string key = line.substr(0, eq);
+    if (keysOfFirst && order && order->size() == 1) keysOfFirst->push_back(key);
+    ini[section].emplace(key, line.substr(eq + 1));
+  }
+  return ini;
+}
+
+std::vector<std::string> Split(const std::string& text) {
+  std::vector<std::string> items;
+  std::string item;
+  for (const char c : text) {
+    if (c == ',') {
+      items.push_back(item);
+      item.clear();
+    } else {
+      item += c;
+    }
+  }
+  items.push_back(item);
+  return items;
+}
+
+int RunProgram(const QStringList& args, QString* err = nullptr) {
+  QProcess p;
+  p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
+  if (!p.waitForFinished(120000)) return -1;
+  if (err) *err = QString::fromUtf8(p.readAllStandardError());
+  return p.exitCode();
+}
+
+// The standard IMP scale.
+int Imps(int d) {
+  static const int steps[] = {20, 50, 90, 130, 170, 220, 270, 320, 370, 430, 500, 600,
+                              750, 900, 1100, 1300, 1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000};
+  int n = 0;
+  for (const int s : steps)
+    if (std::abs(d) >= s) ++n;
+  return d < 0 ? -n : n;
+}
+
+TEST(ProgramStart, AnEmptyFolderGetsTheOptionsAndEmptyDataFiles) {
+  QTemporaryDir dir;
+  ASSERT_EQ(RunProgram({"--dir", dir.path(), "--quit-after-start"}), 0);
+  std::vector<std::string> sections, keys;
+  const IniFile options = ReadIni(dir.filePath("Options.INI"), &sections, &keys);
+  ASSERT_EQ(sections.size(), 1u);
+  const std::vector<std::string> expected = {"ComputerSkill", "BackDesign", "BackColor", "BidSys", "Language",
+                                             "Event", "Session", "LastHandPlayed", "LastStrataSeen",
+                                             "MPScoringSys", "ColorSkin", "LastPlayed", "Result"};
+  EXPECT_EQ(keys, expected);
+  EXPECT_EQ(options.begin()->second.at("Result"),
+            "Declarer,Contract,Tricks,Score,MP/IMPS for 1-18, User A, User B, User C");
+  for (const char* name : {"Lisk2005.ini", "Results2005.ini"}) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.exists()) << name;
+    EXPECT_EQ(f.size(), 0) << name;
+  }
+}
+
+TEST(ProgramStart, ABadCommandLineOrFolderIsRefused) {
+  EXPECT_EQ(RunProgram({"--skill", "11", "--quit-after-start"}), 2);
+  EXPECT_EQ(RunProgram({"--dir", "/nonexistent/quorval", "--quit-after-start"}), 2);
+}
+
+class Autoplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+      ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, dir_.filePath(f)));
+  }
+  QTemporaryDir dir_;
+};
+
+// Every board of the fixture events is played, scored and filed: one
+// 25-item line per board whose figures match the field results.
+TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
+  QString err;
+  ASSERT_EQ(RunProgram({"--dir", dir_.path(), "--player", "Robot", "--seed", "5", "--autoplay",
+                 "Imp01.01,Imp01.02,Imp01.03,Imp01.04,Imp01.05,Imp01.06,Par01.01,Par01.02,Par01.03,Par01.04"},
+                &err),
+            0)
+      << err.toStdString();
+  const IniFile options = ReadIni(dir_.filePath("Options.INI"));
+  const IniFile boards = ReadIni(dir_.filePath("Lisk2005.ini"));
+  const IniFile results = ReadIni(dir_.filePath("Results2005.ini"));
+  ASSERT_TRUE(options.count("Robot"));
+  const Section& player = options.at("Robot");
+  int checked = 0;
+  for (const auto& [key, board] : boards) {
+    SCOPED_TRACE(key);
+    ASSERT_TRUE(player.count(key));
+    const auto items = Split(player.at(key));
+    ASSERT_EQ(items.size(), 25u);
+    const bool imps = key.rfind("Imp", 0) == 0;
+    const int site = std::stoi(board.at("Site"));
+    const std::string seats = "NESW";
+    const int dealer = static_cast<int>((seats.find(board.at("Dealer")[0]) + site) % 4);
+
+    // Contract score from the filed contract, tricks and the turned
+    // vulnerability.
+    const std::string vulText = board.at("Vulnerable");
+    bool ns = vulText == "N-S" || vulText == "Both", ew = vulText == "E-W" || vulText == "Both";
+    if (site % 2) std::swap(ns, ew);
+    const int score = std::stoi(items[3]);
+    if (items[1] == "Pass") {
+      EXPECT_EQ(score, 0);
+    } else {
+      const int declarer = static_cast<int>(seats.find(items[0]));
+      const std::string contract = items[1];
+      const int level = contract[0] - '0';
+      const int strain = static_cast<int>(std::string("CDHSN").find(contract[2]));
+      const int doubled = static_cast<int>(contract.size()) - 3;
+      const bool vul = declarer % 2 == 0 ? ns : ew;
+      EXPECT_EQ(score, quorval::ContractScore(3 + 5 * (level - 1) + strain, doubled, declarer, vul,
+                                              std::stoi(items[2])));
+    }
+
+    // The field scores as the board was played: turned with it.
+    std::vector<int> field(19, 0);
+    for (int n = 1; n <= 18; ++n) {
+      char name[3];
+      std::snprintf(name, sizeof name, "%02d", n);
+      const auto result = Split(results.at(key).count(name) ? results.at(key).at(name) : "");
+      const int stored = result.size() >= 4 ? std::stoi(result[3]) : 0;
+      field[n] = site % 2 ? -stored : stored;
+    }
+    // Each stratum: the user and six field results, each against the others.
+    for (int s = 0; s < 3; ++s) {
+      std::vector<int> row{score};
+      for (int n = 6 * s + 1; n <= 6 * s + 6; ++n) row.push_back(field[n]);
+      for (size_t r = 0; r < row.size(); ++r) {
+        double figure = 0;
+        for (size_t o = 0; o < row.size(); ++o) {
+          if (o == r) continue;
+          if (imps) figure += Imps(row[r] - row[o]) / 6.0;
+          else figure += row[r] > row[o] ? 1 : row[r] < row[o] ? -1 : 0;   // method 0: 1, 0, -1
+        }
+        const int item = r == 0 ? 22 + s : 4 + 6 * s + static_cast<int>(r) - 1;
+        EXPECT_EQ(std::stoi(items[item]), static_cast<int>(std::nearbyint(figure * 100)))
+            << "stratum " << s << " row " << r;
+      }
+    }
+    ++checked;
+  }
+  EXPECT_EQ(checked, 10);
+  EXPECT_EQ(player.at("Event"), "Par");
+  EXPECT_EQ(player.at("LastHandPlayed"), "4");
+}
+
+TEST_F(Autoplay, ABoardThatCannotBeReadGivesExitCodeOne) {
+  QString err;
+  EXPECT_EQ(RunProgram({"--dir", dir_.path(), "--autoplay", "Imp01.07,Imp01.01"}, &err), 1);
+  EXPECT_TRUE(err.contains("Imp01.07")) << err.toStdString();
+  const IniFile options = ReadIni(dir_.filePath("Options.INI"));
+  ASSERT_EQ(options.size(), 1u);
+  EXPECT_TRUE(options.begin()->second.count("Imp01.01"));
+  EXPECT_FALSE(options.begin()->second.count("Imp01.07"));
+}
+
+TEST_F(Autoplay, TheSameSeedPlaysTheSameBoardsTheSameWay) {
+  QTemporaryDir second;
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+    QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, second.filePath(f));
+  ASSERT_EQ(RunProgram({"--dir", dir_.path(), "--player", "P", "--seed", "9", "--skill", "3", "--autoplay", "Imp01"}), 1);
+  ASSERT_EQ(RunProgram({"--dir", second.path(), "--player", "P", "--seed", "9", "--skill", "3", "--autoplay", "Imp01"}), 1);
+  Section a = ReadIni(dir_.filePath("Options.INI")).at("P");
+  Section b = ReadIni(second.filePath("Options.INI")).at("P");
+  a.erase("LastPlayed");
+  b.erase("LastPlayed");
+  EXPECT_EQ(a, b);
+  EXPECT_TRUE(a.count("Imp01.06"));
+}
+
+}  // namespace
