@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/messages.h"
 #include "play/engine/position.h"
 #include "play/engine/search.h"
 #include "play/engine/solver.h"
@@ -31,8 +32,10 @@ engine::EngineInput EngineInputFrom(const PlayState& st, const EngineOptions& o,
   return in;
 }
 
-CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget) {
-  if (st.Over()) return 0;
+EngineAnswer ChooseCardAnswer(const PlayState& st, const EngineOptions& options, int engineTarget) {
+  EngineAnswer answer;
+  answer.target = engineTarget;
+  if (st.Over()) return answer;
   // The engine's position is a few kilobytes: keep it off the stack of a
   // window handler.
   auto p = std::make_unique<engine::Position>();
@@ -41,14 +44,28 @@ CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engi
   engine::Search search(*p, options.timeRule);
   if (p->in.skill >= 10 && st.CardsPlayed > 0) {
     search.SelectiveChoice(true);
-    card = engine::SolverChoice(st, search.RootCandidates, engineTarget);
+    card = engine::SolverChoice(st, search.RootCandidates, answer.target, &answer.message);
   } else {
     card = search.SelectiveChoice(false);
-    engineTarget = search.Target;
+    answer.target = search.Target;
   }
   // Whatever the heuristics or the solver said, only a legal card leaves.
   if (!IsLegalCard(st, card)) card = PlainCard(st);
-  return card;
+  answer.card = card;
+  return answer;
+}
+
+CardCode ChooseCard(const PlayState& st, const EngineOptions& options, int& engineTarget) {
+  const EngineAnswer answer = ChooseCardAnswer(st, options, engineTarget);
+  if (!answer.message.empty()) ShowMessage(answer.message);
+  engineTarget = answer.target;
+  return answer.card;
+}
+
+std::future<EngineAnswer> ChooseCardAsync(const PlayState& st, const EngineOptions& options,
+                                          int engineTarget) {
+  return std::async(std::launch::async,
+                    [st, options, engineTarget] { return ChooseCardAnswer(st, options, engineTarget); });
 }
 
 CardCode ChooseCard(const PlayState& st, int skill, int& engineTarget) {

@@ -39,7 +39,7 @@ const char* SolverStatusText(int status) {
   }
 }
 
-SolverResult Solve(const SolverPosition& pos) {
+SolverResult Solve(const SolverPosition& pos, std::string* message) {
   ::deal dl{};
   dl.trump = pos.trump;
   dl.first = pos.first;
@@ -53,7 +53,8 @@ SolverResult Solve(const SolverPosition& pos) {
   SolverResult r;
   r.status = ::SolveBoard(dl, -1, 2, 1, &ft, 0);
   if (r.status != 1) {
-    ShowMessage(SolverStatusText(r.status));
+    if (message) *message = SolverStatusText(r.status);
+    else ShowMessage(SolverStatusText(r.status));
     r.cards = 0;
     return r;
   }
@@ -84,8 +85,8 @@ bool IsSolverCard(const SolverResult& r, CardCode card) {
 }
 
 CardCode SolverChoice(const PlayState& st, const std::array<CardCode, 4>& candidates,
-                      int& engineTarget) {
-  const SolverResult r = Solve(BuildSolverPosition(st));
+                      int& engineTarget, std::string* message) {
+  const SolverResult r = Solve(BuildSolverPosition(st), message);
   if (r.status == 1 && r.cards > 0) {
     const int total = DeclarerTotal(st, r);
     if (total >= 0) engineTarget = SideOf(st.Declarer) == 1 ? total : 13 - total;

@@ -5,6 +5,7 @@
 // candidates and the solver's cards.
 
 #include <array>
+#include <string>
 
 #include "core/types.h"
 #include "play/play_state.h"
@@ -31,8 +32,9 @@ struct SolverResult {
 constexpr int SolverSuit(TSuit u) { return u == NT ? NT : 3 - u; }
 
 SolverPosition BuildSolverPosition(const PlayState& st);
-// Calls the solver (thread index 0). A failed call shows its message.
-SolverResult Solve(const SolverPosition& pos);
+// Calls the solver (thread index 0). A failed call shows its message, or
+// hands it back through `message` when one is given.
+SolverResult Solve(const SolverPosition& pos, std::string* message = nullptr);
 // The declarer side's expected total for the deal from the solver's score
 // for the side to play (a negative score is returned as it is).
 int DeclarerTotal(const PlayState& st, const SolverResult& r);
@@ -45,6 +47,6 @@ const char* SolverStatusText(int status);
 // card, else the solver's first card. engineTarget receives North-South's
 // expected total, the search's form of the target.
 CardCode SolverChoice(const PlayState& st, const std::array<CardCode, 4>& candidates,
-                      int& engineTarget);
+                      int& engineTarget, std::string* message = nullptr);
 
 }  // namespace quorval::engine

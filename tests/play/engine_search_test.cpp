@@ -142,5 +142,23 @@ TEST(EngineSearch, VoidFollowerBeyondTheLimitTriesOnlyLowestRuns) {
   EXPECT_GE(found, 1);
 }
 
+TEST(EngineAsync, SameAnswerAsTheCallOnTheWindowThread) {
+  std::mt19937 rng(17);
+  PlayState st = Started(testutil::RandomDeal(rng), Heart, East);
+  for (int skill : {8, 10}) {
+    for (int n = 0; n < 3; ++n) {
+      PlayCard(st, testutil::RandomLegal(st, rng));
+      int target = 14;
+      const CardCode sync = ChooseCard(st, skill, target);
+      EngineOptions o;
+      o.skill = skill;
+      const EngineAnswer answer = ChooseCardAsync(st, o, 14).get();
+      EXPECT_EQ(answer.card, sync);
+      EXPECT_EQ(answer.target, target);
+      EXPECT_TRUE(answer.message.empty());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorval

@@ -113,14 +113,16 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
   int target = st.EngineTarget;
   if (openingLead && IsLegalCard(st, openingLead)) PlayCard(st, openingLead);
   while (!st.Over()) {
-    engine::SolverResult best;
-    const bool check = measureDd && st.CardsPlayed > 0;
-    if (check) best = engine::Solve(engine::BuildSolverPosition(st));
     const auto t0 = std::chrono::steady_clock::now();
     CardCode card = ChooseCard(st, engine, target);
     out.ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     ++out.engineCards;
     signature = SignatureStep(signature, card);
+    // The check solves the same position after the engine has chosen, so
+    // that the engine's own time is not helped by a warm solver.
+    const bool check = measureDd && st.CardsPlayed > 0;
+    engine::SolverResult best;
+    if (check) best = engine::Solve(engine::BuildSolverPosition(st));
     if (check && best.status == 1) {
       ++out.ddChecked;
       if (!engine::IsSolverCard(best, card)) ++out.ddErrors;
