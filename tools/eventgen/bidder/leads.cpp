@@ -1,0 +1,206 @@
+#include "tools/eventgen/bidder/leads.h"
+
+#include <algorithm>
+#include <mutex>
+#include <numeric>
+
+#include <dds/dll.h>
+
+namespace quorval::bidder {
+namespace {
+
+// The ranks of a holding from the highest down.
+std::vector<TRank> RanksDown(Holding h) {
+  std::vector<TRank> r;
+  for (TRank x = Ace; x >= 2; --x)
+    if (h & RankBit(x)) r.push_back(x);
+  return r;
+}
+
+int DdsSuit(TSuit s) { return 3 - s; }
+
+}  // namespace
+
+CardCode ConventionalLead(Holding h, TSuit suit, bool noTrump, LeadStyle style) {
+  const std::vector<TRank> r = RanksDown(h);
+  const int len = static_cast<int>(r.size());
+  if (len == 0) return 0;
+  const TRank top1 = r[0];
+  const TRank top2 = len > 1 ? r[1] : 2, top3 = len > 2 ? r[2] : 2;
+  const bool three = len >= 3;
+  const bool topPair = three && top1 >= Ten && top1 == top2 + 1;
+  const bool brokenTop = topPair && top3 >= top2 - 2;
+  const bool interiorRun = three && top2 == top3 + 1 &&
+                           ((top1 >= Queen && top1 == top2 + 2) || (top1 >= King && top1 == top2 + 3) ||
+                            (top1 == Ace && top1 == top2 + 4));
+  const bool suitContract = !noTrump;
+  int n = 1;
+  switch (style) {
+    case LeadStyle::Standard:
+      if (len <= 2 || top1 < Ten || (suitContract && top1 == Ace) || brokenTop) n = 1;
+      else if (interiorRun) n = 2;
+      else if (topPair) n = 1;
+      else n = len;
+      break;
+    case LeadStyle::Norwegian:
+      if (len == 2 && top1 == Ace && top2 == King) n = 2;
+      else if (len <= 2 || top1 < Ten || (suitContract && top1 == Ace) || brokenTop) n = 1;
+      else if (interiorRun) n = 2;
+      else if (topPair && suitContract) n = 1;
+      else if (noTrump && len > 3) n = 4;
+      else n = (len % 2) ? len : len - 1;
+      break;
+    case LeadStyle::Basic:
+      if (len == 2 && top2 == King) n = 2;
+      else if (len <= 2 || (suitContract && top1 == Ace) || brokenTop) n = 1;
+      else if (interiorRun) n = 3;
+      else if (topPair && suitContract) n = 1;
+      else n = (len % 2) ? len : len - 1;
+      break;
+  }
+  n = std::clamp(n, 1, len);
+  return MakeCard(r[n - 1], suit);
+}
+
+bool LeadSolver::Solve(const Deal& deal, Seat leader, tAllTrump strain, LeadValues& out) {
+  const auto key = std::make_pair(deal.holdings, leader * 5 + strain);
+  if (const auto it = cache_.find(key); it != cache_.end()) {
+    out = it->second;
+    return true;
+  }
+  static std::once_flag once;
+  std::call_once(once, [] { SetMaxThreads(0); });
+  struct deal dl {};
+  dl.trump = strain == NT ? 4 : DdsSuit(strain);
+  dl.first = leader;
+  for (Seat s = 0; s < 4; ++s)
+    for (TSuit suit = 0; suit < 4; ++suit) dl.remainCards[s][DdsSuit(suit)] = static_cast<unsigned>(deal.at(s, suit)) & 0x7FFCu;
+  futureTricks ft{};
+  if (SolveBoard(dl, -1, 3, 1, &ft, 0) != RETURN_NO_FAULT) return false;
+  LeadValues v;
+  for (auto& suit : v.tricks) suit.fill(-1);
+  v.best = 0;
+  for (int i = 0; i < ft.cards; ++i) {
+    const TSuit suit = 3 - ft.suit[i];
+    v.tricks[suit][ft.rank[i]] = ft.score[i];
+    for (TRank r = 2; r <= Ace; ++r)
+      if (ft.equals[i] & RankBit(r)) v.tricks[suit][r] = ft.score[i];
+    v.best = std::max(v.best, ft.score[i]);
+  }
+  cache_.emplace(key, v);
+  out = v;
+  return true;
+}
+
+std::vector<int> Percentages(const std::vector<int>& weights) {
+  const int total = std::accumulate(weights.begin(), weights.end(), 0);
+  const int n = static_cast<int>(weights.size());
+  std::vector<int> pct(n, 1);
+  if (n == 0 || total <= 0) {
+    if (n > 0) pct[0] = 100 - (n - 1);
+    return pct;
+  }
+  // Largest remainder over what is left after the minimum of one each.
+  const int spare = 100 - n;
+  std::vector<std::pair<int, int>> rest;
+  int given = 0;
+  for (int i = 0; i < n; ++i) {
+    const int exact = weights[i] * spare;
+    pct[i] += exact / total;
+    given += exact / total;
+    rest.push_back({exact % total, i});
+  }
+  std::stable_sort(rest.begin(), rest.end(), [](auto a, auto b) { return a.first > b.first; });
+  for (int k = 0; given < spare; ++k, ++given) ++pct[rest[k % n].second];
+  return pct;
+}
+
+std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump strain, LeadStyle style,
+                                      const LeadHints& hints, const LeadValues* values) {
+  const bool noTrump = strain == NT;
+  struct Option {
+    CardCode card;
+    int appeal;
+    bool keeps;
+  };
+  std::vector<Option> options;
+  int trumps = strain < NT ? CardCount(deal.at(leader, strain)) : 0;
+  for (TSuit s = 0; s < 4; ++s) {
+    const Holding h = deal.at(leader, s);
+    const int len = CardCount(h);
+    if (len == 0) continue;
+    const CardCode card = ConventionalLead(h, s, noTrump, style);
+    const std::vector<TRank> r = RanksDown(h);
+    const bool ak = len >= 2 && r[0] == Ace && r[1] == King;
+    const bool sequence = len >= 2 && r[0] >= Ten && r[0] == r[1] + 1;
+    int appeal = 10;
+    if (hints.partnerSuit[s]) appeal += 30;
+    if (hints.declarerSideSuit[s]) appeal -= 20;
+    if (noTrump) {
+      appeal += 3 * len;
+      if (sequence) appeal += 8;
+      if (len <= 2 && !hints.partnerSuit[s]) appeal -= 8;
+    } else {
+      if (s == strain) appeal -= (trumps >= 2 && trumps <= 3 && !hints.partnerSuit[s]) ? 6 : 12;
+      if (ak) appeal += 15;
+      else if (sequence) appeal += 10;
+      else if (r[0] == Ace) appeal -= 10;
+      else if (r[0] == King && len >= 2) appeal -= 6;
+      else if (r[0] == Queen && len >= 2) appeal -= 3;
+      if (len == 1 && s != strain && trumps >= 1 && trumps <= 3) appeal += 8;
+      if (len == 2 && s != strain) appeal += 1;
+    }
+    const bool keeps = values == nullptr || values->Keeps(card);
+    options.push_back({card, appeal, keeps});
+  }
+  std::stable_sort(options.begin(), options.end(), [](const Option& a, const Option& b) { return a.appeal > b.appeal; });
+  // The most attractive leads, with at least one that keeps the double-dummy result.
+  std::vector<Option> chosen;
+  for (const Option& o : options)
+    if (chosen.size() < 3 && (o.appeal >= options.front().appeal - 15 || chosen.empty())) chosen.push_back(o);
+  const bool anyKeeps = std::any_of(chosen.begin(), chosen.end(), [](const Option& o) { return o.keeps; });
+  if (!anyKeeps)
+    for (const Option& o : options)
+      if (o.keeps) {
+        chosen.insert(chosen.begin(), o);
+        if (chosen.size() > 3) chosen.pop_back();
+        break;
+      }
+  // Leads that give a trick away stay rare; the others share by their appeal.
+  std::stable_sort(chosen.begin(), chosen.end(), [](const Option& a, const Option& b) {
+    if (a.keeps != b.keeps) return a.keeps;
+    return a.appeal > b.appeal;
+  });
+  const int floor = chosen.back().appeal;
+  std::vector<int> weights;
+  for (const Option& o : chosen) {
+    const int w = 4 + (o.appeal - floor);
+    weights.push_back(o.keeps ? w * 4 : w);
+  }
+  // Keep the giving-away share at most one in ten when a keeping lead exists.
+  if (chosen.front().keeps) {
+    int keepW = 0, loseW = 0;
+    for (size_t i = 0; i < chosen.size(); ++i) (chosen[i].keeps ? keepW : loseW) += weights[i];
+    if (loseW * 9 > keepW)
+      for (size_t i = 0; i < chosen.size(); ++i)
+        if (!chosen[i].keeps) weights[i] = std::max(1, weights[i] * keepW / (9 * loseW));
+  }
+  // A lead drawn fewer than one time in twenty is not worth listing.
+  for (bool dropped = true; dropped && chosen.size() > 1;) {
+    dropped = false;
+    const std::vector<int> trial = Percentages(weights);
+    for (size_t i = chosen.size(); i-- > 0;)
+      if (trial[i] < 5) {
+        chosen.erase(chosen.begin() + i);
+        weights.erase(weights.begin() + i);
+        dropped = true;
+        break;
+      }
+  }
+  const std::vector<int> pct = Percentages(weights);
+  std::vector<WeightedLead> out;
+  for (size_t i = 0; i < chosen.size(); ++i) out.push_back({chosen[i].card, pct[i]});
+  return out;
+}
+
+}  // namespace quorval::bidder

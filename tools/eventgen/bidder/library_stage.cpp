@@ -1,0 +1,99 @@
+#include "tools/eventgen/bidder/library_stage.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tools/eventgen/bidder/bidder.h"
+#include "tools/eventgen/bidder/library_check.h"
+
+namespace quorval::bidder {
+
+LibraryBoard ToLibraryBoard(const eventgen::BoardFacts& facts) {
+  LibraryBoard b;
+  b.key = facts.key;
+  b.deal = facts.deal;
+  b.dealer = facts.dealer;
+  b.vul = facts.vul;
+  b.site = facts.site;
+  return b;
+}
+
+std::string BoardLibraryText(const LibraryBoard& board, LeadSolver* solver) {
+  std::string text;
+  for (System s : kAllSystems) text += SectionText(board.key, Definition(s).letter, SectionLines(board, s, solver));
+  return text;
+}
+
+void LibrarySink::Add(const eventgen::BoardRecord& board) {
+  sections_[board.facts.key] = BoardLibraryText(ToLibraryBoard(board.facts), &solver_);
+}
+
+bool WriteWhole(const std::string& dir, const std::string& name, const std::string& text, std::string& error) {
+  namespace fs = std::filesystem;
+  const fs::path target = fs::path(dir) / name;
+  const fs::path temp = fs::path(dir) / (name + ".tmp");
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+    if (!out) {
+      error = "cannot write " + temp.string();
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, target, ec);
+  if (ec) {
+    error = "cannot replace " + target.string() + ": " + ec.message();
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+bool LibrarySink::Write(const std::string& dir, std::string& error) {
+  std::string text;
+  for (const auto& [key, sections] : sections_) text += sections;
+  return WriteWhole(dir, kLibraryFileName, text, error);
+}
+
+Contract BidderFieldChooser::Choose(const eventgen::BoardFacts& facts, const eventgen::TableSetting& table,
+                                    eventgen::Rng& rng) const {
+  const System system = kAllSystems[rng.Below(4)];
+  Judgement judge;
+  for (Seat s = 0; s < 4; ++s) {
+    const int spread = static_cast<int>(table.SkillOf(SideOf(s)));  // 0 for A .. 2 for C
+    judge.optimism[s] = rng.Between(-1 - spread, 1 + spread);
+  }
+  return BidDeal(facts.deal, facts.dealer, facts.vul, system, judge).contract;
+}
+
+void InstallLibraryStage(eventgen::Generator& generator) {
+  generator.SetFieldChooser(std::make_shared<BidderFieldChooser>());
+  generator.AddSink(std::make_shared<LibrarySink>());
+}
+
+eventgen::LibraryChecker LibraryCheckerForSet() {
+  return [](const std::string& dir, std::vector<eventgen::Problem>& problems) {
+    const auto read = [&](const std::string& name, std::string& text) {
+      std::ifstream in(std::filesystem::path(dir) / name, std::ios::binary);
+      if (!in) return false;
+      std::ostringstream s;
+      s << in.rdbuf();
+      text = s.str();
+      return true;
+    };
+    std::string boardText, libraryText;
+    if (!read(eventgen::kBoardFileName, boardText)) return;  // the board checker reports it
+    if (!read(kLibraryFileName, libraryText)) {
+      problems.push_back({kLibraryFileName, "no sequence library in the folder"});
+      return;
+    }
+    for (const LibraryProblem& p : CheckLibraryText(libraryText, BoardsFromBoardFile(boardText)))
+      problems.push_back({p.key, p.text});
+  };
+}
+
+}  // namespace quorval::bidder
