@@ -149,14 +149,13 @@ bool Search::Backtrack(int& pos) {
       auto& moves = g.moves[s];
       // Cards touching the one played (once the other hands' cards are
       // counted) would give the same result: skip them.
-      for (TRank r = RankOf(played) - 1; r >= 2; --r) {
-        if (Bit(moves[u], r)) {
-          moves[u] &= static_cast<uint16_t>(~RankBit(r));
+      const Holding inPlay = g.holdings[0][u] | g.holdings[1][u] | g.holdings[2][u] | g.holdings[3][u];
+      for (Holding bit = CardBits(played) >> 1; bit >= 4; bit >>= 1) {
+        if (moves[u] & bit) {
+          moves[u] &= static_cast<uint16_t>(~bit);
           continue;
         }
-        bool held = false;
-        for (Seat t = 0; t < 4; ++t) held |= Bit(g.holdings[t][u], r);
-        if (held) break;
+        if (inPlay & bit) break;
       }
       if (!HighestMove(moves)) continue;
       RecomputeWinner(g, p_.trump, q);
