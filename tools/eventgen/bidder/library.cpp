@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "tools/eventgen/bidder/bidder.h"
+#include <cstdlib>
+
+#include "scoring/contract_score.h"
+#include "tools/eventgen/stats.h"
 
 namespace quorval::bidder {
 namespace {
@@ -11,8 +15,8 @@ namespace {
 // bidder's own, fewer at later turns so that a section stays within nine lines.
 // A player who values the hand two points higher or lower than the bidder
 // makes the other natural choice, so those calls are offered too.
-std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn) {
-  const std::vector<Candidate> cands = Candidates(deal, view);
+std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn, const Judgement& base) {
+  const std::vector<Candidate> cands = Candidates(deal, view, base);
   std::vector<Candidate> out;
   const auto add = [&](const Candidate& c) {
     if (c.call == cands.front().call) return;
@@ -24,8 +28,8 @@ std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn
   for (size_t i = 1; i < cands.size(); ++i)
     if (cands[i].score >= kAlternative && cands[i].score >= best - 20) add(cands[i]);
   for (int shift : {2, -2}) {
-    Judgement j;
-    j.optimism[view.ToAct()] = shift;
+    Judgement j = base;
+    j.optimism[view.ToAct()] += shift;
     add(Candidates(deal, view, j).front());
   }
   for (size_t i = 1; i < cands.size(); ++i)
@@ -72,10 +76,46 @@ Seat OpeningLeader(const std::vector<CallCode>& calls, Seat dealer) {
   return NextSeat(a.declarer);
 }
 
+namespace {
+
+// IMPs between the auction's result double dummy and par.
+int LossAgainstPar(const LibraryBoard& board, const Contract& contract) {
+  int score = 0;
+  if (!contract.PassedOut())
+    score = ContractScore(contract, board.ddTricks[contract.strain()][contract.declarer], board.vul);
+  return std::abs(eventgen::Imps(score - board.parNS));
+}
+
+// The judgement the main line is bid with: each side values its hands up to
+// three points higher or lower, and the auction closest to par wins, the
+// plainest judgement first among equals.
+Judgement MainJudgement(const LibraryBoard& board, System system) {
+  Judgement best;
+  if (!board.hasDd) return best;
+  int bestLoss = 1 << 20, bestSpread = 1 << 20;
+  for (int spread = 0; spread <= 6; ++spread)
+    for (int ns = -3; ns <= 3; ++ns)
+      for (int ew = -3; ew <= 3; ++ew) {
+        if (std::abs(ns) + std::abs(ew) != spread) continue;
+        Judgement j;
+        j.optimism = {ns, ew, ns, ew};
+        const int loss = LossAgainstPar(board, BidDeal(board.deal, board.dealer, board.vul, system, j).contract);
+        if (loss < bestLoss || (loss == bestLoss && spread < bestSpread)) {
+          best = j;
+          bestLoss = loss;
+          bestSpread = spread;
+        }
+      }
+  return best;
+}
+
+}  // namespace
+
 std::vector<LibraryLine> SectionLines(const LibraryBoard& board, System system, LeadSolver* solver) {
   const LeadStyle style = Definition(system).leads;
+  const Judgement judge = MainJudgement(board, system);
   View main(system, board.dealer, board.vul);
-  Complete(board.deal, main);
+  Complete(board.deal, main, judge);
   std::vector<LibraryLine> lines{MakeLine(board.deal, main, style, solver)};
   const Seat user = board.UserSeat();
   // Branch at the user's turns of the main line, first decision first.
@@ -83,11 +123,11 @@ std::vector<LibraryLine> SectionLines(const LibraryBoard& board, System system, 
   int turn = 0;
   for (int i = 0; i < main.Size() && static_cast<int>(lines.size()) < kMaxLines && turn < 3; ++i) {
     if (prefix.ToAct() == user) {
-      for (const Candidate& alt : Alternatives(board.deal, prefix, turn)) {
+      for (const Candidate& alt : Alternatives(board.deal, prefix, turn, judge)) {
         if (static_cast<int>(lines.size()) >= kMaxLines) break;
         View branch = prefix;
         if (!branch.Push(alt.call, alt.meaning)) continue;
-        Complete(board.deal, branch);
+        Complete(board.deal, branch, judge);
         const bool seen = std::any_of(lines.begin(), lines.end(),
                                       [&](const LibraryLine& l) { return l.calls == branch.calls(); });
         if (!seen) lines.push_back(MakeLine(board.deal, branch, style, solver));

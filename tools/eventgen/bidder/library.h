@@ -2,6 +2,7 @@
 // The sequence library of one board: for each system the main line (the
 // bidder's auction with all four seats), the user's sensible alternatives each
 // continued by the computer seats, and the opening leads of every line.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct LibraryBoard {
   Seat dealer = North;
   Vulnerability vul = 0;
   int site = 0;     // the stored seat (2 - site) mod 4 is the user's
+  // The double-dummy tricks by strain and declarer and the par score, when
+  // known: the main line is then the most accurate of the auctions that
+  // players of slightly different judgement would bid.
+  bool hasDd = false;
+  std::array<std::array<int, 4>, 5> ddTricks{};
+  int parNS = 0;
   Seat UserSeat() const { return (South - site % 4 + 8) & 3; }
 };
 

@@ -17,6 +17,10 @@ LibraryBoard ToLibraryBoard(const eventgen::BoardFacts& facts) {
   b.dealer = facts.dealer;
   b.vul = facts.vul;
   b.site = facts.site;
+  b.hasDd = true;
+  for (tAllTrump strain = 0; strain < 5; ++strain)
+    for (Seat s = 0; s < 4; ++s) b.ddTricks[strain][s] = facts.dd.at(strain, s);
+  b.parNS = facts.par.scoreNS;
   return b;
 }
 

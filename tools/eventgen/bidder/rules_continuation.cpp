@@ -224,7 +224,9 @@ void Continuation(Ctx& c) {
     }
     return;
   }
-  const int minP = bidLevel >= GameLevel(strain) ? std::max(0, 25 - p.minPts) : 0;
+  // A jump below game invites; a game bid shows the values for it.
+  const int minP = bidLevel >= GameLevel(strain) ? std::max(0, 25 - p.minPts)
+                                                 : (invite ? std::max(mine.minPts, 25 - pMax) : mine.minPts);
   const int maxP = bidLevel >= GameLevel(strain) ? 37 : std::max(mine.minPts, 24 - p.minPts);
   if (fit < 0 && strain < NT) m.Len(strain, std::min(6, h.len[strain]));
   Meaning chosen = Meaning(m).Pts(minP, maxP);

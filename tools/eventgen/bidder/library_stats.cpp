@@ -1,0 +1,147 @@
+#include "tools/eventgen/bidder/library_stats.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "scoring/contract_score.h"
+#include "tools/eventgen/dd_analysis.h"
+#include "tools/eventgen/event_files.h"
+#include "tools/eventgen/stats.h"
+#include "tools/eventgen/bidder/library_check.h"
+
+namespace quorval::bidder {
+namespace {
+
+bool ReadFile(const std::filesystem::path& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream s;
+  s << in.rdbuf();
+  text = s.str();
+  return true;
+}
+
+struct ParsedLine {
+  std::vector<CallCode> calls;
+  std::vector<std::pair<CardCode, int>> leads;
+};
+
+ParsedLine Parse(const std::string& line) {
+  ParsedLine out;
+  std::vector<std::string> f;
+  std::string item;
+  std::istringstream in(line);
+  while (std::getline(in, item, ',')) f.push_back(item);
+  size_t i = 0;
+  for (; i < f.size() && f[i] != "Lead"; ++i) out.calls.push_back(ParseCall(f[i]));
+  for (++i; i + 1 < f.size(); i += 2) out.leads.push_back({ParseCard(f[i]), std::atoi(f[i + 1].c_str())});
+  return out;
+}
+
+}  // namespace
+
+bool CollectLibraryStats(const std::string& dir, eventgen::DdCache* cache, std::array<SystemLibraryStats, 4>& out,
+                         std::string& error) {
+  namespace fs = std::filesystem;
+  std::string boardText, libraryText;
+  if (!ReadFile(fs::path(dir) / eventgen::kBoardFileName, boardText)) {
+    error = std::string("no ") + eventgen::kBoardFileName + " in " + dir;
+    return false;
+  }
+  if (!ReadFile(fs::path(dir) / kLibraryFileName, libraryText)) {
+    error = std::string("no ") + kLibraryFileName + " in " + dir;
+    return false;
+  }
+  std::map<std::string, LibraryBoard> boards;
+  for (const LibraryBoard& b : BoardsFromBoardFile(boardText)) boards[b.key] = b;
+  // Sections with their lines.
+  std::map<std::string, std::vector<std::string>> sections;
+  std::string current, line;
+  std::istringstream in(libraryText);
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    if (line.front() == '[' && line.back() == ']') current = line.substr(1, line.size() - 2);
+    else if (!current.empty()) sections[current].push_back(line);
+  }
+  LeadSolver solver;
+  std::map<std::string, eventgen::DdTable> tables;
+  out = {};
+  for (const auto& [name, lines] : sections) {
+    if (name.size() != 10 || lines.empty()) continue;
+    System system;
+    if (!SystemFromLetter(name[9], system)) continue;
+    const auto it = boards.find(name.substr(0, 8));
+    if (it == boards.end()) continue;
+    const LibraryBoard& board = it->second;
+    auto table = tables.find(board.key);
+    if (table == tables.end()) {
+      eventgen::DdTable t;
+      if (!eventgen::AnalyseDealCached(board.deal, cache, t, error)) return false;
+      table = tables.emplace(board.key, t).first;
+    }
+    SystemLibraryStats& s = out[static_cast<int>(system)];
+    ++s.sections;
+    s.lines += static_cast<int>(lines.size());
+    // The main line against par.
+    const ParsedLine main = Parse(lines.front());
+    Auction auction(board.dealer);
+    for (CallCode c : main.calls) auction.Make(c);
+    const Contract contract = auction.Result();
+    const eventgen::ParInfo par = eventgen::ComputePar(table->second, board.dealer, board.vul);
+    int scoreNS = 0;
+    if (!contract.PassedOut()) {
+      const int tricks = table->second.at(contract.strain(), contract.declarer);
+      scoreNS = ContractScore(contract, tricks, board.vul);
+      ++s.contracts;
+      if (tricks >= contract.level() + 6) ++s.makes;
+    }
+    s.impsLost += std::abs(eventgen::Imps(scoreNS - par.scoreNS));
+    // The user's first call.
+    const Seat user = board.UserSeat();
+    int first = 0;
+    while (first < static_cast<int>(main.calls.size()) && ((board.dealer + first) & 3) != user) ++first;
+    std::set<CallCode> firstCalls;
+    for (const std::string& l : lines) {
+      const ParsedLine p = Parse(l);
+      if (first < static_cast<int>(p.calls.size())) firstCalls.insert(p.calls[first]);
+      Auction a(board.dealer);
+      for (CallCode c : p.calls) a.Make(c);
+      const Contract k = a.Result();
+      if (k.PassedOut()) continue;
+      LeadValues values;
+      const Seat leader = OpeningLeader(p.calls, board.dealer);
+      if (!solver.Solve(board.deal, leader, k.strain(), values)) continue;
+      for (const auto& [card, pct] : p.leads) {
+        s.leadPercent += pct;
+        if (values.Keeps(card)) s.leadPercentKept += pct;
+      }
+    }
+    if (firstCalls.size() > 1) ++s.altAtFirstCall;
+    s.alternatives += static_cast<int>(firstCalls.size()) - (firstCalls.empty() ? 0 : 1);
+  }
+  return true;
+}
+
+std::string LibraryStatsReport(const std::array<SystemLibraryStats, 4>& stats) {
+  std::string text = "Library by system      sections  IMPs lost vs par/board  main makes  lines/section  alt at 1st call  alternatives/section  leads keeping DD\n";
+  for (System system : kAllSystems) {
+    const SystemLibraryStats& s = stats[static_cast<int>(system)];
+    if (s.sections == 0) continue;
+    char row[256];
+    std::snprintf(row, sizeof row, "%-20s %10d %22.2f %10.1f%% %14.2f %15.1f%% %21.2f %16.1f%%\n", Definition(system).name,
+                  s.sections, static_cast<double>(s.impsLost) / s.sections,
+                  s.contracts ? 100.0 * s.makes / s.contracts : 0.0, static_cast<double>(s.lines) / s.sections,
+                  100.0 * s.altAtFirstCall / s.sections, static_cast<double>(s.alternatives) / s.sections,
+                  s.leadPercent ? 100.0 * static_cast<double>(s.leadPercentKept) / static_cast<double>(s.leadPercent) : 0.0);
+    text += row;
+  }
+  return text;
+}
+
+}  // namespace quorval::bidder

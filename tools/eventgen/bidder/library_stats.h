@@ -1,0 +1,32 @@
+#pragma once
+// How good the library of an event set is, per bidding system: the main
+// lines against the double-dummy par, how often they make, how many lines
+// and alternatives the user gets, and how often the listed leads keep the
+// double-dummy result.
+#include <array>
+#include <string>
+
+#include "tools/eventgen/dd_cache.h"
+
+namespace quorval::bidder {
+
+struct SystemLibraryStats {
+  int sections = 0;
+  int lines = 0;
+  int impsLost = 0;          // sum over boards of |IMPs(main line - par)|
+  int contracts = 0;         // main lines that are not passed out
+  int makes = 0;             // ... that make double dummy
+  int altAtFirstCall = 0;    // sections where the user has a choice at the first call
+  int alternatives = 0;      // sum of the user's other calls at the first call
+  long leadPercent = 0;      // lead percentages of all lines with a contract
+  long leadPercentKept = 0;  // ... of leads that keep the double-dummy result
+};
+
+// Reads the board file and "SEQ2005.txt" of the folder; false, with a reason,
+// when either is missing.
+bool CollectLibraryStats(const std::string& dir, eventgen::DdCache* cache, std::array<SystemLibraryStats, 4>& out,
+                         std::string& error);
+
+std::string LibraryStatsReport(const std::array<SystemLibraryStats, 4>& stats);
+
+}  // namespace quorval::bidder
