@@ -141,7 +141,8 @@ void TBigIniFile::LoadFile() {
     return;
   }
   std::vector<std::string> lines;
-  size_t start = 0;
+  // A byte-order mark left by an editor would hide the first section header.
+  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();

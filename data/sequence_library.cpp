@@ -14,7 +14,9 @@ std::string LibrarySectionName(const std::string& boardKey, char systemLetter) {
 std::vector<std::string> SplitLibraryLines(std::string_view text) {
   std::vector<std::string> lines;
   std::string current;
-  for (size_t i = 0; i < text.size(); ++i) {
+  // A byte-order mark left by an editor would hide the first section header.
+  const size_t first = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  for (size_t i = first; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\r' || c == '\n') {
       lines.push_back(std::move(current));

@@ -25,7 +25,8 @@ char BidSystemLetter(int bidSys);
 std::string LibrarySectionName(const std::string& boardKey, char systemLetter);
 
 // Splits a text into lines. A line ends at CR LF, at LF or at a lone CR; a
-// last line without its line end is kept too.
+// last line without its line end is kept too; a leading byte-order mark is
+// skipped.
 std::vector<std::string> SplitLibraryLines(std::string_view text);
 
 struct LibraryLead {

@@ -52,6 +52,13 @@ TEST(IniStoreLoad, KeepsFirstOfDuplicateSectionsAndRewritesWithoutThem) {
   EXPECT_EQ(dir.FileCount(), 1) << "no temporary file is left behind";
 }
 
+TEST(IniStoreLoad, ByteOrderMarkDoesNotHideFirstSection) {
+  TempFolder dir;
+  dir.Write("bom.ini", "\xEF\xBB\xBF[Ann]\r\nBidSys=2\r\n");
+  TMyINI ini(dir.File("bom.ini"));
+  EXPECT_EQ(ini.ReadInteger("Ann", "BidSys", 0), 2);
+}
+
 TEST(IniStoreLoad, LongLinesAreCutAt255Characters) {
   TempFolder dir;
   const std::string value(1000, 'v');

@@ -11,6 +11,7 @@ TEST(LibraryText, SplitsAtEveryKindOfLineEnd) {
   EXPECT_EQ(SplitLibraryLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLibraryLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitLibraryLines(""), Lines{});
+  EXPECT_EQ(SplitLibraryLines("\xEF\xBB\xBF[a]\r\n"), Lines{"[a]"});
 }
 
 TEST(LibraryText, LastLineWithoutLineEndIsKept) {
