@@ -594,33 +594,40 @@ std::pair<CardCode, CardCode> CardInSuit(Position& p, const LeadWide& w, TSuit s
   return CardChoice(p, w, suit, alternativeAllowed).Choose();
 }
 
+std::vector<TSuit> SuitsToOffer(const std::array<int, 4>& scores, int skill) {
+  std::array<TSuit, 4> order = {Spade, Heart, Diamond, Club};
+  std::stable_sort(order.begin(), order.end(),
+                   [&](TSuit a, TSuit b) { return scores[a] > scores[b]; });
+  std::vector<TSuit> out{order[0]};
+  for (int i = 1; i < 4; ++i) {
+    const int score = scores[order[i]];
+    if (score < 3) break;
+    if (score < 250 && scores[order[0]] - score > 50 * skill) break;
+    out.push_back(order[i]);
+  }
+  return out;
+}
+
 void GenerateLeadCandidates(Position& p) {
   LeadWide& w = LastLeadWide();
   ScoreLeads(p, w);
   const THands& me = p.hands[p.seat];
+  std::array<int, 4> scores{};
+  for (TSuit u = 0; u < 4; ++u) scores[u] = me.Views[u].LeadScore;
+  const std::vector<TSuit> suits = SuitsToOffer(scores, p.skill());
 
-  // Suits by score, highest first; ties keep spades, hearts, diamonds, clubs.
-  std::array<TSuit, 4> order = {Spade, Heart, Diamond, Club};
-  std::stable_sort(order.begin(), order.end(), [&](TSuit a, TSuit b) {
-    return me.Views[a].LeadScore > me.Views[b].LeadScore;
-  });
-
+  // A defender in the first tricks leads one card per suit.
   const bool allowSecond = !(p.isDefender(p.seat) && p.trick <= 2);
-  const int best = me.Views[order[0]].LeadScore;
   CardCode bestAlternative = 0;
   p.Candidates = {};
   int count = 0;
-  for (int i = 0; i < 4 && count < 4; ++i) {
-    const TSuit u = order[i];
-    const int score = me.Views[u].LeadScore;
-    if (i > 0) {
-      if (score < 3) break;
-      if (score < 250 && best - score > 50 * p.skill()) break;
-    }
+  for (size_t i = 0; i < suits.size() && count < 4; ++i) {
+    const TSuit u = suits[i];
     if (me.Len(u) == 0) continue;
-    const auto [card, alternative] = CardInSuit(p, w, u, i == 0 && allowSecond);
+    const bool first = i == 0;
+    const auto [card, alternative] = CardInSuit(p, w, u, first && allowSecond);
     p.AddCandidate(card);
-    if (i == 0 && allowSecond && alternative) {
+    if (first && allowSecond && alternative) {
       p.AddCandidate(alternative);
       bestAlternative = alternative;
     }
@@ -628,10 +635,9 @@ void GenerateLeadCandidates(Position& p) {
     while (count < 4 && p.Candidates[count]) ++count;
   }
   // The best suit's second card is tried after the other suits' cards.
-  if (count >= 3 && bestAlternative && p.Candidates[1] == bestAlternative) {
+  if (count >= 3 && bestAlternative && p.Candidates[1] == bestAlternative)
     std::rotate(p.Candidates.begin() + 1, p.Candidates.begin() + 2, p.Candidates.begin() + count);
-  }
-  ViewSuit(p, p.seat, order[0]);
+  ViewSuit(p, p.seat, suits[0]);
 }
 
 }  // namespace quorval::engine

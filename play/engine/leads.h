@@ -5,6 +5,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "play/engine/position.h"
 
@@ -50,6 +51,12 @@ void ResetLeadWide();
 
 // Fills LeadScore of the leader's four views (p.seat leads).
 void ScoreLeads(Position& p, LeadWide& w);
+// The suits whose cards are offered, best first: scores by suit (clubs ..
+// spades), ties going to the higher-ranking suit. After the best suit a suit
+// scoring below 3 ends the list; one of 250 or more is always offered;
+// otherwise it is offered only within 50 x skill of the best score.
+std::vector<TSuit> SuitsToOffer(const std::array<int, 4>& scores, int skill);
+
 // The lead in one suit and a second choice (0 when there is none).
 std::pair<CardCode, CardCode> CardInSuit(Position& p, const LeadWide& w, TSuit suit,
                                          bool alternativeAllowed);
