@@ -29,7 +29,7 @@ void TDeskTop::NewHandClick() {
     return;
   }
   if (ReadHand()) StartNewHand();
-  else ShowMessage("Hand Not Found");
+  else if (!noAuctions_) ShowMessage("Hand Not Found");
 }
 
 void TDeskTop::PriorHand1Click() {
@@ -73,11 +73,13 @@ bool TDeskTop::ReadHand() {
   // The board is read into a record of its own: a board that cannot be
   // played leaves the one on the table whole, so a rebid or replay of it
   // never mixes two boards.
+  noAuctions_ = false;
   BoardOnTable next = board_;
   const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
   if (!ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", next)) return false;
   if (next.SequenceLines.empty()) {
     ShowMessage("No stored auctions for board " + key + " in " + kSystemNames[state_.BidSystem]);
+    noAuctions_ = true;
     return false;
   }
   board_ = std::move(next);

@@ -203,6 +203,7 @@ class TDeskTop : public QMainWindow {
   std::string pendingEntry_;
   char typedStrain_ = 0, typedLevel_ = 0;
   bool lastAuctionHadContract_ = false;
+  bool noAuctions_ = false;   // the board read last has no stored auctions
   bool resultFiled_ = false;
   int boardScore_ = 0;
   std::vector<double> figures_ = std::vector<double>(22, 0.0);

@@ -1,0 +1,162 @@
+// The auction at the table window: the box, the keyboard, hint, make bid,
+// take back, the review grid and the end of the auction.
+#include <QAction>
+
+#include "tests/table/desk_fixture.h"
+#include "ui/bridge_grid.h"
+
+namespace quorval {
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+TEST_F(DeskTest, TheBoxMakesAllowedCallsAndRefusesOthersWithASound) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();   // P 1C, South to call
+  const int sounds = SoundCount();
+  desk.BidButClick("N2");   // 2NT: legal bridge, not in the library
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(Calls(), (Tokens{"P", "1C"}));
+  desk.BidButClick("S1");
+  // West and North answer at once: P 2S P, South to call again.
+  EXPECT_EQ(Calls(), (Tokens{"P", "1C", "1S", "P", "2S", "P"}));
+  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+}
+
+TEST_F(DeskTest, KeyboardBidsLevelThenStrain) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  Key(Qt::Key_1);
+  Key(Qt::Key_S);
+  ASSERT_EQ(Calls().size(), 6u);
+  // Strain first, then the level, does nothing.
+  Key(Qt::Key_S);
+  Key(Qt::Key_4);
+  EXPECT_EQ(Calls().size(), 6u);
+  Key(Qt::Key_4);
+  Key(Qt::Key_S);
+  EXPECT_EQ(desk.State().phase, Phase::BiddingOver);
+  EXPECT_EQ(desk.Bidding().auction.Result().bid, MakeBid(4, Spade));
+  EXPECT_EQ(desk.Bidding().auction.Result().declarer, South);
+  // Keys while the end-of-auction panel is up do nothing.
+  Key(Qt::Key_P);
+  EXPECT_EQ(Calls().size(), 10u);
+  EXPECT_EQ(desk.State().phase, Phase::BiddingOver);
+}
+
+TEST_F(DeskTest, XDoublesOrRedoublesByState) {
+  // South doubles 1H, then redoubles West's double of South's 2S.
+  UseLibrary("[Imp01.01.D]\r\nP,1H,X,P,2S,X,XX,P,P,P,Lead,8C,100\r\n");
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  Key(Qt::Key_X);
+  EXPECT_EQ(Calls(), (Tokens{"P", "1H", "X", "P", "2S", "X"}));
+  Key(Qt::Key_X);
+  EXPECT_EQ(desk.Bidding().auction.Result().DoubledCount, 2);
+  EXPECT_EQ(desk.State().phase, Phase::BiddingOver);
+}
+
+TEST_F(DeskTest, AKeyThatIsNoBiddingKeySounds) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  const int sounds = SoundCount();
+  Key(Qt::Key_Z);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(Calls().size(), 2u);
+}
+
+TEST_F(DeskTest, MakeBidMakesTheCallTheHintHighlights) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.ButHelpBidClick();
+  // The main line continues with 4S; 3S and Pass are the alternatives.
+  AuctionState copy = desk.Bidding();
+  const CallCode hinted = LibraryCall(copy);
+  EXPECT_EQ(hinted, MakeBid(4, Spade));
+  ListAllowedCalls(copy);
+  EXPECT_EQ(copy.HintCalls, (std::vector<CallCode>{MakeBid(4, Spade), Pass, MakeBid(3, Spade)}));
+  Key(Qt::Key_M);
+  EXPECT_EQ(desk.Bidding().Calls[6], "4S");
+}
+
+TEST_F(DeskTest, TakeBackReturnsToSouthsPreviousTurn) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  ASSERT_EQ(Calls().size(), 6u);
+  desk.BidButClick("Ta");
+  EXPECT_EQ(Calls(), (Tokens{"P", "1C"}));
+  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+  // With two calls there is nothing to take back.
+  const int sounds = SoundCount();
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(Calls().size(), 2u);
+}
+
+TEST_F(DeskTest, TakeBackAfterTheAuctionEndedLetsSouthCallAgain) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("S4");
+  ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+  desk.ButTakeBackBidClick();
+  EXPECT_EQ(desk.State().phase, Phase::Bidding);
+  EXPECT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+  EXPECT_TRUE(desk.BidBox()->isVisible());
+}
+
+TEST_F(DeskTest, WestDealerWithThreePassesLeavesSouthToCall) {
+  TDeskTop& desk = Desk("Imp", 4);   // Imp01.04: dealer West
+  desk.NewHandClick();
+  EXPECT_EQ(Calls(), (Tokens{"P", "P", "P"}));
+  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+  // The review starts in the West column of row 0.
+  EXPECT_EQ(desk.ReviewGrid()->Cell(0, 0), "Pass");
+  EXPECT_EQ(desk.ReviewGrid()->Cell(2, 0), "Pass");
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), " ");
+}
+
+TEST_F(DeskTest, ReviewGridWithNorthDealing) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  TBridgeGrid* grid = desk.ReviewGrid();
+  EXPECT_EQ(grid->Cell(0, 0), QString(" ") + QString(2, QChar(0x2014)));
+  EXPECT_EQ(grid->Cell(1, 0), "Pass");
+  EXPECT_EQ(grid->Cell(2, 0), "1~C");
+  EXPECT_EQ(grid->Cell(3, 0), "1~S");
+  EXPECT_EQ(grid->Cell(0, 1), "Pass");
+  EXPECT_EQ(grid->Cell(1, 1), "2~S");
+  EXPECT_EQ(grid->RowCount(), 2);
+}
+
+TEST_F(DeskTest, APassedOutAuctionEndsTheBoardAtOnce) {
+  UseLibrary("[Imp01.01.D]\r\nP,P,P,P,Lead,QS,100\r\n");
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.ButMakeBidClick();
+  EXPECT_EQ(desk.State().phase, Phase::BoardOver);
+  EXPECT_FALSE(desk.Panel("EOBStart")->isEnabled());
+  EXPECT_FALSE(desk.Action("ReplayHand")->isEnabled());
+  EXPECT_TRUE(desk.ResultFiled());
+  EXPECT_EQ(desk.BoardScore(), 0);
+  const std::string line = options_->ReadString("Tester", "Imp01.01", "nope");
+  EXPECT_EQ(line.substr(0, 11), "W,Pass,0,0,");
+}
+
+TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("Pa");   // 2S by South, who bid spades first
+  ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+  EXPECT_FALSE(desk.Panel("SkipBtn")->isEnabled());
+  EXPECT_TRUE(desk.Panel("EOBStart")->isEnabled());
+  EXPECT_EQ(desk.Panel("ContractImg")->property("contractText").toString(), QStringLiteral("2~S by South"));
+}
+
+}  // namespace
+}  // namespace quorval

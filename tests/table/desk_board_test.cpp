@@ -1,0 +1,136 @@
+// The table window on the fixture events: dealing boards and moving between
+// them.
+#include <QAction>
+
+#include "scoring/field_results.h"
+#include "tests/table/desk_fixture.h"
+
+namespace quorval {
+namespace {
+
+Holding Held(const TDeskTop& desk, Seat s, TSuit suit) { return desk.Play().Hands[s].Suits[suit].CurrentHolding & 0x7FFC; }
+
+TEST_F(DeskTest, StartOffersPlayNextHandWithTheBoardCommandsDisabled) {
+  TDeskTop& desk = Desk();
+  EXPECT_EQ(desk.State().phase, Phase::NoBoard);
+  EXPECT_TRUE(desk.Panel("EndofScoring")->isVisible());
+  EXPECT_EQ(desk.focusWidget(), desk.Panel("EOSNewHand"));
+  for (const char* name : {"PriorHand1", "RebidHand", "ReplayHand", "PrintHandMenu", "ShowHands", "HideHands",
+                           "ReviewBidding"})
+    EXPECT_FALSE(desk.Action(name)->isEnabled()) << name;
+  EXPECT_EQ(desk.Action("NewHand")->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(desk.Action("HideHands")->shortcut(), QKeySequence(Qt::Key_F9));
+  EXPECT_TRUE(desk.Action("BS0")->isChecked());
+}
+
+TEST_F(DeskTest, PlayNextHandDealsBoardOneWithOnlySouthFaceUp) {
+  TDeskTop& desk = Desk();
+  Click("EOSNewHand");
+  EXPECT_EQ(desk.State().BoardNo, 1);
+  EXPECT_EQ(desk.State().phase, Phase::Bidding);
+  EXPECT_EQ(desk.Board().Key, "Imp01.01");
+  // Stored South: KJ852.AK.5.Q9743 (Site 0, nothing turned).
+  EXPECT_EQ(HoldingText(Spade, Held(desk, South, Spade), HoldingForm::Bare), "KJ852");
+  EXPECT_EQ(HoldingText(Club, Held(desk, South, Club), HoldingForm::Bare), "Q9743");
+  EXPECT_TRUE(desk.Play().Hands[South].FaceUp);
+  for (Seat s : {North, East, West}) EXPECT_FALSE(desk.Play().Hands[s].FaceUp);
+  EXPECT_TRUE(desk.BidBox()->isVisible());
+  // North passed and East opened 1C before South's turn.
+  EXPECT_EQ(desk.Bidding().Calls, (std::vector<std::string>{"P", "1C"}));
+  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+}
+
+TEST_F(DeskTest, SiteTurnsTheDealAndTheFieldResults) {
+  TDeskTop& desk = Desk("Imp", 3);   // Imp01.03, Site 2
+  desk.NewHandClick();
+  // The stored North hand (62.987.K6.AKJ972) now sits South, dealer N.
+  EXPECT_EQ(HoldingText(Spade, Held(desk, South, Spade), HoldingForm::Bare), "62");
+  EXPECT_EQ(HoldingText(Club, Held(desk, South, Club), HoldingForm::Bare), "AKJ972");
+  EXPECT_EQ(HoldingText(Spade, Held(desk, North, Spade), HoldingForm::Bare), "985");
+  EXPECT_EQ(desk.State().Dealer, North);
+  EXPECT_EQ(desk.State().Vul, 2);   // E-W stays E-W
+  // 05=N,4CX,9,-100 reads S, score unchanged.
+  const auto r5 = LookUpFieldResult(desk.Board().BoardValues, 5, North, "Passed out");
+  EXPECT_EQ(r5, (std::vector<std::string>{"S", "4CX", "9", "-100"}));
+
+  desk.PriorHand1Click();   // back to Imp01.02, Site 1: scores change sign
+  EXPECT_EQ(desk.Board().Key, "Imp01.02");
+  const auto r1 = LookUpFieldResult(desk.Board().BoardValues, 1, desk.State().Dealer, "Passed out");
+  EXPECT_EQ(r1, (std::vector<std::string>{"E", "4S", "10", "-620"}));
+}
+
+TEST_F(DeskTest, PriorHandOnBoardOneDealsItAgain) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.PriorHand1Click();
+  EXPECT_EQ(desk.State().BoardNo, 1);
+  EXPECT_EQ(desk.Board().Key, "Imp01.01");
+}
+
+TEST_F(DeskTest, PastBoard27TheChooserOpensAndCancelLeavesBoard28) {
+  TDeskTop& desk = Desk("Imp", 28);
+  int opened = 0;
+  desk.SetBoardChooser([&](std::string&, std::string&, int&) { ++opened;
+    return false; });
+  desk.NewHandClick();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(desk.State().BoardNo, 28);
+  desk.NewHandClick();
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(desk.State().phase, Phase::NoBoard);
+
+  desk.SetBoardChooser([](std::string& event, std::string& session, int& board) {
+    event = "Par";
+    session = "01";
+    board = 2;
+    return true;
+  });
+  desk.NewHandClick();
+  EXPECT_EQ(desk.Board().Key, "Par01.02");
+  EXPECT_EQ(desk.State().BoardNo, 2);
+}
+
+TEST_F(DeskTest, AMissingBoardKeepsTheTableAndGoesPastIt) {
+  TDeskTop& desk = Desk("Imp", 6);
+  desk.NewHandClick();
+  ASSERT_EQ(desk.Board().Key, "Imp01.06");
+  desk.NewHandClick();   // Imp01.07 is not in the fixture files
+  EXPECT_EQ(LastMessage(), "Hand Not Found");
+  EXPECT_EQ(desk.State().BoardNo, 7);
+  EXPECT_EQ(desk.Board().Key, "Imp01.06");
+  EXPECT_EQ(desk.State().phase, Phase::Bidding);
+}
+
+TEST_F(DeskTest, ABoardWithoutStoredAuctionsIsNotDealt) {
+  UseLibrary("[Imp01.02.D]\r\nP,P,P,P,Lead,QS,100\r\n");
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  EXPECT_EQ(LastMessage(), "No stored auctions for board Imp01.01 in Danish Basic");
+  EXPECT_EQ(desk.State().phase, Phase::NoBoard);
+  desk.NewHandClick();   // and the next board still comes
+  EXPECT_EQ(desk.Board().Key, "Imp01.02");
+}
+
+TEST_F(DeskTest, ChangingTheSystemDealsTheSameBoardAgain) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.ButMakeBidClick();
+  desk.BidSysClick(2);
+  EXPECT_EQ(desk.State().BoardNo, 1);
+  EXPECT_EQ(desk.State().BidSystemLetter, 'N');
+  EXPECT_EQ(desk.Bidding().Calls, (std::vector<std::string>{"P", "1C"}));
+  EXPECT_EQ(Option.BidSys, 2);
+}
+
+TEST_F(DeskTest, RebidIsEnabledByTheFirstCallOfBoardOne) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  // The computer's calls during dealing already enable it; Print stays off.
+  EXPECT_TRUE(desk.Action("RebidHand")->isEnabled());
+  EXPECT_FALSE(desk.Action("PriorHand1")->isEnabled());
+  desk.NewHandClick();
+  EXPECT_TRUE(desk.Action("PriorHand1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace quorval

@@ -1,0 +1,97 @@
+#pragma once
+// A table window on a copy of the fixture events in a temporary folder,
+// headless and without pauses, for the window tests.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "core/messages.h"
+#include "data/board_file.h"
+#include "data/options.h"
+#include "data/program_folder.h"
+#include "data/sequence_library.h"
+#include "table/bidding_box.h"
+#include "table/desktop.h"
+#include "ui/card_control.h"
+
+namespace quorval {
+
+inline QApplication& TestApp() {
+  static int argc = 1;
+  static char name[] = "test_table";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* a = new QApplication(argc, argv);
+    InitUiResources();
+    CardDeck::Load();
+    return a;
+  }();
+  return *app;
+}
+
+class DeskTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApp();
+    ASSERT_TRUE(dir_.isValid());
+    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+      QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, dir_.filePath(f));
+    SetProgramFolder(dir_.path().toStdString() + "/");
+    Option = TOption{};
+    Option.CurrentPlayer = "Tester";
+    options_ = std::make_unique<TMyINI>(kOptionsFileName);
+    boards_ = std::make_unique<TBridgeINI>(kBoardFileName);
+    results_ = std::make_unique<TBridgeINI>(kResultsFileName);
+    QFile seq(dir_.filePath("SEQ2005.txt"));
+    seq.open(QIODevice::ReadOnly);
+    library_.LoadSequenceLibrary(seq.readAll().toStdString());
+    files_ = std::make_unique<TableFiles>(TableFiles{*options_, *boards_, *results_, library_.Store(), Option});
+    ResetMessageCounts();
+  }
+
+  // The window for event `event` with the board counter at `board` - 1.
+  TDeskTop& Desk(const std::string& event = "Imp", int nextBoard = 1) {
+    Option.Event = event;
+    Option.Session = "01";
+    Option.LastHandPlayed = nextBoard - 1;
+    TableState state;
+    state.MarkerFilePresent = true;
+    desk_ = std::make_unique<TDeskTop>(*files_, state);
+    desk_->SetNoPauses(true);
+    desk_->SeedRandom(7);
+    desk_->resize(desk_->minimumSize());
+    desk_->show();
+    desk_->FormShow(0);
+    return *desk_;
+  }
+
+  void TearDown() override { desk_.reset(); }
+
+  // Replaces the library by the given text (sections and lines as in the file).
+  void UseLibrary(const std::string& text) { library_.LoadSequenceLibrary(text); }
+
+  // Clicks a named panel button of the window.
+  void Click(const char* name) {
+    auto* w = desk_->Panel(name);
+    ASSERT_NE(w, nullptr) << name;
+    ASSERT_TRUE(w->isEnabled()) << name;
+    QTest::mouseClick(w, Qt::LeftButton);
+  }
+  void Key(Qt::Key key) { QTest::keyClick(desk_.get(), key); }
+  std::vector<std::string> Calls() const { return desk_->Bidding().Calls; }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<TMyINI> options_;
+  std::unique_ptr<TBridgeINI> boards_, results_;
+  SequenceLibrary library_;
+  std::unique_ptr<TableFiles> files_;
+  std::unique_ptr<TDeskTop> desk_;
+};
+
+}  // namespace quorval
