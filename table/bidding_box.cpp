@@ -54,13 +54,19 @@ void TBoxButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), face_);
   qDrawShadePanel(&p, rect(), palette(), lowered_, 2);
-  p.setFont(font());
+  // A face too wide for the button (a two-letter no-trump mark at the large
+  // size) is drawn smaller until it fits.
+  QFont f = font();
+  const QString plain = QString(caption_).remove(QLatin1Char('&'));
+  while (QFontMetrics(f).horizontalAdvance(plain) > width() - 4 && f.pointSizeF() > 6)
+    f.setPointSizeF(f.pointSizeF() - 0.5);
+  p.setFont(f);
   p.setPen(text_);
   // "&" marks the next character as the keyboard accelerator: underlined.
   QString shown = caption_;
   const int amp = shown.indexOf(QLatin1Char('&'));
   if (amp >= 0 && amp + 1 < shown.size()) shown.remove(amp, 1);
-  const QFontMetrics fm(font());
+  const QFontMetrics fm(f);
   int x = (width() - fm.horizontalAdvance(shown)) / 2;
   const int baseline = (height() + fm.ascent() - fm.descent()) / 2;
   p.drawText(x, baseline, shown);
@@ -147,6 +153,9 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   captions_ = {QStringLiteral("&Pass"), QStringLiteral("&XDbl"), QStringLiteral("&XRDbl"),
                QStringLiteral("&Take Back"), QStringLiteral("&Hint"), QStringLiteral("&Make Bid")};
   hints_ = QStringList(6, QString());
+  actions_[baPass]->SetColours(kPassGreen, kWhite);
+  actions_[baTakeBack]->SetColours(kActionTeal, kWhite);
+  actions_[baHint]->SetColours(kActionTeal, kWhite);
   actions_[baMakeBid]->SetColours(kActionTeal, kWhite);
   Relabel(false);
   PrepareForCall(QStringLiteral("South"), 0, NT, false, 0, 0);
