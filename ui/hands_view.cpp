@@ -333,7 +333,7 @@ void THandView::CardReleased(TMateCard* card, bool quickClick) {
 
 TCardTable::TCardTable(QWidget* window, QWidget* tablePanel, const std::array<QWidget*, 4>& handPanels,
                        QWidget* tricks, std::array<THands, 4>* hands)
-    : QObject(window), window_(window), table_(tablePanel), tricks_(tricks), hands_(hands) {
+    : QObject(nullptr), window_(window), table_(tablePanel), tricks_(tricks), hands_(hands) {
   for (Seat seat = North; seat <= West; ++seat)
     views_[seat] = new THandView(window, handPanels[seat], tablePanel, &(*hands)[seat], this);
   if (tricks_)

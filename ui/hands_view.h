@@ -132,7 +132,10 @@ class TCardTable : public QObject {
 
  public:
   // `hands` are the table's four THands (North, East, South, West); `tricks`
-  // is the panel holding the won-and-lost row (may be null).
+  // is the panel holding the won-and-lost row (may be null). The card
+  // controls belong to `window`; the TCardTable itself has no Qt parent and
+  // belongs to whoever creates it (the table window holds it by value or
+  // unique_ptr), so it is never deleted twice.
   TCardTable(QWidget* window, QWidget* tablePanel,
              const std::array<QWidget*, 4>& handPanels, QWidget* tricks,
              std::array<THands, 4>* hands);
