@@ -111,10 +111,10 @@ void TDeskTop::StartNewHand() {
   play_.TrickPos = 1;
   play_.DeclarerTricks = 0;
   SetCaption();
+  state_.phase = Phase::Bidding;
   dupBd_->show();
   DupBoard();
   contractImg_->clear();
-  state_.phase = Phase::Bidding;
   reviewPanel_->show();
   reviewPanel_->raise();
   for (auto& hand : play_.Hands) {

@@ -239,6 +239,7 @@ void TDeskTop::BuildPanels() {
   bidReview_->SetFixedCols(0);
   bidReview_->SetFixedRows(0);
   bidReview_->SetGridLines(false, false);
+  bidReview_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int c = 0; c < 4; ++c) bidReview_->SetColWidth(c, 58);
   closeReview_ = new QPushButton("Clear Bidding Review", reviewPanel_);
   closeReview_->setObjectName("CloseBidReview");
@@ -288,6 +289,12 @@ void TDeskTop::BuildPanels() {
   scorePadGrid_->SetFixedCols(0);
   scorePadGrid_->SetFixedRows(0);
   scorePadGrid_->SetGridLines(false, false);
+  scorePadGrid_->SetDefaultRowHeight(22);
+  scorePadGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scorePadGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont small = scorePadGrid_->font();
+  small.setPointSize(8);
+  scorePadGrid_->setFont(small);
   scorePad_->hide();
 
   scorePages_ = new QTabWidget(desk_);
@@ -300,6 +307,7 @@ void TDeskTop::BuildPanels() {
     strata_[s]->SetRowCount(8);
     strata_[s]->SetFixedCols(0);
     strata_[s]->SetFixedRows(1);
+    strata_[s]->SetDefaultRowHeight(22);
     scorePages_->addTab(strata_[s], pageNames[s]);
   }
   connect(scorePages_, &QTabWidget::currentChanged, this, [this](int page) { ScorePagesChange(page); });
@@ -332,7 +340,7 @@ void TDeskTop::LayoutTable() {
   endOfBidding_->move(panels);
   endofScoring_->move(panels);
   playPad_->move(panels);
-  scorePages_->setGeometry(std::min(east.right() + 1, screenWidth - 330 - 5), t.top(), 330, 245);
+  scorePages_->setGeometry(std::min(east.right() + 1, screenWidth - 330 - 5), t.top(), 330, 232);
   setMinimumSize(std::max(boxLeft + 185, scorePages_->geometry().right() + 6), 560);
 }
 

@@ -26,7 +26,7 @@ inline QApplication& TestApp() {
   static char name[] = "test_table";
   static char* argv[] = {name, nullptr};
   static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     auto* a = new QApplication(argc, argv);
     InitUiResources();
     CardDeck::Load();

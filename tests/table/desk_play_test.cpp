@@ -1,0 +1,187 @@
+// The play at the table window: cards by click (the table message) and by
+// keyboard, take back, finish play, replay and the end of the board.
+#include <QAction>
+
+#include "tests/table/desk_fixture.h"
+#include "ui/table_message.h"
+
+namespace quorval {
+namespace {
+
+class DeskPlayTest : public DeskTest {
+ protected:
+  // Imp01.01 bid to 4S by South; West is on lead.
+  TDeskTop& FourSpades() {
+    TDeskTop& desk = Desk();
+    desk.NewHandClick();
+    desk.BidButClick("S1");
+    desk.BidButClick("S4");
+    EXPECT_EQ(desk.State().phase, Phase::BiddingOver);
+    return desk;
+  }
+  // Imp01.06 bid to 2H by East; South is on lead.
+  TDeskTop& TwoHeartsByEast() {
+    TDeskTop& desk = Desk("Imp", 6);
+    desk.NewHandClick();
+    while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+    EXPECT_EQ(desk.Bidding().auction.Result().declarer, East);
+    return desk;
+  }
+  bool SendCard(CardCode card) {
+    TableMessage message(card);
+    return QCoreApplication::sendEvent(desk_.get(), &message);
+  }
+  // Plays the user's cards by the table message until the board ends or
+  // `cards` have been played.
+  void PlayOn(int cards = 52) {
+    for (int guard = 0; guard < 200 && desk_->State().phase == Phase::Playing &&
+                        (desk_->Play().CardsPlayed < cards || cards == 52); ++guard) {
+      if (desk_->Panel("ButClearTable")->isEnabled()) Click("ButClearTable");
+      else SendCard(DefaultCard(desk_->Play()));
+    }
+  }
+};
+
+TEST_F(DeskPlayTest, ABoardPlayedCardByCardIsScoredAndFiled) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  EXPECT_EQ(desk.State().phase, Phase::Playing);
+  // West's library lead is one of its stored cards; then North, the dummy,
+  // is face up and the user's to play.
+  ASSERT_EQ(desk.Play().CardsPlayed, 1);
+  const CardCode lead = desk.Play().PlayLog[0].card;
+  EXPECT_TRUE(lead == ParseCard("8C") || lead == ParseCard("3H"));
+  EXPECT_TRUE(desk.Play().Hands[North].FaceUp);
+  EXPECT_TRUE(desk.Play().Hands[North].HumanControlled);
+  EXPECT_EQ(desk.Play().ToPlay, North);
+  EXPECT_TRUE(desk.Action("ReplayHand")->isEnabled());
+  PlayOn();
+  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  EXPECT_EQ(desk.Play().CardsPlayed, 52);
+  EXPECT_TRUE(desk.ResultFiled());
+  const std::string line = options_->ReadString("Tester", "Imp01.01", "nope");
+  EXPECT_EQ(line.rfind("S,4~S," + std::to_string(desk.Play().DeclarerTricks) + ",", 0), 0u) << line;
+  EXPECT_TRUE(desk.Panel("ScorePad")->isVisible());
+  EXPECT_TRUE(desk.ScorePages()->isVisible());
+  EXPECT_TRUE(desk.Panel("ButReplayHand")->isEnabled());
+  // All four hands face up with their thirteen cards again.
+  EXPECT_TRUE(desk.State().ShowAllHands);
+  for (const auto& hand : desk.Play().Hands) EXPECT_EQ(hand.CardsLeftTotal(), 13);
+}
+
+TEST_F(DeskPlayTest, RefusedCardsSoundAndChangeNothing) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  const int sounds = SoundCount();
+  // A card of West's, and a card of North's that does not follow suit.
+  SendCard(desk.Play().PlayLog[0].card);
+  const TSuit led = desk.Play().SuitLed;
+  const Holding north = desk.Play().Hands[North].Suits[(led + 1) % 4].CurrentHolding;
+  if (desk.Play().Hands[North].Suits[led].CurrentHolding && north)
+    SendCard(MakeCard(HighestRank(north), (led + 1) % 4));
+  EXPECT_GT(SoundCount(), sounds);
+  EXPECT_EQ(desk.Play().CardsPlayed, 1);
+}
+
+TEST_F(DeskPlayTest, KeyboardPlaysRankThenSuit) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  const CardCode card = DefaultCard(desk.Play());
+  const std::string text = CardText(card);
+  const int sounds = SoundCount();
+  Key(static_cast<Qt::Key>(text[0]));
+  Key(static_cast<Qt::Key>(text[1]));
+  EXPECT_EQ(desk.Play().PlayLog[1].card, card);
+  EXPECT_GE(desk.Play().CardsPlayed, 2);
+  EXPECT_EQ(SoundCount(), sounds);
+  // Enter plays the pre-selected card once South is to play.
+  const int before = desk.Play().CardsPlayed;
+  if (desk.Play().ToPlay == South && !desk.Panel("ButClearTable")->isEnabled()) {
+    Key(Qt::Key_Return);
+    EXPECT_GT(desk.Play().CardsPlayed, before);
+  }
+}
+
+TEST_F(DeskPlayTest, TakeBackOfALeadShowsThePreviousTrickAgain) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  PlayOn(5);
+  ASSERT_GE(desk.Play().CardsPlayed, 5);
+  while (desk.Play().CardsPlayed > 5) Click("TPPBackup");
+  const CardCode lead = desk.Play().PlayLog[4].card;
+  Click("TPPBackup");
+  EXPECT_EQ(desk.Play().CardsPlayed, 4);
+  EXPECT_EQ(desk.Play().TrickNo, 1);
+  // The four cards of the first trick lie on the table again.
+  EXPECT_TRUE(desk.Panel("ButClearTable")->isEnabled());
+  EXPECT_TRUE(desk.Panel("TPPBackup")->isEnabled());
+  Key(Qt::Key_Return);   // clears the trick; the play goes on
+  EXPECT_FALSE(desk.Panel("ButClearTable")->isEnabled());
+  (void)lead;
+}
+
+TEST_F(DeskPlayTest, TakeBackOfTheVeryFirstCard) {
+  TDeskTop& desk = TwoHeartsByEast();
+  Click("EOBStart");
+  ASSERT_EQ(desk.Play().CardsPlayed, 0);   // the user is on lead
+  EXPECT_FALSE(desk.Panel("TPPBackup")->isEnabled());
+  // The hint on lead comes from the library's list: KS or 4H.
+  Click("ButHint");
+  EXPECT_TRUE(desk.Panel("ButPlayHint")->isVisible());
+  Click("ButPlayHint");
+  const CardCode lead = desk.Play().PlayLog[0].card;
+  EXPECT_TRUE(lead == ParseCard("KS") || lead == ParseCard("4H"));
+  EXPECT_GE(desk.Play().CardsPlayed, 1);
+  while (desk.Play().CardsPlayed > 0) Click("TPPBackup");
+  EXPECT_EQ(desk.Play().ToPlay, South);
+  EXPECT_FALSE(desk.Panel("TPPBackup")->isEnabled());
+  EXPECT_EQ(desk.State().phase, Phase::Playing);
+}
+
+TEST_F(DeskPlayTest, FinishPlayInTrickOneScoresTheBoardOnce) {
+  TDeskTop& desk = TwoHeartsByEast();
+  EXPECT_TRUE(desk.Panel("SkipBtn")->isEnabled());
+  Click("EOBStart");
+  Click("TPPFast");
+  EXPECT_EQ(desk.State().phase, Phase::BoardOver);
+  EXPECT_EQ(desk.Play().CardsPlayed, 52);
+  EXPECT_TRUE(desk.ResultFiled());
+  const std::string line = options_->ReadString("Tester", "Imp01.06", "nope");
+  EXPECT_EQ(line.rfind("E,2~H,", 0), 0u) << line;
+  for (const auto& hand : desk.Play().Hands) EXPECT_EQ(hand.CardsLeftTotal(), 13);
+  EXPECT_EQ(desk.Play().DeclarerTricks + std::stoi(desk.Panel("PlayPanelNSTrks")->property("text").toString().toStdString()), 13);
+}
+
+TEST_F(DeskPlayTest, SkipPlayGivesTheStandardResult) {
+  TDeskTop& desk = TwoHeartsByEast();
+  Click("SkipBtn");
+  EXPECT_EQ(desk.State().phase, Phase::BoardOver);
+  EXPECT_TRUE(desk.ResultFiled());
+}
+
+TEST_F(DeskPlayTest, ReplayStartsThePlayOfTheSameContractAgain) {
+  TDeskTop& desk = TwoHeartsByEast();
+  Click("SkipBtn");
+  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  Click("ButReplayHand");
+  EXPECT_EQ(desk.State().phase, Phase::Playing);
+  EXPECT_EQ(desk.Play().CardsPlayed, 0);
+  EXPECT_FALSE(desk.Panel("ScorePad")->isVisible());
+  EXPECT_FALSE(desk.State().ShowAllHands);
+  EXPECT_EQ(desk.Bidding().auction.Result().bid, MakeBid(2, Heart));
+}
+
+TEST_F(DeskPlayTest, TheStrataPageSeenLastOpensNextTime) {
+  TDeskTop& desk = TwoHeartsByEast();
+  Click("SkipBtn");
+  desk.ScorePages()->setCurrentIndex(1);
+  EXPECT_EQ(Option.LastStrataSeen, 1);
+  desk.NewHandClick();
+  desk.PriorHand1Click();
+  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  Click("SkipBtn");
+  EXPECT_EQ(desk.ScorePages()->currentIndex(), 1);
+}
+
+}  // namespace
+}  // namespace quorval
