@@ -31,6 +31,13 @@ TEST_F(CardControlTest, DeckHasSeventyFiveCellsWithWhiteFacesAndColouredBacks) {
       EXPECT_NE(cell.pixel(10, 3), qRgb(255, 255, 255)) << "back " << i;
     }
   }
+  // Pixel (10, 3) holds the ground that recolouring replaces: the same colour
+  // fills the margins of the design.
+  for (int d = 0; d < kBackDesigns; ++d) {
+    const QImage& back = CardDeck::DeckCell(60 + d);
+    EXPECT_EQ(back.pixel(3, 45), back.pixel(10, 3)) << CardDeck::BackDesignName(d);
+    EXPECT_EQ(back.pixel(60, 3), back.pixel(10, 3)) << CardDeck::BackDesignName(d);
+  }
   for (int d = 0; d < kBackDesigns; ++d)
     for (int e = d + 1; e < kBackDesigns; ++e)
       EXPECT_NE(CardDeck::DeckCell(60 + d), CardDeck::DeckCell(60 + e)) << d << " " << e;
