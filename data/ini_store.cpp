@@ -127,14 +127,17 @@ TBigIniFile::~TBigIniFile() { UpdateFile(); }
 void TBigIniFile::LoadFile() {
   if (fileName_.empty()) return;
   struct stat st {};
-  if (::stat(fileName_.c_str(), &st) != 0) return;  // a missing file is an empty store
-  std::ifstream in(fileName_, std::ios::binary);
-  std::string text;
-  if (in && S_ISREG(st.st_mode)) {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) text.clear(), unreadable_ = true;
-  } else {
+  if (::stat(fileName_.c_str(), &st) != 0) {
+    // A missing file is an empty store; a file that may exist but cannot be
+    // looked at is treated as unreadable, so it is never overwritten.
+    if (errno == ENOENT || errno == ENOTDIR) return;
     unreadable_ = true;
+  }
+  std::string text;
+  if (!unreadable_) {
+    std::ifstream in(fileName_, std::ios::binary);
+    if (in && S_ISREG(st.st_mode)) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    unreadable_ = !in || !S_ISREG(st.st_mode) || in.bad();
   }
   if (unreadable_) {
     ShowMessage("Could not read the file " + fileName_ + "; it is left as it is.");
