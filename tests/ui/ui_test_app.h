@@ -1,6 +1,8 @@
 #pragma once
 // One QApplication for all window tests of this program, created on first
-// use (the test main comes from GoogleTest) and kept to the end.
+// use (the test main comes from GoogleTest). It is deliberately never
+// destroyed: destroying it among the static destructors at exit, after Qt's
+// own globals are gone, crashes the test program.
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -14,8 +16,8 @@ inline QApplication& TestApp() {
   static int argc = 1;
   static char name[] = "test_ui";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 class UiTest : public ::testing::Test {
