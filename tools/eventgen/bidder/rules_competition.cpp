@@ -152,7 +152,12 @@ void Advances(Ctx& c) {
   const bool free = c.RhoPassed();
   const int pts = c.pts;
   if (pm.conv == Conv::TakeoutDouble) {
-    // Their last bid is the one partner doubled unless they bid again.
+    // The answer is owed only straight after the double; later it is ordinary
+    // competition on what partner has shown.
+    if (pi != v.Size() - 2 && pi != v.Size() - 1) {
+      Continuation(c);
+      return;
+    }
     if (!free && pts < 6) {
       c.Add(Pass, {}, kMain);
       return;
@@ -227,7 +232,8 @@ void Advances(Ctx& c) {
       const CallCode last = v.auction.lastBid;
       const TSuit theirs = StrainOf(v.calls()[v.FirstBidIndex()]);
       if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
-      else if (sp >= 10 && theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)))
+      else if (sp >= 10 && theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)) &&
+               c.Cheapest(theirs) < MakeBid(3, s))
         c.Add(c.Cheapest(theirs), Meaning{}.Pts(10, 37).Len(s, 3).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
       const int lott = std::min(fit - 6, s >= Heart ? 4 : 5);
       if (sp >= 6 && LevelOf(c.Cheapest(s)) <= std::max(2, lott))

@@ -143,7 +143,7 @@ bool ConventionAnswer(Ctx& c) {
             return true;
           }
       if (c.pts >= 15) c.Add(MakeBid(3, s), Meaning(m).Pts(15, 21), kMain);
-      else c.Add(MakeBid(4, s), Meaning(m).Pts(11, 14).As(Conv::SignOff), kMain);
+      else c.Add(MakeBid(4, s), Meaning(m).Pts(11, 14).As(Conv::SignOff).Forcing(Force::None), kMain);
       return true;
     }
     case Conv::FeatureAsk: {

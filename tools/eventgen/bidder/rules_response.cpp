@@ -52,7 +52,7 @@ void PreemptAnswers(Ctx& c, CallCode open, const Meaning& om) {
       c.Add(MakeBid(2, NT), m, kMain);
     }
     Meaning m;
-    m.Pts(0, 15).As(Conv::PassOrCorrect).Forcing(Force::OneRound);
+    m.Pts(0, 15).As(Conv::PassOrCorrect);
     c.Add(MakeBid(2, Heart), m, c.out.empty() ? kMain : kPossible);
     // With a spade fit and no hearts, bid spades to play at once.
     if (c.pts < 16 && h.len[Spade] >= 3 && h.len[Heart] <= 1)
@@ -259,7 +259,7 @@ void CompetitiveResponses(Ctx& c, TSuit opened) {
   const int level = LevelOf(rhoCall);
   // A good raise by the cue bid of their suit.
   if (opened != NT && theirs != NT && h.len[opened] + c.Partner().minLen[opened] >= 8 &&
-      h.SupportPoints(opened) >= 11 && c.Legal(c.Cheapest(theirs)))
+      h.SupportPoints(opened) >= 11 && c.Legal(c.Cheapest(theirs)) && c.Cheapest(theirs) < MakeBid(4, opened))
   {
     c.Add(c.Cheapest(theirs), Meaning{}.Pts(11, 37).Len(opened, 3).Strain(opened).As(Conv::CueRaise).Forcing(Force::OneRound),
           kMain);
