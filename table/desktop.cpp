@@ -139,10 +139,7 @@ void TDeskTop::BuildMenus() {
       {"Swedish1", "&Swedish", 4}};
   for (const auto& l : langs) {
     const int index = l.index;
-    QAction* a = add(language, l.name, l.text, {}, [this, index] {
-      Opt().Language = index;
-      SaveSettings();
-    });
+    QAction* a = add(language, l.name, l.text, {}, [this, index] { LanguageClick(index); });
     a->setCheckable(true);
     a->setChecked(Opt().Language == index);
     languages->addAction(a);
@@ -240,6 +237,7 @@ void TDeskTop::BuildPanels() {
   bidReview_->SetFixedRows(0);
   bidReview_->SetGridLines(false, false);
   bidReview_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  bidReview_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   for (int c = 0; c < 4; ++c) bidReview_->SetColWidth(c, 58);
   closeReview_ = new QPushButton("Clear Bidding Review", reviewPanel_);
   closeReview_->setObjectName("CloseBidReview");
@@ -355,6 +353,19 @@ void TDeskTop::ApplySkin() {
   for (QFrame* f : {endOfBidding_, endofScoring_, playPad_}) Colour(f, FromColourRef(Opt().SkinColors[7]));
   bidReview_->SetColor(FromColourRef(Opt().SkinColors[5]));
   scorePadGrid_->SetColor(FromColourRef(Opt().SkinColors[5]));
+}
+
+void TDeskTop::LanguageClick(int language) {
+  Opt().Language = static_cast<uint8_t>(language);
+  SaveSettings();
+  // The texts that follow the language: the review's calls, the board panel
+  // and, when shown, the result pages and the score pad.
+  AddAllBids();
+  DupBoard();
+  if (scorePages_->isVisible() || scorePad_->isVisible()) {
+    SetUpResultGrids();
+    ShowTheScore();
+  }
 }
 
 void TDeskTop::SaveSettings() {

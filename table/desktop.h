@@ -88,8 +88,10 @@ class TDeskTop : public QMainWindow {
   // A card the user clicked or dropped; false (and a beep) when refused.
   bool UserPlays(CardCode card);
 
-  // Menu items whose windows others provide are routed here.
   void ExitMenuClick();
+  // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
+  // 4 Swedish) for the bidding keys and the texts.
+  void LanguageClick(int language);
 
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStringList>
 
@@ -75,6 +76,7 @@ void TDeskTop::AddBid(CallCode c, int index) {
   }
   bidReview_->SetCell(column, row, ReviewText(c));
   bidReview_->SetRowCount(row + 1);
+  bidReview_->verticalScrollBar()->setValue(bidReview_->verticalScrollBar()->maximum());
   bidReview_->viewport()->update();
 }
 

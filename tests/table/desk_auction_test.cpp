@@ -160,3 +160,38 @@ TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {
 
 }  // namespace
 }  // namespace quorval
+
+namespace quorval {
+namespace {
+
+TEST_F(DeskTest, ReviewBiddingOpensOverTheTableAndCloses) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  EXPECT_FALSE(desk.Action("ReviewBidding")->isEnabled());
+  desk.BidButClick("S1");
+  desk.BidButClick("S4");
+  desk.EOBStartClick();
+  EXPECT_FALSE(desk.Panel("BidReviewPanel")->isVisible());
+  desk.Action("ReviewBidding")->trigger();
+  EXPECT_TRUE(desk.Panel("BidReviewPanel")->isVisible());
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 1), "4~S");
+  Click("CloseBidReview");
+  EXPECT_FALSE(desk.Panel("BidReviewPanel")->isVisible());
+}
+
+TEST_F(DeskTest, LanguageChangesTheBiddingKeys) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.Action("Danish1")->trigger();
+  EXPECT_EQ(Option.Language, 1);
+  Key(Qt::Key_1);
+  Key(Qt::Key_S);   // spades in Danish too
+  EXPECT_EQ(Calls().size(), 6u);
+  Key(Qt::Key_4);
+  Key(Qt::Key_U);   // "U" is no-trump in Danish: 4NT is not in the library
+  EXPECT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), "1~S");
+}
+
+}  // namespace
+}  // namespace quorval
