@@ -171,7 +171,8 @@ std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump s
     if (a.keeps != b.keeps) return a.keeps;
     return a.appeal > b.appeal;
   });
-  const int floor = chosen.back().appeal;
+  int floor = chosen.front().appeal;
+  for (const Option& o : chosen) floor = std::min(floor, o.appeal);
   std::vector<int> weights;
   for (const Option& o : chosen) {
     const int w = 4 + (o.appeal - floor);
@@ -181,9 +182,11 @@ std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump s
   if (chosen.front().keeps) {
     int keepW = 0, loseW = 0;
     for (size_t i = 0; i < chosen.size(); ++i) (chosen[i].keeps ? keepW : loseW) += weights[i];
-    if (loseW * 9 > keepW)
+    if (loseW * 9 > keepW) {
+      const int factor = (10 * loseW + keepW - 1) / keepW;
       for (size_t i = 0; i < chosen.size(); ++i)
-        if (!chosen[i].keeps) weights[i] = std::max(1, weights[i] * keepW / (9 * loseW));
+        if (chosen[i].keeps) weights[i] *= factor;
+    }
   }
   // A lead drawn fewer than one time in twenty is not worth listing.
   for (bool dropped = true; dropped && chosen.size() > 1;) {

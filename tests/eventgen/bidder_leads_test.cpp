@@ -1,0 +1,101 @@
+// Opening leads for the library: the card each convention takes from a suit,
+// the percentages, and the solver's weighting of the listed leads.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "tests/eventgen/bidder_hands.h"
+#include "tools/eventgen/bidder/leads.h"
+
+namespace quorval::bidder {
+namespace {
+
+Holding Suit(const std::string& ranks) {
+  Deal d;
+  return testing::ParseSuit(ranks, Spade, d, North);
+}
+
+TEST(ConventionalLead, CardByConvention) {
+  struct Row {
+    const char* holding;
+    bool noTrump;
+    LeadStyle style;
+    const char* card;
+  };
+  const Row rows[] = {
+      {"KQT4", true, LeadStyle::Standard, "KS"},    // broken top: the king
+      {"J8642", true, LeadStyle::Norwegian, "4S"},  // fourth highest at no trump
+      {"KJT5", false, LeadStyle::Basic, "TS"},      // interior run: third highest
+      {"KJT5", false, LeadStyle::Standard, "JS"},   // interior run: second highest
+      {"AK", false, LeadStyle::Norwegian, "KS"},    // ace-king doubleton: the king
+      {"AK", false, LeadStyle::Standard, "AS"},
+      {"K842", true, LeadStyle::Standard, "2S"},    // lowest from an honour
+      {"K842", true, LeadStyle::Basic, "4S"},       // even length: one above the lowest
+      {"98642", true, LeadStyle::Standard, "9S"},   // top of nothing
+      {"A842", false, LeadStyle::Standard, "AS"},   // the ace at a suit contract
+      {"Q7", false, LeadStyle::Basic, "QS"},
+      {"5", true, LeadStyle::Norwegian, "5S"},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(CardText(ConventionalLead(Suit(r.holding), Spade, r.noTrump, r.style)), r.card)
+        << r.holding << " " << LeadStyleName(r.style);
+  EXPECT_EQ(ConventionalLead(0, Spade, true, LeadStyle::Standard), 0);
+}
+
+TEST(Percentages, WholeNumbersAddingToOneHundred) {
+  const std::vector<std::vector<int>> cases = {{1}, {3, 1}, {1, 1, 1}, {97, 1, 1, 1}, {0, 0}, {1000, 1, 1}, {5, 5, 5, 5}};
+  for (const auto& w : cases) {
+    const std::vector<int> p = Percentages(w);
+    ASSERT_EQ(p.size(), w.size());
+    EXPECT_EQ(std::accumulate(p.begin(), p.end(), 0), 100);
+    for (int x : p) EXPECT_GE(x, 1);
+  }
+  EXPECT_EQ(Percentages({3, 1}), (std::vector<int>{75, 25}));
+}
+
+TEST(ChooseLeads, SolverKeepsTheTrickLosingLeadsRare) {
+  // West leads against East-West's opponents' no trump; every West card is
+  // valued: only the spade leads keep the defence's best result.
+  const Deal deal = testing::MakeDeal({"AK2.AK2.AK32.AK2", "QJT9.QJT.QJT.QJT", "876.876.9876.876", ""});
+  ASSERT_TRUE(DealIsComplete(deal));
+  LeadValues values;
+  for (auto& suit : values.tricks) suit.fill(-1);
+  for (TSuit s = 0; s < 4; ++s)
+    for (TRank r = 2; r <= Ace; ++r)
+      if (deal.at(West, s) & RankBit(r)) values.tricks[s][r] = s == Spade ? 3 : 2;
+  values.best = 3;
+  const std::vector<WeightedLead> leads = ChooseLeads(deal, West, NT, LeadStyle::Standard, {}, &values);
+  ASSERT_FALSE(leads.empty());
+  ASSERT_LE(leads.size(), 4u);
+  int total = 0, kept = 0;
+  for (const WeightedLead& l : leads) {
+    EXPECT_TRUE(HoldsCard(deal.at(West, SuitOf(l.card)), l.card)) << CardText(l.card);
+    total += l.percent;
+    if (values.Keeps(l.card)) kept += l.percent;
+  }
+  EXPECT_EQ(total, 100);
+  EXPECT_GE(kept, 85);  // leads that give a trick away: one in ten or so
+  EXPECT_EQ(SuitOf(leads.front().card), Spade);
+}
+
+TEST(ChooseLeads, PartnersSuitIsLed) {
+  const Deal deal = testing::MakeDeal({"", "", "", "K42.8643.J52.Q97"});
+  LeadHints hints;
+  hints.partnerSuit[Heart] = true;
+  const std::vector<WeightedLead> leads = ChooseLeads(deal, West, NT, LeadStyle::Standard, hints, nullptr);
+  EXPECT_EQ(SuitOf(leads.front().card), Heart);
+}
+
+TEST(LeadSolver, ValuesEveryCardOfTheLeader) {
+  const Deal deal = testing::MakeDeal({"AKQJ.AKQ.AKQ.AKQ", "T987.JT9.JT9.JT9", "6543.876.876.876", "2.5432.5432.5432"});
+  LeadSolver solver;
+  LeadValues v;
+  ASSERT_TRUE(solver.Solve(deal, East, NT, v));
+  // North takes every trick whatever East leads.
+  EXPECT_EQ(v.best, 0);
+  EXPECT_EQ(v.Of(MakeCard(Ten, Spade)), 0);
+  EXPECT_EQ(v.Of(MakeCard(Ace, Spade)), -1);  // not East's card
+}
+
+}  // namespace
+}  // namespace quorval::bidder
