@@ -1,5 +1,7 @@
 #include "play/engine/search.h"
 
+#include <algorithm>
+
 #include "play/engine/suit_analysis.h"
 
 namespace quorval::engine {
@@ -27,6 +29,7 @@ bool Search::TimeUp() const {
 
 void Search::StartTrick(Seat leader) {
   if (TimeUp()) Limit = 44;
+  if (table_.size() > 400000) table_.clear();
   TrickFrame& f = p_.frames[level_];
   f.leader = leader;
   f.cards = {};
@@ -134,9 +137,43 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
   next[u] &= static_cast<uint16_t>(~CardBits(card));
 }
 
+size_t Search::KeyHash::operator()(const TableKey& k) const {
+  uint64_t h = 1469598103934665603ull ^ k.leaderAndLimit;
+  for (uint16_t v : k.holdings) h = (h ^ v) * 1099511628211ull;
+  return static_cast<size_t>(h ^ (h >> 29));
+}
+
+bool Search::Cacheable(int level) const {
+  return UseTable && rootReached_ && level > RootTrick && level < 13 && 4 * level > Limit;
+}
+
+Search::TableKey Search::KeyAt(int level) const {
+  TableKey k{};
+  const TrickFrame& f = p_.frames[level];
+  for (Seat s = 0; s < 4; ++s)
+    for (TSuit u = 0; u < 4; ++u) k.holdings[s * 4 + u] = f.holdings[s][u];
+  k.leaderAndLimit = static_cast<uint16_t>(f.leader | (Limit << 2));
+  return k;
+}
+
+// North-South root: success is NS taking at least Target - NSTricks more.
+// East-West root: success is NS taking fewer than Target - NSTricks + 1.
+int Search::Threshold() const { return Target - nsTricks_ + (rootSideNS_ ? 0 : 1); }
+
 bool Search::Backtrack(int& pos) {
   const int dislikes = Success ? 1 : 0;
+  bool first = true;
   while (true) {
+    // Every alternative below this trick start has been tried: the outcome
+    // stands for its position.
+    if (!first && Cacheable(level_)) {
+      Bounds& b = table_[KeyAt(level_)];
+      const int q = Threshold();
+      const bool nsReached = rootSideNS_ ? Success : !Success;
+      if (nsReached) b.lo = static_cast<int8_t>(std::max<int>(b.lo, q));
+      else b.hi = static_cast<int8_t>(std::min<int>(b.hi, q - 1));
+    }
+    first = false;
     if (level_ <= RootTrick) return false;
     --level_;
     TrickFrame& g = p_.frames[level_];
@@ -196,7 +233,20 @@ bool Search::SearchPass(int target, bool rootOnly) {
       success = level_ - nsTricks_ >= otherNeed_;
       failure = nsTricks_ > Target;
     }
-    if (level_ == 13 || (rootReached_ && (success || failure))) {
+    bool decided = level_ == 13 || (rootReached_ && (success || failure));
+    if (!decided && Cacheable(level_)) {
+      p_.frames[level_].leader = winner;
+      const auto it = table_.find(KeyAt(level_));
+      if (it != table_.end()) {
+        const int q = Threshold();
+        if (it->second.lo >= q || it->second.hi < q) {
+          const bool nsReached = it->second.lo >= q;
+          success = rootSideNS_ ? nsReached : !nsReached;
+          decided = true;
+        }
+      }
+    }
+    if (decided) {
       Success = success;
       if (!Backtrack(pos)) return Success;
       continue;

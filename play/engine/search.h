@@ -6,6 +6,8 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
+#include <unordered_map>
 
 #include "play/engine/position.h"
 
@@ -34,6 +36,10 @@ class Search {
   Seat RootSeat = North;
   int RootTrick = 0, RootPos = 1;
   long Nodes = 0;   // positions where the heuristics ran (for the benchmark)
+  // Remember what is known about positions beyond the depth limit, where no
+  // heuristic runs and a position's value depends on its cards alone. The
+  // choices are the same with or without it; it only saves time.
+  bool UseTable = true;
 
  private:
   bool Prepare(Seat s, int pos);
@@ -42,6 +48,24 @@ class Search {
   void StartTrick(Seat leader);
   std::array<CardCode, 4> LegalCandidates(Seat s, int pos) const;
   bool TimeUp() const;
+
+  // Bounds on North-South's tricks from a trick start onwards, for positions
+  // where every card is beyond the depth limit.
+  struct TableKey {
+    std::array<uint16_t, 16> holdings;
+    uint16_t leaderAndLimit;
+    bool operator==(const TableKey&) const = default;
+  };
+  struct KeyHash {
+    size_t operator()(const TableKey& k) const;
+  };
+  struct Bounds {
+    int8_t lo = 0, hi = 13;
+  };
+  bool Cacheable(int level) const;
+  TableKey KeyAt(int level) const;
+  int Threshold() const;   // NS tricks from here that decide this pass
+  std::unordered_map<TableKey, Bounds, KeyHash> table_;
 
   Position& p_;
   bool timeRule_;

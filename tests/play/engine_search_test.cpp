@@ -142,6 +142,27 @@ TEST(EngineSearch, VoidFollowerBeyondTheLimitTriesOnlyLowestRuns) {
   EXPECT_GE(found, 1);
 }
 
+// The table of positions beyond the depth limit only saves time: every
+// choice and target is the same without it.
+TEST(EngineSearch, PositionTableChangesNoChoice) {
+  std::mt19937 rng(29);
+  for (int board = 0; board < 2; ++board) {
+    PlayState st = Started(testutil::RandomDeal(rng), board + 1, board & 3);
+    int target = 14;
+    while (st.CardsPlayed < 24) {
+      auto with = PositionOf(st, 8, target);
+      auto without = PositionOf(st, 8, target);
+      Search a(*with, false), b(*without, false);
+      b.UseTable = false;
+      const CardCode ca = a.SelectiveChoice(false);
+      ASSERT_EQ(ca, b.SelectiveChoice(false)) << "board " << board << " card " << st.CardsPlayed;
+      ASSERT_EQ(a.Target, b.Target);
+      target = a.Target;
+      ASSERT_TRUE(PlayCard(st, ca));
+    }
+  }
+}
+
 TEST(EngineAsync, SameAnswerAsTheCallOnTheWindowThread) {
   std::mt19937 rng(17);
   PlayState st = Started(testutil::RandomDeal(rng), Heart, East);
