@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/messages.h"
 #include "scoring/field_results.h"
 #include "scoring/result_items.h"
 
@@ -32,7 +33,15 @@ bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
 
   rec.Dealer = ParseSeat(BoardValue(rec.BoardValues, "Dealer"), North);
   rec.DealErrors.clear();
-  ParseDeal(BoardValue(rec.BoardValues, "Deal"), rec.BoardDeal, rec.DealErrors);
+  // A deal that cannot be read is not played: dealing the previous board's
+  // cards (or none at all) under this board's name would file a result for
+  // a board nobody played.
+  Deal deal;
+  if (!ParseDeal(BoardValue(rec.BoardValues, "Deal"), deal, rec.DealErrors) || !DealIsComplete(deal)) {
+    ShowMessage(rec.DealErrors.empty() ? "Bad deal for " + key : rec.DealErrors.back());
+    return false;
+  }
+  rec.BoardDeal = deal;
   rec.Vul = ParseVulnerability(BoardValue(rec.BoardValues, "Vulnerable"));
   const auto site = WholeNumber(BoardValue(rec.BoardValues, "Site", "0"));
   rec.Site = site ? *site : 0;

@@ -30,10 +30,10 @@ std::string BoardKeyOf(const std::string& event, const std::string& session, int
 std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
                        const std::string& fallback = "");
 
-// Reads the board into `rec` (keeping rec's deal when the stored one cannot
-// be read) and turns it by its "Site". True when it can be played: it has a
-// section and exactly 18 field results. The messages of a failed read
-// ("Not 18 results for this hand " and the key) are shown here.
+// Reads the board into `rec` and turns it by its "Site". True when it can be
+// played: it has a section, exactly 18 field results and a complete deal.
+// The messages of a failed read ("Not 18 results for this hand " and the
+// key, or the deal's error) are shown here.
 bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
                const std::string& passedOutLabel, BoardOnTable& rec);
 

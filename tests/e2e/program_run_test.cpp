@@ -213,3 +213,29 @@ TEST_F(Autoplay, TheSameSeedPlaysTheSameBoardsTheSameWay) {
 }
 
 }  // namespace
+
+namespace {
+
+// The broken fixture set: 17 results, a short deal, a lower-case seat, an
+// over-long library line and a last line without its line end.
+TEST(AutoplayBadInput, BrokenBoardsAreReportedAndNothingIsFiledForThem) {
+  QTemporaryDir dir;
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+    ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/broken/") + f, dir.filePath(f)));
+  QString err;
+  const int rc = RunProgram({"--dir", dir.path(), "--player", "P", "--autoplay", "Imp01.01,Imp01.02,Imp01.03"}, &err);
+  EXPECT_EQ(rc, 1) << err.toStdString();
+  EXPECT_TRUE(err.contains("Not 18 results for this hand Imp01.01")) << err.toStdString();
+  const Section player = ReadIni(dir.filePath("Options.INI")).at("P");
+  EXPECT_FALSE(player.count("Imp01.01"));
+  EXPECT_FALSE(player.count("Imp01.02"));   // one heart short
+  // The data files are never written.
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini"}) {
+    QFile a(QString(QUORVAL_FIXTURES "/broken/") + f), b(dir.filePath(f));
+    a.open(QIODevice::ReadOnly);
+    b.open(QIODevice::ReadOnly);
+    EXPECT_EQ(a.readAll(), b.readAll()) << f;
+  }
+}
+
+}  // namespace
