@@ -52,6 +52,36 @@ TEST(FollowCountSignal, FourCardsShowNoCount) {
   EXPECT_EQ(CandidatesAt(p), (Cards{"2S"}));
 }
 
+// ---- second hand ------------------------------------------------------------
+
+TEST(FollowSecondHand, NoCoverWhenDummysSingletonAceWins) {
+  // South wins the heart and leads a spade towards North's bare ace: West
+  // keeps the king.
+  Position p = MakePosition("A.3.QJ.QJ", "QJ9.4.T9.T9", "T543.A.A.A", "K72.2.K6.K6", NT, West,
+                            {"2H", "3H", "4H", "AH", "3S"});
+  ASSERT_EQ(p.seat, West);
+  EXPECT_EQ(CandidatesAt(p), (Cards{"2S"}));
+}
+
+TEST(FollowSecondHand, PartnersSingletonAceWillWin) {
+  // West has K-7-2 and East the bare ace behind North's Q-J: West plays low
+  // and leaves the trick to partner.
+  Position p = MakePosition("QJ.3.AK.A", "A.4.QJ.KQ", "T983.A.T.J", "K72.2.98.T", NT, West,
+                            {"2H", "3H", "4H", "AH", "3S"});
+  ASSERT_EQ(p.seat, West);
+  EXPECT_EQ(CandidatesAt(p), (Cards{"2S"}));
+}
+
+// ---- third hand, the opponents winning ----------------------------------------
+
+TEST(FollowThirdHand, BeatsDummysHonourWithTheLowerOfEquals) {
+  // West leads a spade, dummy's queen wins for now; East with A-K-5 takes it
+  // with the king (a defender shows the lower of touching honours).
+  Position p = MakePosition("Q32...", "AK5...", "T9...", "J8764...", NT, West, {"4S", "QS"});
+  ASSERT_EQ(p.seat, East);
+  EXPECT_EQ(CandidatesAt(p), (Cards{"KS"}));
+}
+
 // ---- third hand at trick one --------------------------------------------------
 
 TEST(FollowThirdHand, FirstTrickAtNoTrumpSkipsUnblocking) {
