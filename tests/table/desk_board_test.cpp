@@ -134,3 +134,25 @@ TEST_F(DeskTest, RebidIsEnabledByTheFirstCallOfBoardOne) {
 
 }  // namespace
 }  // namespace quorval
+
+namespace quorval {
+namespace {
+
+TEST_F(DeskTest, FunctionKeysReachTheMenuBeforeTheBiddingKeys) {
+  TDeskTop& desk = Desk();
+  desk.activateWindow();
+  desk.NewHandClick();
+  ASSERT_EQ(desk.State().phase, Phase::Bidding);
+  const int sounds = SoundCount();
+  // F3 is "Next Hand", never a bidding key (which would sound).
+  QApplication::setActiveWindow(&desk);
+  QTest::keyClick(&desk, Qt::Key_F3);
+  EXPECT_EQ(desk.Board().Key, "Imp01.02");
+  EXPECT_EQ(SoundCount(), sounds);
+  // Keys with Ctrl held go nowhere.
+  QTest::keyClick(&desk, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(SoundCount(), sounds);
+}
+
+}  // namespace
+}  // namespace quorval
