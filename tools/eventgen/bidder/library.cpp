@@ -27,7 +27,7 @@ std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn
   const int best = cands.front().score;
   for (size_t i = 1; i < cands.size(); ++i)
     if (cands[i].score >= kAlternative && cands[i].score >= best - 20) add(cands[i]);
-  for (int shift : {2, -2}) {
+  for (int shift : {2, -2, 3, -3}) {
     Judgement j = base;
     j.optimism[view.ToAct()] += shift;
     add(Candidates(deal, view, j).front());
@@ -87,15 +87,15 @@ int LossAgainstPar(const LibraryBoard& board, const Contract& contract) {
 }
 
 // The judgement the main line is bid with: each side values its hands up to
-// three points higher or lower, and the auction closest to par wins, the
+// four points higher or lower, and the auction closest to par wins, the
 // plainest judgement first among equals.
 Judgement MainJudgement(const LibraryBoard& board, System system) {
   Judgement best;
   if (!board.hasDd) return best;
   int bestLoss = 1 << 20, bestSpread = 1 << 20;
-  for (int spread = 0; spread <= 6; ++spread)
-    for (int ns = -3; ns <= 3; ++ns)
-      for (int ew = -3; ew <= 3; ++ew) {
+  for (int spread = 0; spread <= 8; ++spread)
+    for (int ns = -4; ns <= 4; ++ns)
+      for (int ew = -4; ew <= 4; ++ew) {
         if (std::abs(ns) + std::abs(ew) != spread) continue;
         Judgement j;
         j.optimism = {ns, ew, ns, ew};
