@@ -44,9 +44,21 @@ int SideScore(Side side, CallCode bid, int doubled, Seat declarer, Vulnerability
 struct StrainView {
   tAllTrump strain = NT;
   Seat declarer = North;
-  int fit = 0;   // combined trumps (0 for no-trump)
-  int est = 0;   // tenths of a trick
+  int fit = 0;     // combined trumps (0 for no-trump)
+  int est = 0;     // tenths of a trick
+  int points = 0;  // the side's high cards, plus two for each trump beyond eight
 };
+
+// Auctions are bid on points, not on double-dummy tricks: the least a side
+// holds before it bids a game, small slam or grand slam in this strain.
+int PointsNeeded(int level, tAllTrump strain) {
+  if (level == 7) return strain == NT ? 37 : 35;
+  if (level == 6) return strain == NT ? 33 : 31;
+  if (level == 5) return strain == NT ? 30 : 26;  // five of a minor; 5NT is a slam try
+  if (level == 4) return strain == NT ? 28 : strain >= Heart ? 23 : 0;
+  if (level == 3) return strain == NT ? 24 : 0;
+  return 0;
+}
 
 struct Plan {
   StrainView view;
@@ -66,6 +78,8 @@ bool GameLevel(int level, tAllTrump strain) {
 std::vector<StrainView> StrainViews(const BoardFacts& f, Side side, int noise, Rng& rng) {
   const Seat a = FirstSeatOf(side), b = PartnerOf(a);
   const int common = Spread(rng, noise) + Spread(rng, noise);
+  // A weaker pair also misjudges its points by up to two.
+  const int hcp = HandHcp(f.deal, a) + HandHcp(f.deal, b) + Spread(rng, noise / 6);
   std::vector<StrainView> views;
   for (tAllTrump strain = Club; strain <= NT; ++strain) {
     StrainView v;
@@ -77,6 +91,7 @@ std::vector<StrainView> StrainViews(const BoardFacts& f, Side side, int noise, R
       if (v.fit < 8 && !(v.fit >= 7 && std::max(la, lb) >= 6)) continue;
     }
     v.declarer = NaturalDeclarer(f.deal, side, strain, f.dealer);
+    v.points = hcp + (strain == NT ? 0 : 2 * std::max(0, v.fit - 8));
     v.est = f.dd.at(strain, v.declarer) * 10 + common + Spread(rng, noise);
     views.push_back(v);
   }
@@ -97,6 +112,7 @@ Plan BestPlan(const BoardFacts& f, Side side, const std::vector<StrainView>& vie
     for (int level = 1; level <= 7 && level + 6 <= r; ++level) {
       if (level == 6 && v.est < 120) continue;
       if (level == 7 && v.est < 130 + p.grandCaution) continue;
+      if (v.points < PointsNeeded(level, v.strain)) continue;
       const int value = SideScore(side, MakeBid(level, v.strain), 0, v.declarer, f.vul, r);
       int rank = value;
       if ((v.strain == Heart || v.strain == Spade) && v.fit >= 8) rank += 15;  // majors first
