@@ -40,6 +40,7 @@ class Search {
   // heuristic runs and a position's value depends on its cards alone. The
   // choices are the same with or without it; it only saves time.
   bool UseTable = true;
+  size_t TableEntries() const { return table_.size(); }
 
  private:
   bool Prepare(Seat s, int pos);

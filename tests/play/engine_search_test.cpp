@@ -146,21 +146,25 @@ TEST(EngineSearch, VoidFollowerBeyondTheLimitTriesOnlyLowestRuns) {
 // choice and target is the same without it.
 TEST(EngineSearch, PositionTableChangesNoChoice) {
   std::mt19937 rng(29);
+  size_t used = 0;
   for (int board = 0; board < 2; ++board) {
     PlayState st = Started(testutil::RandomDeal(rng), board + 1, board & 3);
     int target = 14;
-    while (st.CardsPlayed < 24) {
-      auto with = PositionOf(st, 8, target);
-      auto without = PositionOf(st, 8, target);
+    while (st.CardsPlayed < 28) {
+      auto with = PositionOf(st, 6, target);
+      auto without = PositionOf(st, 6, target);
       Search a(*with, false), b(*without, false);
       b.UseTable = false;
       const CardCode ca = a.SelectiveChoice(false);
       ASSERT_EQ(ca, b.SelectiveChoice(false)) << "board " << board << " card " << st.CardsPlayed;
       ASSERT_EQ(a.Target, b.Target);
       target = a.Target;
+      used += a.TableEntries();
+      EXPECT_EQ(b.TableEntries(), 0u);
       ASSERT_TRUE(PlayCard(st, ca));
     }
   }
+  EXPECT_GT(used, 0u);
 }
 
 TEST(EngineAsync, SameAnswerAsTheCallOnTheWindowThread) {
