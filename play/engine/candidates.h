@@ -4,11 +4,8 @@
 // preferred card first, at most four, 0 ending the list. The hands have been
 // loaded for the node (LoadNodeHands) and p.pos, p.trick are set.
 //
-// Ownership: interim_candidates.cpp gives each rule a plain, legal, sensible
-// stand-in (win cheaply when possible, otherwise the lowest card). A rule's
-// real version lives in its own file (leads.cpp, opening_lead.cpp,
-// follow_suit.cpp, ruff_discard.cpp); whoever adds it deletes the matching
-// stand-in from interim_candidates.cpp, and makes no other edit there.
+// Each rule lives in its own file (leads.cpp, opening_lead.cpp,
+// follow_suit.cpp, ruff_discard.cpp).
 // The search never plays a card that is not legal, whatever a rule proposes.
 
 #include "play/engine/position.h"
