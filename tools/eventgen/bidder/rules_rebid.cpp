@@ -50,7 +50,9 @@ void OpenerRebid(Ctx& c) {
       Meaning nt;
       nt.Strain(NT).Balanced();
       if (!twoLevelResponse) {
-        if (pts <= std::max(c.sys.rebid1NTMax, 17) && LevelOf(c.Cheapest(NT)) == 1)
+        // A balanced hand above the range but below 2NT strength still rebids
+        // 1NT; an unbalanced one only within the range.
+        if (pts <= (h.balanced ? std::max(c.sys.rebid1NTMax, 17) : c.sys.rebid1NTMax) && LevelOf(c.Cheapest(NT)) == 1)
           c.Add(c.Cheapest(NT), Meaning(nt).Pts(c.sys.rebid1NTMin, c.sys.rebid1NTMax), kMain - 2);
         else if (pts >= 18 && pts <= 19) c.Add(MakeBid(2, NT), Meaning(nt).Pts(18, 19), kMain - 2);
       } else {
