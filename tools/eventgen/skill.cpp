@@ -8,8 +8,8 @@ const SkillProfile& ProfileOf(Skill skill) {
   // drops about two thirds of a trick a board, an A declarer almost none.
   static constexpr SkillProfile profiles[3] = {
       {5, 20, 0, 15, 0, 400, 80, 650, 600, 2},
-      {12, 180, 40, 140, 25, 300, 60, 550, 400, 5},
-      {17, 320, 140, 250, 90, 200, 50, 450, 250, 8},
+      {12, 200, 45, 160, 30, 300, 60, 550, 400, 5},
+      {17, 340, 150, 270, 100, 200, 50, 450, 250, 8},
   };
   return profiles[static_cast<int>(skill)];
 }
