@@ -62,8 +62,12 @@ TEST(BenchRun, FixtureEventsGiveAReproducibleSummary) {
   EXPECT_EQ(first->signature, second->signature);
   EXPECT_TRUE(std::regex_match(SummaryLine(*first),
                                std::regex("bench: boards 2 cards 102 median_ms [0-9.]+ p95_ms [0-9.]+ max_ms "
-                                          "[0-9.]+ dd_error_pct [0-9.]+ signature [0-9a-f]{8}")))
+                                          "[0-9.]+ dd_error_pct n/a signature [0-9a-f]{8}")))
       << SummaryLine(*first);
+  BenchReport measured = *first;
+  measured.ddMeasured = true;
+  measured.ddErrorPct = 12.5;
+  EXPECT_NE(SummaryLine(measured).find(" dd_error_pct 12.50 signature "), std::string::npos);
 }
 
 TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {

@@ -214,14 +214,17 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   rep.p95Ms = Percentile(all, 0.95);
   rep.maxMs = all.empty() ? 0 : *std::max_element(all.begin(), all.end());
   rep.ddErrorPct = checked ? 100.0 * errors / checked : 0.0;
+  rep.ddMeasured = o.measureDd;
   return rep;
 }
 
 std::string SummaryLine(const BenchReport& r) {
+  char rate[32] = "n/a";
+  if (r.ddMeasured) std::snprintf(rate, sizeof rate, "%.2f", r.ddErrorPct);
   char buf[256];
   std::snprintf(buf, sizeof buf,
-                "bench: boards %d cards %d median_ms %.2f p95_ms %.2f max_ms %.2f dd_error_pct %.2f signature %08x",
-                r.boards, r.cards, r.medianMs, r.p95Ms, r.maxMs, r.ddErrorPct, r.signature);
+                "bench: boards %d cards %d median_ms %.2f p95_ms %.2f max_ms %.2f dd_error_pct %s signature %08x",
+                r.boards, r.cards, r.medianMs, r.p95Ms, r.maxMs, rate, r.signature);
   return buf;
 }
 

@@ -59,6 +59,7 @@ struct BenchReport {
   int cards = 0;
   double medianMs = 0, p95Ms = 0, maxMs = 0;
   double ddErrorPct = 0;
+  bool ddMeasured = true;   // false with --no-dd: the rate is shown as n/a
   int declarerTricks = 0, ddTricks = 0;
   uint32_t signature = kSignatureSeed;
   std::vector<BoardOutcome> outcomes;
