@@ -28,7 +28,13 @@ bool Search::TimeUp() const {
 }
 
 void Search::StartTrick(Seat leader) {
-  if (TimeUp()) Limit = 44;
+  if (Limit != 44 && TimeUp()) {
+    // Lines of this pass searched with the old limit must not be remembered
+    // as if searched with the new one.
+    Limit = 44;
+    table_.clear();
+    tableOff_ = true;
+  }
   if (table_.size() > 400000) table_.clear();
   TrickFrame& f = p_.frames[level_];
   f.leader = leader;
@@ -144,7 +150,7 @@ size_t Search::KeyHash::operator()(const TableKey& k) const {
 }
 
 bool Search::Cacheable(int level) const {
-  return UseTable && rootReached_ && level > RootTrick && level < 13 && 4 * level > Limit;
+  return UseTable && !tableOff_ && rootReached_ && level > RootTrick && level < 13 && 4 * level > Limit;
 }
 
 Search::TableKey Search::KeyAt(int level) const {
@@ -211,6 +217,7 @@ bool Search::SearchPass(int target, bool rootOnly) {
   nsTricks_ = 0;
   rootOnly_ = rootOnly;
   rootReached_ = false;
+  tableOff_ = false;
   Success = false;
   int pos = 0;
   StartTrick(p_.in.openingLeader);

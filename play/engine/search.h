@@ -77,6 +77,7 @@ class Search {
   int level_ = 0;
   bool rootOnly_ = false;
   bool rootReached_ = false;
+  bool tableOff_ = false;   // the limit changed during this pass
   std::array<CardCode, 4> cands_{};
 };
 
