@@ -54,6 +54,12 @@ Lines NamedLines(const RawSection& s) {
   return out;
 }
 
+// Position of c in the set, or -1; a NUL byte from a damaged file is no letter.
+int IndexIn(const char* set, char c) {
+  const char* p = c ? std::strchr(set, c) : nullptr;
+  return p ? static_cast<int>(p - set) : -1;
+}
+
 void Add(std::vector<Problem>& problems, const std::string& key, const std::string& text) {
   problems.push_back({key, text});
 }
@@ -87,7 +93,7 @@ int CheckBoardSection(const RawSection& s, std::vector<Problem>& problems) {
     return true;
   };
   std::string v;
-  if (value("Dealer", v) && (v.size() != 1 || !std::strchr("NESWnesw", v[0])))
+  if (value("Dealer", v) && (v.size() != 1 || IndexIn("NESWnesw", v[0]) < 0))
     Add(problems, s.name, "Dealer \"" + v + "\" is not N, E, S or W");
   int vul = 0;
   if (value("Vulnerable", v)) {
@@ -169,7 +175,7 @@ bool IsBoardKey(const std::string& name) {
 std::string DealTextProblem(const std::string& text) {
   if (text.size() != kDealTextLength)
     return "has " + std::to_string(text.size()) + " characters, not " + std::to_string(kDealTextLength);
-  if (!std::strchr("NESW", text[0]) || text[1] != ':') return "does not start with N:, E:, S: or W:";
+  if (IndexIn("NESW", text[0]) < 0 || text[1] != ':') return "does not start with N:, E:, S: or W:";
   Holding seen[4] = {};
   for (int hand = 0; hand < 4; ++hand) {
     const std::string h = text.substr(2 + hand * 17, 16);
@@ -198,9 +204,9 @@ std::string ResultProblem(const std::string& value, int vul) {
   if (items.size() < 4) return {};  // a passed-out table
   if (items.size() > 4) return "\"" + value + "\" has more than four items";
   const std::string decl = Upper(items[0]);
-  if (decl.size() != 1 || !std::strchr("NESW", decl[0])) return "declarer \"" + items[0] + "\" is not a seat";
+  if (decl.size() != 1 || IndexIn("NESW", decl[0]) < 0) return "declarer \"" + items[0] + "\" is not a seat";
   std::string c = Upper(items[1]);
-  if (c.size() < 2 || c[0] < '1' || c[0] > '7' || !std::strchr("CDHSN", c[1]))
+  if (c.size() < 2 || c[0] < '1' || c[0] > '7' || IndexIn(kStrainLetters, c[1]) < 0)
     return "contract \"" + items[1] + "\" is not a contract";
   std::string rest = c.substr(2);
   if (c[1] == 'N' && !rest.empty() && rest[0] == 'T') rest.erase(0, 1);
@@ -210,7 +216,7 @@ std::string ResultProblem(const std::string& value, int vul) {
     return "tricks \"" + items[2] + "\" are not 0 to 13";
   if (!WholeNumber(items[3], score)) return "score \"" + items[3] + "\" is not a whole number";
   const Seat declarer = ParseSeat(decl);
-  const CallCode bid = MakeBid(c[0] - '0', static_cast<tAllTrump>(std::strchr(kStrainLetters, c[1]) - kStrainLetters));
+  const CallCode bid = MakeBid(c[0] - '0', IndexIn(kStrainLetters, c[1]));
   const int expected = ContractScore(bid, static_cast<int>(rest.size()), declarer, SideVulnerable(vul, SideOf(declarer)), tricks);
   if (expected != score) return "score " + items[3] + " should be " + std::to_string(expected);
   return {};

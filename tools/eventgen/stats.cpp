@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -73,12 +74,12 @@ bool ParseResult(const std::string& value, ParsedResult& r) {
   if (items.size() < 4) return true;  // passed out
   if (items.size() > 4 || items[1].size() < 2) return false;
   const std::string c = Upper(items[1]);
-  const char* strain = std::strchr(kStrainLetters, c[1]);
+  const char* strain = c[1] ? std::strchr(kStrainLetters, c[1]) : nullptr;
   if (c[0] < '1' || c[0] > '7' || !strain) return false;
   r.contract.bid = MakeBid(c[0] - '0', static_cast<tAllTrump>(strain - kStrainLetters));
   r.contract.DoubledCount = c.find("XX") != std::string::npos ? 2 : c.find('X') != std::string::npos ? 1 : 0;
   r.contract.declarer = ParseSeat(items[0]);
-  r.scoreNS = std::atoi(items[3].c_str());
+  r.scoreNS = static_cast<int>(std::strtol(items[3].c_str(), nullptr, 10));
   return true;
 }
 
@@ -147,7 +148,7 @@ bool CollectStats(const std::string& dir, std::vector<EventStats>& perEvent, Eve
     }
     const Seat dealer = ParseSeat(get("Dealer"));
     const Vulnerability vul = ParseVulnerability(get("Vulnerable"));
-    const int site = ((std::atoi(get("Site").c_str()) % 4) + 4) % 4;
+    const int site = static_cast<int>(((std::strtol(get("Site").c_str(), nullptr, 10) % 4) + 4) % 4);
     DdTable dd;
     if (!AnalyseDealCached(deal, cache, dd, error)) {
       ++skipped;
