@@ -19,6 +19,7 @@ CardCode HighestMove(const std::array<uint16_t, 4>& moves) {
 Search::Search(Position& p, bool timeRule)
     : p_(p), timeRule_(timeRule), start_(std::chrono::steady_clock::now()) {
   Limit = 40 - 2 * p.in.skill;
+  table_.reserve(4096);
 }
 
 bool Search::TimeUp() const {
@@ -144,9 +145,17 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
 }
 
 size_t Search::KeyHash::operator()(const TableKey& k) const {
-  uint64_t h = 1469598103934665603ull ^ k.leaderAndLimit;
-  for (uint16_t v : k.holdings) h = (h ^ v) * 1099511628211ull;
-  return static_cast<size_t>(h ^ (h >> 29));
+  // The sixteen holdings as four 64-bit words, each mixed in with a
+  // multiply and shift so that nearby positions spread over the buckets.
+  uint64_t h = 0x9E3779B97F4A7C15ull * (k.leaderAndLimit + 1);
+  for (int w = 0; w < 4; ++w) {
+    uint64_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= static_cast<uint64_t>(k.holdings[w * 4 + i]) << (16 * i);
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    h *= 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 31;
+  }
+  return static_cast<size_t>(h);
 }
 
 bool Search::Cacheable(int level) const {
