@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <iostream>
@@ -33,7 +34,7 @@ std::string MachineLanguage() {
 
 // A plain window with the title that stays up while the table is built.
 std::unique_ptr<QWidget> ShowSplash() {
-  auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+  auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   splash->setObjectName("Splash");
   splash->setStyleSheet("background: #006e32; color: white;");
   auto* layout = new QVBoxLayout(splash.get());
@@ -48,6 +49,8 @@ std::unique_ptr<QWidget> ShowSplash() {
   sub->setAlignment(Qt::AlignCenter);
   layout->addWidget(sub);
   splash->resize(460, 200);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    splash->move(screen->availableGeometry().center() - QPoint(230, 100));
   splash->show();
   QCoreApplication::processEvents();
   return splash;
@@ -136,6 +139,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
     if (automated) desk.resize(desk.minimumSize());
     else desk.showMaximized();
+    if (splash) splash->raise();   // the splash stays in front while the table waits
     desk.FormShow(automated ? TableClockSeconds() - 4.0 : splashShown);
     if (splash) splash->close();
 
