@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <chrono>
 
 #include "core/messages.h"
 #include "play/engine/engine.h"
@@ -113,7 +114,20 @@ CardCode TDeskTop::GettheBestCard() {
   EngineOptions options;
   options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
   options.playStyle = state_.PlayStyle;
-  const CardCode card = ChooseCard(play_, options, play_.EngineTarget);
+  CardCode card = 0;
+  if (noPauses_) {
+    card = ChooseCard(play_, options, play_.EngineTarget);
+  } else {
+    // The engine thinks on a thread of its own so the window keeps painting;
+    // input stays shut out until its card is back.
+    auto pending = ChooseCardAsync(play_, options, play_.EngineTarget);
+    while (pending.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    const EngineAnswer answer = pending.get();
+    if (!answer.message.empty()) ShowMessage(answer.message);
+    play_.EngineTarget = answer.target;
+    card = answer.card;
+  }
   computerThinking_ = false;
   if (lock) {
     menuBar()->setEnabled(true);
