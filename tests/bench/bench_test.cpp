@@ -70,6 +70,84 @@ TEST(BenchRun, FixtureEventsGiveAReproducibleSummary) {
   EXPECT_NE(SummaryLine(measured).find(" dd_error_pct 12.50 signature "), std::string::npos);
 }
 
+TEST(BenchFigures, LeadSharesAddUpAndShowBeforeTheClosingLine) {
+  LeadShare share;
+  EXPECT_DOUBLE_EQ(share.Percent(), 0);   // none checked: no division by zero
+  share.Add(true);
+  share.Add(false);
+  share.Add(true);
+  LeadShare more;
+  more.Add(true);
+  share.Add(more);
+  EXPECT_EQ(share.checked, 4);
+  EXPECT_EQ(share.kept, 3);
+  EXPECT_DOUBLE_EQ(share.Percent(), 75);
+
+  BenchReport r;
+  r.openingLeads = share;
+  r.laterLeads.Add(false);
+  r.ddErrorPct = 2.0;
+  r.costliest.push_back({"Imp01.03", 4, West, MakeCard(Ace, Spade), MakeCard(2, Club), 2});
+  auto lines = DetailLines(r);
+  ASSERT_EQ(lines.size(), 2u);   // the costly cards only show above 3%
+  EXPECT_EQ(lines[0], "engine opening leads keeping the double-dummy value: 3/4 (75.0%)");
+  EXPECT_EQ(lines[1], "engine leads to later tricks keeping the double-dummy value: 0/1 (0.0%)");
+  r.ddErrorPct = 3.5;
+  lines = DetailLines(r);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2], "costly: Imp01.03 trick 4 W played AS, solver 2C, 2 tricks lost");
+  r.ddMeasured = false;
+  EXPECT_TRUE(DetailLines(r).empty());
+}
+
+TEST(BenchFigures, CostliestTakesTheWorstAcrossBoardsInBoardOrder) {
+  std::vector<BoardOutcome> boards(2);
+  boards[0].costly = {{"A", 1, North, 0, 0, 1}, {"A", 2, East, 0, 0, 3}};
+  boards[1].costly = {{"B", 1, South, 0, 0, 3}, {"B", 5, West, 0, 0, 2}, {"B", 6, West, 0, 0, 1}};
+  const auto worst = Costliest(boards, 3);
+  ASSERT_EQ(worst.size(), 3u);
+  EXPECT_EQ(worst[0].key + std::to_string(worst[0].trick), "A2");
+  EXPECT_EQ(worst[1].key + std::to_string(worst[1].trick), "B1");
+  EXPECT_EQ(worst[2].key + std::to_string(worst[2].trick), "B5");
+  EXPECT_EQ(Costliest(boards, 10).size(), 5u);
+  EXPECT_TRUE(Costliest({}, 5).empty());
+}
+
+TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
+  BenchOptions o;
+  o.dir = std::string(QUORVAL_FIXTURES) + "/events";
+  o.events = "Imp01.01,Par01.02";
+  o.skill = 1;
+  o.timeRule = false;
+  std::ostringstream log;
+  std::string error;
+  o.measureDd = false;
+  const auto plain = RunBench(o, log, error);
+  ASSERT_TRUE(plain) << error;
+  o.measureDd = true;
+  const auto checked = RunBench(o, log, error);
+  ASSERT_TRUE(checked) << error;
+  // Asking the engine for its own opening lead must not change a card it plays.
+  EXPECT_EQ(plain->signature, checked->signature);
+  EXPECT_EQ(plain->openingLeads.checked, 0);
+  EXPECT_EQ(checked->openingLeads.checked, 2);   // one per board, though the library leads
+  EXPECT_EQ(checked->laterLeads.checked, 2 * 12);
+  int errors = 0;
+  for (const BoardOutcome& b : checked->outcomes) {
+    errors += b.ddErrors;
+    EXPECT_EQ(b.ddChecked, 51);
+    for (const CostlyCard& c : b.costly) {
+      EXPECT_EQ(c.key, b.key);
+      EXPECT_GE(c.cost, 0);
+      EXPECT_NE(c.chosen, c.solverCard);
+    }
+  }
+  // Every lost card has its entry (an opening lead by the library is not the engine's).
+  size_t costly = 0;
+  for (const BoardOutcome& b : checked->outcomes) costly += b.costly.size();
+  EXPECT_EQ(costly, static_cast<size_t>(errors));
+}
+
 TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
   const auto dir = std::filesystem::temp_directory_path() / "quorval_bench_empty";
   std::filesystem::remove_all(dir);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -94,11 +95,24 @@ double Percentile(std::vector<double> values, double q) {
 
 namespace {
 
-// Declarer's double-dummy tricks with the opening leader on lead.
-int DdTricksForDeclarer(const PlayState& st) {
-  const engine::SolverResult r = engine::Solve(engine::BuildSolverPosition(st));
-  if (r.status != 1 || r.cards <= 0) return -1;
-  return 13 - r.score[0];
+bool SolvedWithCards(const engine::SolverResult& r) { return r.status == 1 && r.cards > 0; }
+
+// The solver's first best card in our card codes.
+CardCode FirstSolverCard(const engine::SolverResult& r) {
+  return MakeCard(static_cast<TRank>(r.rank[0]), static_cast<TSuit>(3 - r.suit[0]));
+}
+
+// Tricks the side to play gives away with `card`: declarer's expected total
+// before it, against the total after it, from that side's point of view.
+int TricksLost(const PlayState& st, const engine::SolverResult& before, CardCode card) {
+  PlayState after = st;
+  if (!PlayCard(after, card) || after.Over()) return 0;
+  const engine::SolverResult r = engine::Solve(engine::BuildSolverPosition(after));
+  if (!SolvedWithCards(r)) return 0;
+  const int was = engine::DeclarerTotal(st, before);
+  const int now = engine::DeclarerTotal(after, r);
+  if (was < 0 || now < 0) return 0;
+  return std::abs(was - now);
 }
 
 }  // namespace
@@ -109,23 +123,46 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
   out.contract = contract;
   PlayState st;
   StartPlay(st, deal, contract);
-  if (measureDd) out.ddTricks = DdTricksForDeclarer(st);
+  engine::SolverResult atLead;
+  if (measureDd) {
+    atLead = engine::Solve(engine::BuildSolverPosition(st));
+    out.ddTricks = SolvedWithCards(atLead) ? 13 - atLead.score[0] : -1;
+  }
   int target = st.EngineTarget;
-  if (openingLead && IsLegalCard(st, openingLead)) PlayCard(st, openingLead);
+  if (openingLead && IsLegalCard(st, openingLead)) {
+    // The library leads; the engine's own lead is still asked for (on a copy
+    // of the target, untimed and outside the signature) so that its share
+    // of sound opening leads is measured on every board.
+    if (measureDd && SolvedWithCards(atLead)) {
+      int scratch = target;
+      out.openingLead.Add(engine::IsSolverCard(atLead, ChooseCard(st, engine, scratch)));
+    }
+    PlayCard(st, openingLead);
+  }
   while (!st.Over()) {
     const auto t0 = std::chrono::steady_clock::now();
     CardCode card = ChooseCard(st, engine, target);
     out.ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     ++out.engineCards;
     signature = SignatureStep(signature, card);
-    // The check solves the same position after the engine has chosen, so
-    // that the engine's own time is not helped by a warm solver.
-    const bool check = measureDd && st.CardsPlayed > 0;
-    engine::SolverResult best;
-    if (check) best = engine::Solve(engine::BuildSolverPosition(st));
-    if (check && best.status == 1) {
-      ++out.ddChecked;
-      if (!engine::IsSolverCard(best, card)) ++out.ddErrors;
+    if (measureDd) {
+      // The check solves the same position after the engine has chosen, so
+      // that the engine's own time is not helped by a warm solver.
+      const engine::SolverResult best =
+          st.CardsPlayed == 0 ? atLead : engine::Solve(engine::BuildSolverPosition(st));
+      if (best.status == 1) {
+        const bool kept = engine::IsSolverCard(best, card);
+        if (st.CardsPlayed == 0) {
+          out.openingLead.Add(kept);
+        } else {
+          ++out.ddChecked;
+          if (!kept) ++out.ddErrors;
+          if (st.CardsPlayed % 4 == 0) out.laterLeads.Add(kept);
+        }
+        if (!kept && SolvedWithCards(best))
+          out.costly.push_back({"", st.CardsPlayed / 4 + 1, st.ToPlay, card, FirstSolverCard(best),
+                                TricksLost(st, best, card)});
+      }
     }
     if (!PlayCard(st, card)) {
       // Never expected: the engine guards its cards. Keep the board going
@@ -195,6 +232,9 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
     const CardCode lead = line->leads.empty() ? 0 : line->leads.front().card;
     BoardOutcome b = PlayBoard(board->deal, contract, lead, engine, o.measureDd, rep.signature);
     b.key = key;
+    for (CostlyCard& c : b.costly) c.key = key;
+    rep.openingLeads.Add(b.openingLead);
+    rep.laterLeads.Add(b.laterLeads);
     checked += b.ddChecked;
     errors += b.ddErrors;
     all.insert(all.end(), b.ms.begin(), b.ms.end());
@@ -215,7 +255,44 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   rep.maxMs = all.empty() ? 0 : *std::max_element(all.begin(), all.end());
   rep.ddErrorPct = checked ? 100.0 * errors / checked : 0.0;
   rep.ddMeasured = o.measureDd;
+  rep.costliest = Costliest(rep.outcomes, 5);
   return rep;
+}
+
+std::vector<CostlyCard> Costliest(const std::vector<BoardOutcome>& outcomes, size_t count) {
+  std::vector<CostlyCard> all;
+  for (const BoardOutcome& b : outcomes) all.insert(all.end(), b.costly.begin(), b.costly.end());
+  std::stable_sort(all.begin(), all.end(), [](const CostlyCard& a, const CostlyCard& b) { return a.cost > b.cost; });
+  if (all.size() > count) all.resize(count);
+  return all;
+}
+
+namespace {
+
+std::string ShareLine(const char* what, const LeadShare& share) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, "%s keeping the double-dummy value: %d/%d (%.1f%%)", what, share.kept,
+                share.checked, share.Percent());
+  return buf;
+}
+
+}  // namespace
+
+std::vector<std::string> DetailLines(const BenchReport& r) {
+  std::vector<std::string> lines;
+  if (!r.ddMeasured) return lines;
+  lines.push_back(ShareLine("engine opening leads", r.openingLeads));
+  lines.push_back(ShareLine("engine leads to later tricks", r.laterLeads));
+  if (r.ddErrorPct > 3.0) {
+    for (const CostlyCard& c : r.costliest) {
+      char buf[160];
+      std::snprintf(buf, sizeof buf, "costly: %s trick %d %c played %s, solver %s, %d trick%s lost", c.key.c_str(),
+                    c.trick, SeatLetter(c.seat), CardText(c.chosen).c_str(), CardText(c.solverCard).c_str(),
+                    c.cost, c.cost == 1 ? "" : "s");
+      lines.push_back(buf);
+    }
+  }
+  return lines;
 }
 
 std::string SummaryLine(const BenchReport& r) {

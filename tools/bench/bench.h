@@ -39,6 +39,27 @@ inline constexpr uint32_t kSignatureSeed = 2166136261u;
 // The q-quantile (0..1) of the values, nearest rank; 0 for none.
 double Percentile(std::vector<double> values, double q);
 
+// A card that lost double-dummy tricks: where it was played, the card, the
+// solver's card, and how many tricks the side gave away with it.
+struct CostlyCard {
+  std::string key;
+  int trick = 0;            // 1..13
+  Seat seat = 0;
+  CardCode chosen = 0;
+  CardCode solverCard = 0;
+  int cost = 0;
+};
+
+// Count of leads checked against the solver and of those that kept the
+// double-dummy value.
+struct LeadShare {
+  int checked = 0;
+  int kept = 0;
+  void Add(bool keptValue) { ++checked; kept += keptValue ? 1 : 0; }
+  void Add(const LeadShare& other) { checked += other.checked; kept += other.kept; }
+  double Percent() const { return checked ? 100.0 * kept / checked : 0.0; }
+};
+
 struct BoardOutcome {
   std::string key;
   Contract contract;
@@ -48,6 +69,9 @@ struct BoardOutcome {
   int ddChecked = 0;         // engine cards after the opening lead checked
   int ddErrors = 0;          // of those, cards that lose a trick
   std::vector<double> ms;    // time of each engine card
+  LeadShare openingLead;     // the engine's own opening lead (asked even when the library leads)
+  LeadShare laterLeads;      // engine cards that lead to tricks 2..13
+  std::vector<CostlyCard> costly;   // engine cards that lost tricks, with their cost
 };
 
 // Plays one board from the opening lead (0 = the engine leads too).
@@ -62,6 +86,8 @@ struct BenchReport {
   bool ddMeasured = true;   // false with --no-dd: the rate is shown as n/a
   int declarerTricks = 0, ddTricks = 0;
   uint32_t signature = kSignatureSeed;
+  LeadShare openingLeads, laterLeads;
+  std::vector<CostlyCard> costliest;   // the most expensive errors, worst first
   std::vector<BoardOutcome> outcomes;
   std::vector<std::string> problems;   // boards that could not be played
 };
@@ -69,6 +95,14 @@ struct BenchReport {
 // Runs the benchmark, writing one line per board to `log`. Nothing is
 // written to the event files.
 std::optional<BenchReport> RunBench(const BenchOptions& options, std::ostream& log, std::string& error);
+
+// The highest-cost cards of all boards, worst first (ties keep board
+// order), at most `count`.
+std::vector<CostlyCard> Costliest(const std::vector<BoardOutcome>& outcomes, size_t count);
+
+// The figure lines shown before the closing line: the two lead shares and,
+// when the error rate is above 3%, the costliest cards.
+std::vector<std::string> DetailLines(const BenchReport& report);
 
 // The closing line:
 // "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   for (const auto& p : report->problems) std::cerr << p << '\n';
   std::cout << "declarer tricks " << report->declarerTricks << " against double dummy " << report->ddTricks
             << '\n';
+  for (const std::string& line : DetailLines(*report)) std::cout << line << '\n';
   std::cout << SummaryLine(*report) << std::endl;
   return report->problems.empty() ? 0 : 1;
 }
