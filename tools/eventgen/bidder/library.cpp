@@ -27,7 +27,10 @@ std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn
   const int best = cands.front().score;
   for (size_t i = 1; i < cands.size(); ++i)
     if (cands[i].score >= kAlternative && cands[i].score >= best - 20) add(cands[i]);
-  for (int shift : {2, -2, 3, -3}) {
+  // At the first call a bolder player still has a say; later the
+  // partnership has said too much for that.
+  for (int shift : {2, -2, 3, -3, 4}) {
+    if (turn > 0 && shift == 4) continue;
     Judgement j = base;
     j.optimism[view.ToAct()] += shift;
     add(Candidates(deal, view, j).front());
