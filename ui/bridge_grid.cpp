@@ -61,6 +61,7 @@ int TBridgeGrid::ColWidth(int col) const { return (col >= 0 && col < cols_) ? wi
 void TBridgeGrid::SetColWidth(int col, int width) {
   if (col < 0 || col >= cols_) return;
   widths_[size_t(col)] = std::max(width, 0);
+  autoSized_ = false;
   viewport()->update();
 }
 
@@ -164,6 +165,10 @@ void TBridgeGrid::UpdateScroll() {
 void TBridgeGrid::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScroll();
+  // Automatic widths depend on the grid's own width (the spare space is shared
+  // out), and a grid on a page that has not been laid out yet is sized before
+  // it knows that width: size the columns again once it does.
+  if (autoSized_ && event->size().width() != event->oldSize().width()) SizeAllColumns();
 }
 
 void TBridgeGrid::DrawCell(QPainter& p, int col, int row, const QRect& r) {
@@ -254,9 +259,14 @@ void TBridgeGrid::AutoSizeColumns() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QWidget* holder = parentWidget();
   if (holder) holder->setUpdatesEnabled(false);
-  for (int c = 0; c < cols_; ++c) AutoSizeColumn(c);
+  SizeAllColumns();
+  autoSized_ = true;
   if (holder) holder->setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();
+}
+
+void TBridgeGrid::SizeAllColumns() {
+  for (int c = 0; c < cols_; ++c) AutoSizeColumn(c);
 }
 
 TBridgeLab::TBridgeLab(QWidget* parent) : QWidget(parent), colour_(palette().color(QPalette::Button)) {

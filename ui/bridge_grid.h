@@ -104,6 +104,7 @@ class TBridgeGrid : public QAbstractScrollArea {
   THorzAlignment EffectiveHorz(int row, const TFormatOptions& f) const;
   int VisibleBodyRows() const;
   void UpdateScroll();
+  void SizeAllColumns();
   void DrawCell(QPainter& p, int col, int row, const QRect& r);
 
   int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
@@ -121,6 +122,7 @@ class TBridgeGrid : public QAbstractScrollArea {
   bool symbols_ = true;
   bool selectionAllowed_ = false;
   TAdjustStyle adjust_ = asEqual;
+  bool autoSized_ = false;   // widths came from AutoSizeColumns, so follow the grid's width
   TFormatDrawCellEvent onFormat_;
 };
 

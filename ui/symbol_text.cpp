@@ -64,7 +64,12 @@ int LayOut(QPainter* draw, const QFont& font, const QColor& colour, int x, int y
       if (!greyed) ink = FromColourRef(MarkupColour(char(letter.toLatin1())));
       draw->setFont(gf);
       draw->setPen(ink);
-      draw->drawText(x, y - lift + QFontMetrics(gf).ascent(), glyph);
+      // On the text's own baseline: the glyph font's ascent differs from the
+      // text font's, so aligning tops would float it. Suit glyphs sit low in
+      // their font and are lifted a little; the notrump mark is letters and
+      // stays on the line with the level digit.
+      const int raise = letter == QLatin1Char('N') ? 0 : lift;
+      draw->drawText(x, y - raise + fm.ascent(), glyph);
     }
     x += Advance(gf, glyph);
     at = tilde + 2;

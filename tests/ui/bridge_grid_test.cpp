@@ -1,8 +1,10 @@
 // The result grid and the suit-symbol text: glyphs and colours, cell
 // formats, alignment offsets and automatic column widths.
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdlib>
 
 #include "tests/ui/ui_test_app.h"
 #include "ui/bridge_grid.h"
@@ -69,6 +71,32 @@ TEST_F(SymbolTextTest, ALoneTildeAndUnknownLettersDrawATilde) {
   EXPECT_EQ(lone, 2 + plain);
   EXPECT_EQ(StrainGlyph('Q', 0), "~");
   EXPECT_EQ(DrawSymbolText(p, 7, 0, 0, ""), 7);
+}
+
+// The suit glyph font differs from the text's font; the glyph must stand on
+// the text's baseline (raised by the one-pixel lift), not float above it.
+TEST_F(SymbolTextTest, GlyphsStandOnTheTextsBaseline) {
+  for (const char* family : {"DejaVu Serif", "Nimbus Roman"}) {
+    QImage img(200, 60, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    QFont f(family);
+    f.setPixelSize(24);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    DrawSymbolText(p, 0, 5, 0, "1~N");
+    p.end();
+    int digitBottom = -1, markBottom = -1;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QColor c = img.pixelColor(x, y);
+        if (c.blue() > 80 && c.red() < 60 && c.green() < 60) markBottom = y;
+        else if (c.red() < 60 && c.green() < 60 && c.blue() < 60) digitBottom = y;
+      }
+    ASSERT_GE(digitBottom, 0) << family;
+    ASSERT_GE(markBottom, 0) << family;
+    EXPECT_LE(std::abs(digitBottom - markBottom), 2) << family;
+  }
 }
 
 TEST_F(SymbolTextTest, NoTrumpMarkFollowsTheLanguage) {
@@ -173,6 +201,31 @@ TEST_F(BridgeGridTest, SpareWidthIsSharedEquallyOrGivenToTheLastColumn) {
   grid.SetAdjustOnSort(asNone);
   grid.AutoSizeColumn(2);
   EXPECT_EQ(grid.ColWidth(2), W);
+}
+
+// A grid sized while its page was still hidden learns its real width later;
+// the columns must then fit that width instead of the old one.
+TEST_F(BridgeGridTest, AutomaticWidthsFollowTheGridOnceItIsLaidOut) {
+  grid.SetColCount(7);
+  grid.SetRowCount(2);
+  for (int c = 0; c < 7; ++c) grid.SetCell(c, 0, "Head");
+  grid.resize(700, 150);
+  grid.AutoSizeColumns();
+  const int wideFirst = grid.ColWidth(0);
+  grid.resize(330, 150);
+  grid.show();
+  QCoreApplication::processEvents();
+  int total = 0;
+  for (int c = 0; c < 7; ++c) total += grid.ColWidth(c);
+  EXPECT_LT(grid.ColWidth(0), wideFirst);
+  EXPECT_LE(total, 330);
+  EXPECT_GE(grid.ColWidth(0), grid.MeasuredTextWidth(0, 0) + 6);
+
+  // Widths set by hand are not touched by a resize.
+  grid.SetColWidth(0, 99);
+  grid.resize(500, 150);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(grid.ColWidth(0), 99);
 }
 
 TEST_F(BridgeGridTest, LeadingBlanksAreDroppedInCentredColumns) {
