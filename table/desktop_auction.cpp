@@ -261,6 +261,11 @@ void TDeskTop::AfterBidding() {
   Panel("SkipBtn")->setEnabled(!contract.PassedOut() && (contract.declarer == East || contract.declarer == West));
   endOfBidding_->show();
   endOfBidding_->raise();
+  // The contract stays in view while the user decides to play or skip; no
+  // trick has been played yet, whatever the last board's counts were.
+  nsTricks_->setText("0");
+  ewTricks_->setText("0");
+  playPanel_->show();
   state_.phase = Phase::BiddingOver;
   if (contract.PassedOut()) {
     Panel("EOBStart")->setEnabled(false);

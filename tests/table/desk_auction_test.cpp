@@ -1,6 +1,7 @@
 // The auction at the table window: the box, the keyboard, hint, make bid,
 // take back, the review grid and the end of the auction.
 #include <QAction>
+#include <QLabel>
 
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
@@ -156,6 +157,25 @@ TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {
   EXPECT_FALSE(desk.Panel("SkipBtn")->isEnabled());
   EXPECT_TRUE(desk.Panel("EOBStart")->isEnabled());
   EXPECT_EQ(desk.Panel("ContractImg")->property("contractText").toString(), QStringLiteral("2~S by South"));
+  // The contract is in view while the user chooses to play or not.
+  EXPECT_FALSE(desk.Panel("PlayPanel")->isHidden());
+  EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelNSTrks")->text(), "0");
+}
+
+TEST_F(DeskTest, NextBoardsContractPanelDoesNotCarryTheLastBoardsTricks) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("Pa");
+  desk.EOBStartClick();
+  Click("TPPFast");   // Finish Play: all thirteen tricks
+  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  desk.NewHandClick();
+  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  if (desk.State().phase != Phase::BiddingOver) GTEST_SKIP() << "board 2 is passed out";
+  EXPECT_FALSE(desk.Panel("PlayPanel")->isHidden());
+  EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelNSTrks")->text(), "0");
+  EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelEWTrks")->text(), "0");
 }
 
 }  // namespace
