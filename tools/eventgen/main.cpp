@@ -3,11 +3,13 @@
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "tools/eventgen/bidder/library_stats.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
@@ -103,6 +105,13 @@ int Stats(const std::vector<std::string>& args) {
   }
   std::fputs(StatsReport(perEvent, overall).c_str(), stdout);
   if (skipped) std::printf("%d board(s) could not be read; run check\n", skipped);
+  // The library's figures per bidding system, when the set has a library.
+  std::array<quorval::bidder::SystemLibraryStats, 4> library;
+  if (quorval::bidder::CollectLibraryStats(dir, &cache, library, error))
+    std::fputs(quorval::bidder::LibraryStatsReport(library).c_str(), stdout);
+  else
+    std::printf("library: %s\n", error.c_str());
+  if (!cache.Save(saveError)) std::fprintf(stderr, "quorval-eventgen: %s\n", saveError.c_str());
   return 0;
 }
 
