@@ -21,6 +21,7 @@
 #include "table/board_picture.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/symbol_text.h"
 #include "ui/table_message.h"
 
 namespace quorval {
@@ -358,14 +359,26 @@ void TDeskTop::ApplySkin() {
 void TDeskTop::LanguageClick(int language) {
   Opt().Language = static_cast<uint8_t>(language);
   SaveSettings();
-  // The texts that follow the language: the review's calls, the board panel
-  // and, when shown, the result pages and the score pad.
+  ApplySymbolLanguage();
+  // The texts that follow the language: the review's calls, the board panel,
+  // the contract and, when shown, the result pages and the score pad.
   AddAllBids();
   DupBoard();
+  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
+    DrawContract();
   if (scorePages_->isVisible() || scorePad_->isVisible()) {
     SetUpResultGrids();
     ShowTheScore();
   }
+}
+
+// The notrump mark is the language's own abbreviation (NT, UT, ...) on the
+// bidding box, in the review, the contract and the result pages.
+void TDeskTop::ApplySymbolLanguage() {
+  SetSymbolLanguage(Opt().Language);
+  bidBox_->SetLanguage(Opt().Language);
+  bidBox_->Relabel(false);
+  bidBox_->update();
 }
 
 void TDeskTop::SaveSettings() {
@@ -400,6 +413,7 @@ void TDeskTop::FormShow(double splashShownSeconds) {
   Panel("ButReplayHand")->setEnabled(false);
   Panel("RebidHand2")->setEnabled(false);
   Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
+  ApplySymbolLanguage();
   DupBoard();
   SetCaption();
   if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);

@@ -160,6 +160,7 @@ class TDeskTop : public QMainWindow {
   void AfterBidding();
   void BadKey();
   void DrawContract();
+  void ApplySymbolLanguage();
   QString SeatName(Seat s) const;
 
   // The play (desktop_play.cpp).

@@ -5,6 +5,7 @@
 
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
+#include "ui/symbol_text.h"
 
 namespace quorval {
 namespace {
@@ -211,6 +212,24 @@ TEST_F(DeskTest, LanguageChangesTheBiddingKeys) {
   Key(Qt::Key_U);   // "U" is no-trump in Danish: 4NT is not in the library
   EXPECT_EQ(Calls().size(), 6u);
   EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), "1~S");
+}
+
+}  // namespace
+}  // namespace quorval
+
+namespace quorval {
+namespace {
+
+// Choosing Danish turns the notrump mark into the Danish abbreviation on the
+// bidding box and in the contract; back in English it reads NT again.
+TEST_F(DeskTest, LanguageChangesTheNotrumpMark) {
+  TDeskTop& desk = Desk();
+  desk.NewHandClick();
+  desk.LanguageClick(1);
+  EXPECT_EQ(desk.BidBox()->BidButton(3, NT)->Caption(), QStringLiteral("3UT"));
+  desk.LanguageClick(0);
+  EXPECT_EQ(desk.BidBox()->BidButton(3, NT)->Caption(), QStringLiteral("3NT"));
+  SetSymbolLanguage(0);
 }
 
 }  // namespace
