@@ -25,7 +25,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
     : QDialog(parent), played_(std::move(played)), playedColour_(playedColour) {
   setWindowTitle(tr("Click the hand you want to play next"));
   setModal(true);
-  setFixedSize(420, 178);
+  setFixedSize(440, 178);
 
   auto* eventRG = new QGroupBox(tr("Scoring Method"), this);
   eventRG->setObjectName("EventRG");
@@ -41,11 +41,11 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
 
   auto* sesRG = new QGroupBox(tr("Session"), this);
   sesRG->setObjectName("SesRG");
-  sesRG->setGeometry(112, 6, 300, 76);
+  sesRG->setGeometry(112, 6, 320, 76);
   for (int n = 1; n <= 18; ++n) {
     auto* b = new QRadioButton(QString::number(n), sesRG);
     b->setObjectName(QStringLiteral("RadioButton%1").arg(n));
-    b->setGeometry(8 + ((n - 1) % 9) * 32, n <= 9 ? 22 : 48, 32, 20);
+    b->setGeometry(8 + ((n - 1) % 9) * 34, n <= 9 ? 22 : 48, 34, 20);   // room for two digits
     b->setStyleSheet(QStringLiteral("QRadioButton { spacing: 0px; }"));
     connect(b, &QRadioButton::clicked, this, [this, n] { SesRGClick(n); });
     sessions_[size_t(n - 1)] = b;
@@ -53,7 +53,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
 
   for (int n = 1; n <= 27; ++n) {
     auto* b = new TBoardButton(this, n);
-    b->move(58 + ((n - 1) % 9) * 34, 94 + ((n - 1) / 9) * 26);
+    b->move(68 + ((n - 1) % 9) * 34, 94 + ((n - 1) / 9) * 26);
     connect(b, &TBoardButton::clicked, this, [this](int board) { HandClick(board); });
     boards_[size_t(n - 1)] = b;
   }

@@ -88,5 +88,19 @@ TEST_F(BoardChooserTest, ABadStartingSessionFallsBackToTheFirst) {
   EXPECT_EQ(imp.ChosenSession(), "01");
 }
 
+// Every session number, two digits included, is readable in full beside its
+// button, and the buttons neither overlap nor run out of their group.
+TEST_F(BoardChooserTest, SessionNumbersFitTheirButtons) {
+  TGetHand chooser(nullptr, "Par", "12", played, kPlayed);
+  chooser.show();
+  for (int s = 1; s <= 18; ++s) {
+    QRadioButton* b = chooser.SessionButton(s);
+    EXPECT_LE(b->sizeHint().width(), b->width()) << s;
+    EXPECT_LE(b->geometry().right(), b->parentWidget()->width() - 1) << s;
+    if (s % 9 != 0) EXPECT_LE(b->geometry().right(), chooser.SessionButton(s + 1)->geometry().left()) << s;
+  }
+  EXPECT_LE(chooser.findChild<QWidget*>("SesRG")->geometry().right(), chooser.width() - 1);
+}
+
 }  // namespace
 }  // namespace quorval
