@@ -14,12 +14,24 @@ CardCode HighestMove(const std::array<uint16_t, 4>& moves) {
     if (moves[u] & kRankMask) return CardOf(Highest(moves[u]), u);
   return 0;
 }
+// Reading the clock costs more than starting a trick, and the time rule
+// counts in seconds, so the clock is read once every kTricksPerClockRead
+// trick starts. The count is per thread: the engine may run away from the
+// window's thread, one search at a time.
+constexpr unsigned kTricksPerClockRead = 256;
+thread_local unsigned tricksSinceClock = 0;
+bool ClockDue() {
+  if (++tricksSinceClock < kTricksPerClockRead) return false;
+  tricksSinceClock = 0;
+  return true;
+}
 }  // namespace
 
 Search::Search(Position& p, bool timeRule)
     : p_(p), timeRule_(timeRule), start_(std::chrono::steady_clock::now()) {
   Limit = 40 - 2 * p.in.skill;
   table_.reserve(4096);
+  tricksSinceClock = 0;
 }
 
 bool Search::TimeUp() const {
@@ -29,7 +41,7 @@ bool Search::TimeUp() const {
 }
 
 void Search::StartTrick(Seat leader) {
-  if (Limit != 44 && TimeUp()) {
+  if (Limit != 44 && timeRule_ && ClockDue() && TimeUp()) {
     // Lines of this pass searched with the old limit must not be remembered
     // as if searched with the new one.
     Limit = 44;
