@@ -2,13 +2,6 @@
 
 namespace quorval {
 
-std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key) {
-  std::string name;
-  for (const std::string& line : lines)
-    if (LineName(line, name) && SameName(name, key)) return line.substr(name.size() + 1);
-  return std::nullopt;
-}
-
 int SiteCount(const std::vector<std::string>& lines) {
   int site = 0;
   return ParseIniInteger(FindValue(lines, "Site").value_or(""), site) ? site : 0;

@@ -33,7 +33,6 @@ enum class BoardStatus {
 };
 
 // The value of the first line named `key` (case-blind) in raw section lines.
-std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key);
 
 class TBridgeINI : public TMyINI {
  public:

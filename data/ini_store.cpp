@@ -353,4 +353,11 @@ TMyINI::TMyINI(const std::string& fileName) : TBiggerIniFile(ResolveInProgramFol
   SetSorted(true);
 }
 
+std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key) {
+  std::string name;
+  for (const std::string& line : lines)
+    if (LineName(line, name) && SameName(name, key)) return line.substr(name.size() + 1);
+  return std::nullopt;
+}
+
 }  // namespace quorval

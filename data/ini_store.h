@@ -3,6 +3,7 @@
 // memory, every query is answered from there, and the file is written back
 // whole, only when asked and only when something changed.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,5 +103,8 @@ bool ParseIniInteger(const std::string& text, int& value);
 bool SameName(const std::string& a, const std::string& b);
 // The name of a raw line (the text before the first "="), false when it has none.
 bool LineName(const std::string& line, std::string& name);
+// The value of the first of the raw lines named `key` (without regard to
+// case), or nothing when no line has that name.
+std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key);
 
 }  // namespace quorval

@@ -55,7 +55,7 @@ std::vector<std::string> PassedOutItems(Seat dealer, const std::string& passedOu
 
 std::vector<std::string> LookUpFieldResult(const std::vector<std::string>& boardValues, int number,
                                            Seat dealer, const std::string& passedOutLabel) {
-  const auto value = LineValue(boardValues, ResultNumberKey(number));
+  const auto value = FindValue(boardValues, ResultNumberKey(number));
   auto items = ReadCommaText(value.value_or(""));
   if (items.size() < 4) return PassedOutItems(dealer, passedOutLabel);
   return items;
@@ -68,7 +68,7 @@ int RotateFieldResults(const std::vector<std::string>& resultSection, int rotati
   int missing = 0;
   for (int n = 1; n <= kFieldResultCount; ++n) {
     const std::string key = ResultNumberKey(n);
-    auto items = ReadCommaText(LineValue(resultSection, key).value_or("?"));
+    auto items = ReadCommaText(FindValue(resultSection, key).value_or("?"));
     const bool passedOut = items.size() < 4;
     if (passedOut) items = PassedOutItems(turnedDealer, passedOutLabel);
 

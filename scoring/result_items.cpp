@@ -20,11 +20,4 @@ std::optional<int> WholeNumber(const std::string& text) {
   return value;
 }
 
-std::optional<std::string> LineValue(const std::vector<std::string>& lines, const std::string& key) {
-  std::string name;
-  for (const auto& line : lines)
-    if (LineName(line, name) && SameName(name, key)) return line.substr(name.size() + 1);
-  return std::nullopt;
-}
-
 }  // namespace quorval

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/messages.h"
+#include "data/ini_store.h"
 #include "scoring/field_results.h"
 #include "scoring/result_items.h"
 
@@ -17,7 +18,7 @@ std::string BoardKeyOf(const std::string& event, const std::string& session, int
 
 std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
                        const std::string& fallback) {
-  const auto value = LineValue(lines, key);
+  const auto value = FindValue(lines, key);
   return value ? *value : fallback;
 }
 
