@@ -2,14 +2,29 @@
 
 #include <algorithm>
 
-#include "tools/eventgen/bidder/bidder.h"
 #include <cstdlib>
+
+#include "tools/eventgen/bidder/bidder.h"
+#include "tools/eventgen/bidder/hand.h"
 
 #include "scoring/contract_score.h"
 #include "tools/eventgen/stats.h"
 
 namespace quorval::bidder {
 namespace {
+
+// True when the call's meaning says something about the hand (a catch-all
+// pass says nothing) and the hand is one it allows: its points and the suit
+// lengths it shows.
+bool Describes(const Meaning& m, const HandFacts& hand) {
+  const Meaning any;
+  if (m.minPts == any.minPts && m.maxPts == any.maxPts && m.minLen == any.minLen && m.maxLen == any.maxLen)
+    return false;
+  if (hand.hcp < m.minPts || hand.hcp > m.maxPts) return false;
+  for (TSuit s = 0; s < 4; ++s)
+    if (hand.len[s] < m.minLen[s] || hand.len[s] > m.maxLen[s]) return false;
+  return true;
+}
 
 // Alternatives offered at one turn of the user: well-scored calls besides the
 // bidder's own, fewer at later turns so that a section stays within nine lines.
@@ -37,6 +52,16 @@ std::vector<Candidate> Alternatives(const Deal& deal, const View& view, int turn
   }
   for (size_t i = 1; i < cands.size(); ++i)
     if (cands[i].score >= 65 && cands[i].score >= best - 35) add(cands[i]);
+  // A first call with nothing else to weigh still offers the quieter choice a
+  // cautious player makes, such as passing instead of a free bid or a double,
+  // but only one whose meaning the hand could have: nobody passes partner's
+  // opening with an opening hand of their own.
+  if (turn == 0 && out.empty()) {
+    const HandFacts hand = Evaluate(deal, view.ToAct());
+    for (size_t i = 1; i < cands.size(); ++i)
+      if (cands[i].score > kPossible && cands[i].score >= best - 50 && Describes(cands[i].meaning, hand))
+        add(cands[i]);
+  }
   const size_t limit = turn == 0 ? 3 : 2;
   if (out.size() > limit) out.resize(limit);
   return out;

@@ -35,6 +35,14 @@ void Overcalls(Ctx& c) {
   const bool vul = c.WeVul();
   if (om.conv == Conv::Strong2C || level >= 4 || v.auction.DoubledCount > 0) {
     c.Add(Pass, {}, kMain);
+    // Straight over their strong two clubs, a good six-card suit gets in the
+    // way of their slam auction; not vulnerable, many players take the room.
+    if (om.conv == Conv::Strong2C && direct && level == 2 && !vul)
+      for (TSuit s = Spade; s >= Diamond; --s)
+        if (h.len[s] >= 6 && h.GoodSuit(s) && c.pts >= 5 && c.pts <= 10 && c.Legal(MakeBid(2, s))) {
+          c.Add(MakeBid(2, s), Meaning{}.Pts(5, 10).Len(s, 6).Strain(s), kAlternative - 12);
+          break;
+        }
     return;
   }
   const TSuit theirs = StrainOf(last);
@@ -45,6 +53,14 @@ void Overcalls(Ctx& c) {
       if (h.len[s] >= 6 && pts >= 9 && (!vul || h.GoodSuit(s)) && LevelOf(c.Cheapest(s)) <= 3)
         c.Add(c.Cheapest(s), Meaning{}.Pts(9, 16).Len(s, 6).Strain(s), c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kAlternative);
+    // A five-card major with a side singleton or a four-card side suit
+    // competes over their one no trump: the part score is worth a fight.
+    if (level == 1 && !h.balanced)
+      for (TSuit s = Spade; s >= Heart; --s)
+        if (h.len[s] == 5 && pts >= 8 && pts <= 14 && (!vul || h.GoodSuit(s)) && c.Legal(MakeBid(2, s))) {
+          c.Add(MakeBid(2, s), Meaning{}.Pts(8, 14).Len(s, 5).Strain(s), kAlternative - 12);
+          break;
+        }
     return;
   }
   const bool theirOneSuit = LevelOf(open) == 1 && v.meanings[fi].conv == Conv::Natural;

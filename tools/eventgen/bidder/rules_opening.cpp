@@ -158,10 +158,19 @@ void Openings(Ctx& c) {
     } else {
       const TSuit s = OneLevelSuit(c);
       c.Add(MakeBid(1, s), OneSuitMeaning(c, s), score);
-      // Two long suits: some players open the other one.
+      // Two long suits, or two or three four-card suits with nothing longer:
+      // some players open the other one.
       for (TSuit t = 0; t < 4; ++t)
-        if (t != s && h.len[t] >= 5 && h.len[t] == h.len[s] && (t < Heart || c.sys.majorLength <= h.len[t]))
+        if (t != s && h.len[t] >= 4 && h.len[t] == h.len[s] && (h.len[t] >= 5 || shape[0] == 4) &&
+            (t < Heart || c.sys.majorLength <= h.len[t]))
           c.Add(MakeBid(1, t), OneSuitMeaning(c, t), kAlternative - 10);
+      // A 5-4-2-2 hand, or a six-card minor with two doubletons, in the
+      // no-trump range: many players open 1NT to show the strength at once.
+      // The shape is the stretch, so the high cards themselves must fit.
+      const bool longMinorOnly = shape[0] == 6 && h.len[Heart] < 6 && h.len[Spade] < 6;
+      const auto inRange = [&](int p) { return p >= c.sys.ntMin && p <= c.sys.ntMax; };
+      if (h.semiBalanced && (shape[0] == 5 || longMinorOnly) && inRange(pts) && inRange(h.hcp) && passes < 3)
+        c.Add(MakeBid(1, NT), Meaning{}.Pts(c.sys.ntMin, c.sys.ntMax).Balanced().Strain(NT), kAlternative - 5);
     }
     if (open) {
       // An opening hand that is also a sound weak two or preempt: never both.
