@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/messages.h"
+#include "play/engine/leads.h"
 #include "play/engine/position.h"
 #include "play/engine/search.h"
 #include "play/engine/solver.h"
@@ -40,6 +41,7 @@ EngineAnswer ChooseCardAnswer(const PlayState& st, const EngineOptions& options,
   // window handler.
   auto p = std::make_unique<engine::Position>();
   p->in = EngineInputFrom(st, options, engineTarget);
+  engine::KeepLeadWideFor(p->in);
   CardCode card = 0;
   engine::Search search(*p, options.timeRule);
   if (p->in.skill >= 10 && st.CardsPlayed > 0) {

@@ -142,13 +142,34 @@ void SecondPass(Position& p, LeadWide& w) {
 }  // namespace
 
 LeadWide& LastLeadWide() {
-  // One engine runs on the one user-interface thread; the values carry over
-  // from one engine call to the next as the rules that read them expect.
+  // One engine call runs at a time, on the window's thread or on the
+  // engine's own; the values carry over from one call to the next within one
+  // play, as the rules that read them expect (see KeepLeadWideFor).
   static LeadWide kept;
   return kept;
 }
 
+namespace {
+// What the kept values were worked out for: the dealt cards and the trumps.
+struct LeadWideOwner {
+  std::array<std::array<Holding, 4>, 4> dealt{};
+  tAllTrump trump = NT;
+  Seat openingLeader = North;
+  bool operator==(const LeadWideOwner&) const = default;
+};
+LeadWideOwner& KeptOwner() {
+  static LeadWideOwner owner;
+  return owner;
+}
+}  // namespace
+
 void ResetLeadWide() { LastLeadWide() = LeadWide{}; }
+
+void KeepLeadWideFor(const EngineInput& in) {
+  const LeadWideOwner owner{in.dealt, in.trump, in.openingLeader};
+  if (in.cardsPlayed == 0 || !(owner == KeptOwner())) ResetLeadWide();
+  KeptOwner() = owner;
+}
 
 void ScoreLeads(Position& p, LeadWide& w) {
   const int trumpLead = w.TrumpLead;

@@ -48,6 +48,12 @@ struct LeadWide {
 LeadWide& LastLeadWide();
 // Forgets the kept values (a new deal, or a test that wants a clean start).
 void ResetLeadWide();
+// Called at the start of every engine call: the kept values belong to one
+// play of one deal. They are forgotten at the opening lead and whenever the
+// engine is asked about another deal or contract than the one it last
+// served, so that a board is never played differently because of the board
+// before it.
+void KeepLeadWideFor(const EngineInput& in);
 
 // Fills LeadScore of the leader's four views (p.seat leads).
 void ScoreLeads(Position& p, LeadWide& w);

@@ -16,22 +16,20 @@ CardCode HighestMove(const std::array<uint16_t, 4>& moves) {
 }
 // Reading the clock costs more than starting a trick, and the time rule
 // counts in seconds, so the clock is read once every kTricksPerClockRead
-// trick starts. The count is per thread: the engine may run away from the
-// window's thread, one search at a time.
+// trick starts of one search.
 constexpr unsigned kTricksPerClockRead = 256;
-thread_local unsigned tricksSinceClock = 0;
-bool ClockDue() {
-  if (++tricksSinceClock < kTricksPerClockRead) return false;
-  tricksSinceClock = 0;
+}  // namespace
+
+bool Search::ClockDue() {
+  if (++tricksSinceClock_ < kTricksPerClockRead) return false;
+  tricksSinceClock_ = 0;
   return true;
 }
-}  // namespace
 
 Search::Search(Position& p, bool timeRule)
     : p_(p), timeRule_(timeRule), start_(std::chrono::steady_clock::now()) {
   Limit = 40 - 2 * p.in.skill;
   table_.reserve(4096);
-  tricksSinceClock = 0;
 }
 
 bool Search::TimeUp() const {

@@ -49,6 +49,7 @@ class Search {
   void StartTrick(Seat leader);
   std::array<CardCode, 4> LegalCandidates(Seat s, int pos) const;
   bool TimeUp() const;
+  bool ClockDue();  // true once every few hundred trick starts
 
   // Bounds on North-South's tricks from a trick start onwards, for positions
   // where every card is beyond the depth limit.
@@ -71,6 +72,7 @@ class Search {
   Position& p_;
   bool timeRule_;
   std::chrono::steady_clock::time_point start_;
+  unsigned tricksSinceClock_ = 0;
   int otherNeed_ = 0;
   bool rootSideNS_ = true;
   int nsTricks_ = 0;

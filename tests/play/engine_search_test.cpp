@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "play/engine/engine.h"
+#include "play/engine/leads.h"
 #include "play/engine/search.h"
 #include "play/engine/solver.h"
 #include "tests/play/engine_test_util.h"
@@ -61,13 +62,44 @@ TEST(EngineSearch, WholeBoardsLegalAtEverySkillAndPerfectAtTen) {
         engine::SolverResult best;
         if (skill == 10 && st.CardsPlayed > 0) best = engine::Solve(engine::BuildSolverPosition(st));
         const CardCode c = ChooseCard(st, skill, target);
-        if (skill == 10 && st.CardsPlayed > 0) EXPECT_TRUE(engine::IsSolverCard(best, c)) << CardText(c);
+        if (skill == 10 && st.CardsPlayed > 0) {
+          EXPECT_TRUE(engine::IsSolverCard(best, c)) << CardText(c);
+        }
         ASSERT_TRUE(PlayCard(st, c)) << "skill " << skill << " card " << st.CardsPlayed;
         ASSERT_GE(target, 0);
         ASSERT_LE(target, 14);
       }
     }
   }
+}
+
+// The values the engine keeps from one call to the next belong to one play of
+// one deal: kept while the same play goes on, forgotten at the opening lead and
+// when another deal or contract comes to the engine.
+TEST(EngineSearch, KeptLeadValuesBelongToOnePlay) {
+  std::mt19937 rng(29);
+  PlayState st = Started(testutil::RandomDeal(rng), Spade, South);
+  for (int i = 0; i < 5; ++i) PlayCard(st, testutil::RandomLegal(st, rng));
+  auto p = PositionOf(st, 8);
+  engine::KeepLeadWideFor(p->in);
+  engine::LastLeadWide().PdEntries = 3;
+  PlayCard(st, testutil::RandomLegal(st, rng));
+  engine::KeepLeadWideFor(PositionOf(st, 8)->in);
+  EXPECT_EQ(engine::LastLeadWide().PdEntries, 3);   // the same play goes on
+  const Deal otherDeal = testutil::RandomDeal(rng);
+  PlayState other = Started(otherDeal, Spade, South);
+  PlayCard(other, testutil::RandomLegal(other, rng));
+  engine::KeepLeadWideFor(PositionOf(other, 8)->in);
+  EXPECT_EQ(engine::LastLeadWide().PdEntries, 0);   // another deal
+  engine::LastLeadWide().PdEntries = 3;
+  const PlayState replay = Started(otherDeal, Spade, South);
+  engine::KeepLeadWideFor(PositionOf(replay, 8)->in);
+  EXPECT_EQ(engine::LastLeadWide().PdEntries, 0);   // the same board played again
+  engine::LastLeadWide().PdEntries = 3;
+  PlayState sameCardsOtherTrumps = other;
+  sameCardsOtherTrumps.Trump = Heart;
+  engine::KeepLeadWideFor(PositionOf(sameCardsOtherTrumps, 8)->in);
+  EXPECT_EQ(engine::LastLeadWide().PdEntries, 0);   // another contract
 }
 
 TEST(EngineSearch, OpeningLeadLeavesTheTargetUnsetEvenAtSkillTen) {
