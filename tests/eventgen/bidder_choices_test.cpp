@@ -110,13 +110,7 @@ TEST(BidderChoices, LightCompetition) {
 TEST(BidderChoices, FirstCallAlternativesAreSound) {
   int boards = 0, withAlternative = 0;
   for (int i = 0; i < 300; ++i) {
-    LibraryBoard b;
-    const int number = i % 27 + 1;
-    b.key = eventgen::BoardKey("Imp02", number);
-    b.deal = eventgen::ShuffledDeal(77, "Choices" + std::to_string(i));
-    b.dealer = eventgen::BoardDealer(number);
-    b.vul = eventgen::BoardVulnerability(number);
-    b.site = i % 4;
+    const LibraryBoard b = testing::ShuffledLibraryBoard(77, "Imp02", "Choices", i);
     const Seat user = b.UserSeat();
     const HandFacts hand = Evaluate(b.deal, user);
     for (System s : kAllSystems) {

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/deal.h"
+#include "tools/eventgen/bidder/library.h"
+#include "tools/eventgen/board_facts.h"
 
 namespace quorval::bidder::testing {
 
@@ -51,6 +53,19 @@ inline Deal MakeDeal(const std::array<std::string, 4>& hands) {
       deal.at(fill, suit) |= RankBit(r);
     }
   return deal;
+}
+
+// A library board on a shuffled deal: board i of an event, its dealer and
+// vulnerability from the board number, the user at a seat turning with i.
+inline LibraryBoard ShuffledLibraryBoard(uint64_t seed, const std::string& event, const std::string& tag, int i) {
+  LibraryBoard b;
+  const int number = i % 27 + 1;
+  b.key = eventgen::BoardKey(event, number);
+  b.deal = eventgen::ShuffledDeal(seed, tag + std::to_string(i));
+  b.dealer = eventgen::BoardDealer(number);
+  b.vul = eventgen::BoardVulnerability(number);
+  b.site = i % 4;
+  return b;
 }
 
 }  // namespace quorval::bidder::testing

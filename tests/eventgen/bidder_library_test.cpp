@@ -14,16 +14,7 @@
 namespace quorval::bidder {
 namespace {
 
-LibraryBoard ShuffledBoard(int i) {
-  LibraryBoard b;
-  const int number = i % 27 + 1;
-  b.key = eventgen::BoardKey("Imp01", number);
-  b.deal = eventgen::ShuffledDeal(424242, "Library" + std::to_string(i));
-  b.dealer = eventgen::BoardDealer(number);
-  b.vul = eventgen::BoardVulnerability(number);
-  b.site = i % 4;
-  return b;
-}
+LibraryBoard ShuffledBoard(int i) { return testing::ShuffledLibraryBoard(424242, "Imp01", "Library", i); }
 
 TEST(LibraryWriter, SectionsMeetTheLineRules) {
   std::vector<LibraryBoard> boards;
