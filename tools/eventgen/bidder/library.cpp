@@ -1,13 +1,11 @@
 #include "tools/eventgen/bidder/library.h"
 
 #include <algorithm>
-
 #include <cstdlib>
 
+#include "scoring/contract_score.h"
 #include "tools/eventgen/bidder/bidder.h"
 #include "tools/eventgen/bidder/hand.h"
-
-#include "scoring/contract_score.h"
 #include "tools/eventgen/stats.h"
 
 namespace quorval::bidder {
