@@ -31,6 +31,7 @@ namespace quorval {
 
 class TBidBoxEuro;
 class TBridgeGrid;
+class TMultiLang;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
@@ -89,9 +90,21 @@ class TDeskTop : public QMainWindow {
   bool UserPlays(CardCode card);
 
   void ExitMenuClick();
-  // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
-  // 4 Swedish) for the bidding keys and the texts.
+
+  // Languages (desktop_language.cpp). A "Language" item: the language index
+  // (0 English, 1 Danish, 2 Norwegian, 4 Swedish; the item's tag minus 10)
+  // becomes the interface language and the player's Language option.
   void LanguageClick(int language);
+  // The language the windows speak; the Language option unless the run was
+  // started with another one (SetLanguageForRun).
+  int InterfaceLanguage() const { return language_; }
+  // This run speaks `language`; the player's option is left as it is (until
+  // the user chooses a language from the menu). Call before FormShow.
+  void SetLanguageForRun(int language);
+  // The text of one of the window's hidden labels ("LabelPass", "vul2", ...)
+  // in the interface language.
+  QString Text(const char* label) const;
+  TMultiLang* Words() const { return lang_; }
 
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
@@ -160,7 +173,6 @@ class TDeskTop : public QMainWindow {
   void AfterBidding();
   void BadKey();
   void DrawContract();
-  void ApplySymbolLanguage();
   QString SeatName(Seat s) const;
 
   // The play (desktop_play.cpp).
@@ -181,6 +193,16 @@ class TDeskTop : public QMainWindow {
   void EndOfHand();
   void HintButton(bool showPlayHint);
   void LogicError();
+
+  // Languages (desktop_language.cpp).
+  void BuildTextLabels();
+  void BuildLanguageMenu(QMenu* menu);
+  void ApplyLanguage();
+  void LabelSeatHeadings();
+  void ShowSouthPoints();
+  QString ContractCaption() const;
+  void BeginBusy() { ++busy_; }
+  void EndBusy();
 
   // The score (score_view.cpp).
   void SetUpResultGrids();
@@ -214,10 +236,17 @@ class TDeskTop : public QMainWindow {
   std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
+  int language_ = 0;           // the interface language
+  int busy_ = 0;               // inside a pause or while the engine thinks
+  int pendingLanguage_ = -1;   // a language chosen meanwhile
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;
   QActionGroup* bidSystems_ = nullptr;
+  QActionGroup* languages_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
+  TMultiLang* lang_ = nullptr;
+  QWidget* texts_ = nullptr;   // the hidden labels
   QWidget* desk_ = nullptr;
   QFrame* table_ = nullptr;
   std::array<QWidget*, 4> handPanels_{};
@@ -230,7 +259,8 @@ class TDeskTop : public QMainWindow {
   QLabel* contractImg_ = nullptr;
   QLabel* nsTricks_ = nullptr;
   QLabel* ewTricks_ = nullptr;
-  QLabel* hcpPanel_ = nullptr;
+  QFrame* hcpPanel_ = nullptr;
+  QLabel* hcpText_ = nullptr;
   QFrame* reviewPanel_ = nullptr;
   std::array<QLabel*, 4> seatHeadings_{};
   TBridgeGrid* bidReview_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <qdrawutil.h>
 
+#include "ui/multi_lang.h"
+
 namespace quorval {
 
 namespace {
@@ -75,7 +77,10 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   for (int n = 1; n <= 18; ++n) sessions_[size_t(n - 1)]->setEnabled(n <= 9 || chosenEvent_ == "Par");
   sessions_[size_t(s - 1)]->setChecked(true);
   SetupHandButtons();
+  lang_ = new TMultiLang(this, QStringLiteral("board_chooser"));
 }
+
+void TGetHand::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 void TGetHand::EventRGClick(bool imp) {
   chosenEvent_ = imp ? "Imp" : "Par";

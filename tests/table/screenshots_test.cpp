@@ -8,6 +8,7 @@ namespace quorval {
 namespace {
 
 void Shot(QWidget& w, const char* name) {
+  QApplication::processEvents();
   const QPixmap picture = w.grab();
   EXPECT_FALSE(picture.isNull());
   const QByteArray folder = qgetenv("QUORVAL_SCREENSHOTS");
