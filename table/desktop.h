@@ -114,6 +114,9 @@ class TDeskTop : public QMainWindow {
   void SeedRandom(unsigned seed) { random_.seed(seed); }
   // No pauses at all (automated play).
   void SetNoPauses(bool on) { noPauses_ = on; }
+  // The pause before each computer call; FormShow sets 0.8 seconds, or 0
+  // with the marker file.
+  void SetBidPause(double seconds) { state_.BidPause = seconds; }
   // The engine's skill for this run only (the player's setting stays).
   void SetSkillOverride(int skill) { skillOverride_ = skill; }
   // Plays one board as a user would with "Make Bid" at every turn and

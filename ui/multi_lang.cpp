@@ -166,8 +166,9 @@ TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringLi
 TMultiLang::TMultiLang(QWidget* window, WordList words, const QStringList& charSets)
     : QObject(window), window_(window), words_(std::move(words)),
       charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets) {
-  // The design-time character set is the one of language 0.
+  // The window is designed in the font of language 0's entry.
   const QString first = charSets_.value(0);
+  if (const QString name = first.section(QLatin1Char(','), 0, 0).trimmed(); !name.isEmpty()) fontName_ = name;
   charSet_ = first.section(QLatin1Char(','), 1).trimmed().toInt();
   SetActiveLanguage(0);
 }
