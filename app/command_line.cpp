@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include "app/show_window.h"
+#include "data/options.h"
+
 namespace quorval {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -33,10 +36,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       if (cl.error.isEmpty() && !ok) cl.error = "--seed takes a whole number";
     } else if (arg == "--quit-after-start") {
       cl.quitAfterStart = true;
+    } else if (arg == "--language") {
+      const std::string code = value(i, arg).toStdString();
+      cl.language = LanguageIndex(code);
+      if (cl.error.isEmpty() && (code == "dl" || !LanguageHasTexts(cl.language)))
+        cl.error = "--language takes en, dk, no or sw";
+    } else if (arg == "--show") {
+      cl.show = value(i, arg);
+      if (cl.error.isEmpty() && !IsShowWindow(cl.show))
+        cl.error = "--show takes one of: " + ShowWindowNames().join(", ");
+    } else if (arg == "--screenshot") {
+      cl.screenshot = value(i, arg);
     } else {
       cl.error = "unknown option " + arg;
     }
   }
+  if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
+    cl.error = "--show and --screenshot go together";
   return cl;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
-//           [--quit-after-start]
+//           [--quit-after-start] [--language L] [--show WINDOW --screenshot FILE]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 
 #include <QString>
@@ -20,6 +20,12 @@ struct CommandLine {
   bool seedGiven = false;
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
+  // --language en|dk|no|sw: the interface language of this run (the
+  // player's Language option stays as it is); -1 for the player's own.
+  int language = -1;
+  // --show WINDOW --screenshot FILE: bring the window up, save its picture, stop.
+  QString show;
+  QString screenshot;
   QString error;            // why the command line was refused
 };
 

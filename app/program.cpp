@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/show_window.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +22,7 @@
 #include "data/sequence_library.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/multi_lang.h"
 
 namespace quorval {
 namespace {
@@ -32,22 +35,28 @@ std::string MachineLanguage() {
   return settings.value("Settings/Language").toString().toStdString();
 }
 
-// A plain window with the title that stays up while the table is built.
-std::unique_ptr<QWidget> ShowSplash() {
+// A plain window with the title that stays up while the table is built, in
+// the player's language.
+std::unique_ptr<QWidget> ShowSplash(int language) {
   auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   splash->setObjectName("Splash");
   splash->setStyleSheet("background: #006e32; color: white;");
   auto* layout = new QVBoxLayout(splash.get());
   auto* title = new QLabel(kTitle, splash.get());
+  title->setObjectName("Label1");
   QFont f = title->font();
   f.setPointSize(22);
   f.setBold(true);
   title->setFont(f);
   title->setAlignment(Qt::AlignCenter);
   layout->addWidget(title);
-  auto* sub = new QLabel(QString::fromUtf8("\u2663 \u2666 \u2665 \u2660   duplicate bridge at home"), splash.get());
+  auto* sub = new QLabel(splash.get());
+  sub->setObjectName("Label2");
   sub->setAlignment(Qt::AlignCenter);
   layout->addWidget(sub);
+  auto* words = new TMultiLang(splash.get(), "splash");
+  words->SetActiveLanguage(language);
+  sub->setText(QString::fromUtf8("\u2663 \u2666 \u2665 \u2660   ") + sub->text());
   splash->resize(460, 200);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     splash->move(screen->availableGeometry().center() - QPoint(230, 100));
@@ -83,6 +92,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     std::cerr << cl.error.toStdString() << '\n';
     return 2;
   }
+  // A picture's file name is taken from where the program was started.
+  const QString screenshot = cl.screenshot.isEmpty() ? QString() : QFileInfo(cl.screenshot).absoluteFilePath();
   // 1. The working folder: every data file is found there by its bare name.
   const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
   if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
@@ -93,7 +104,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
-  const bool automated = cl.autoplay || cl.quitAfterStart;
+  const bool showing = !cl.show.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || showing;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -127,7 +139,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // 6. and 7. The splash, then the table window.
   const double splashShown = TableClockSeconds();
   std::unique_ptr<QWidget> splash;
-  if (!automated) splash = ShowSplash();
+  if (!automated) splash = ShowSplash(cl.language >= 0 ? cl.language : Option.Language);
   InitUiResources();
   CardDeck::Load();
   TableFiles files{options, boards, results, library.Store(), Option};
@@ -137,7 +149,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
-    if (automated) desk.resize(desk.minimumSize());
+    if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
+    if (automated && !showing) desk.resize(desk.minimumSize());
     else desk.showMaximized();
     if (splash) splash->raise();   // the splash stays in front while the table waits
     desk.FormShow(automated ? TableClockSeconds() - 4.0 : splashShown);
@@ -157,6 +170,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
           exitCode = 1;
         }
       }
+      desk.close();
+    } else if (showing) {
+      exitCode = ShowAndGrab(desk, cl.show, screenshot);
       desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();
