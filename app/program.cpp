@@ -88,10 +88,7 @@ std::string SequenceLibraryText() {
 }
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
-  if (!cl.error.isEmpty()) {
-    std::cerr << cl.error.toStdString() << '\n';
-    return 2;
-  }
+  if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // A picture's file name is taken from where the program was started.
   const QString screenshot = cl.screenshot.isEmpty() ? QString() : QFileInfo(cl.screenshot).absoluteFilePath();
   // 1. The working folder: every data file is found there by its bare name.
