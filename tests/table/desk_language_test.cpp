@@ -63,6 +63,8 @@ class DeskLanguageTest : public DeskTest {
     EXPECT_EQ(desk.ScorePages()->tabText(0), QString::fromUtf8(e.stratumA));
     EXPECT_EQ(desk.windowTitle(), QString::fromUtf8(e.title) + " - Tester");
     EXPECT_EQ(CardDeck::HonourLanguage(), e.language);
+    // The main window's character set: 0 for English, 1 for the others.
+    EXPECT_EQ(desk.property("charSet").toInt(), e.language == 0 ? 0 : 1);
     const QString contract = desk.Panel("ContractImg")->property("contractText").toString();
     EXPECT_TRUE(contract.contains(QString::fromUtf8(e.by))) << contract.toStdString();
     EXPECT_TRUE(contract.endsWith(QString::fromUtf8(e.south))) << contract.toStdString();
