@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/run_program.h"
+
 
 namespace {
 
@@ -60,13 +62,7 @@ std::vector<std::string> Split(const std::string& text) {
   return items;
 }
 
-int RunProgram(const QStringList& args, QString* err = nullptr) {
-  QProcess p;
-  p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
-  if (!p.waitForFinished(120000)) return -1;
-  if (err) *err = QString::fromUtf8(p.readAllStandardError());
-  return p.exitCode();
-}
+using quorval::testing::RunProgram;
 
 // The duplicate score of a made or beaten contract for the declaring side,
 // from the scoring table: trick score, game or part-score bonus, slam
@@ -185,6 +181,7 @@ TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
     const int score = std::stoi(items[3]);
     if (items[1] == "Pass") {
       EXPECT_EQ(score, 0);
+      EXPECT_EQ(items[0], std::string(1, seats[dealer]));   // a passed-out board is filed under its dealer
     } else {
       const int declarer = static_cast<int>(seats.find(items[0]));
       const std::string contract = items[1];
