@@ -1,32 +1,22 @@
 // The card images the deck tool draws: the sizes and the cell order the card
 // control reads (15 cells per suit, clubs to spades, rank 0 "Void" and 1 "x"
 // before the two to the ace, then fifteen backs), the honour letters of every
-// language, and the shipped images being exactly what the tool draws.
-#include <QGuiApplication>
+// language, and the shipped images being what the tool draws.
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "tests/ui/ui_test_app.h"
 #include "tools/deckgen/deck_painter.h"
 #include "ui/card_control.h"
 
 namespace {
 
-QGuiApplication& App() {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_deckgen";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt's globals are gone by the time static destructors run.
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  return *app;
-}
-
 class DeckPainterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    App();
+    quorval::testing::TestApp();
     deck_ = new QImage(deckgen::DrawDeck().convertToFormat(QImage::Format_RGB32));
   }
   static void TearDownTestSuite() {
