@@ -12,6 +12,7 @@
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
 #include "ui/multi_lang.h"
+#include "ui/symbol_text.h"
 
 namespace quorval {
 namespace {
@@ -44,8 +45,15 @@ const Expected kLanguages[] = {
      "A Stratum", "Stratum", " by ", "ORVENDAL QUORVAL 2005"},
 };
 
-class DeskLanguageTest : public DeskTest {
+class TableLanguageTest : public DeskTest {
  protected:
+  // The notrump mark and the honour letters are shared by every window: back
+  // to English for the tests that follow, even when one fails.
+  void TearDown() override {
+    DeskTest::TearDown();
+    SetSymbolLanguage(0);
+    CardDeck::LocaliseHonours(0);
+  }
   void ExpectTableSpeaks(TDeskTop& desk, const Expected& e) {
     SCOPED_TRACE(e.language);
     EXPECT_EQ(desk.InterfaceLanguage(), e.language);
@@ -71,7 +79,7 @@ class DeskLanguageTest : public DeskTest {
   }
 };
 
-TEST_F(DeskLanguageTest, EveryLanguageInTheMiddleOfThePlayAndAtTheEndOfTheBoard) {
+TEST_F(TableLanguageTest, EveryLanguageInTheMiddleOfThePlayAndAtTheEndOfTheBoard) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.BidButClick("S1");
@@ -103,7 +111,7 @@ TEST_F(DeskLanguageTest, EveryLanguageInTheMiddleOfThePlayAndAtTheEndOfTheBoard)
   EXPECT_EQ(options_->ReadString("Tester", "Language", ""), "en");
 }
 
-TEST_F(DeskLanguageTest, TheMenuChecksTheItemShowsItsFlagAndSavesTheOption) {
+TEST_F(TableLanguageTest, TheMenuChecksTheItemShowsItsFlagAndSavesTheOption) {
   TDeskTop& desk = Desk();
   QMenu* menu = desk.findChild<QMenu*>("Language1");
   ASSERT_NE(menu, nullptr);
@@ -130,7 +138,7 @@ TEST_F(DeskLanguageTest, TheMenuChecksTheItemShowsItsFlagAndSavesTheOption) {
   }
 }
 
-TEST_F(DeskLanguageTest, TheBoardPanelAndTheReviewFollowTheLanguage) {
+TEST_F(TableLanguageTest, TheBoardPanelAndTheReviewFollowTheLanguage) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();   // North deals; North and East call before South
   desk.LanguageClick(1);
@@ -153,7 +161,7 @@ TEST_F(DeskLanguageTest, TheBoardPanelAndTheReviewFollowTheLanguage) {
   EXPECT_EQ(static_cast<QLabel*>(desk.Panel("SouthHCPLabel"))->text(), "Syd");
 }
 
-TEST_F(DeskLanguageTest, ALanguageForOneRunLeavesTheOptionAsItIs) {
+TEST_F(TableLanguageTest, ALanguageForOneRunLeavesTheOptionAsItIs) {
   TDeskTop& desk = Desk("Imp", 1, 1);
   EXPECT_EQ(desk.InterfaceLanguage(), 1);
   EXPECT_EQ(desk.Action("NewHandMenu")->text(), "&Næste spil");
@@ -168,7 +176,7 @@ TEST_F(DeskLanguageTest, ALanguageForOneRunLeavesTheOptionAsItIs) {
   EXPECT_EQ(options_->ReadString("Tester", "Language", ""), "no");
 }
 
-TEST_F(DeskLanguageTest, AChoiceWhileTheComputerCallsWaitsForTheCall) {
+TEST_F(TableLanguageTest, AChoiceWhileTheComputerCallsWaitsForTheCall) {
   TDeskTop& desk = Desk();
   desk.SetNoPauses(false);
   desk.SetBidPause(0.05);
@@ -186,7 +194,7 @@ TEST_F(DeskLanguageTest, AChoiceWhileTheComputerCallsWaitsForTheCall) {
   EXPECT_EQ(Option.Language, 1);
 }
 
-TEST_F(DeskLanguageTest, TheBoardChooserSpeaksTheTablesLanguage) {
+TEST_F(TableLanguageTest, TheBoardChooserSpeaksTheTablesLanguage) {
   TDeskTop& desk = Desk();
   desk.LanguageClick(2);
   QString title, mp;
