@@ -82,7 +82,7 @@ std::vector<SummaryRow> BuildResultSummary(const std::vector<std::string>& lines
     const auto result = ReadFiledResult(line.substr(key.size() + 1));
     if (!result) continue;
     const std::string name = items[0].substr(0, 5);
-    if (groups.empty() || groups.back().name != name) groups.push_back(Group{name});
+    if (groups.empty() || !SameName(groups.back().name, name)) groups.push_back(Group{name});
     Group& g = groups.back();
     ++g.count;
     for (int s = 0; s < 3; ++s) g.total[s] += result->userFigures[s];
@@ -91,7 +91,7 @@ std::vector<SummaryRow> BuildResultSummary(const std::vector<std::string>& lines
     SummaryRow row;
     row[0] = g.name;
     row[1] = FixedText(g.count, 6, 0, labels.decimalPoint);
-    const bool imps = !g.name.empty() && g.name[0] == 'I';
+    const bool imps = !g.name.empty() && (g.name[0] == 'I' || g.name[0] == 'i');
     for (int s = 0; s < 3; ++s) {
       row[2 + 2 * s] = FixedText(g.total[s], 6, 2, labels.decimalPoint);
       row[3 + 2 * s] = SessionFigure(imps, g.count, g.total[s], mpScoringSys, labels.decimalPoint);
