@@ -71,10 +71,18 @@ class ReportPage {
     P_ = std::max(M_ + names + 5 * charW_, M_ + heading + 3 * charW_);
     gap_ = (P_ - M_ - names) / 4;
     areaBottom_ = Y(16) + Round(lineH_ / 2.0);
-    // Column edges of the strata tables, from their headings.
+    // Column edges of the strata tables, from their headings, widened where
+    // a result is wider than its heading (a score of -1400, an IMP figure
+    // of -12.50) so that no two columns run into each other.
     x_[0] = P_ + charW_;
-    for (int c = 1; c <= 7; ++c)
-      x_[c] = x_[c - 1] + fm.horizontalAdvance(Heading(c)) + charW_ + (c == 1 ? charW_ : 0);
+    for (int c = 1; c <= 7; ++c) {
+      int width = fm.horizontalAdvance(Heading(c));
+      for (int s = 0; s < 3 && d_.strataKnown && c < 7; ++s)
+        for (int r = 1; r <= 7; ++r)
+          width = std::max(width, SymbolTextWidth(p_, d_.strata[size_t(s)][size_t(r)][size_t(c)].trimmed()) +
+                                      (RightInset(c) - 1) * charW_);
+      x_[c] = x_[c - 1] + width + charW_ + (c == 1 ? charW_ : 0);
+    }
     strataRight_ = x_[7] - Round(0.1 * dpiX_);
   }
 
@@ -121,6 +129,8 @@ class ReportPage {
     p_.setPen(colour);
     DrawSymbolText(p_, right - SymbolTextWidth(p_, text) - 2, y, 0, text);
   }
+  // How many character widths a column's results end before its edge.
+  static int RightInset(int col) { return (col == 3 || col == 5) ? 2 : col == 4 ? 3 : 1; }
   QString Heading(int col) const {
     if (col >= 7) return {};
     const QString h = d_.strata[0][0][size_t(col)];
@@ -234,8 +244,7 @@ class ReportPage {
       for (int r = 1; r <= 7; ++r) {
         const auto& cells = d_.strata[size_t(s)][size_t(r)];
         for (int c = 1; c <= 6; ++c) {
-          const int end = (c == 3 || c == 5) ? x_[c] - 2 * charW_ : c == 4 ? x_[4] - 3 * charW_ : x_[c] - charW_;
-          PutRight(end, Y(f + 1 + r), cells[size_t(c)].trimmed());
+          PutRight(x_[c] - RightInset(c) * charW_, Y(f + 1 + r), cells[size_t(c)].trimmed());
         }
         if (cells[1] == "-") {
           p_.save();

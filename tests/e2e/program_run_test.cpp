@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "scoring/contract_score.h"
+#include "tests/e2e/run_program.h"
 
 namespace {
 
@@ -59,14 +60,6 @@ std::vector<std::string> Split(const std::string& text) {
   }
   items.push_back(item);
   return items;
-}
-
-int RunProgram(const QStringList& args, QString* err = nullptr) {
-  QProcess p;
-  p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
-  if (!p.waitForFinished(120000)) return -1;
-  if (err) *err = QString::fromUtf8(p.readAllStandardError());
-  return p.exitCode();
 }
 
 // The standard IMP scale.

@@ -206,6 +206,24 @@ TEST_F(HandReportTest, AuctionStartsInTheDealersColumnWithSuitSymbols) {
   EXPECT_TRUE(headingOf("South").font.underline());
 }
 
+TEST_F(HandReportTest, WideResultsWidenTheirColumnsSoNothingRunsTogether) {
+  HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
+  d.strata[1][5] = {"B", "08", "N", "1~NX", "2", "-1400", "-12.50"};
+  const auto printed = Print(d);
+  const RecordingDevice& page = *printed;
+  const DrawnText* score = page.Find("-1400");
+  const DrawnText* figure = page.Find("-12.50");
+  ASSERT_NE(score, nullptr);
+  ASSERT_NE(figure, nullptr);
+  const double scoreEnd = score->at.x() + QFontMetrics(score->font, &page).horizontalAdvance("-1400");
+  EXPECT_LT(scoreEnd, figure->at.x());
+  // The user's frame and the area's edge take the wider table in.
+  const double figureEnd = figure->at.x() + QFontMetrics(figure->font, &page).horizontalAdvance("-12.50");
+  double right = 0;
+  for (const QRectF& f : page.Frames()) right = std::max(right, f.right());
+  EXPECT_GT(right, figureEnd);
+}
+
 TEST_F(HandReportTest, StrataTitlesFollowTheLanguage) {
   labels.findChild<QLabel*>("LabelStrata")->setText("Grupp");
   HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
