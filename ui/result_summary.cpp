@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "data/ini_store.h"
@@ -98,8 +99,15 @@ void TFormSummary::ScorePageChange() {
 void TFormSummary::showEvent(QShowEvent* event) {
   if (firstShow_) {
     firstShow_ = false;
+    // Wide enough for every column as the texts need it, and the screen's
+    // height less 200 pixels.
+    int columns = 0;
+    for (int c = 0; c < grid_->ColCount(); ++c) columns += grid_->ColWidth(c);
+    const int wanted = columns + grid_->ColCount() * grid_->GridLineWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * 8 + 4;
     if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
-      resize(width(), std::max(300, s->availableGeometry().height() - 200));
+      resize(std::min(std::max(width(), wanted), s->availableGeometry().width()),
+             std::max(300, s->availableGeometry().height() - 200));
     if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
   }
   ScorePageChange();
