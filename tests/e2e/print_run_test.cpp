@@ -8,6 +8,9 @@
 
 namespace {
 
+using quorval::testing::CopyFixtureEvents;
+using quorval::testing::RunProgram;
+
 // Pages of a PDF file as its page objects count them (0 for no file).
 int PdfPages(const QString& path) {
   QFile f(path);
@@ -18,8 +21,7 @@ int PdfPages(const QString& path) {
 class PrintRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
-      ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, dir_.filePath(f)));
+    ASSERT_TRUE(CopyFixtureEvents(dir_.path()));
     QString err;
     ASSERT_EQ(RunProgram({"--dir", dir_.path(), "--player", "Ann", "--seed", "2", "--autoplay",
                           "Imp01.01,Imp01.02,Imp01.05", "--print-to", dir_.filePath("boards.pdf")},
