@@ -29,7 +29,8 @@ const std::pair<const char*, const char*> kLabels[] = {
     {"LabelName", "ORVENDAL QUORVAL 2005"}, {"LabelStrata", "Stratum"},
     {"LabelSession", "Session"},  {"LabelMade", "Made:"},
     {"LabelDown", "Down:"},       {"LabelMPEvent", "MPs in this Event"},
-    {"LabelMPSession", "MPs in this Session"}};
+    {"LabelMPSession", "MPs in this Session"},
+    {"LabelNewPlayer", "Go to the \"Preferences\" screen and type in a New Player Name"}};
 
 // Headings of the strata tables when the caller has none.
 const char* const kStrataHeadings[7] = {"Stratum", "#", "By", "Contract", "Tricks", "Score", "MP"};

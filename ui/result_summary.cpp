@@ -63,7 +63,9 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
   const std::pair<const char*, const char*> hidden[] = {
       {"LabStrataA", "A Stratum"}, {"LabStrataB", "B Stratum"},       {"LabStrataC", "C Stratum"},
       {"LabSession", "Session"},   {"LabHandsPlayed", "Hands Played"}, {"LabTotals", "Total"},
-      {"LabPct", "Ave Imp/Pct"}};
+      {"LabPct", "Ave Imp/Pct"},
+      // Words the window carries for its translations but does not show.
+      {"LabMPs", "MPs/IMPs"}, {"LabRank", "Rank"}, {"LabScore", "Score"}};
   for (const auto& [name, text] : hidden) {
     auto* label = new QLabel(text, panel6_);
     label->setObjectName(name);

@@ -69,10 +69,10 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   eventRG_ = new QGroupBox("Scoring Method", panel6_);
   eventRG_->setObjectName("EventRG");
   eventRG_->setGeometry(8, kGridHeight + 16, 170, 52);
+  eventRG_->setProperty("radioGroup", true);   // its items are translated in order
   const char* items[2] = {"IMP", "MP"};
   for (int i = 0; i < 2; ++i) {
     eventItems_[size_t(i)] = new QRadioButton(items[i], eventRG_);
-    eventItems_[size_t(i)]->setObjectName(QStringLiteral("EventRGItem%1").arg(i));
     eventItems_[size_t(i)]->setGeometry(10 + i * 80, 22, 76, 20);
     connect(eventItems_[size_t(i)], &QRadioButton::clicked, this, [this, i] { EventRGClick(i); });
   }
@@ -101,7 +101,10 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
       {"LabContract", "Contract"}, {"LabBy", "By"},         {"LabTricks", "Tricks"},
       {"LabScore", "Score"},       {"LabTotals", "Totals"}, {"LabPct", "Pct"},
       {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
-      {"xpTabSheet3", "C Stratum"}};
+      {"xpTabSheet3", "C Stratum"},
+      // Words the window carries for its translations but does not show.
+      {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"}, {"LabLowHand", "Low Hand"},
+      {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}};
   for (const auto& [name, text] : hidden) {
     auto* label = new QLabel(text, panel6_);
     label->setObjectName(name);

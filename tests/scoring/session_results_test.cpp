@@ -22,57 +22,7 @@ std::array<std::optional<FiledResult>, kBoardsPerEvent> Session(const std::vecto
   return ReadSessionResults(ini, "P", "Par", "07");
 }
 
-std::vector<std::string> Column(const std::vector<SessionListRow>& rows, int col) {
-  std::vector<std::string> out;
-  for (const auto& r : rows) out.push_back(r.cells[col]);
-  return out;
-}
-
 }  // namespace
-
-TEST(SessionList, EmptySessionShowsHeadingsTotalsAndAZeroFigure) {
-  const auto pairs = BuildSessionList(Session({}), false, 2, SessionListLabels{});
-  ASSERT_EQ(pairs.size(), 4u);
-  EXPECT_EQ(pairs[0].cells[5], "A Stratum");
-  EXPECT_EQ(pairs[1].cells[0], "#");
-  EXPECT_EQ(pairs[1].cells[7], "IMP");
-  EXPECT_EQ(pairs[2].cells[0], "Totals");
-  EXPECT_EQ(pairs[2].cells[6], "0.00");
-  EXPECT_EQ(pairs[3].cells[0], "Pct");
-  EXPECT_EQ(pairs[3].cells[5], "   0.0");
-
-  const auto imps = BuildSessionList(Session({}), true, 2, SessionListLabels{});
-  EXPECT_EQ(imps[3].cells[0], "Ave. IMPs/Bd");
-  EXPECT_EQ(imps[3].cells[7], "  0.00");
-}
-
-TEST(SessionList, BoardsAreListedInBoardOrderWithTheirFiledItems) {
-  const auto rows = BuildSessionList(
-      Session({"Par07.20=" + Line(150), "Par07.03=" + Line(-50, 0, 0, "3~NX"), "Par07.07=" + Line(1200)}), false, 2,
-      SessionListLabels{});
-  ASSERT_EQ(rows.size(), 7u);
-  EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"", "#", "3", "7", "20", "Totals", "Pct"}));
-  EXPECT_EQ(rows[2].board, 3);
-  EXPECT_EQ(rows[4].board, 20);
-  EXPECT_EQ(rows[5].board, 0);
-  EXPECT_EQ(rows[2].cells[1], "3~NX");
-  EXPECT_EQ(rows[2].cells[2], "S");
-  EXPECT_EQ(rows[2].cells[3], "10");
-  EXPECT_EQ(rows[2].cells[4], "420");
-  EXPECT_EQ(rows[2].cells[5], "-0.50");
-  EXPECT_EQ(rows[3].cells[5], "12.00");
-}
-
-TEST(SessionList, PairsFiguresSixAndNineUnderTwoOneZeroMakeSixtyTwoAndAHalf) {
-  const auto rows = BuildSessionList(Session({"Par07.01=" + Line(600), "Par07.02=" + Line(900)}), false, 2,
-                                     SessionListLabels{});
-  EXPECT_EQ(rows[4].cells[5], "15.00");
-  EXPECT_EQ(rows[5].cells[5], "  62.5");
-  // Under 1, 1/2, 0 the same boards file 3.0 and 4.5.
-  const auto half = BuildSessionList(Session({"Par07.01=" + Line(300), "Par07.02=" + Line(450)}), false, 1,
-                                     SessionListLabels{});
-  EXPECT_EQ(half[5].cells[5], "  62.5");
-}
 
 TEST(SessionList, HandEditedLinesAreLeftOut) {
   const auto rows = BuildSessionList(Session({"Par07.01=" + Line(600), "Par07.02=N,4S,10,420",
@@ -82,18 +32,6 @@ TEST(SessionList, HandEditedLinesAreLeftOut) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2].board, 1);
   EXPECT_EQ(rows[4].cells[5], "  50.0");
-}
-
-TEST(ResultSummary, NoFiledResultShowsOnlyTheHeadings) {
-  const auto rows = BuildResultSummary(
-      {"ComputerSkill=8", "Result=Declarer,Contract,Tricks,Score,MP/IMPS for 1-18, User A, User B, User C",
-       "Session=01"},
-      0, SummaryLabels{});
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0][2], "A Stratum");
-  EXPECT_EQ(rows[0][3], "A Stratum");
-  EXPECT_EQ(rows[1], (SummaryRow{"Session", "Hands Played", "Total", "Ave Imp/Pct", "Total", "Ave Imp/Pct", "Total",
-                                 "Ave Imp/Pct"}));
 }
 
 TEST(ResultSummary, OneRowPerSessionInTextOrderWithCountsTotalsAndFigures) {
