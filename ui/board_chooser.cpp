@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <qdrawutil.h>
 
-#include "ui/session_buttons.h"
+#include "ui/session_controls.h"
 
 namespace quorval {
 

@@ -12,6 +12,7 @@
 #include "data/ini_store.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/session_controls.h"
 
 namespace quorval {
 
@@ -29,18 +30,7 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(panel6_);
 
-  grid_ = new TBridgeGrid(panel6_);
-  grid_->setObjectName("BG");
-  grid_->SetColCount(kSummaryColumns);
-  grid_->SetRowCount(2);
-  grid_->SetFixedRows(2);
-  grid_->SetFixedCols(0);
-  grid_->SetDefaultRowHeight(20);
-  grid_->SetAlignmentHorz(baCenterRJ);
-  grid_->SetAlignmentVert(baBottomJustify);
-  grid_->SetBridgeSymbols(true);
-  grid_->SetColor(gridColour);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid_ = MakeResultsGrid(panel6_, kSummaryColumns, gridColour);
   grid_->SetOnGetCellFormat([](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {
     if (col == 0) f.AlignmentHorz = baCenter;
     f.Font.setBold(row <= 1);

@@ -12,6 +12,7 @@
 #include "data/options.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/session_controls.h"
 
 namespace quorval {
 namespace {
@@ -46,18 +47,7 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   panel6_ = new QFrame(this);
   panel6_->setObjectName("Panel6");
 
-  grid_ = new TBridgeGrid(panel6_);
-  grid_->setObjectName("BG");
-  grid_->SetColCount(kSessionListColumns);
-  grid_->SetRowCount(2);
-  grid_->SetFixedRows(2);
-  grid_->SetFixedCols(0);
-  grid_->SetDefaultRowHeight(20);
-  grid_->SetAlignmentHorz(baCenterRJ);
-  grid_->SetAlignmentVert(baBottomJustify);
-  grid_->SetBridgeSymbols(true);
-  grid_->SetColor(gridColour);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid_ = MakeResultsGrid(panel6_, kSessionListColumns, gridColour);
   grid_->setGeometry(8, 8, kWidth - 16, kGridHeight);
   grid_->viewport()->installEventFilter(this);
   grid_->SetOnGetCellFormat([this](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "ui/print_target.h"
-#include "ui/session_buttons.h"
+#include "ui/session_controls.h"
 
 class QGroupBox;
 class QLabel;

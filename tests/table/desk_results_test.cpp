@@ -29,13 +29,19 @@ class DeskResultsTest : public DeskTest {
     DeskTest::TearDown();
     files_->plays = nullptr;
   }
-  // The program starts again on the files as they are on disk.
-  void Restart() {
+  // The program starts again on the files as they are on disk and reads
+  // the report of Imp01.01 from them, which has nothing to complain of.
+  HandReportData ReportAfterRestart() {
     desk_.reset();
     options_ = std::make_unique<TMyINI>(kOptionsFileName);
     plays_ = std::make_unique<TMyINI>(kKeptPlayFileName);
     files_ = std::make_unique<TableFiles>(TableFiles{*options_, *boards_, *results_, library_.Store(), Option,
                                                      plays_.get()});
+    std::string problem;
+    const auto report = Desk().FiledHandReport("Imp01.01", problem);
+    EXPECT_TRUE(report.has_value());
+    EXPECT_EQ(problem, "");
+    return report.value_or(HandReportData{});
   }
   // Imp01.01 bid by the user: "S1" then `second` ("S4" for 4S, "Pa" for 2S).
   void BidAndFinish(TDeskTop& desk, const char* second) {
@@ -86,26 +92,21 @@ TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {
   ASSERT_EQ(played.size(), 52u);
   EXPECT_FALSE(plays_->Modified());   // on disk with the result
 
-  Restart();
-  TDeskTop& again = Desk();
-  std::string problem;
-  const auto report = again.FiledHandReport("Imp01.01", problem);
-  ASSERT_TRUE(report.has_value());
-  EXPECT_EQ(problem, "");
-  EXPECT_EQ(report->calls, calls);
-  ASSERT_EQ(report->tricks.size(), 13u);
-  EXPECT_EQ(CardsOf(report->tricks), played);
+  const HandReportData report = ReportAfterRestart();
+  EXPECT_EQ(report.calls, calls);
+  ASSERT_EQ(report.tricks.size(), 13u);
+  EXPECT_EQ(CardsOf(report.tricks), played);
 
   // The printed page: the filed score after "N-S:", the filed contract, the
   // strata built again from the field.
   const auto filed = ReadFiledResult(FiledLine(*options_, "Tester", "Imp01.01"));
   ASSERT_TRUE(filed.has_value());
-  const auto page = Draw(*report);
+  const auto page = Draw(report);
   EXPECT_EQ(ValueOf(*page, "N-S:"), QString::fromStdString(filed->score()));
   EXPECT_EQ(ValueOf(*page, "Tricks:"), QString::fromStdString(filed->tricks()));
-  EXPECT_TRUE(report->strataKnown);
+  EXPECT_TRUE(report.strataKnown);
   int framed = 0;
-  for (const auto& stratum : report->strata)
+  for (const auto& stratum : report.strata)
     for (int r = 1; r <= 7; ++r) framed += stratum[size_t(r)][1] == "-";
   EXPECT_EQ(framed, 3);
 }
@@ -118,14 +119,9 @@ TEST_F(DeskResultsTest, ARebidBoardKeepsItsNewAuctionAndPlayWithItsNewResult) {
   BidAndFinish(desk, "Pa");
   const std::vector<CardCode> played = CardsOnTable();
 
-  Restart();
-  TDeskTop& again = Desk();
-  std::string problem;
-  const auto report = again.FiledHandReport("Imp01.01", problem);
-  ASSERT_TRUE(report.has_value());
-  EXPECT_EQ(problem, "");
-  EXPECT_EQ(report->contract.bid, MakeBid(2, Spade));
-  EXPECT_EQ(CardsOf(report->tricks), played);
+  const HandReportData report = ReportAfterRestart();
+  EXPECT_EQ(report.contract.bid, MakeBid(2, Spade));
+  EXPECT_EQ(CardsOf(report.tricks), played);
 }
 
 TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {

@@ -1,9 +1,27 @@
-#include "ui/session_buttons.h"
+#include "ui/session_controls.h"
 
 #include <QGroupBox>
 #include <cctype>
 
+#include "ui/bridge_grid.h"
+
 namespace quorval {
+
+TBridgeGrid* MakeResultsGrid(QWidget* parent, int columns, const QColor& colour) {
+  auto* grid = new TBridgeGrid(parent);
+  grid->setObjectName("BG");
+  grid->SetColCount(columns);
+  grid->SetRowCount(2);
+  grid->SetFixedRows(2);
+  grid->SetFixedCols(0);
+  grid->SetDefaultRowHeight(20);
+  grid->SetAlignmentHorz(baCenterRJ);
+  grid->SetAlignmentVert(baBottomJustify);
+  grid->SetBridgeSymbols(true);
+  grid->SetColor(colour);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return grid;
+}
 
 SessionButtons MakeSessionButtons(QGroupBox* group, int top, const std::function<void(int)>& clicked) {
   SessionButtons buttons{};

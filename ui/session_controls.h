@@ -1,8 +1,10 @@
 #pragma once
-// The eighteen session radio buttons of the windows that choose a session
-// ("RadioButton1" to "RadioButton18", captions "1" to "18", two rows of
-// nine); sessions 10 to 18 exist only for pairs events.
+// Controls that the windows showing the player's sessions share: the
+// eighteen session radio buttons ("RadioButton1" to "RadioButton18",
+// captions "1" to "18", two rows of nine; sessions 10 to 18 exist only for
+// pairs events) and the result list grid.
 
+#include <QColor>
 #include <QRadioButton>
 #include <array>
 #include <functional>
@@ -11,6 +13,13 @@
 class QGroupBox;
 
 namespace quorval {
+
+class TBridgeGrid;
+
+// The list grid "BG" of the session results and the summary: `columns`
+// columns, two fixed heading rows, texts centred right-justified with suit
+// symbols, a vertical scroll bar, in `colour` (skin colour 5).
+TBridgeGrid* MakeResultsGrid(QWidget* parent, int columns, const QColor& colour);
 
 using SessionButtons = std::array<QRadioButton*, 18>;
 
