@@ -54,6 +54,16 @@ const std::vector<ShowWindow> kShowWindows = {
     {"play", "a few cards into the play, dummy face up", PlaySome},
     {"score", "the end of the board: score pad and strata pages", PlayOut},
     {"chooser", "the board chooser (\"Go to Hand\")", [](TDeskTop& d) { d.Action("GotoHand1")->trigger(); }},
+    {"session", "the session results after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("SessionResults1")->trigger();
+     }},
+    {"summary", "the result summary after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("ResultSummary1")->trigger();
+     }},
 };
 
 QSet<QWidget*> ShownWindows() {

@@ -11,6 +11,7 @@
 #include "data/options.h"
 #include "table/bidding_box.h"
 #include "table/desktop.h"
+#include "print/hand_report.h"
 #include "ui/bridge_grid.h"
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
@@ -105,13 +106,14 @@ void TDeskTop::ApplyLanguage() {
       a->setChecked(true);
       languageMenu_->setIcon(a->icon());
     }
+  // The table and the hand report's words (the session results and the
+  // result summary take the language when they are made).
   lang_->SetActiveLanguage(language_);
+  reportLabels_->SetLanguage(language_);
   QApplication::setApplicationDisplayName(Text("LabelLisk2000"));
 
   // Seat names come from the hand report's labels.
-  const char* const seatLabels[4] = {"LabelN", "LabelE", "LabelS", "LabelW"};
-  for (Seat s = North; s <= West; ++s)
-    state_.SeatNames[s] = WordText("hand_report", seatLabels[s], language_, SeatName(s)).toStdString();
+  for (Seat s = North; s <= West; ++s) state_.SeatNames[s] = reportLabels_->TranslatedSeatName(s).toStdString();
 
   // The bidding box: its own title, the action captions and hints from the
   // hidden panels, the notrump mark, and the name of the seat to call.

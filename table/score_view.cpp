@@ -33,6 +33,7 @@ void TDeskTop::SetUpResultGrids() {
                                           settings, files_.options, files_.PlayerName());
   boardScore_ = scoring.BoardScore;
   resultFiled_ = scoring.filed;
+  if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
   const FieldComparison& cmp = scoring.comparison;
   if (!cmp.built) {
     handFigures_ = {};
@@ -56,12 +57,9 @@ void TDeskTop::SetUpResultGrids() {
 }
 
 void TDeskTop::LabelResultGrid() {
-  // The match-point label is the hand report's.
-  const QString heads[kGridColumns] = {
-      Text("LabelStrata"), "#", Text("ByLabel"), Text("LabelContract"), Text("Labeltrks"), Text("LabelScore"),
-      state_.IsImpEvent() ? QString("IMP") : WordText("hand_report", "LabelMP", language_, "MP")};
+  const auto heads = StrataHeadings(state_.IsImpEvent());
   for (TBridgeGrid* grid : strata_) {
-    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[c]);
+    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
     grid->SetColor(FromRef(Opt().SkinColors[5]));
     grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
       if (row == 0) {
@@ -92,7 +90,7 @@ void TDeskTop::ShowTheScore() {
   labels.impForHand = Text("LabelIMPHand").toStdString();
   labels.totalMp = Text("TotalMPLab").toStdString();
   labels.totalImp = Text("TotalIMPLab").toStdString();
-  labels.pctSession = WordText("hand_report", "LabelPct", language_, "Pct this Session").toStdString();
+  labels.pctSession = reportLabels_->Text("LabelPct").toStdString();
   labels.aveImps = WordText("session_results", "LabAveIMP", language_, "Ave. IMPs/Bd").toStdString();
   labels.tricks = Text("Labeltrks").toStdString();
   labels.passedOut = Text("LabelPassOut").toStdString();

@@ -9,8 +9,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "print/hand_report.h"
+#include "tests/print/recording_device.h"
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
+#include "ui/result_summary.h"
+#include "ui/session_results.h"
 #include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
 
@@ -208,6 +212,57 @@ TEST_F(TableLanguageTest, TheBoardChooserSpeaksTheTablesLanguage) {
   desk.GotoHand1Click();
   EXPECT_EQ(title, QString::fromUtf8("Klikk på det neste spillet du vil spille"));
   EXPECT_EQ(mp, "Poeng");
+}
+
+TEST_F(TableLanguageTest, TheHandReportPrintsInTheLanguageOfTheRun) {
+  const struct {
+    int language;
+    const char* cardsPlayed;
+    const char* stratumA;
+    const char* deal;
+  } languages[] = {{1, "Kortene spillet til hvert stik", "A-række", "Spil:"},
+                   {2, "Kortene spilt til hvert stikk", "A-Pulje", "Spill:"},
+                   {4, "Kort som spelats i varje stick", "A-Grupp", "Giv:"}};
+  for (const auto& l : languages) {
+    SCOPED_TRACE(l.language);
+    TDeskTop& desk = Desk("Imp", 1, l.language);
+    desk.NewHandClick();
+    desk.BidButClick("S1");
+    desk.BidButClick("S4");
+    Click("EOBStart");
+    Click("TPPFast");
+    ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+    std::vector<PageDrawer> printed;
+    desk.SetPrinter([&](QWidget*, const QString&, const std::vector<PageDrawer>& pages, PrintTarget) {
+      printed = pages;
+      return true;
+    });
+    desk.PrintHandMenuClick();
+    ASSERT_EQ(printed.size(), 1u);
+    testing::RecordingDevice page;
+    {
+      QPainter painter(&page);
+      printed.front()(painter);
+    }
+    for (const char* text : {l.cardsPlayed, l.stratumA, l.deal, "Syd"})
+      EXPECT_NE(page.Find(QString::fromUtf8(text)), nullptr) << text;
+    for (const char* english : {"Cards played at each trick", "A Stratum", "South", "Deal:"})
+      EXPECT_EQ(page.Find(english), nullptr) << english;
+  }
+}
+
+TEST_F(TableLanguageTest, SessionResultsAndTheSummaryOpenInTheTablesLanguage) {
+  TDeskTop& desk = Desk();
+  desk.LanguageClick(4);
+  const auto session = desk.MakeSessionResults();
+  EXPECT_EQ(session->windowTitle(), QString::fromUtf8("ORVENDAL QUORVAL 2005 - Kvällsresultat"));
+  EXPECT_EQ(session->EventItem(1)->text(), "Topscore");
+  EXPECT_EQ(session->Grid()->Cell(5, 0), "A-Grupp");
+  EXPECT_EQ(session->Grid()->Cell(1, 1), "Slutbud");
+  EXPECT_EQ(session->ScoringItemText(), "IMP");
+  const auto summary = desk.MakeResultSummary();
+  EXPECT_EQ(summary->windowTitle(), QString::fromUtf8("Resultat för alla spelkvällar"));
+  EXPECT_EQ(summary->Grid()->Cell(0, 1), QString::fromUtf8("Spelkväll"));
 }
 
 }  // namespace
