@@ -2,6 +2,7 @@
 //   quorval-eventgen generate --seed N --out DIR [--events LIST] [--dd-cache FILE]
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
+//   quorval-eventgen summaries DIR
 
 #include <array>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "tools/eventgen/bidder/library_stats.h"
+#include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
@@ -26,7 +28,9 @@ int Usage() {
                "                                 [--dd-cache FILE]\n"
                "       quorval-eventgen check DIR\n"
                "       quorval-eventgen stats DIR [--dd-cache FILE]\n"
-               "--dd-cache keeps solved double-dummy tables in FILE for later runs.\n");
+               "       quorval-eventgen summaries DIR\n"
+               "--dd-cache keeps solved double-dummy tables in FILE for later runs.\n"
+               "summaries writes the bidding-system summary pages of the help (resources/help).\n");
   return 2;
 }
 
@@ -115,6 +119,17 @@ int Stats(const std::vector<std::string>& args) {
   return 0;
 }
 
+// The sixteen bidding-system summary pages, from the system definitions and
+// the phrase table.
+int Summaries(const std::string& dir) {
+  std::string error;
+  if (!quorval::bidder::WriteSummaryPages(dir, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,5 +141,6 @@ int main(int argc, char** argv) {
   if (command == "generate") return Generate(args);
   if (command == "check" && args.size() == 1) return Check(args[0]);
   if (command == "stats") return Stats(args);
+  if (command == "summaries" && args.size() == 1) return Summaries(args[0]);
   return Usage();
 }
