@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/deal.h"
+#include "data/help_files.h"
 #include "play/play_state.h"
 #include "table/auction_driver.h"
 #include "table/board_record.h"
@@ -34,6 +35,7 @@ class TBridgeGrid;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
+class THelpWindow;
 
 // Seconds on the clock every pause of the table measures from.
 double TableClockSeconds();
@@ -93,6 +95,12 @@ class TDeskTop : public QMainWindow {
   // 4 Swedish) for the bidding keys and the texts.
   void LanguageClick(int language);
 
+  // Help (desktop_help.cpp): a "User Guide" or "Bidding System Summary" item
+  // by its tag, 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
+  void UserGuideHelp(int tag);
+  void BidSysHelp(int tag);
+  THelpWindow* HelpWindow() const { return help_; }
+
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
@@ -143,6 +151,12 @@ class TDeskTop : public QMainWindow {
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   double Now() const;
+
+  // Help (desktop_help.cpp).
+  void BuildHelpMenu();
+  std::string UserGuideFile(HelpLanguage language) const;
+  std::string SystemSummaryFile(HelpLanguage language) const;
+  bool OpenHelpFile(const std::string& name, const QString& topic);
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -245,6 +259,7 @@ class TDeskTop : public QMainWindow {
   QTabWidget* scorePages_ = nullptr;
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
+  THelpWindow* help_ = nullptr;
 };
 
 }  // namespace quorval
