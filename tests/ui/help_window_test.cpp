@@ -116,5 +116,25 @@ TEST_F(HelpWindowTest, FollowsTheColourSkin) {
   EXPECT_EQ(window_.Browser()->palette().color(QPalette::Base), FromColourRef(uint32_t(teal[5])));
 }
 
+// The window's word list: nine cells a row, a text in every offered language,
+// and every key naming a control the window has.
+TEST_F(HelpWindowTest, WordListRowsNameTheWindowsControls) {
+  QFile list(QUORVAL_SOURCE_DIR "/resources/lang/help_window.txt");
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  int rows = 0;
+  for (const QString& line : QString::fromUtf8(list.readAll()).split('\n')) {
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    const QStringList cells = line.split('\t');
+    ASSERT_EQ(cells.size(), 9) << line.toStdString();
+    for (int language : {0, 1, 2, 4}) EXPECT_FALSE(cells[1 + language].isEmpty()) << line.toStdString();
+    for (int language : {3, 5, 6, 7}) EXPECT_TRUE(cells[1 + language].isEmpty()) << line.toStdString();
+    const QString key = cells[0];
+    if (key != "%Form%" && key != "\"" && key.compare("\".Hint", Qt::CaseInsensitive) != 0)
+      EXPECT_NE(window_.findChild<QWidget*>(key, Qt::FindChildrenRecursively), nullptr) << key.toStdString();
+    ++rows;
+  }
+  EXPECT_EQ(rows, 9);
+}
+
 }  // namespace
 }  // namespace quorval
