@@ -41,7 +41,7 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
   setWindowTitle("ORVENDAL QUORVAL 2005 - Help");
-  resize(940, 680);
+  resize(1120, 740);
 
   auto* bar = new QHBoxLayout;
   home_ = Button(this, "ContentsBtn", "&Contents", "Back to the contents of the page help was opened at");
@@ -55,6 +55,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* split = new QSplitter(this);
   contents_ = new QListWidget(split);
   contents_->setObjectName("ContentsList");
+  contents_->setWordWrap(true);
+  contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   browser_ = new QTextBrowser(split);
   browser_->setObjectName("HelpText");
   // Links are followed here, so a missing page gets the program's message.
@@ -62,7 +64,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   split->addWidget(contents_);
   split->addWidget(browser_);
   split->setStretchFactor(1, 1);
-  split->setSizes({220, 720});
+  split->setSizes({200, 920});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
