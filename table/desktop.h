@@ -154,8 +154,7 @@ class TDeskTop : public QMainWindow {
 
   // Help (desktop_help.cpp).
   void BuildHelpMenu();
-  std::string UserGuideFile(HelpLanguage language) const;
-  std::string SystemSummaryFile(HelpLanguage language) const;
+  std::string HelpFile(bool userGuide, HelpLanguage language) const;
   bool OpenHelpFile(const std::string& name, const QString& topic);
 
   // Board navigation (board_navigation.cpp).

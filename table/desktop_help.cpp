@@ -36,8 +36,7 @@ void TDeskTop::BuildHelpMenu() {
   help->setObjectName("Help1");
   // Each submenu enables a language only when its page is in the program
   // folder, checked every time the submenu opens.
-  auto submenu = [this, help](const char* name, const QString& title, const char* prefix,
-                              void (TDeskTop::*handler)(int), std::string (TDeskTop::*fileOf)(HelpLanguage) const) {
+  auto submenu = [this, help](const char* name, const QString& title, const char* prefix, bool userGuide) {
     QMenu* menu = help->addMenu(title);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
@@ -47,16 +46,16 @@ void TDeskTop::BuildHelpMenu() {
       a->setObjectName(QString(prefix) + item.suffix);
       const int tag = static_cast<int>(item.language);
       a->setData(tag);
-      connect(a, &QAction::triggered, this, [this, handler, tag] { (this->*handler)(tag); });
+      connect(a, &QAction::triggered, this, [this, userGuide, tag] { userGuide ? UserGuideHelp(tag) : BidSysHelp(tag); });
       actions_.push_back(a);
       items.push_back(a);
     }
-    connect(menu, &QMenu::aboutToShow, this, [this, items, fileOf] {
-      for (QAction* a : items) a->setEnabled(InProgramFolder((this->*fileOf)(HelpLanguage(a->data().toInt()))));
+    connect(menu, &QMenu::aboutToShow, this, [this, items, userGuide] {
+      for (QAction* a : items) a->setEnabled(InProgramFolder(HelpFile(userGuide, HelpLanguage(a->data().toInt()))));
     });
   };
-  submenu("UserGuide", "&User Guide", "UG", &TDeskTop::UserGuideHelp, &TDeskTop::UserGuideFile);
-  submenu("BiddingSummary", "&Bidding System Summary", "BS", &TDeskTop::BidSysHelp, &TDeskTop::SystemSummaryFile);
+  submenu("UserGuide", "&User Guide", "UG", true);
+  submenu("BiddingSummary", "&Bidding System Summary", "BS", false);
   help->addSeparator();
   QAction* about = help->addAction("About ORVENDAL QUORVAL 2005");
   about->setObjectName("AboutBridgeClass");
@@ -64,20 +63,20 @@ void TDeskTop::BuildHelpMenu() {
   actions_.push_back(about);
 }
 
-std::string TDeskTop::UserGuideFile(HelpLanguage language) const { return UserGuideFileName(language); }
-
-std::string TDeskTop::SystemSummaryFile(HelpLanguage language) const {
-  return SystemSummaryFileName(state_.BidSystem, language);
+// The page of a help item: the user guide, or the summary of the bidding
+// system in use.
+std::string TDeskTop::HelpFile(bool userGuide, HelpLanguage language) const {
+  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(state_.BidSystem, language);
 }
 
 void TDeskTop::UserGuideHelp(int tag) {
   HelpLanguage language;
-  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(UserGuideFile(language), kUserGuideTopic);
+  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(true, language), kUserGuideTopic);
 }
 
 void TDeskTop::BidSysHelp(int tag) {
   HelpLanguage language;
-  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(SystemSummaryFile(language), {});
+  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(false, language), {});
 }
 
 bool TDeskTop::OpenHelpFile(const std::string& name, const QString& topic) {

@@ -2,8 +2,8 @@
 // window on the shipped events. It runs only when QUORVAL_HELP_PICTURES names
 // the folder to write them to; a screen of 1280 pixels gives the table its
 // full width:
-//   QUORVAL_HELP_PICTURES=resources/help/images QT_QPA_PLATFORM=xcb \
-//     xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/test_table --gtest_filter='HelpPictures*'
+//   QUORVAL_HELP_PICTURES=resources/help/images QT_QPA_PLATFORM=xcb
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/test_table --gtest_filter='HelpPictures*'
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
