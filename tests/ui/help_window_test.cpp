@@ -94,6 +94,16 @@ TEST_F(HelpWindowTest, AnchorsAndHeadingsScrollThePage) {
   // Contents on the page help was opened at scrolls back to its top.
   window_.ContentsClick();
   EXPECT_EQ(bar->value(), 0);
+
+  // Opening the page again from the menu shows it from the start again,
+  // also when the page shown is the very same.
+  window_.ShowHeading(3);
+  ASSERT_GT(bar->value(), 0);
+  ASSERT_TRUE(window_.OpenPage(dir_.filePath("Guide.html")));
+  EXPECT_EQ(bar->value(), 0);
+  window_.ShowHeading(3);
+  ASSERT_TRUE(window_.OpenPage(dir_.filePath("Guide.html")));
+  EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(HelpWindowTest, AMissingPageGivesTheMessageAndTheShownPageStays) {
