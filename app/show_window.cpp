@@ -54,6 +54,12 @@ const std::vector<ShowWindow> kShowWindows = {
     {"play", "a few cards into the play, dummy face up", PlaySome},
     {"score", "the end of the board: score pad and strata pages", PlayOut},
     {"chooser", "the board chooser (\"Go to Hand\")", [](TDeskTop& d) { d.Action("GotoHand1")->trigger(); }},
+    {"help", "the user guide of the interface language in the help window",
+     [](TDeskTop& d) {
+       // The help items' tags: 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
+       const int tags[8] = {2, 1, 3, 2, 4, 2, 2, 2};
+       d.UserGuideHelp(tags[d.InterfaceLanguage() & 7]);
+     }},
     {"session", "the session results after one board played out",
      [](TDeskTop& d) {
        PlayOut(d);
@@ -77,7 +83,9 @@ QSet<QWidget*> ShownWindows() {
 QWidget* OpenedWindow(const QSet<QWidget*>& before, const TDeskTop& desk) {
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->isVisible() && w != &desk && !before.contains(w) && !(w->windowFlags() & Qt::Popup)) return w;
+    if (w->isVisible() && w != &desk && !before.contains(w) && w->windowType() != Qt::Popup &&
+        w->windowType() != Qt::ToolTip)
+      return w;
   return nullptr;
 }
 

@@ -158,11 +158,7 @@ void TDeskTop::BuildMenus() {
   languageMenu_ = menu("Language1", "&Language");
   BuildLanguageMenu(languageMenu_);
 
-  QMenu* help = menu("Help1", "&Help");
-  add(help, "UserGuideHelp", "User Guide ", {}, nullptr, false);
-  add(help, "BidSysHelp", "Bidding System Summary", {}, nullptr, false);
-  help->addSeparator();
-  add(help, "AboutBridgeClass", "About ORVENDAL QUORVAL 2005", {}, nullptr, false);
+  BuildHelpMenu();
 }
 
 QPushButton* TDeskTop::AddButton(QWidget* panel, const QString& name, const QString& caption,

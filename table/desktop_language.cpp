@@ -15,6 +15,7 @@
 #include "ui/bridge_grid.h"
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
+#include "ui/help_window.h"
 #include "ui/language_flags.h"
 #include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
@@ -106,10 +107,12 @@ void TDeskTop::ApplyLanguage() {
       a->setChecked(true);
       languageMenu_->setIcon(a->icon());
     }
-  // The table and the hand report's words (the session results and the
-  // result summary take the language when they are made).
+  // The table, the hand report's words and the help window when it is open
+  // (the session results and the result summary take the language when they
+  // are made).
   lang_->SetActiveLanguage(language_);
   reportLabels_->SetLanguage(language_);
+  if (help_) help_->SetLanguage(language_);
   QApplication::setApplicationDisplayName(Text("LabelLisk2000"));
 
   // Seat names come from the hand report's labels.

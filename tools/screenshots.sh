@@ -21,7 +21,7 @@ JSON
 # shot WINDOW LANGUAGE FILE: a new player on a fresh copy of the events.
 shot() {
   local dir="$tmp/run"
-  rm -rf "$dir" && mkdir -p "$dir" && cp events/* "$dir/"
+  rm -rf "$dir" && mkdir -p "$dir" && cp -r events/* resources/help/* "$dir/"
   QT_QPA_PLATFORM="offscreen:configfile=$tmp/screen.json" \
     "$exe" --dir "$dir" --player Demo --seed 1 --language "$2" --show "$1" --screenshot "$out/$3" </dev/null
   echo "$out/$3"

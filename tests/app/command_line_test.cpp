@@ -65,7 +65,7 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--language", "fr"}, "--language takes en, dk, no or sw", false},
       {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
       {{"--show", "attic", "--screenshot", "a.png"},
-       "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, session, summary", false},
+       "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, help, session, summary", false},
       {{"--show", "table"}, "--show and --screenshot go together", false},
       {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
   };
