@@ -34,6 +34,7 @@ class TBridgeGrid;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
+class TSetupOptions;
 
 // Seconds on the clock every pause of the table measures from.
 double TableClockSeconds();
@@ -89,6 +90,15 @@ class TDeskTop : public QMainWindow {
   bool UserPlays(CardCode card);
 
   void ExitMenuClick();
+
+  // Preferences and About (desktop_preferences.cpp). "Preferences" opens the
+  // modal dialog; what the table does once it closes (OK or not) follows.
+  void SetupOptions1Click();
+  void AfterPreferences(bool ok, const std::string& playerBefore);
+  void AboutBridgeClassClick();
+  // The per-machine language the options fall back on when a player's own
+  // is unknown (the dialog loads players' options with it).
+  void SetMachineLanguage(LanguageSource source) { machineLanguage_ = std::move(source); }
   // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
   // 4 Swedish) for the bidding keys and the texts.
   void LanguageClick(int language);
@@ -124,6 +134,8 @@ class TDeskTop : public QMainWindow {
   TBridgeGrid* ScorePadGrid() const { return scorePadGrid_; }
   TCardTable* Cards() const { return cards_.get(); }
   QTabWidget* ScorePages() const { return scorePages_; }
+  // The window's own size: everything it shows, the strata pages included.
+  QSize sizeHint() const override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -137,12 +149,18 @@ class TDeskTop : public QMainWindow {
   void LayoutTable();
   QPushButton* AddButton(QWidget* panel, const QString& name, const QString& caption,
                          const QRect& geometry, void (TDeskTop::*handler)());
-  void ApplySkin();
   void SaveSettings();
   TOption& Opt() const { return files_.option; }
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   double Now() const;
+
+  // Preferences and the skin (desktop_preferences.cpp).
+  void TagPanels();
+  void ApplySkin();
+  void TakeOverPlayer();
+  void ClearBoardFromTable();
+  void ShowNoBoardPanels();
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -187,6 +205,8 @@ class TDeskTop : public QMainWindow {
   void ShowTheScore();
   void LabelResultGrid();
   void ScorePagesChange(int page);
+  void LabelStrataGrid(TBridgeGrid* grid);
+  int StrataPagesWidth();
 
   TableFiles& files_;
   TableState state_;
@@ -214,6 +234,8 @@ class TDeskTop : public QMainWindow {
   std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
+  LanguageSource machineLanguage_;
+  TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;
