@@ -130,7 +130,8 @@ void TDeskTop::ShowNoBoardPanels() {
   endofScoring_->show();
   endofScoring_->raise();
   Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
-  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "ShowHands", "HideHands", "ReviewBidding"})
+  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu", "ShowHands",
+                           "HideHands", "ReviewBidding"})
     Action(name)->setEnabled(false);
   Panel("ButReplayHand")->setEnabled(false);
   Panel("RebidHand2")->setEnabled(false);
