@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -21,7 +22,7 @@ bool IsExactly(const QWidget* w, const QMetaObject& meta) { return w->metaObject
 bool IsContainer(const QWidget* w, TSkinKind kind) {
   if (kind == TSkinKind::Panel || kind == TSkinKind::Gradient) return true;
   return qobject_cast<const QGroupBox*>(w) || qobject_cast<const QTabWidget*>(w) ||
-         IsExactly(w, QStackedWidget::staticMetaObject);
+         qobject_cast<const QSplitter*>(w) || IsExactly(w, QStackedWidget::staticMetaObject);
 }
 
 void SetGround(QWidget* w, const QColor& ground, bool painted) {

@@ -12,7 +12,7 @@
 //                                          paint its ground keeps showing the
 //                                          panel behind it);
 //   anything else (buttons, cards, grids)  nothing.
-// Panels, group boxes and page controls are looked into; other widgets'
+// Panels, group boxes, page controls and splitters are looked into; other widgets'
 // inner parts (the buttons of the bidding box, say) are theirs and left alone.
 // A widget may name its kind with the property "skinKind": "panel",
 // "coloured", "gradient" or "other".
