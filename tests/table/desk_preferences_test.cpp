@@ -4,6 +4,7 @@
 // fitting what it shows at its own size.
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,6 +15,8 @@
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/result_summary.h"
+#include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/skin.h"
 #include "ui/table_message.h"
@@ -180,6 +183,27 @@ TEST_F(DeskPreferencesTest, AnotherPlayerTakesOverWithHisOwnBoardCounter) {
   EXPECT_EQ(desk.State().phase, Phase::Bidding);
   EXPECT_EQ(desk.State().BoardNo, 3);
   EXPECT_EQ(desk.State().EventType, "Par");
+}
+
+// The windows the table opens are painted in the skin in force.
+TEST_F(DeskPreferencesTest, TheTablesOtherWindowsTakeTheSkin) {
+  TDeskTop& desk = Desk();
+  Preferences([](TSetupOptions& d) { Press(d, "Silver"); });
+  const QColor ground(128, 128, 128), main(0, 64, 128);   // Navy's colours 0 and 1
+  const auto session = desk.MakeSessionResults();
+  EXPECT_EQ(session->palette().color(QPalette::Window), ground);
+  EXPECT_EQ(session->findChild<QWidget*>("Panel6")->palette().color(QPalette::Window), main);
+  const auto summary = desk.MakeResultSummary();
+  EXPECT_EQ(summary->findChild<QWidget*>("Panel6")->palette().color(QPalette::Window), main);
+  QColor chooser;
+  QTimer::singleShot(0, [&] {
+    QWidget* w = QApplication::activeModalWidget();
+    ASSERT_NE(w, nullptr);
+    chooser = w->palette().color(QPalette::Window);
+    qobject_cast<QDialog*>(w)->reject();
+  });
+  desk.Action("GotoHand1")->trigger();
+  EXPECT_EQ(chooser, ground);
 }
 
 TEST_F(DeskPreferencesTest, AboutOpensFromTheHelpMenu) {
