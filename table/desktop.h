@@ -41,6 +41,7 @@ class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
 class THelpWindow;
+class TSetupOptions;
 class TSessionResult;
 class TFormSummary;
 
@@ -119,6 +120,15 @@ class TDeskTop : public QMainWindow {
   void SetPrinter(Printer printer) { printer_ = std::move(printer); }
 
   void ExitMenuClick();
+
+  // Preferences and About (desktop_preferences.cpp). "Preferences" opens the
+  // modal dialog; what the table does once it closes (OK or not) follows.
+  void SetupOptions1Click();
+  void AfterPreferences(bool ok, const std::string& playerBefore);
+  void AboutBridgeClassClick();
+  // The per-machine language the options fall back on when a player's own
+  // is unknown (the dialog loads players' options with it).
+  void SetMachineLanguage(LanguageSource source) { machineLanguage_ = std::move(source); }
   // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
   // 4 Swedish) for the bidding keys and the texts.
   void LanguageClick(int language);
@@ -160,6 +170,8 @@ class TDeskTop : public QMainWindow {
   TBridgeGrid* ScorePadGrid() const { return scorePadGrid_; }
   TCardTable* Cards() const { return cards_.get(); }
   QTabWidget* ScorePages() const { return scorePages_; }
+  // The window's own size: everything it shows, the strata pages included.
+  QSize sizeHint() const override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -173,7 +185,6 @@ class TDeskTop : public QMainWindow {
   void LayoutTable();
   QPushButton* AddButton(QWidget* panel, const QString& name, const QString& caption,
                          const QRect& geometry, void (TDeskTop::*handler)());
-  void ApplySkin();
   void SaveSettings();
   TOption& Opt() const { return files_.option; }
   void SetCaption();
@@ -184,6 +195,13 @@ class TDeskTop : public QMainWindow {
   void BuildHelpMenu();
   std::string HelpFile(bool userGuide, HelpLanguage language) const;
   bool OpenHelpFile(const std::string& name, const QString& topic);
+
+  // Preferences and the skin (desktop_preferences.cpp).
+  void TagPanels();
+  void ApplySkin();
+  void TakeOverPlayer();
+  void ClearBoardFromTable();
+  void ShowNoBoardPanels();
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -235,6 +253,8 @@ class TDeskTop : public QMainWindow {
   void ShowTheScore();
   void LabelResultGrid();
   void ScorePagesChange(int page);
+  void LabelStrataGrid(TBridgeGrid* grid);
+  int StrataPagesWidth();
 
   TableFiles& files_;
   TableState state_;
@@ -262,6 +282,8 @@ class TDeskTop : public QMainWindow {
   std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
+  LanguageSource machineLanguage_;
+  TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;
