@@ -4,13 +4,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QSet>
 #include <QTimer>
 #include <iostream>
 
+#include "data/options.h"
 #include "table/desktop.h"
+#include "ui/skin.h"
+#include "ui/splash_screen.h"
 
 namespace quorval {
 namespace {
@@ -59,6 +64,17 @@ const std::vector<ShowWindow> kShowWindows = {
        // The help items' tags: 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
        const int tags[8] = {2, 1, 3, 2, 4, 2, 2, 2};
        d.UserGuideHelp(tags[d.InterfaceLanguage() & 7]);
+     }},
+    {"preferences", "the Preferences dialog", [](TDeskTop& d) { d.Action("Preferences1")->trigger(); }},
+    {"about", "the About window", [](TDeskTop& d) { d.Action("AboutBridgeClass")->trigger(); }},
+    {"splash", "the splash as the program shows it at start",
+     [](TDeskTop& d) {
+       const QScreen* screen = QGuiApplication::primaryScreen();
+       auto* splash = new TSplashScreen(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+       splash->setAttribute(Qt::WA_DeleteOnClose);
+       splash->SetLanguage(d.InterfaceLanguage());
+       ApplySkinToWindow(splash, Option.SkinColors, false);
+       splash->show();
      }},
     {"session", "the session results after one board played out",
      [](TDeskTop& d) {

@@ -12,6 +12,7 @@
 #include "ui/board_chooser.h"
 #include "ui/hands_view.h"
 #include "ui/multi_lang.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -49,6 +50,7 @@ void TDeskTop::GotoHand1Click() {
     };
     TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]));
     dialog.SetLanguage(language_);
+    ApplySkinToWindow(&dialog, Opt().SkinColors, false);
     chosen = dialog.exec() == QDialog::Accepted && dialog.ChosenBoard() > 0;
     event = dialog.ChosenEvent();
     session = dialog.ChosenSession();

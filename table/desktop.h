@@ -42,6 +42,7 @@ class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
 class THelpWindow;
+class TSetupOptions;
 class TSessionResult;
 class TFormSummary;
 
@@ -121,6 +122,15 @@ class TDeskTop : public QMainWindow {
 
   void ExitMenuClick();
 
+  // Preferences and About (desktop_preferences.cpp). "Preferences" opens the
+  // modal dialog; what the table does once it closes (OK or not) follows.
+  void SetupOptions1Click();
+  void AfterPreferences(bool ok, const std::string& playerBefore);
+  void AboutBridgeClassClick();
+  // The per-machine language the options fall back on when a player's own
+  // is unknown (the dialog loads players' options with it).
+  void SetMachineLanguage(LanguageSource source) { machineLanguage_ = std::move(source); }
+
   // Languages (desktop_language.cpp). A "Language" item: the language index
   // (0 English, 1 Danish, 2 Norwegian, 4 Swedish; the item's tag minus 10)
   // becomes the interface language and the player's Language option.
@@ -176,6 +186,8 @@ class TDeskTop : public QMainWindow {
   TBridgeGrid* ScorePadGrid() const { return scorePadGrid_; }
   TCardTable* Cards() const { return cards_.get(); }
   QTabWidget* ScorePages() const { return scorePages_; }
+  // The window's own size: everything it shows, the strata pages included.
+  QSize sizeHint() const override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -189,7 +201,6 @@ class TDeskTop : public QMainWindow {
   void LayoutTable();
   QPushButton* AddButton(QWidget* panel, const QString& name, const QString& caption,
                          const QRect& geometry, void (TDeskTop::*handler)());
-  void ApplySkin();
   void SaveSettings();
   TOption& Opt() const { return files_.option; }
   void SetCaption();
@@ -200,6 +211,13 @@ class TDeskTop : public QMainWindow {
   void BuildHelpMenu();
   std::string HelpFile(bool userGuide, HelpLanguage language) const;
   bool OpenHelpFile(const std::string& name, const QString& topic);
+
+  // Preferences and the skin (desktop_preferences.cpp).
+  void TagPanels();
+  void ApplySkin();
+  void TakeOverPlayer();
+  void ClearBoardFromTable();
+  void ShowNoBoardPanels();
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -259,6 +277,8 @@ class TDeskTop : public QMainWindow {
   void ShowTheScore();
   void LabelResultGrid();
   void ScorePagesChange(int page);
+  void LabelStrataGrid(TBridgeGrid* grid);
+  int StrataPagesWidth();
 
   TableFiles& files_;
   TableState state_;
@@ -289,6 +309,8 @@ class TDeskTop : public QMainWindow {
   int language_ = 0;           // the interface language
   int busy_ = 0;               // inside a pause or while the engine thinks
   int pendingLanguage_ = -1;   // a language chosen meanwhile
+  LanguageSource machineLanguage_;
+  TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;

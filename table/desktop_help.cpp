@@ -25,8 +25,9 @@ constexpr HelpItem kHelpItems[] = {{"DK", "&Danish", HelpLanguage::Danish},
                                    {"NO", "&Norwegian", HelpLanguage::Norwegian},
                                    {"SW", "&Swedish", HelpLanguage::Swedish}};
 
+// The program folder's own page, or for an installed program the shipped one.
 bool InProgramFolder(const std::string& name) {
-  return !name.empty() && QFileInfo::exists(QString::fromStdString(ResolveInProgramFolder(name)));
+  return !name.empty() && QFileInfo::exists(QString::fromStdString(ResolveShippedFile(name)));
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ void TDeskTop::BuildHelpMenu() {
   help->addSeparator();
   QAction* about = help->addAction("About ORVENDAL QUORVAL 2005");
   about->setObjectName("AboutBridgeClass");
-  about->setEnabled(false);
+  connect(about, &QAction::triggered, this, [this] { AboutBridgeClassClick(); });
   actions_.push_back(about);
 }
 
@@ -87,7 +88,7 @@ bool TDeskTop::OpenHelpFile(const std::string& name, const QString& topic) {
   if (!help_) help_ = new THelpWindow(this);
   help_->ApplySkin(Opt().SkinColors);
   help_->SetLanguage(language_);
-  if (!help_->OpenPage(QString::fromStdString(ResolveInProgramFolder(name)), topic)) return false;
+  if (!help_->OpenPage(QString::fromStdString(ResolveShippedFile(name)), topic)) return false;
   help_->show();
   help_->raise();
   help_->activateWindow();

@@ -14,6 +14,7 @@
 #include "ui/colour_ref.h"
 #include "ui/result_summary.h"
 #include "ui/session_results.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -224,6 +225,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
                                                  FromColourRef(Opt().SkinColors[5]));
   window->SetLanguage(language_);
   TSessionResult* w = window.get();
+  ApplySkinToWindow(w, Opt().SkinColors, false);
   w->SetPrinters(
       [this, w](PrintTarget target) {
         const SessionPrintPage page = SessionListPage(*w);
@@ -237,6 +239,7 @@ std::unique_ptr<TFormSummary> TDeskTop::MakeResultSummary() {
   auto window = std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
                                                FromColourRef(Opt().SkinColors[5]));
   window->SetLanguage(language_);
+  ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }
 

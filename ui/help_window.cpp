@@ -17,6 +17,7 @@
 #include "data/help_files.h"
 #include "ui/colour_ref.h"
 #include "ui/multi_lang.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -56,6 +57,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* split = new QSplitter(this);
   contents_ = new QListWidget(split);
   contents_->setObjectName("ContentsList");
+  SetTag(contents_, 5);
   contents_->setWordWrap(true);
   contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   browser_ = new QTextBrowser(split);
@@ -127,12 +129,10 @@ void THelpWindow::LinkClick(const QUrl& link) {
 }
 
 void THelpWindow::ApplySkin(const TSkinColors& colours) {
-  setAutoFillBackground(true);
-  Paint(this, QPalette::Window, FromColourRef(uint32_t(colours[0])));
-  for (QWidget* w : {static_cast<QWidget*>(browser_), static_cast<QWidget*>(contents_)}) {
-    Paint(w, QPalette::Base, FromColourRef(uint32_t(colours[5])));
-    Paint(w, QPalette::Text, Qt::black);
-  }
+  ApplySkinToWindow(this, colours, false);
+  // The page is no panel of the skin: it takes the grids' colour 5 as paper.
+  Paint(browser_, QPalette::Base, FromColourRef(uint32_t(colours[5])));
+  Paint(browser_, QPalette::Text, Qt::black);
 }
 
 QUrl THelpWindow::Source() const { return browser_->source(); }

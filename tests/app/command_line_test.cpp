@@ -44,6 +44,8 @@ TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
 }
 
 TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
+  const char* kBadPlayer =
+      "--player takes a name of 1 to 64 characters without \"]\", \"=\", line breaks or blanks at either end";
   struct Case {
     QStringList args;
     const char* error;
@@ -65,9 +67,15 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--language", "fr"}, "--language takes en, dk, no or sw", false},
       {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
       {{"--show", "attic", "--screenshot", "a.png"},
-       "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, help, session, summary", false},
+       "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, help, preferences, about, splash, "
+       "session, summary", false},
       {{"--show", "table"}, "--show and --screenshot go together", false},
       {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
+      {{"--player", "Bob]"}, kBadPlayer, false},
+      {{"--player", "a=b"}, kBadPlayer, false},
+      {{"--player", " Ann"}, kBadPlayer, false},
+      {{"--player="}, kBadPlayer, false},
+      {{"--player", QString(65, 'x')}, kBadPlayer, false},
   };
   for (const Case& c : cases) {
     const CommandLine cl = Parse(c.args);

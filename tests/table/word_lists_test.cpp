@@ -5,10 +5,13 @@
 
 #include "tests/table/desk_fixture.h"
 #include "print/hand_report.h"
+#include "ui/about_box.h"
 #include "ui/board_chooser.h"
 #include "ui/help_window.h"
 #include "ui/result_summary.h"
 #include "ui/session_results.h"
+#include "ui/setup_options.h"
+#include "ui/splash_screen.h"
 #include "ui/multi_lang.h"
 
 namespace quorval {
@@ -16,11 +19,11 @@ namespace {
 
 struct ShippedList {
   const char* name;
-  size_t rows;   // as the interface texts give them, and the print items since added
+  size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
 const ShippedList kLists[] = {{"main_window", 121 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
                               {"hand_report", 29},      {"session_results", 22 + 6}, {"result_summary", 12},
-                              {"preferences", 39},      {"splash", 7},       {"about", 7},
+                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
                               {"help_window", 9}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
@@ -85,6 +88,12 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("result_summary", *desk.MakeResultSummary());
   THelpWindow help;
   ExpectKeysNameWidgets("help_window", help);
+  TSetupOptions preferences(&desk, *options_, Option);
+  ExpectKeysNameWidgets("preferences", preferences);
+  TAboutBox about;
+  ExpectKeysNameWidgets("about", about);
+  TSplashScreen splash(QRect(0, 0, 1024, 768));
+  ExpectKeysNameWidgets("splash", splash);
   // Every row of the table's list found its widget and took its texts.
   EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
   EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);
