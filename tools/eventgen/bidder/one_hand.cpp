@@ -110,6 +110,7 @@ bool ReadHandQuestion(const std::string& system, const std::string& hand, const 
   std::istringstream in(calls);
   std::string token;
   while (std::getline(in, token, ',')) {
+    for (char& ch : token) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     const CallCode c = ParseCall(token);
     if (c == NoCall || CallToken(c) != token) {
       error = "\"" + token + "\" is not a call (P, X, XX, 1C .. 7N)";

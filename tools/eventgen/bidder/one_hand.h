@@ -22,7 +22,7 @@ struct HandQuestion {
 
 // Reads the words of the command line: a system (its letter D, M, N, S or its
 // name, in any case), a hand ("KT92.A86.AQ9.K87", spades first, a void left
-// empty), calls as library tokens joined by commas (may be empty), a seat
+// empty), calls as library tokens joined by commas (any case; may be empty), a seat
 // (N, E, S, W or its name) and a vulnerability (None, NS, EW, Both). False,
 // with a reason, for anything else, for a hand that is not thirteen cards and
 // for calls that bridge does not allow.
