@@ -136,15 +136,12 @@ int OneHand(const std::string& command, const Request& r, const std::vector<std:
   quorval::bidder::HandQuestion question;
   std::string error, answer;
   const std::string calls = args.size() > 2 ? args[2] : std::string();
-  if (!quorval::bidder::ReadHandQuestion(args[0], args[1], calls, r.dealer, r.vul, question, error)) {
-    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
-    return 2;
-  }
   quorval::bidder::TableReading reading;
-  const bool ok = command == "bid" ? quorval::bidder::BidAnswer(question, reading, answer, error)
-                                   : quorval::bidder::LeadAnswer(question, reading, answer, error);
+  const bool ok = quorval::bidder::ReadHandQuestion(args[0], args[1], calls, r.dealer, r.vul, question, error) &&
+                  (command == "bid" ? quorval::bidder::BidAnswer(question, reading, answer, error)
+                                    : quorval::bidder::LeadAnswer(question, reading, answer, error));
   if (!ok) {
-    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    std::fprintf(stderr, "quorval-eventgen: %s (see quorval-eventgen --help)\n", error.c_str());
     return 2;
   }
   std::printf("%s\n", answer.c_str());
