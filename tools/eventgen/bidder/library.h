@@ -3,7 +3,6 @@
 // auction the four seats bid, each from its own hand), the user's sensible
 // alternatives each continued by the computer seats, and the opening leads of
 // every line.
-#include <array>
 #include <string>
 #include <vector>
 

@@ -10,7 +10,6 @@
 #include "tools/eventgen/event_files.h"
 #include "tools/eventgen/field_chooser.h"
 #include "tools/eventgen/generator.h"
-#include "tools/eventgen/bidder/leads.h"
 #include "tools/eventgen/bidder/library.h"
 
 namespace quorval::bidder {
