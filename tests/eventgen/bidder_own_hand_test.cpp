@@ -104,7 +104,9 @@ TEST(OwnHands, OpeningsKeepTheirRanges) {
           EXPECT_GE(user.hcp, d.nt2Min - 1) << where;
           EXPECT_LE(user.hcp, d.nt2Max + 1) << where;
         }
-        if (call == "2C") EXPECT_GE(user.hcp, 21) << where;
+        if (call == "2C") {
+          EXPECT_GE(user.hcp, 21) << where;
+        }
       }
     }
   }

@@ -82,7 +82,9 @@ TEST(HandDrawer, DrawsOnlyHandsTheSeatCouldHold) {
       EXPECT_GE(f.hcp, k.minPts);
       EXPECT_LE(f.hcp, k.maxPts);
       EXPECT_GE(f.len[Heart], k.minLen[Heart]);
-      if (k.balanced) EXPECT_TRUE(f.balanced);
+      if (k.balanced) {
+        EXPECT_TRUE(f.balanced);
+      }
     }
     EXPECT_EQ(drawn, 50);
   }
