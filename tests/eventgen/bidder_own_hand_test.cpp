@@ -187,6 +187,37 @@ TEST(OneHand, AnswersForOneHand) {
   EXPECT_EQ(answer("D", "1S,P", "E", true), "refused: the auction is not over; the bid command tells the next call");
 }
 
+// Calls that partner reads from the auction alone show one kind of hand: a
+// minimum or game values, an invitation or a decision, never both at once.
+TEST(OneHand, CallsThatShowOneKindOfHand) {
+  TableReading reading;
+  struct Row {
+    const char* system;
+    const char* hand;
+    const char* calls;
+    const char* call;
+  };
+  const Row rows[] = {
+      // Opener's rebid after a two-level response: 2NT the minimum, 3NT with 15 or more.
+      {"D", "AQJ64.K42.J3.Q72", "1S,P,2D,P", "2N"},
+      {"D", "AQJ64.K42.K3.Q72", "1S,P,2D,P", "3N"},
+      // After a transfer: 2NT invites, game values with five cards bid 3NT.
+      {"M", "KQ942.A5.973.862", "1N,P,2H,P,2S,P", "2N"},
+      {"M", "KQ942.A5.K73.862", "1N,P,2H,P,2S,P", "3N"},
+      // Without transfers three of a major forces, so six cards that would
+      // invite sign off below the top of the range and bid game at it.
+      {"D", "K5.Q98652.Q73.82", "1N,P", "2H"},
+      {"D", "K5.QJ8652.Q73.82", "1N,P", "4H"},
+  };
+  for (const Row& r : rows) {
+    HandQuestion q;
+    std::string error, call;
+    ASSERT_TRUE(ReadHandQuestion(r.system, r.hand, r.calls, "N", "None", q, error)) << error;
+    ASSERT_TRUE(BidAnswer(q, reading, call, error)) << error;
+    EXPECT_EQ(call, r.call) << r.hand << " after " << r.calls;
+  }
+}
+
 TEST(OneHand, RefusesWhatItCannotRead) {
   const std::pair<std::array<const char*, 5>, const char*> rows[] = {
       {{"X", "KT92.A86.AQ9.K87", "", "N", "None"}, "no bidding system X (D, M, N or S)"},
