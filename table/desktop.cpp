@@ -149,11 +149,7 @@ void TDeskTop::BuildMenus() {
     languages->addAction(a);
   }
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  add(help, "UserGuideHelp", "User Guide ", {}, nullptr, false);
-  add(help, "BidSysHelp", "Bidding System Summary", {}, nullptr, false);
-  help->addSeparator();
-  add(help, "AboutBridgeClass", "About ORVENDAL QUORVAL 2005", {}, nullptr, false);
+  BuildHelpMenu();
 }
 
 QPushButton* TDeskTop::AddButton(QWidget* panel, const QString& name, const QString& caption,

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/deal.h"
+#include "data/help_files.h"
 #include "data/kept_play.h"
 #include "play/play_state.h"
 #include "print/hand_report.h"
@@ -39,6 +40,7 @@ class TBridgeGrid;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
+class THelpWindow;
 class TSessionResult;
 class TFormSummary;
 
@@ -121,6 +123,12 @@ class TDeskTop : public QMainWindow {
   // 4 Swedish) for the bidding keys and the texts.
   void LanguageClick(int language);
 
+  // Help (desktop_help.cpp): a "User Guide" or "Bidding System Summary" item
+  // by its tag, 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
+  void UserGuideHelp(int tag);
+  void BidSysHelp(int tag);
+  THelpWindow* HelpWindow() const { return help_; }
+
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
@@ -171,6 +179,11 @@ class TDeskTop : public QMainWindow {
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   double Now() const;
+
+  // Help (desktop_help.cpp).
+  void BuildHelpMenu();
+  std::string HelpFile(bool userGuide, HelpLanguage language) const;
+  bool OpenHelpFile(const std::string& name, const QString& topic);
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -280,6 +293,7 @@ class TDeskTop : public QMainWindow {
   QTabWidget* scorePages_ = nullptr;
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
+  THelpWindow* help_ = nullptr;
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
 };

@@ -3,6 +3,7 @@
 //   quorval-eventgen generate --seed N --out DIR [--events LIST] [--dd-cache FILE]
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
+//   quorval-eventgen summaries DIR
 //   quorval-eventgen bid SYSTEM HAND [CALLS] [--dealer SEAT] [--vul VUL]
 //   quorval-eventgen lead SYSTEM HAND CALLS [--dealer SEAT] [--vul VUL]
 
@@ -16,6 +17,7 @@
 #include "tools/cli/command_line.h"
 #include "tools/eventgen/bidder/library_stats.h"
 #include "tools/eventgen/bidder/one_hand.h"
+#include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
@@ -74,8 +76,10 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
   quorval::cli::Command lead{"lead", {"SYSTEM", "HAND", "CALLS"},
                              "the leads the library stores for the opening leader holding HAND after the auction CALLS",
                              board};
+  quorval::cli::Command summaries{
+      "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats, bid, lead},
+          {generate, check, stats, summaries, bid, lead},
           "SYSTEM is D, M, N or S (Danish Basic, Modern Standard, Std Norwegian, Modern Basic).\n"
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
@@ -148,6 +152,17 @@ int OneHand(const std::string& command, const Request& r, const std::vector<std:
   return 0;
 }
 
+// The sixteen bidding-system summary pages, from the system definitions and
+// the phrase table.
+int Summaries(const std::string& dir) {
+  std::string error;
+  if (!quorval::bidder::WriteSummaryPages(dir, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +172,7 @@ int main(int argc, char** argv) {
                               if (command.name == "generate") return Generate(request);
                               if (command.name == "check") return Check(args[0]);
                               if (command.name == "bid" || command.name == "lead") return OneHand(command.name, request, args);
+                              if (command.name == "summaries") return Summaries(args[0]);
                               return Stats(args[0], request.cachePath);
                             });
 }
