@@ -153,7 +153,7 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
     char ch = 0;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) ch = static_cast<char>('A' + (key - Qt::Key_A));
     else if (!text.isEmpty()) ch = text.at(0).toUpper().toLatin1();
-    const int pos = ch ? BidKeyPosition(Opt().Language, ch, typedLevel_ != 0) : -1;
+    const int pos = ch ? BidKeyPosition(language_, ch, typedLevel_ != 0) : -1;
     if (pos >= 0 && pos <= 4) {
       typedStrain_ = "CDHSN"[pos];
     } else if (pos == 5) {

@@ -241,6 +241,22 @@ TEST_F(DeskLanguageTest, LanguageChangesTheBiddingKeys) {
 namespace quorval {
 namespace {
 
+// A language for this run only (--language) gives the bidding keys too,
+// while the stored option stays English: J is the Danish hint key.
+TEST_F(DeskLanguageTest, TheRunsLanguageGivesTheBiddingKeys) {
+  TDeskTop& desk = Desk("Imp", 1, 1);
+  desk.NewHandClick();
+  EXPECT_EQ(Option.Language, 0);
+  const int sounds = SoundCount();
+  Key(Qt::Key_J);
+  EXPECT_EQ(SoundCount(), sounds);
+  Key(Qt::Key_I);   // the English hint key is no Danish bidding key
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  Key(Qt::Key_1);
+  Key(Qt::Key_S);
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), "1~S");
+}
+
 // Choosing Danish turns the notrump mark into the Danish abbreviation on the
 // bidding box and in the contract; back in English it reads NT again.
 TEST_F(DeskLanguageTest, LanguageChangesTheNotrumpMark) {
