@@ -113,6 +113,10 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   top_->setAutoFillBackground(true);
   QPalette topPal = top_->palette();
   topPal.setColor(QPalette::Window, QColor(212, 208, 200));
+  // The title is dark on its light grey whatever the box's own ground: the
+  // skin gives the box white text for its dark colours, and that must not
+  // reach the title.
+  topPal.setColor(QPalette::WindowText, Qt::black);
   top_->setPalette(topPal);
   auto* title = new QLabel(QStringLiteral(" Bid Box"), top_);
   title->setObjectName("BidTopCaption");
