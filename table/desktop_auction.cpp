@@ -234,8 +234,9 @@ void TDeskTop::DrawContract() {
   const qreal ratio = devicePixelRatioF();
   QPixmap picture(contractImg_->size() * ratio);
   picture.setDevicePixelRatio(ratio);
-  const unsigned ground = Opt().SkinColors[0];
-  picture.fill(QColor(ground & 0xFF, (ground >> 8) & 0xFF, (ground >> 16) & 0xFF));
+  // The picture lies on the play panel and takes its ground (skin colour 6),
+  // so no block of the window's colour shows around the text.
+  picture.fill(playPanel_->palette().color(QPalette::Window));
   QPainter p(&picture);
   QFont f = font();
   f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);

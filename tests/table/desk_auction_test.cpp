@@ -5,6 +5,7 @@
 
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
+#include "ui/colour_ref.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -170,6 +171,25 @@ TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {
   // The contract is in view while the user chooses to play or not.
   EXPECT_FALSE(desk.Panel("PlayPanel")->isHidden());
   EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelNSTrks")->text(), "0");
+}
+
+// The contract picture lies on the play panel (skin colour 6) and is filled
+// with that colour, not with the window's colour 0, in every skin.
+TEST_F(DeskTest, TheContractPictureTakesThePlayPanelsGround) {
+  for (const char* skin : {"Olive", "Teal"}) {
+    ApplyColorSkin(Option, skin);
+    Option.ColorSkin = skin;
+    TDeskTop& desk = Desk();
+    desk.NewHandClick();
+    desk.BidButClick("S1");
+    desk.BidButClick("Pa");
+    ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+    const QImage picture = static_cast<QLabel*>(desk.Panel("ContractImg"))->pixmap().toImage();
+    ASSERT_FALSE(picture.isNull());
+    const QColor panel = desk.Panel("PlayPanel")->palette().color(QPalette::Window);
+    EXPECT_EQ(panel, FromColourRef(uint32_t(Option.SkinColors[6]))) << skin;
+    EXPECT_EQ(QColor(picture.pixel(picture.width() - 1, picture.height() - 1)), panel) << skin;
+  }
 }
 
 TEST_F(DeskTest, NextBoardsContractPanelDoesNotCarryTheLastBoardsTricks) {
