@@ -56,10 +56,11 @@ void TBoxButton::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), face_);
   qDrawShadePanel(&p, rect(), palette(), lowered_, 2);
   // A face too wide for the button (a two-letter no-trump mark at the large
-  // size) is drawn smaller until it fits.
+  // size, a long caption such as Danish "Tag tilbage") is drawn smaller until
+  // it fits with a little room inside the bevel.
   QFont f = font();
   const QString plain = QString(caption_).remove(QLatin1Char('&'));
-  while (QFontMetrics(f).horizontalAdvance(plain) > width() - 4 && f.pointSizeF() > 6)
+  while (QFontMetrics(f).horizontalAdvance(plain) > width() - 10 && f.pointSizeF() > 6)
     f.setPointSizeF(f.pointSizeF() - 0.5);
   p.setFont(f);
   p.setPen(text_);

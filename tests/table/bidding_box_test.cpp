@@ -167,5 +167,19 @@ TEST_F(BiddingBoxTest, TheTitleReadsInEverySkin) {
   }
 }
 
+// Long captions (the Danish and Norwegian Take Back) are drawn smaller so
+// that they keep clear of the button's bevel on both sides.
+TEST_F(BiddingBoxTest, LongActionCaptionsKeepClearOfTheBevel) {
+  box.SetActionCaptions({"&Pas", "&X Dbl", "&XX ReDbl", "&Tag tilbage", "&Vink", "&Meld"});
+  for (const TBoxAction action : {baTakeBack, baDouble, baRedouble}) {
+    TBoxButton* b = box.ActionButton(action);
+    const QImage face = b->grab().toImage();
+    const QRgb ground = face.pixel(b->width() / 2, 3);
+    for (int y = 3; y < face.height() - 3; ++y)
+      for (const int x : {2, 3, 4, face.width() - 5, face.width() - 4, face.width() - 3})
+        EXPECT_EQ(face.pixel(x, y), ground) << b->Caption().toStdString() << " at " << x << ", " << y;
+  }
+}
+
 }  // namespace
 }  // namespace quorval
