@@ -60,7 +60,8 @@ void TBoxButton::paintEvent(QPaintEvent*) {
   // it fits with a little room inside the bevel.
   QFont f = font();
   const QString plain = QString(caption_).remove(QLatin1Char('&'));
-  while (QFontMetrics(f).horizontalAdvance(plain) > width() - 10 && f.pointSizeF() > 6)
+  const int room = width() - (width() >= 60 ? 10 : 4);   // the bid buttons are narrow
+  while (QFontMetrics(f).horizontalAdvance(plain) > room && f.pointSizeF() > 6)
     f.setPointSizeF(f.pointSizeF() - 0.5);
   p.setFont(f);
   p.setPen(text_);
