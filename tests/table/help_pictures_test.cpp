@@ -44,6 +44,7 @@ class HelpPicturesTest : public DeskTest {
   // The part of the window the table uses (menu bar, hands, panels, bidding
   // box, strata pages); the rest of a large window is empty.
   void SaveWindow(const QString& name) {
+    QApplication::processEvents();   // the menu bar lays out its titles
     QRect used(0, 0, 1, 1);
     QWidget* desk = desk_->centralWidget();
     for (QWidget* w : desk->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
