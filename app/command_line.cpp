@@ -75,11 +75,21 @@ const OptionRow kOptions[] = {
        if (!bad.isEmpty()) return "--print-hands: not a board or session: " + bad.first();
        return boards.empty() ? QString("--print-hands needs a session or board keys") : QString();
      }},
+    {"review", "KEYS", "print the double-dummy review of every kept play of KEYS (Imp03, Par01.05), then stop",
+     [](CommandLine& cl, const QString& v) {
+       QStringList bad;
+       cl.review = v;
+       const auto boards = ExpandBoardKeys(v, bad);
+       if (!bad.isEmpty()) return "--review: not a board or session: " + bad.first();
+       return boards.empty() ? QString("--review needs a session or board keys") : QString();
+     }},
 };
 
 // Printing options that only make sense together.
 QString CheckPrinting(const CommandLine& cl) {
   const int printRuns = int(!cl.printSession.isEmpty()) + int(!cl.printHands.isEmpty()) + int(cl.autoplay);
+  if (!cl.review.isEmpty() && (printRuns > 0 || !cl.printTo.isEmpty()))
+    return "--review goes without --autoplay and the printing options";
   if (cl.printTo.isEmpty()) {
     if (!cl.printSession.isEmpty()) return "--print-session needs --print-to FILE";
     if (!cl.printHands.isEmpty()) return "--print-hands needs --print-to FILE";

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/print_runs.h"
+#include "app/review_runs.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
@@ -95,7 +96,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing;
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || !cl.review.isEmpty();
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -113,6 +114,15 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     SaveOptions(options, Option, NowDateTime());
   } else {
     StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+  }
+
+  // A review run needs only the player's kept plays.
+  if (!cl.review.isEmpty()) {
+    const TBigIniFile plays(kKeptPlayFileName);
+    const int rc = ReviewKeptPlays(plays, Option.CurrentPlayer, cl.review, std::cout, std::cerr);
+    SaveOptions(options, Option, NowDateTime());
+    options.UpdateFile();
+    return rc;
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.
