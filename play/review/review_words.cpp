@@ -34,9 +34,11 @@ bool SameContract(const Contract& a, const Contract& b) {
 
 std::string SideWord(Seat s, const ReviewWords& words) { return words.sides[size_t(SideOf(s) - 1)]; }
 
+}  // namespace
+
 // "4~S by North-South" when both partners declare it alike, else one entry
 // per declarer.
-std::string ParWords(const ParResult& par, const ReviewWords& words) {
+std::string ParContractsWords(const ParResult& par, const ReviewWords& words) {
   std::vector<std::string> items;
   const auto& cs = par.contracts;
   for (size_t i = 0; i < cs.size(); ++i) {
@@ -54,7 +56,10 @@ std::string ParWords(const ParResult& par, const ReviewWords& words) {
   return text;
 }
 
-// The field's contracts, most played first: "9 × 4~S by North-South, ...".
+namespace {
+
+// The field's contracts side by side, each side's most played first:
+// "North-South: 9 × 4~S, 5 × 3~N; East-West: 1 × 5~HX; 1 × passed out".
 std::string FieldWords(const std::vector<FieldEntry>& field, const ReviewWords& words) {
   struct Tally {
     Contract contract;
@@ -68,14 +73,19 @@ std::string FieldWords(const std::vector<FieldEntry>& field, const ReviewWords& 
     else ++it->count;
   }
   std::stable_sort(tallies.begin(), tallies.end(), [](const Tally& a, const Tally& b) { return a.count > b.count; });
-  std::string text;
-  for (const Tally& t : tallies) {
-    const std::string item = t.contract.PassedOut()
-                                 ? std::to_string(t.count) + " \u00d7 " + words.fieldPassed
-                                 : FillIn(words.fieldItem, {ContractMarkup(t.contract), SideWord(t.contract.declarer, words),
-                                                            std::to_string(t.count)});
-    text += (text.empty() ? "" : ", ") + item;
+  std::vector<std::string> groups;
+  for (const Side side : {1, 2}) {
+    std::string items;
+    for (const Tally& t : tallies)
+      if (!t.contract.PassedOut() && SideOf(t.contract.declarer) == side)
+        items += (items.empty() ? "" : ", ") +
+                 FillIn(words.fieldItem, {ContractMarkup(t.contract), std::to_string(t.count)});
+    if (!items.empty()) groups.push_back(FillIn(words.fieldSide, {words.sides[size_t(side - 1)], items}));
   }
+  for (const Tally& t : tallies)
+    if (t.contract.PassedOut()) groups.push_back(FillIn(words.fieldItem, {words.fieldPassed, std::to_string(t.count)}));
+  std::string text;
+  for (const std::string& g : groups) text += (text.empty() ? "" : "; ") + g;
   return text;
 }
 
@@ -104,9 +114,20 @@ std::string CardWords(CardCode card, const ReviewWords& words) {
 std::string BestWords(const std::vector<CardCode>& best, CardCode played, const ReviewWords& words) {
   const bool sameSuit =
       std::all_of(best.begin(), best.end(), [&](CardCode c) { return SuitOf(c) == SuitOf(played); });
+  // The cards suit by suit, the suit of the highest card first: "the jack
+  // or 9 of diamonds or the 5 of hearts".
+  std::vector<TSuit> suits;
+  for (const CardCode c : best)
+    if (std::find(suits.begin(), suits.end(), SuitOf(c)) == suits.end()) suits.push_back(SuitOf(c));
   std::vector<std::string> items;
-  for (const CardCode c : best) items.push_back(sameSuit ? RankWord(RankOf(c), words) : CardWords(c, words));
-  return sameSuit ? FillIn(words.ranksOnly, {JoinOr(items, words)}) : JoinOr(items, words);
+  for (const TSuit suit : suits) {
+    std::vector<std::string> ranks;
+    for (const CardCode c : best)
+      if (SuitOf(c) == suit) ranks.push_back(RankWord(RankOf(c), words));
+    items.push_back(sameSuit ? FillIn(words.ranksOnly, {JoinOr(ranks, words)})
+                             : FillIn(words.cardName, {JoinOr(ranks, words), words.suits[size_t(suit)]}));
+  }
+  return JoinOr(items, words);
 }
 
 std::string CostlyCardLine(const BoardReview& review, const CardReview& card, const ReviewWords& words) {
@@ -169,7 +190,7 @@ std::vector<std::string> SummaryParagraphs(const BoardReview& review, const Revi
   if (review.tableDone && review.par.known) {
     std::string line = review.par.contracts.empty()
                            ? words.parPass
-                           : FillIn(words.par, {SignedScore(review.par.scoreNS), ParWords(review.par, words)});
+                           : FillIn(words.par, {SignedScore(review.par.scoreNS), ParContractsWords(review.par, words)});
     if (review.scoreKnown) {
       const int diff = review.scoreNS - review.par.scoreNS;
       line += " " + (diff == 0 ? words.atPar : FillIn(diff > 0 ? words.abovePar : words.belowPar, {std::to_string(std::abs(diff))}));

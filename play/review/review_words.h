@@ -49,12 +49,13 @@ struct ReviewWords {
   std::string belowPar = "That is %1 less than par.";
   std::string fieldSame = "%1 of the %2 pairs in the field played the same contract.";
   std::string fieldContracts = "The field's contracts: %1.";
-  std::string fieldItem = "%3 \u00d7 %1 by %2";
+  std::string fieldItem = "%2 \u00d7 %1";
+  std::string fieldSide = "%1: %2";
   std::string fieldPassed = "passed out";
   std::string fieldBeat = "Your score beat %1 and tied %2 of the %3 field results.";
   std::string playStops = "The kept play stops after card %1: the rest does not fit the deal. The review ends there.";
   std::string notAvailable = "analysis not available";
-  std::string notAnalysed = "%1 cards could not be analysed.";
+  std::string notAnalysed = "Cards the solver could not analyse: %1.";
 };
 
 // Puts the arguments into the places %1, %2 ... of a template.
@@ -68,6 +69,8 @@ std::string BestWords(const std::vector<CardCode>& best, CardCode played, const 
 // "Trick 4: the 5 of hearts cost a trick; the ace or king kept it." The seat
 // is named unless the user played the card.
 std::string CostlyCardLine(const BoardReview& review, const CardReview& card, const ReviewWords& words);
+// The par contracts in words: "4~S by North-South, 5~D by East".
+std::string ParContractsWords(const ParResult& par, const ReviewWords& words);
 // "+620", "-100", "0".
 std::string SignedScore(int score);
 

@@ -126,6 +126,36 @@ TEST(ReviewPlay, EveryCardOnceInPlayingOrderWhateverThreadDidIt) {
   }
 }
 
+TEST(ReviewPlay, TheDoubleDummyValueChainsFromCardToCardOverAWholeDeal) {
+  // A whole deal played at random: what each card leaves is what the next
+  // position is worth, a card's cost is the value it gave away, and the
+  // last card leaves the tricks declarer took.
+  std::mt19937 rng(11);
+  PlayToReview play;
+  play.deal = testutil::RandomDeal(rng);
+  play.contract = Contract{MakeBid(3, Heart), 0, West};
+  PlayState st;
+  StartPlay(st, play.deal, play.contract);
+  while (!st.Over()) {
+    play.cards.push_back(testutil::RandomLegal(st, rng));
+    PlayCard(st, play.cards.back());
+  }
+  const auto reviews = ReviewPlay(play);
+  ASSERT_EQ(reviews.size(), 52u);
+  int costly = 0;
+  for (size_t i = 0; i < 52; ++i) {
+    const CardReview& r = reviews[i];
+    ASSERT_TRUE(r.analysed) << i;
+    const bool declarerSide = SameSide(r.seat, West);
+    EXPECT_EQ(r.cost, declarerSide ? r.declarerBefore - r.declarerAfter : r.declarerAfter - r.declarerBefore) << i;
+    EXPECT_EQ(r.cost == 0, std::find(r.best.begin(), r.best.end(), r.card) != r.best.end()) << i;
+    if (i + 1 < 52) EXPECT_EQ(r.declarerAfter, reviews[i + 1].declarerBefore) << i;
+    costly += r.cost > 0 ? 1 : 0;
+  }
+  EXPECT_EQ(reviews.back().declarerAfter, st.DeclarerTricks);
+  EXPECT_GT(costly, 0);   // random cards give tricks away
+}
+
 TEST(ReviewPlay, ACancelledReviewStopsWithWhatIsDone) {
   const Deal d = Ending({"KJ2...", "Q54...", "AT3...", "987..."});
   const PlayToReview play = PlayOf(d, NT, East, {"3S", "7S", "JS", "QS"});

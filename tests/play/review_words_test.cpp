@@ -69,6 +69,9 @@ TEST(ReviewWords, CardsAndTheBestCardsInPlainWords) {
   EXPECT_EQ(BestWords({C("AH"), C("KH")}, C("5H"), en), "the ace or king");
   EXPECT_EQ(BestWords({C("QH"), C("9H"), C("8H")}, C("5H"), en), "the queen, 9 or 8");
   EXPECT_EQ(BestWords({C("AS"), C("2C")}, C("QD"), en), "the ace of spades or the 2 of clubs");
+  // Several suits: grouped suit by suit, the suit of the highest card first.
+  EXPECT_EQ(BestWords({C("JD"), C("9D"), C("9C"), C("5H"), C("5C"), C("2D")}, C("AC"), en),
+            "the jack, 9 or 2 of diamonds, the 9 or 5 of clubs or the 5 of hearts");
   ReviewWords da;
   da.cardName = "%2 %1";
   da.ranksOnly = "%1";
@@ -77,6 +80,7 @@ TEST(ReviewWords, CardsAndTheBestCardsInPlainWords) {
   da.honours = {"knægt", "dame", "konge", "es"};
   EXPECT_EQ(CardWords(C("5H"), da), "hjerter 5");
   EXPECT_EQ(BestWords({C("AH"), C("KH")}, C("5H"), da), "es eller konge");
+  EXPECT_EQ(BestWords({C("AS"), C("KH"), C("QH")}, C("5H"), da), "spar es eller hjerter konge eller dame");
 }
 
 TEST(ReviewWords, TheUsersCostlyCardsFirstThenTheOthersWithTheirSeats) {
@@ -118,7 +122,7 @@ TEST(ReviewWords, NoCostlyCardOfTheUserAndAPositionNotAnalysed) {
   b.cardReviews[40]->analysed = false;
   const auto text = SummaryParagraphs(b, {});
   EXPECT_NE(std::find(text.begin(), text.end(), "None of your cards cost a trick."), text.end());
-  EXPECT_NE(std::find(text.begin(), text.end(), "1 cards could not be analysed."), text.end());
+  EXPECT_NE(std::find(text.begin(), text.end(), "Cards the solver could not analyse: 1."), text.end());
 }
 
 TEST(ReviewWords, ParAndTheFieldsContracts) {
@@ -133,8 +137,8 @@ TEST(ReviewWords, ParAndTheFieldsContracts) {
   EXPECT_EQ(text[text.size() - 2], "Par is +620 for North-South: 4~S by North-South. That is par.");
   EXPECT_EQ(text.back(),
             "3 of the 6 pairs in the field played the same contract. Your score beat 3 and tied 2 of the 6 field "
-            "results. The field's contracts: 3 \u00d7 4~S by North-South, 1 \u00d7 3~N by North-South, "
-            "1 \u00d7 passed out, 1 \u00d7 5~HX by East-West.");
+            "results. The field's contracts: North-South: 3 \u00d7 4~S, 1 \u00d7 3~N; East-West: 1 \u00d7 5~HX; "
+            "1 \u00d7 passed out.");
 }
 
 TEST(ReviewWords, APassedOutBoardAndAPlayThatBreaksOff) {
