@@ -119,8 +119,8 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
                                           "-h",     "--help",   "-v",         "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
-  const std::set<std::string> eventgen = {"generate", "check", "stats", "--seed", "--out", "--events", "--dd-cache",
-                                          "-h",       "--help", "-v",   "--version"};
+  const std::set<std::string> eventgen = {"generate", "check", "stats",   "summaries", "--seed",   "--out",
+                                          "--events", "--dd-cache", "-h", "--help",   "-v",        "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EVENTGEN_EXE, "--help").out), eventgen);
 }
 

@@ -2,6 +2,7 @@
 //   quorval-eventgen generate --seed N --out DIR [--events LIST] [--dd-cache FILE]
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
+//   quorval-eventgen summaries DIR
 
 #include <array>
 #include <cstdint>
@@ -12,6 +13,7 @@
 
 #include "tools/cli/command_line.h"
 #include "tools/eventgen/bidder/library_stats.h"
+#include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
@@ -59,8 +61,10 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
        cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
   quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
+  quorval::cli::Command summaries{
+      "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats},
+          {generate, check, stats, summaries},
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
 
@@ -115,6 +119,17 @@ int Stats(const std::string& dir, const std::string& cachePath) {
   return 0;
 }
 
+// The sixteen bidding-system summary pages, from the system definitions and
+// the phrase table.
+int Summaries(const std::string& dir) {
+  std::string error;
+  if (!quorval::bidder::WriteSummaryPages(dir, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +138,7 @@ int main(int argc, char** argv) {
                             [&](const quorval::cli::Command& command, const std::vector<std::string>& args) {
                               if (command.name == "generate") return Generate(request);
                               if (command.name == "check") return Check(args[0]);
+                              if (command.name == "summaries") return Summaries(args[0]);
                               return Stats(args[0], request.cachePath);
                             });
 }
