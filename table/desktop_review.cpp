@@ -7,6 +7,7 @@
 #include "table/desktop.h"
 #include "table/review_source.h"
 #include "ui/review_window.h"
+#include "ui/skin.h"
 
 namespace quorval {
 
@@ -19,7 +20,9 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeCurrentReview() {
   review->scoreKnown = true;
   review->scoreNS = boardScore_;
   if (resultFiled_) review->field = FieldEntriesOf(board_);
-  return std::make_unique<TReviewForm>(this, std::move(*review), reviewSolvers_);
+  auto window = std::make_unique<TReviewForm>(this, std::move(*review), reviewSolvers_);
+  ApplySkinToWindow(window.get(), Opt().SkinColors, false);
+  return window;
 }
 
 std::unique_ptr<TReviewForm> TDeskTop::MakeFiledReview(const std::string& key, QWidget* parent, std::string& problem) {
@@ -39,7 +42,9 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeFiledReview(const std::string& key, Q
   if (ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", board) && board.BoardDeal == review->deal &&
       board.Dealer == review->dealer)
     review->field = FieldEntriesOf(board);
-  return std::make_unique<TReviewForm>(parent, std::move(*review), reviewSolvers_);
+  auto window = std::make_unique<TReviewForm>(parent, std::move(*review), reviewSolvers_);
+  ApplySkinToWindow(window.get(), Opt().SkinColors, false);
+  return window;
 }
 
 void TDeskTop::ReviewHandClick() {

@@ -163,7 +163,6 @@ void TReviewForm::BuildWindow() {
   legend->setFont(small);
   legend->setWordWrap(true);
   legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  legend->setStyleSheet("color: #505050;");
 
   close_ = new QPushButton("Close", this);
   close_->setObjectName("CloseBtn");
@@ -438,6 +437,14 @@ void TReviewForm::ForwardClick() { StepTo(step_ + 1); }
 void TReviewForm::LastClick() { StepTo(static_cast<int>(review_.cards.size())); }
 void TReviewForm::TrickBack() { StepTo(step_ <= 0 ? 0 : (step_ - 1) / 4 * 4); }
 void TReviewForm::TrickForward() { StepTo((step_ / 4 + 1) * 4); }
+
+// The symbol labels draw on the ground of what they lie on, in the skin
+// the window was given.
+void TReviewForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  for (TBridgeLab* lab : {header_, contractLab_, parLab_})
+    lab->SetColor(lab->parentWidget()->palette().color(QPalette::Window));
+}
 
 void TReviewForm::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

@@ -67,6 +67,7 @@ class TReviewForm : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildWindow();
