@@ -49,12 +49,7 @@ class DeskReviewTest : public DeskTest {
  protected:
   void SetUp() override {
     DeskTest::SetUp();
-    plays_ = std::make_unique<TMyINI>(kKeptPlayFileName);
-    files_->plays = plays_.get();
-  }
-  void TearDown() override {
-    DeskTest::TearDown();
-    files_->plays = nullptr;
+    KeepPlays();
   }
   TDeskTop& PlayedDesk() {
     TDeskTop& desk = Desk();
@@ -67,9 +62,7 @@ class DeskReviewTest : public DeskTest {
     for (Seat s = North; s <= West; ++s)
       for (TSuit u = 0; u < 4; ++u) n += CardCount(w.Deal()->HoldingShown(s, u));
     return n;
-  }
-  std::unique_ptr<TMyINI> plays_;
-};
+  }};
 
 TEST_F(DeskReviewTest, ReviewIsOfferedAtTheEndOfABoardWithItsPlayScoreAndField) {
   TDeskTop& desk = Desk();
