@@ -18,7 +18,7 @@
 namespace quorval {
 namespace {
 
-constexpr int kWidth = 980, kHeight = 720;
+constexpr int kWidth = 980, kHeight = 740;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
