@@ -18,6 +18,12 @@ constexpr int SolverVulnerability(Vulnerability v) {
 }  // namespace
 
 bool SolveMakeableTable(const Deal& deal, MakeableTable& table, std::string& error) {
+  // The solver's table call takes a whole deal on trust and reads past its
+  // arrays when a hand is short: anything but 52 cards, 13 a hand, stops here.
+  if (!DealIsComplete(deal)) {
+    error = "the deal is not 13 cards in each hand";
+    return false;
+  }
   ddTableDeal in{};
   for (Seat s = 0; s < 4; ++s)
     for (TSuit suit = 0; suit < 4; ++suit)

@@ -23,7 +23,7 @@ struct MakeableTable {
 };
 
 // Solves the deal in all five strains for all four declarers. False, with
-// the solver's message, when the solver refuses the deal.
+// a message, for a deal that is not 13 cards a hand or one the solver refuses.
 bool SolveMakeableTable(const Deal& deal, MakeableTable& table, std::string& error);
 using TableSolver = std::function<bool(const Deal&, MakeableTable&, std::string&)>;
 

@@ -21,6 +21,22 @@ int DeclarerTotalFrom(const PlayState& st, int sideTricks) {
   return cards / 4 - (st.TrickNo - st.DeclarerTricks) - sideTricks;
 }
 
+// A deal the solver can take: the same number of cards in every hand and
+// no card twice (a whole deal, or an ending).
+bool SolvableDeal(const Deal& deal) {
+  int counts[4] = {};
+  for (TSuit suit = 0; suit < 4; ++suit) {
+    Holding seen = 0;
+    for (Seat s = 0; s < 4; ++s) {
+      const Holding h = deal.at(s, suit) & 0x7FFC;
+      if (seen & h) return false;
+      seen |= h;
+      counts[s] += CardCount(h);
+    }
+  }
+  return counts[0] > 0 && counts[0] == counts[1] && counts[0] == counts[2] && counts[0] == counts[3];
+}
+
 }  // namespace
 
 void SortBest(std::vector<CardCode>& cards) {
@@ -34,7 +50,8 @@ CardReview ReviewCard(const PlayToReview& play, int index, int threadIndex) {
   CardReview review;
   review.index = index;
   review.trick = index / 4 + 1;
-  if (index < 0 || index >= static_cast<int>(play.cards.size()) || index >= 52) return review;
+  if (index < 0 || index >= static_cast<int>(play.cards.size()) || index >= 52 || !SolvableDeal(play.deal))
+    return review;
   PlayState st;
   StartPlay(st, play.deal, play.contract);
   for (int i = 0; i < index; ++i)

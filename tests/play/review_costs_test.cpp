@@ -105,11 +105,15 @@ TEST(ReviewCosts, EqualCardsAreAllBestHighestFirst) {
   EXPECT_EQ(sorted, (std::vector<CardCode>{C("AS"), C("AH"), C("KH"), C("TD"), C("2C")}));
 }
 
-TEST(ReviewCosts, CardsOutsideThePlayAreNotAnalysed) {
+TEST(ReviewCosts, CardsOutsideThePlayOrOfAHandTooShortAreNotAnalysed) {
   const Deal d = Ending({"KJ2...", "Q54...", "AT3...", "987..."});
   const PlayToReview play = PlayOf(d, NT, East, {"3S"});
   EXPECT_FALSE(ReviewCard(play, 1).analysed);
   EXPECT_FALSE(ReviewCard(play, -1).analysed);
+  // West a card short: not handed to the solver at all.
+  const CardReview uneven = ReviewCard(PlayOf(Ending({"KJ2...", "Q54...", "AT3...", "98..."}), NT, East, {"3S"}), 0);
+  EXPECT_FALSE(uneven.analysed);
+  EXPECT_EQ(uneven.status, 0);
 }
 
 TEST(ReviewPlay, EveryCardOnceInPlayingOrderWhateverThreadDidIt) {

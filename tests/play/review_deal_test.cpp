@@ -43,13 +43,18 @@ TEST(MakeableTable, AHandWorkedDealStrainByStrainAndSeatBySeat) {
   EXPECT_EQ(t, expected);
 }
 
-TEST(MakeableTable, AnIncompleteDealIsRefusedWithTheSolversWords) {
-  Deal d = LopsidedDeal();
-  d.at(West, Club) = H("AKQJT9876543");   // one card short
-  MakeableTable t;
-  std::string error;
-  EXPECT_FALSE(SolveMakeableTable(d, t, error));
-  EXPECT_FALSE(error.empty());
+TEST(MakeableTable, ADealThatIsNotThirteenCardsAHandIsRefusedBeforeTheSolver) {
+  // The solver itself would read past its arrays on such a deal.
+  Deal shortHand = LopsidedDeal();
+  shortHand.at(West, Club) = H("AKQJT9876543");   // one card short
+  Deal twice = LopsidedDeal();
+  twice.at(North, Heart) = H("K");                 // East's king as well, a spade too many
+  for (const Deal& d : {shortHand, twice, Deal{}}) {
+    MakeableTable t;
+    std::string error;
+    EXPECT_FALSE(SolveMakeableTable(d, t, error));
+    EXPECT_EQ(error, "the deal is not 13 cards in each hand");
+  }
 }
 
 // One figure per strain for each side, partners alike.
