@@ -26,6 +26,7 @@ namespace quorval {
 
 class TBigIniFile;
 class TBridgeGrid;
+class TMultiLang;
 
 class TSessionResult : public QDialog {
   Q_OBJECT
@@ -43,6 +44,9 @@ class TSessionResult : public QDialog {
   void SetReviewer(std::function<void(const std::string& boardKey)> review) { review_ = std::move(review); }
 
   void FormShow();
+  // The window's texts in `language` (the table's interface language); the
+  // list is built again with the words of that language.
+  void SetLanguage(int language);
   void EventRGClick(int item);      // 0 "IMP", 1 "MP"
   void SessionClick(int session);   // 1..18
   void PageClick();
@@ -80,6 +84,7 @@ class TSessionResult : public QDialog {
   const TBigIniFile& options_;
   std::string player_;
   int mpScoringSys_;
+  TMultiLang* lang_ = nullptr;
   std::string shownEvent_ = "Imp";
   std::string shownSession_ = "01";
   std::string tableEvent_, tableSession_;
