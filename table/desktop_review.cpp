@@ -21,6 +21,7 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeCurrentReview() {
   review->scoreNS = boardScore_;
   if (resultFiled_) review->field = FieldEntriesOf(board_);
   auto window = std::make_unique<TReviewForm>(this, std::move(*review), reviewSolvers_);
+  window->SetLanguage(language_);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }
@@ -43,6 +44,7 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeFiledReview(const std::string& key, Q
       board.Dealer == review->dealer)
     review->field = FieldEntriesOf(board);
   auto window = std::make_unique<TReviewForm>(parent, std::move(*review), reviewSolvers_);
+  window->SetLanguage(language_);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }

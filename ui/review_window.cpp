@@ -12,6 +12,7 @@
 
 #include "ui/bridge_grid.h"
 #include "ui/colour_ref.h"
+#include "ui/multi_lang.h"
 #include "ui/review_view.h"
 #include "ui/symbol_text.h"
 
@@ -111,6 +112,7 @@ TReviewForm::TReviewForm(QWidget* parent, review::BoardReview review, review::Re
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(kWidth, kHeight);
   BuildWindow();
+  lang_ = new TMultiLang(this, QStringLiteral("review"));
   Relabel();
   StartAnalysis(std::move(solvers));
 }
@@ -180,13 +182,15 @@ void TReviewForm::BuildWindow() {
   makeable_->SetRowCount(5);
   makeable_->SetFixedCols(1);
   makeable_->SetFixedRows(1);
-  makeable_->SetDefaultRowHeight(22);
+  makeable_->SetDefaultRowHeight(21);
   makeable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   makeable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   makeable_->setFocusPolicy(Qt::NoFocus);
   for (int c = 0; c < 6; ++c) makeable_->SetColWidth(c, c == 0 ? 98 : 69);
   makeable_->SetOnGetCellFormat([](TBridgeGrid* g, int col, int row, int, TFormatOptions& f) {
     f.AlignmentHorz = col == 0 ? baLeftJustify : baCenter;
+    // In the middle of the row: at its top the grid line covers the dots of a Swedish "Öst".
+    f.AlignmentVert = baMiddle;
     // Figures of seven tricks or more make a contract: they stand out.
     if (row > 0 && col > 0) {
       const int tricks = g->Cell(col, row).toInt();
@@ -282,6 +286,10 @@ void TReviewForm::Relabel() {
   ShowStep();
   ShowSummary();
   ShowProgress();
+}
+
+void TReviewForm::SetLanguage(int language) {
+  if (lang_->SetActiveLanguage(language)) Relabel();
 }
 
 // ------------------------------------------------------------- the solver

@@ -25,6 +25,7 @@ namespace quorval {
 
 class TBridgeGrid;
 class TBridgeLab;
+class TMultiLang;
 class TReviewDeal;
 class TReviewTricks;
 
@@ -59,6 +60,9 @@ class TReviewForm : public QDialog {
   QString SummaryText() const;
   // Shows the words of the window's labels again (after a language change).
   void Relabel();
+  // Speaks language L (0 English, 1 Danish, 2 Norwegian, 4 Swedish): the
+  // window's word list applied, every composed text made again.
+  void SetLanguage(int language);
 
   TReviewDeal* Deal() const { return deal_; }
   TReviewTricks* Tricks() const { return tricks_; }
@@ -102,6 +106,7 @@ class TReviewForm : public QDialog {
   QGroupBox* summaryGroup_ = nullptr;
   QTextBrowser* summary_ = nullptr;
   QPushButton* close_ = nullptr;
+  TMultiLang* lang_ = nullptr;
 };
 
 // The summary's suit markup ("4~S") as coloured suit symbols in rich text,

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <atomic>
 #include <chrono>
@@ -89,6 +90,32 @@ TEST_F(UiTest, TheReviewWordListNamesTheWindowsWidgetsInEveryLanguage) {
       EXPECT_EQ(Shown(o), english) << row.key;
     }
   }
+}
+
+TEST_F(UiTest, TheWindowSpeaksTheLanguageItIsGivenAndComesBackToEnglish) {
+  review::BoardReview b = SmallBoard();
+  b.SetPlay(Contract{MakeBid(1, NT), 0, South}, {MakeCard(2, Club)});
+  TReviewForm window(nullptr, b, Quiet());
+  window.WaitForAnalysis();
+  const auto* back = window.findChild<QPushButton*>("BackBtn");
+  ASSERT_NE(back, nullptr);
+
+  window.SetLanguage(4);   // Swedish
+  EXPECT_EQ(window.windowTitle(), "ORVENDAL QUORVAL 2005 - Analys");
+  EXPECT_EQ(back->text(), "Bakåt");
+  EXPECT_EQ(back->toolTip(), "Ett kort bakåt (vänsterpil)");
+  // Texts the window composes are made again in the new language.
+  EXPECT_EQ(window.DetailText(), "Före utspelet: Väst spelar ut.");
+  EXPECT_EQ(window.Progress()->format(), "Analysen är klar");
+  EXPECT_EQ(window.Words().seats[size_t(North)], "Nord");
+
+  window.SetLanguage(1);   // Danish
+  EXPECT_EQ(back->text(), "Tilbage");
+  EXPECT_EQ(window.DetailText(), "Før udspillet: Vest spiller ud.");
+
+  window.SetLanguage(0);
+  EXPECT_EQ(back->text(), "Back");
+  EXPECT_EQ(window.DetailText(), "Before the opening lead: West is on lead.");
 }
 
 TEST_F(UiTest, SuitMarksOfTheSummaryBecomeColouredSymbols) {
