@@ -7,11 +7,6 @@
 
 namespace quorval::eventgen {
 
-int DdTable::SideBest(tAllTrump strain, Side side) const {
-  const Seat a = side == 1 ? North : East;
-  return std::max(at(strain, a), at(strain, PartnerOf(a)));
-}
-
 Seat BoardDealer(int number) { return StandardDealer(number); }
 
 Vulnerability BoardVulnerability(int number) { return StandardVulnerability(number); }

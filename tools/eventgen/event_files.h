@@ -51,8 +51,10 @@ class EventFilesWriter final : public BoardSink {
   std::vector<BoardRecord> boards_;
 };
 
-// Writes the seed note: "Seed=N" and "Events=..." lines.
-bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error);
+// Writes the seed note: "Seed=N" and "Events=..." lines, and for a set made
+// from a hand record a "Deals=" line naming the file the deals came from.
+bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error,
+                   const std::string& dealsFrom = "");
 // Reads it back; false when the folder has none (a hand-written set).
 bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events);
 

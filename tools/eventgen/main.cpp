@@ -2,6 +2,7 @@
 //   quorval-eventgen generate --seed N --out DIR [--events LIST] [--dd-cache FILE]
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
+//   quorval-eventgen import FILE.pbn --out DIR [--seed N] [--events LIST]
 
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
+#include "tools/eventgen/pbn_import.h"
 #include "tools/eventgen/progress.h"
 #include "tools/eventgen/stats.h"
 
@@ -27,6 +29,8 @@ struct Request {
   GenerateOptions generate;
   std::string events = "Imp01-Imp09,Par01-Par18";
   std::string cachePath;
+  ImportRequest import;
+  std::string importEvents;
 };
 
 // Takes any value as it stands.
@@ -57,10 +61,28 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
        {"--out", "DIR", "the folder the event files are written to", Store(r.generate.outDir), true},
        {"--events", "LIST", "the events to make, as ranges (default Imp01-Imp09,Par01-Par18)", Store(r.events)},
        cache}};
+  quorval::cli::Command import{
+      "import",
+      {"FILE"},
+      "make an event set in DIR from the hand records of a PBN file, with field and library as generate makes them",
+      {{"--out", "DIR", "the folder the event files are written to", Store(r.import.outDir), true},
+       {"--seed", "N", "the seed of the field and the library (default: one taken from the file)",
+        [&r](const std::string& v, std::string& error) {
+          if (!quorval::cli::ReadWhole(v, 0, UINT64_MAX, r.import.seed)) {
+            error = "the seed must be a whole number";
+            return false;
+          }
+          r.import.seedGiven = true;
+          return true;
+        }},
+       {"--events", "LIST", "the events the boards fill in order (default: the pairs events, or the IMP events "
+                            "when the file's Scoring says IMP)",
+        Store(r.importEvents)},
+       cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
   quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats},
+          {generate, import, check, stats},
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
 
@@ -79,6 +101,33 @@ int Generate(Request& r) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 1;
   }
+  return 0;
+}
+
+int Import(Request& r, const std::string& file) {
+  std::string error;
+  r.import.file = file;
+  if (!r.importEvents.empty() && !ParseEventList(r.importEvents, r.import.events, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 2;
+  }
+  Generator generator;
+  if (!r.cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(r.cachePath));
+  InstallLibraryStage(generator);
+  TerminalProgress progress;
+  generator.SetProgress([&](const std::string& event, int done, int total) { progress.Update(event, done, total); });
+  ImportReport report;
+  const bool ok = ImportHandRecords(r.import, generator, report, error);
+  for (const auto& problem : report.refused) std::fprintf(stderr, "%s\n", problem.Text().c_str());
+  if (!ok) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  if (report.left > 0)
+    std::fprintf(stderr, "quorval-eventgen: %d board(s) left out: the events hold no more\n", report.left);
+  std::printf("%d board(s) in %s written to %s (seed %llu); %zu game(s) refused\n", report.boards,
+              report.events.c_str(), r.import.outDir.c_str(), static_cast<unsigned long long>(report.seed),
+              report.refused.size());
   return 0;
 }
 
@@ -122,6 +171,7 @@ int main(int argc, char** argv) {
   return quorval::cli::Main(EventgenCommandLine(request), argc, argv,
                             [&](const quorval::cli::Command& command, const std::vector<std::string>& args) {
                               if (command.name == "generate") return Generate(request);
+                              if (command.name == "import") return Import(request, args[0]);
                               if (command.name == "check") return Check(args[0]);
                               return Stats(args[0], request.cachePath);
                             });
