@@ -12,10 +12,12 @@
 #include <iostream>
 #include <memory>
 
+#include "app/export_run.h"
 #include "app/print_runs.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
+#include "data/event_set.h"
 #include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
@@ -95,7 +97,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing;
+  const bool exporting = !cl.exportPbn.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || exporting;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -122,6 +125,14 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const std::string text = SequenceLibraryText();
   if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveInProgramFolder(kLibraryFileName))))
     library.LoadSequenceLibrary(text);
+  // The kept plays, and the player's results as those of this event set.
+  TMyINI plays(kKeptPlayFileName);
+  TableFiles files{options, boards, results, library.Store(), Option, &plays};
+  files.eventSetId = EventSetId(boards);
+  files.shortEvents = ReadShortEvents(ResolveInProgramFolder(kSetNoteFileName));
+  AdoptEventSet(options, &plays, Option.CurrentPlayer, files.eventSetId);
+  if (exporting) return ExportPbnRun(files, cl);
+
   TableState state;
   state.MarkerFilePresent = QFile::exists("ZVQ.CDA");
   state.ProgramFolder = ProgramFolder();
@@ -132,8 +143,6 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!automated) splash = ShowSplash();
   InitUiResources();
   CardDeck::Load();
-  TMyINI plays(kKeptPlayFileName);
-  TableFiles files{options, boards, results, library.Store(), Option, &plays};
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
@@ -148,7 +157,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
 
     if (cl.autoplay) {
       QStringList bad;
-      const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad);
+      const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad, [&files](const std::string& e, const std::string& s) {
+        return files.EventLength(e, s);
+      });
       for (const QString& key : bad) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
         exitCode = 1;

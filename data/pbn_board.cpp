@@ -469,6 +469,13 @@ class GameReader {
   PbnProblem& problem_;
 };
 
+// The characters of a UTF-8 text, as a reader sees its width.
+size_t Width(const std::string& text) {
+  size_t n = 0;
+  for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 // Writes a table with each column as wide as its widest cell: numbers to the
 // right, words to the left, a "-" for an empty cell.
 std::string TableText(const char* name, const PbnTable& table) {
@@ -483,7 +490,7 @@ std::string TableText(const char* name, const PbnTable& table) {
       if (cell.find_first_of(" \t\";{}[]") != std::string::npos) cell = PbnQuoted(cell);
       const bool number = cell == "-" || cell.find_first_not_of("-+.0123456789") == std::string::npos;
       numeric[c] = numeric[c] && number;
-      width[c] = std::max(width[c], cell.size());
+      width[c] = std::max(width[c], Width(cell));
       out.push_back(cell);
     }
     cells.push_back(out);
@@ -495,7 +502,7 @@ std::string TableText(const char* name, const PbnTable& table) {
   for (const auto& row : cells) {
     std::string line;
     for (size_t c = 0; c < n; ++c) {
-      const std::string pad(width[c] - row[c].size(), ' ');
+      const std::string pad(width[c] - Width(row[c]), ' ');
       std::string cell = numeric[c] ? pad + row[c] : row[c] + pad;
       line += (c ? " " : "") + cell;
     }

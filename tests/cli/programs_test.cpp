@@ -115,12 +115,12 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
   }
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",  "--player", "--autoplay", "--skill", "--seed", "--quit-after-start",
-                                          "--print-to", "--print-session", "--print-hands",
+                                          "--print-to", "--print-session", "--print-hands", "--export-pbn", "--out",
                                           "-h",     "--help",   "-v",         "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
-  const std::set<std::string> eventgen = {"generate", "check", "stats", "--seed", "--out", "--events", "--dd-cache",
-                                          "-h",       "--help", "-v",   "--version"};
+  const std::set<std::string> eventgen = {"generate", "import", "check", "stats", "--seed", "--out", "--events",
+                                          "--dd-cache", "-h",     "--help", "-v",    "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EVENTGEN_EXE, "--help").out), eventgen);
 }
 

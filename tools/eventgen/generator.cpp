@@ -184,7 +184,12 @@ bool Generator::Run(const GenerateOptions& options, std::string& error) {
   if (steps_) steps_({GenerateStage::Writing, "", done, total});
   for (const auto& sink : sinks_)
     if (!sink->Write(work, error)) return fail(error);
-  if (!WriteSeedNote(work, options.seed, EventListText(events), error, options.source)) return fail(error);
+  std::string shortEvents;
+  for (const auto& plan : plans)
+    if (!plan.empty() && plan.size() < size_t(kBoardsPerEvent))
+      shortEvents += (shortEvents.empty() ? "" : ",") + plan.back().key;
+  if (!WriteSeedNote(work, options.seed, EventListText(events), error, options.source, shortEvents))
+    return fail(error);
   if (Cancelled()) return fail(kCancelledText);
   if (!MoveSetIntoPlace(work, options.outDir, error)) return fail(error);
   return true;
