@@ -12,6 +12,7 @@
 #include "table/desktop.h"
 #include "ui/board_chooser.h"
 #include "ui/hands_view.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -54,6 +55,7 @@ void TDeskTop::GotoHand1Click() {
       return EventLength(files_.boards, e, s) > 0 ? files_.EventLength(e, s) : 0;
     };
     TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]), boards);
+    ApplySkinToWindow(&dialog, Opt().SkinColors, false);
     chosen = dialog.exec() == QDialog::Accepted && dialog.ChosenBoard() > 0;
     event = dialog.ChosenEvent();
     session = dialog.ChosenSession();
