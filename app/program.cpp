@@ -13,6 +13,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/events_runner.h"
 #include "app/export_run.h"
 #include "app/print_runs.h"
 #include "core/messages.h"
@@ -130,7 +131,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   TMyINI plays(kKeptPlayFileName);
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
   files.eventSetId = EventSetId(boards);
-  files.shortEvents = ReadShortEvents(ResolveInProgramFolder(kSetNoteFileName));
+  files.shortEvents = ReadShortEvents(ResolveShippedFile(kSetNoteFileName));
   AdoptEventSet(options, &plays, Option.CurrentPlayer, files.eventSetId);
   if (exporting) return ExportPbnRun(files, cl);
 
@@ -150,6 +151,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   {
     TDeskTop desk(files, state);
     desk.SetMachineLanguage(MachineLanguage);
+    desk.SetEventsRunner(MakeNewEvents);
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);

@@ -1,5 +1,6 @@
 // The player's filed boards exported as PBN and read back by the program's
 // own reader: the same deals, auctions, plays and results.
+#include <QDir>
 #include <QFile>
 
 #include "data/kept_play.h"
@@ -158,6 +159,45 @@ TEST_F(PbnExportTest, FileIsWrittenWholeOrNotAtAll) {
   EXPECT_EQ(written.readAll(), QByteArray("% PBN 2.1\r\n"));
   EXPECT_FALSE(WriteExportFile(dir_.filePath("no/such/folder/boards.pbn"), "x", error));
   EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace quorval
+
+namespace quorval {
+
+TEST_F(PbnExportTest, AnotherSetIsPlayedByStartingAgainInItsFolderWithThePlayersSettings) {
+  TDeskTop& desk = Desk("Imp", 5);
+  QStringList started;
+  bool startable = true;
+  desk.SetRestarter([&](const QStringList& arguments) {
+    started = arguments;
+    return startable;
+  });
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("club"));
+  const QString club = dir_.filePath("club");
+  ResetMessageCounts();
+  EXPECT_FALSE(desk.PlayEventSet(club));   // no board file yet
+  EXPECT_TRUE(LastMessage().find("no Lisk2005.ini") != std::string::npos) << LastMessage();
+  EXPECT_TRUE(started.isEmpty());
+
+  ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/events/Lisk2005.ini"), club + "/Lisk2005.ini"));
+  Option.Language = 2;
+  Option.ColorSkin = "Olive";
+  startable = false;
+  EXPECT_FALSE(desk.PlayEventSet(club));   // the program could not be started again: the table stays
+  EXPECT_TRUE(desk.isVisible());
+  startable = true;
+  EXPECT_TRUE(desk.PlayEventSet(club));
+  EXPECT_EQ(started, (QStringList{"--dir", QDir(club).absolutePath(), "--player", "Tester"}));
+  EXPECT_FALSE(desk.isVisible());
+  TMyINI there((club + "/Options.INI").toStdString());
+  EXPECT_EQ(there.ReadString("Tester", "Language", ""), "no");
+  EXPECT_EQ(there.ReadString("Tester", "ColorSkin", ""), "Olive");
+  EXPECT_EQ(there.ReadString("Tester", "Session", ""), "01");
+  EXPECT_EQ(there.ReadString("Tester", "LastHandPlayed", ""), "0");
+  EXPECT_EQ(there.ReadString("Tester", "Event", ""), "Imp");
+  // The board the player was at here is kept for his return.
+  EXPECT_EQ(options_->ReadString("Tester", "LastHandPlayed", ""), "4");
 }
 
 }  // namespace quorval
