@@ -59,6 +59,7 @@ void TDeskTop::ExportBoards1Click() {
   };
   TExportBoards dialog(this, sessions, state_.EventType + state_.Session, Q(files_.PlayerName()), DocumentsFolder(),
                        exporter);
+  dialog.SetLanguage(language_);
   ApplySkinToWindow(&dialog, Opt().SkinColors, false);
   dialog.exec();
 }
@@ -69,6 +70,7 @@ void TDeskTop::NewEvents1Click() {
   const uint64_t seed = (uint64_t(random()) << 20 ^ random()) % 1000000000ull;
   const QString suggested = QDir(DocumentsFolder()).filePath(QString("QUORVAL events %1").arg(seed));
   TNewEvents dialog(this, suggested, WorkingFolder(), seed, eventsRunner_);
+  dialog.SetLanguage(language_);
   ApplySkinToWindow(&dialog, Opt().SkinColors, false);
   if (dialog.exec() == QDialog::Accepted && dialog.PlayNow()) PlayEventSet(dialog.Folder());
 }

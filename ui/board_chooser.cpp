@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <qdrawutil.h>
 
+#include "ui/multi_lang.h"
 #include "ui/session_controls.h"
 
 namespace quorval {
@@ -65,6 +66,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   (chosenEvent_ == "Imp" ? imp_ : mp_)->setChecked(true);
   ShowSessions(sessions_, chosenEvent_ == "Par", s);
   SetupHandButtons();
+  lang_ = new TMultiLang(this, QStringLiteral("board_chooser"));
 }
 
 int TGetHand::BoardsIn(const std::string& event, int session) const {
@@ -77,6 +79,8 @@ int TGetHand::SessionWithBoards(const std::string& event, int wanted) const {
     if (BoardsIn(event, s) > 0) return s;
   return 0;
 }
+
+void TGetHand::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 void TGetHand::EventRGClick(bool imp) {
   chosenEvent_ = imp ? "Imp" : "Par";

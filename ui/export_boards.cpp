@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "core/messages.h"
+#include "ui/multi_lang.h"
 
 namespace quorval {
 namespace {
@@ -98,13 +99,16 @@ TExportBoards::TExportBoards(QWidget* parent, std::vector<ExportSession> session
   connect(sessionRB_, &QRadioButton::toggled, this, [this] { UpdateCounts(); });
   connect(exportBtn_, &QPushButton::clicked, this, [this] { ExportClick(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  lang_ = new TMultiLang(this, QStringLiteral("export_boards"));
   UpdateCounts();
 }
 
-QString TExportBoards::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
+void TExportBoards::SetLanguage(int language) {
+  lang_->SetActiveLanguage(language);
+  UpdateCounts();
 }
+
+QString TExportBoards::Text(const char* label) const { return LabelText(this, label); }
 
 void TExportBoards::UpdateCounts() {
   countLabel_->setText(Text("BoardsText").arg(ChosenKeys().size()));

@@ -15,6 +15,8 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
+namespace quorval { class TMultiLang; }
+
 namespace quorval {
 
 // One session with filed boards: "Imp03" and its board keys.
@@ -42,6 +44,9 @@ class TExportBoards : public QDialog {
   // filed boards; `folder` is where the file is suggested.
   TExportBoards(QWidget* parent, std::vector<ExportSession> sessions, const std::string& current,
                 const QString& player, const QString& folder, ExportFn exporter, AskFileFn askFile = {});
+
+  // Speaks `language` (the table's interface language).
+  void SetLanguage(int language);
 
   // The boards chosen: the session's, or all.
   std::vector<std::string> ChosenKeys() const;
@@ -73,6 +78,7 @@ class TExportBoards : public QDialog {
   QComboBox* sessionCombo_ = nullptr;
   QLabel* countLabel_ = nullptr;
   QPushButton* exportBtn_ = nullptr;
+  TMultiLang* lang_ = nullptr;
 };
 
 }  // namespace quorval

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 
 #include "core/messages.h"
+#include "ui/multi_lang.h"
 
 namespace quorval {
 namespace {
@@ -145,17 +146,17 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   connect(fileEdit_, &QLineEdit::textEdited, this, [this] { fileRB_->setChecked(true); });
   connect(makeBtn_, &QPushButton::clicked, this, [this] { Start(); });
   connect(cancelBtn_, &QPushButton::clicked, this, [this] { CancelClick(); });
+  lang_ = new TMultiLang(this, QStringLiteral("new_events"));
 }
+
+void TNewEvents::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 TNewEvents::~TNewEvents() {
   cancel_ = true;
   if (worker_.joinable()) worker_.join();
 }
 
-QString TNewEvents::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
-}
+QString TNewEvents::Text(const char* label) const { return LabelText(this, label); }
 
 QString TNewEvents::Folder() const { return QDir::cleanPath(QDir::fromNativeSeparators(folderEdit_->text().trimmed())); }
 

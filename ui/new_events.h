@@ -24,6 +24,8 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
+namespace quorval { class TMultiLang; }
+
 namespace quorval {
 
 struct NewEventsRequest {
@@ -67,6 +69,9 @@ class TNewEvents : public QDialog {
   TNewEvents(QWidget* parent, const QString& suggested, const QString& workingFolder, uint64_t seed,
              NewEventsRunner runner, AskFn ask = {});
   ~TNewEvents() override;
+
+  // Speaks `language` (the table's interface language).
+  void SetLanguage(int language);
 
   NewEventsRequest Request() const;
   // Checks the choices and starts making the set; false (with a message)
@@ -126,6 +131,7 @@ class TNewEvents : public QDialog {
   QPushButton* makeBtn_ = nullptr;
   QPushButton* cancelBtn_ = nullptr;
   std::vector<QWidget*> choices_;
+  TMultiLang* lang_ = nullptr;
 };
 
 }  // namespace quorval
