@@ -86,6 +86,12 @@ const std::vector<ShowWindow> kShowWindows = {
        PlayOut(d);
        d.Action("ResultSummary1")->trigger();
      }},
+    {"export", "Export Boards (PBN) after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("ExportBoards1")->trigger();
+     }},
+    {"new_events", "the New Events window", [](TDeskTop& d) { d.Action("NewEvents1")->trigger(); }},
 };
 
 QSet<QWidget*> ShownWindows() {

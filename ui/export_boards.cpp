@@ -20,6 +20,7 @@ const struct {
   const char* name;
   const char* text;
 } kTexts[] = {
+    {"OneBoardText", "1 board"},
     {"BoardsText", "%1 boards"},
     {"AllSessionsFile", "all sessions"},
     {"WrittenText", "%1 boards written to %2"},
@@ -111,7 +112,8 @@ void TExportBoards::SetLanguage(int language) {
 QString TExportBoards::Text(const char* label) const { return LabelText(this, label); }
 
 void TExportBoards::UpdateCounts() {
-  countLabel_->setText(Text("BoardsText").arg(ChosenKeys().size()));
+  const size_t count = ChosenKeys().size();
+  countLabel_->setText(count == 1 ? Text("OneBoardText") : Text("BoardsText").arg(count));
 }
 
 std::vector<std::string> TExportBoards::ChosenKeys() const {

@@ -119,6 +119,7 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   progress_->setGeometry(12, 222, 436, 22);
   progress_->setRange(0, 1);
   progress_->setValue(0);
+  progress_->setTextVisible(false);
   stage_ = new QLabel(this);
   stage_->setObjectName("StageLabel");
   stage_->setGeometry(12, 248, 436, 22);
@@ -197,6 +198,7 @@ bool TNewEvents::Start() {
   EnableChoices(false);
   progress_->setRange(0, 1);
   progress_->setValue(0);
+  progress_->setTextVisible(true);
   stage_->clear();
   worker_ = std::thread([this, request] {
     const auto step = [this](const NewEventsStep& s) {
@@ -248,6 +250,7 @@ void TNewEvents::Finished() {
   EnableChoices(true);
   if (outcome_.cancelled) {
     progress_->setValue(0);
+    progress_->setTextVisible(false);
     stage_->setText(Text("CancelledText"));
     return;
   }

@@ -26,7 +26,7 @@ struct ShippedList {
 const ShippedList kLists[] = {{"main_window", 121 + 5}, {"bidding_box", 1},  {"board_chooser", 7},
                               {"hand_report", 29},      {"session_results", 22 + 6}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
-                              {"help_window", 9},       {"export_boards", 13}, {"new_events", 31}};
+                              {"help_window", 9},       {"export_boards", 14}, {"new_events", 31}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
