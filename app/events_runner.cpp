@@ -8,6 +8,15 @@
 namespace quorval {
 namespace {
 
+NewEventsStage StageOf(eventgen::GenerateStage stage) {
+  switch (stage) {
+    case eventgen::GenerateStage::Solving: return NewEventsStage::Solving;
+    case eventgen::GenerateStage::Bidding: return NewEventsStage::Bidding;
+    case eventgen::GenerateStage::Writing: break;
+  }
+  return NewEventsStage::Writing;
+}
+
 std::vector<std::string> Events(const char* kind, int count) {
   std::vector<std::string> events;
   for (int n = 1; n <= count; ++n) {
@@ -26,7 +35,7 @@ NewEventsOutcome MakeNewEvents(const NewEventsRequest& request, const std::funct
   eventgen::InstallLibraryStage(generator);
   generator.SetCancel(&cancel);
   generator.SetSteps([&step](const eventgen::GenerateStep& s) {
-    step({static_cast<NewEventsStage>(static_cast<int>(s.stage)), s.key, s.done, s.total});
+    step({StageOf(s.stage), s.key, s.done, s.total});
   });
   NewEventsOutcome outcome;
   if (request.fromFile) {
