@@ -545,19 +545,6 @@ PbnRead ReadPbnText(std::string_view text, const std::string& file, PbnCheck che
   return read;
 }
 
-std::string PbnDealText(const Deal& deal, Seat first) {
-  std::string text{SeatLetter(first), ':'};
-  for (int i = 0; i < 4; ++i) {
-    const Seat s = (first + i) & 3;
-    if (i) text += ' ';
-    for (int suit = Spade; suit >= Club; --suit) {
-      text += HoldingText(suit, deal.at(s, suit), HoldingForm::Bare);
-      if (suit != Club) text += '.';
-    }
-  }
-  return text;
-}
-
 std::string PbnCallText(CallCode call) {
   if (call == Pass) return "Pass";
   if (call == Double) return "X";
@@ -591,7 +578,7 @@ std::string PbnExportGame(const PbnBoard& b) {
   text += TagLine("Dealer", std::string(1, SeatLetter(b.dealer)));
   static const char* const kVul[4] = {"None", "NS", "EW", "All"};
   text += TagLine("Vulnerable", kVul[b.vul & 3]);
-  text += TagLine("Deal", PbnDealText(b.deal, b.dealer));
+  text += TagLine("Deal", DealText(b.deal, b.dealer));
   text += TagLine("Scoring", b.scoring);
   text += TagLine("Declarer", known ? std::string(1, SeatLetter(b.contract->declarer)) : passedOut ? "" : "?");
   text += TagLine("Contract", b.contract ? PbnContractText(*b.contract) : "?");

@@ -84,9 +84,6 @@ struct PbnRead {
 };
 PbnRead ReadPbnText(std::string_view text, const std::string& file, PbnCheck check);
 
-// The deal tag value: "N:" and the four hands clockwise from `first`, each
-// as spades.hearts.diamonds.clubs.
-std::string PbnDealText(const Deal& deal, Seat first);
 // "4S", "3NTX", "6HXX", "Pass".
 std::string PbnContractText(const Contract& contract);
 // "Pass", "X", "XX", "1C" .. "7NT".

@@ -96,10 +96,10 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   fileRB_->setGeometry(10, 82, 260, 22);
   fileEdit_ = new QLineEdit(source);
   fileEdit_->setObjectName("FileEdit");
-  fileEdit_->setGeometry(30, 108, 300, 24);
+  fileEdit_->setGeometry(30, 108, 262, 24);
   auto* browseFile = new QPushButton("Browse...", source);
   browseFile->setObjectName("BrowseFileBtn");
-  browseFile->setGeometry(338, 107, 88, 26);
+  browseFile->setGeometry(300, 107, 126, 26);
   fileScoring_ = new QComboBox(source);
   fileScoring_->setObjectName("FileScoring");
   fileScoring_->addItems({"as pairs events", "as IMP events"});
@@ -109,10 +109,10 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   AddLabel(this, "FolderLabel", "Folder for the new event set:", {12, 164, 436, 20});
   folderEdit_ = new QLineEdit(QDir::toNativeSeparators(suggested), this);
   folderEdit_->setObjectName("FolderEdit");
-  folderEdit_->setGeometry(12, 186, 340, 24);
+  folderEdit_->setGeometry(12, 186, 302, 24);
   auto* browseFolder = new QPushButton("Browse...", this);
   browseFolder->setObjectName("BrowseFolderBtn");
-  browseFolder->setGeometry(360, 185, 88, 26);
+  browseFolder->setGeometry(322, 185, 126, 26);
 
   progress_ = new QProgressBar(this);
   progress_->setObjectName("Progress");

@@ -99,7 +99,7 @@ TEST(PbnHandRecords, DealFromAnySeatAndOneHandLeftOut) {
   const PbnRead partial = HandRecords("[Board \"1\"]\n[Deal \"N:" + hands[0] + " " + hands[1] + " " + hands[2] + " -\"]\n");
   ASSERT_EQ(partial.boards.size(), 1u);
   EXPECT_EQ(partial.boards[0].deal, expected);
-  EXPECT_EQ(PbnDealText(expected, West), kFromWest);
+  EXPECT_EQ(DealText(expected, West), kFromWest);
 }
 
 TEST(PbnHandRecords, EachBadKindIsRefusedWithItsLineAndTheNextGameIsRead) {

@@ -106,17 +106,27 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
 
-int Generate(Request& r) {
-  std::string error;
-  if (!ParseEventList(r.events, r.generate.events, error)) {
-    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
-    return 2;
-  }
-  Generator generator;
+// The generator of generate and import: the double-dummy cache asked for, the
+// library stage and progress on the terminal.
+void Prepare(Generator& generator, const Request& r, TerminalProgress& progress) {
   if (!r.cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(r.cachePath));
   InstallLibraryStage(generator);
-  TerminalProgress progress;
   generator.SetProgress([&](const std::string& event, int done, int total) { progress.Update(event, done, total); });
+}
+
+bool EventList(const std::string& text, std::vector<std::string>& events) {
+  std::string error;
+  if (ParseEventList(text, events, error)) return true;
+  std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+  return false;
+}
+
+int Generate(Request& r) {
+  if (!EventList(r.events, r.generate.events)) return 2;
+  std::string error;
+  Generator generator;
+  TerminalProgress progress;
+  Prepare(generator, r, progress);
   if (!generator.Run(r.generate, error)) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 1;
@@ -125,17 +135,12 @@ int Generate(Request& r) {
 }
 
 int Import(Request& r, const std::string& file) {
-  std::string error;
   r.import.file = file;
-  if (!r.importEvents.empty() && !ParseEventList(r.importEvents, r.import.events, error)) {
-    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
-    return 2;
-  }
+  if (!r.importEvents.empty() && !EventList(r.importEvents, r.import.events)) return 2;
+  std::string error;
   Generator generator;
-  if (!r.cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(r.cachePath));
-  InstallLibraryStage(generator);
   TerminalProgress progress;
-  generator.SetProgress([&](const std::string& event, int done, int total) { progress.Update(event, done, total); });
+  Prepare(generator, r, progress);
   ImportReport report;
   const bool ok = ImportHandRecords(r.import, generator, report, error);
   for (const auto& problem : report.refused) std::fprintf(stderr, "%s\n", problem.Text().c_str());
