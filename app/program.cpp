@@ -83,8 +83,11 @@ std::string SequenceLibraryText() {
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
-  // A picture's file name is taken from where the program was started.
+  // A picture's and an exported file's names are taken from where the program
+  // was started, before the working folder changes.
   const QString screenshot = cl.screenshot.isEmpty() ? QString() : QFileInfo(cl.screenshot).absoluteFilePath();
+  CommandLine exportRun = cl;
+  if (!cl.out.isEmpty()) exportRun.out = QFileInfo(cl.out).absoluteFilePath();
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
   // working folder changes. An installed program works in the user's data
@@ -138,7 +141,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   files.eventSetId = EventSetId(boards);
   files.shortEvents = ReadShortEvents(ResolveShippedFile(kSetNoteFileName));
   AdoptEventSet(options, &plays, Option.CurrentPlayer, files.eventSetId);
-  if (exporting) return ExportPbnRun(files, cl);
+  if (exporting) return ExportPbnRun(files, exportRun);
 
   TableState state;
   state.MarkerFilePresent = QFile::exists("ZVQ.CDA");

@@ -39,6 +39,16 @@ TEST(ExportRun, FiledBoardsGoIntoOnePbnFileAndTheOthersAreNoted) {
   EXPECT_TRUE(pbn.contains("[Event \"Imp01.02\"]"));
   EXPECT_TRUE(err.contains("Imp01.03: no filed result, skipped")) << err.toStdString();
 
+  // A relative file name is taken from where the program was started, not
+  // from the working folder.
+  QTemporaryDir started;
+  EXPECT_EQ(RunProgram({"--dir", dir.path(), "--player", "Åse", "--export-pbn", "Imp01.01", "--out", "mine.pbn"}, &err,
+                       started.path()),
+            0)
+      << err.toStdString();
+  EXPECT_TRUE(QFile::exists(started.filePath("mine.pbn")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("mine.pbn")));
+
   // Nothing filed for the player asked for: no file, exit code 1.
   const QString none = dir.filePath("none.pbn");
   EXPECT_EQ(RunProgram({"--dir", dir.path(), "--player", "Bo", "--export-pbn", "Imp01", "--out", none}, &err), 1);
