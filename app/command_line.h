@@ -2,8 +2,8 @@
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--quit-after-start] [--print-to FILE] [--print-session KEY]
-//           [--print-hands KEYS] [--export-pbn KEYS --out FILE] [--language L]
-//           [--show WINDOW --screenshot FILE] [--help] [--version]
+//           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE]
+//           [--language L] [--show WINDOW --screenshot FILE] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
@@ -41,6 +41,7 @@ struct CommandLine {
   QString printHands;       // "Imp03" or board keys: print their hand reports
   QString exportPbn;        // "Imp03" or board keys: export the filed boards as PBN
   QString out;              // the PBN file of --export-pbn
+  QString review;           // "Imp03" or board keys: print their double-dummy reviews
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

@@ -16,6 +16,7 @@
 #include "app/events_runner.h"
 #include "app/export_run.h"
 #include "app/print_runs.h"
+#include "app/review_runs.h"
 #include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
@@ -108,7 +109,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
   const bool exporting = !cl.exportPbn.isEmpty();
   const bool showing = !cl.show.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing || exporting || showing;
+  const bool automated =
+      cl.autoplay || cl.quitAfterStart || printing || exporting || showing || !cl.review.isEmpty();
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -126,6 +128,15 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     SaveOptions(options, Option, NowDateTime());
   } else {
     StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+  }
+
+  // A review run needs only the player's kept plays.
+  if (!cl.review.isEmpty()) {
+    const TBigIniFile plays(kKeptPlayFileName);
+    const int rc = ReviewKeptPlays(plays, Option.CurrentPlayer, cl.review, std::cout, std::cerr);
+    SaveOptions(options, Option, NowDateTime());
+    options.UpdateFile();
+    return rc;
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.

@@ -6,18 +6,14 @@
 #include <memory>
 #include <mutex>
 
+#include "play/review/dd_facts.h"
+
 namespace quorval {
 namespace {
 
 // libdds numbers suits spades 0 .. clubs 3 and strains spades .. no-trump.
 constexpr int DdsSuit(TSuit suit) { return 3 - suit; }
 constexpr int DdsStrain(tAllTrump strain) { return strain == NT ? 4 : 3 - strain; }
-constexpr tAllTrump StrainFromDds(int denom) { return denom == 0 ? NT : 4 - denom; }
-// libdds vulnerability: 0 none, 1 both, 2 North-South, 3 East-West.
-constexpr int DdsVulnerability(Vulnerability v) {
-  constexpr int map[4] = {0, 2, 3, 1};
-  return map[v & 3];
-}
 
 ddTableDeal DdsDeal(const Deal& deal) {
   ddTableDeal in{};
@@ -56,16 +52,13 @@ void InitSolver() {
   std::call_once(once, [] { SetMaxThreads(0); });
 }
 
+// One deal's table is the review's solver call, which also refuses a deal
+// that is not 13 cards a hand.
 bool AnalyseDeal(const Deal& deal, DdTable& table, std::string& error) {
   InitSolver();
-  ddTableDeal in = DdsDeal(deal);
-  ddTableResults out{};
-  const int rc = CalcDDtable(in, &out);
-  if (rc != RETURN_NO_FAULT) {
-    error = SolverMessage(rc);
-    return false;
-  }
-  table = FromDds(out);
+  review::MakeableTable solved;
+  if (!review::SolveMakeableTable(deal, solved, error)) return false;
+  table.tricks = solved.tricks;
   return true;
 }
 
@@ -81,7 +74,15 @@ bool AnalyseDeals(const std::vector<Deal>& deals, std::vector<DdTable>& tables, 
     const size_t n = std::min(kBatch, deals.size() - start);
     *in = ddTableDeals{};
     in->noOfTables = static_cast<int>(n);
-    for (size_t i = 0; i < n; ++i) in->deals[i] = DdsDeal(deals[start + i]);
+    for (size_t i = 0; i < n; ++i) {
+      // The solver takes a deal on trust and reads past its arrays when a
+      // hand is short.
+      if (!DealIsComplete(deals[start + i])) {
+        error = "the deal is not 13 cards in each hand";
+        return false;
+      }
+      in->deals[i] = DdsDeal(deals[start + i]);
+    }
     int filter[DDS_STRAINS] = {0, 0, 0, 0, 0};
     const int rc = CalcAllTables(in.get(), -1, filter, out.get(), par.get());
     if (rc != RETURN_NO_FAULT) {
@@ -94,38 +95,30 @@ bool AnalyseDeals(const std::vector<Deal>& deals, std::vector<DdTable>& tables, 
   return true;
 }
 
+// Par is the review's: its first contract, the declarer chosen between
+// partners who make it alike.
 ParInfo ComputePar(const DdTable& table, Seat dealer, Vulnerability vul) {
-  ddTableResults in{};
-  for (tAllTrump strain = 0; strain < 5; ++strain)
-    for (Seat s = 0; s < 4; ++s) in.resTable[DdsStrain(strain)][s] = table.tricks[strain][s];
-  parResultsMaster master{};
+  review::MakeableTable in;
+  in.tricks = table.tricks;
+  const review::ParResult found = review::ParOf(in, dealer, vul);
   ParInfo par;
-  if (DealerParBin(&in, &master, dealer, DdsVulnerability(vul)) != RETURN_NO_FAULT || master.number <= 0 ||
-      master.score == 0) {
-    return par;  // passed out
-  }
-  const contractType& c = master.contracts[0];
+  if (!found.known || found.contracts.empty()) return par;  // passed out
+  const review::ParContract& first = found.contracts[0];
   par.passedOut = false;
-  par.scoreNS = master.score;
-  par.sacrifice = c.underTricks > 0;
-  par.contract.bid = MakeBid(c.level, StrainFromDds(c.denom));
-  par.contract.DoubledCount = par.sacrifice ? 1 : 0;
-  Seat declarer = North;
-  if (c.seats < 4) {
-    declarer = c.seats;
-  } else {
-    // A side: the partner who takes more tricks, else the one nearer the dealer.
-    const Seat a = c.seats == 4 ? North : East;
-    const Seat b = PartnerOf(a);
-    const tAllTrump strain = StrainFromDds(c.denom);
+  par.scoreNS = found.scoreNS;
+  par.sacrifice = first.underTricks > 0;
+  par.contract = first.contract;
+  // A contract either partner makes alike is listed for both: the partner
+  // who takes more tricks declares, else the one nearer the dealer.
+  const bool side = found.contracts.size() > 1 && found.contracts[1].contract.bid == first.contract.bid &&
+                    found.contracts[1].contract.declarer == PartnerOf(first.contract.declarer);
+  if (side) {
+    const Seat a = first.contract.declarer, b = PartnerOf(a);
+    const tAllTrump strain = first.contract.strain();
     const int ta = table.at(strain, a), tb = table.at(strain, b);
-    if (ta != tb) {
-      declarer = ta > tb ? a : b;
-    } else {
-      declarer = ((a - dealer + 4) & 3) < ((b - dealer + 4) & 3) ? a : b;
-    }
+    if (ta != tb) par.contract.declarer = ta > tb ? a : b;
+    else par.contract.declarer = ((a - dealer + 4) & 3) < ((b - dealer + 4) & 3) ? a : b;
   }
-  par.contract.declarer = declarer;
   return par;
 }
 

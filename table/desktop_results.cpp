@@ -202,6 +202,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
         SendPages(w, page.sessionName + ".pdf", OnePage([page](QPainter& p) { PrintSessionList(p, page); }), target);
       },
       [this, w](const std::string& key, PrintTarget target) { PrintFiledHand(key, target, w); });
+  w->SetReviewer([this, w](const std::string& key) { ReviewFiledBoard(key, w); });
   return window;
 }
 
