@@ -91,6 +91,16 @@ const OptionRow kOptions[] = {
        cl.review = v;
        return BoardKeysFault("--review", v);
      }},
+    {"export-pbn", "KEYS", "export the filed boards of KEYS (Imp03, Par01.05) with their play as PBN into --out FILE",
+     [](CommandLine& cl, const QString& v) {
+       cl.exportPbn = v;
+       return v.isEmpty() ? QString("--export-pbn needs sessions or board keys") : QString();
+     }},
+    {"out", "FILE", "the PBN file --export-pbn writes",
+     [](CommandLine& cl, const QString& v) {
+       cl.out = v;
+       return v.isEmpty() ? QString("--out needs a file name") : QString();
+     }},
     {"language", "L", "the interface language of this run: en, dk, no or sw (the player's setting stays)",
      [](CommandLine& cl, const QString& v) {
        cl.language = LanguageIndex(v.toStdString());
@@ -107,6 +117,14 @@ const OptionRow kOptions[] = {
        return QString();
      }},
 };
+
+// The export's options go together, and with nothing else that runs boards.
+QString CheckExport(const CommandLine& cl) {
+  if (cl.exportPbn.isEmpty() != cl.out.isEmpty()) return "--export-pbn and --out go together";
+  if (!cl.exportPbn.isEmpty() && (cl.autoplay || !cl.printTo.isEmpty()))
+    return "--export-pbn goes with neither --autoplay nor printing";
+  return {};
+}
 
 // Printing options that only make sense together.
 QString CheckPrinting(const CommandLine& cl) {
@@ -208,6 +226,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
   }
   cl.error = CheckPrinting(cl);
+  if (cl.error.isEmpty()) cl.error = CheckExport(cl);
   if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
     cl.error = "--show and --screenshot go together";
   return cl;
@@ -237,7 +256,7 @@ int AnswerCommandLine(const CommandLine& cl) {
   return -1;
 }
 
-std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad) {
+std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad, const EventLengthFn& length) {
   static const QRegularExpression form("^(Imp|Par)(\\d\\d)(?:\\.(\\d\\d))?$",
                                        QRegularExpression::CaseInsensitiveOption);
   std::vector<BoardRef> boards;
@@ -257,7 +276,8 @@ std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad) {
       bad << key;
       continue;
     }
-    const int first = board ? board : 1, last = board ? board : 27;
+    const int first = board ? board : 1;
+    const int last = board ? board : length ? length(event.toStdString(), m.captured(2).toStdString()) : 27;
     for (int b = first; b <= last; ++b) boards.push_back({event.toStdString(), m.captured(2).toStdString(), b});
   }
   return boards;

@@ -2,14 +2,15 @@
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--quit-after-start] [--print-to FILE] [--print-session KEY]
-//           [--print-hands KEYS] [--review KEYS] [--language L] [--show WINDOW --screenshot FILE]
-//           [--help] [--version]
+//           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE]
+//           [--language L] [--show WINDOW --screenshot FILE] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ struct CommandLine {
   QString printTo;          // a PDF file for the printed pages of this run
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports
+  QString exportPbn;        // "Imp03" or board keys: export the filed boards as PBN
+  QString out;              // the PBN file of --export-pbn
   QString review;           // "Imp03" or board keys: print their double-dummy reviews
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
@@ -63,8 +66,11 @@ struct BoardRef {
   std::string session;  // "01"
   int board = 0;        // 1..27
 };
-// "Imp01.05,Par03": board keys and whole events (27 boards each). Keys that
-// name no board of the program are listed in `bad`.
-std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad);
+// How many boards an event has in the working folder's set ("Par", "02").
+using EventLengthFn = std::function<int(const std::string& event, const std::string& session)>;
+// "Imp01.05,Par03": board keys and whole events (27 boards each, or as many
+// as `length` says). Keys that name no board of the program are listed in
+// `bad`.
+std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad, const EventLengthFn& length = {});
 
 }  // namespace quorval

@@ -13,12 +13,15 @@
 #include <iostream>
 #include <memory>
 
+#include "app/events_runner.h"
+#include "app/export_run.h"
 #include "app/print_runs.h"
 #include "app/review_runs.h"
 #include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
+#include "data/event_set.h"
 #include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
@@ -82,11 +85,13 @@ std::string SequenceLibraryText() {
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // Every file the run writes (the picture of --screenshot, the PDF of
-  // --print-to) is named from where the program was started, as --dir is,
-  // before the working folder changes.
+  // --print-to, the PBN file of --out) is named from where the program was
+  // started, as --dir is, before the working folder changes.
   auto fromStart = [](const QString& name) { return name.isEmpty() ? QString() : QFileInfo(name).absoluteFilePath(); };
   const QString screenshot = fromStart(cl.screenshot);
   const QString printTo = fromStart(cl.printTo);
+  CommandLine exportRun = cl;
+  exportRun.out = fromStart(cl.out);
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
   // working folder changes. An installed program works in the user's data
@@ -105,8 +110,10 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
+  const bool exporting = !cl.exportPbn.isEmpty();
   const bool showing = !cl.show.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing || showing || !cl.review.isEmpty();
+  const bool automated =
+      cl.autoplay || cl.quitAfterStart || printing || exporting || showing || !cl.review.isEmpty();
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -142,6 +149,14 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const std::string text = SequenceLibraryText();
   if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName))))
     library.LoadSequenceLibrary(text);
+  // The kept plays, and the player's results as those of this event set.
+  TMyINI plays(kKeptPlayFileName);
+  TableFiles files{options, boards, results, library.Store(), Option, &plays};
+  files.eventSetId = EventSetId(boards);
+  files.shortEvents = ReadShortEvents(ResolveShippedFile(kSetNoteFileName));
+  AdoptEventSet(options, &plays, Option.CurrentPlayer, files.eventSetId);
+  if (exporting) return ExportPbnRun(files, exportRun);
+
   TableState state;
   state.MarkerFilePresent = QFile::exists("ZVQ.CDA");
   state.ProgramFolder = ProgramFolder();
@@ -154,12 +169,11 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   std::unique_ptr<TSplashScreen> splash;
   if (!automated) splash = ShowSplash(cl.language >= 0 ? cl.language : Option.Language);
   CardDeck::Load();
-  TMyINI plays(kKeptPlayFileName);
-  TableFiles files{options, boards, results, library.Store(), Option, &plays};
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
     desk.SetMachineLanguage(MachineLanguage);
+    desk.SetEventsRunner(MakeNewEvents);
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
@@ -172,7 +186,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
 
     if (cl.autoplay) {
       QStringList bad;
-      const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad);
+      const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad, [&files](const std::string& e, const std::string& s) {
+        return files.EventLength(e, s);
+      });
       for (const QString& key : bad) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
         exitCode = 1;

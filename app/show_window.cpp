@@ -110,6 +110,12 @@ const std::vector<ShowWindow> kShowWindows = {
      [](TDeskTop& d) { Review(d, -1); }},
     {"review_end", "the review of a board played out, the whole play and the summary",
      [](TDeskTop& d) { Review(d, 52); }},
+    {"export", "Export Boards (PBN) after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("ExportBoards1")->trigger();
+     }},
+    {"new_events", "the New Events window", [](TDeskTop& d) { d.Action("NewEvents1")->trigger(); }},
 };
 
 QSet<QWidget*> ShownWindows() {

@@ -22,6 +22,13 @@ const char* VulnerabilityName(Vulnerability v) {
 
 bool SideVulnerable(Vulnerability v, Side side) { return v != 0 && (v == 3 || v == side); }
 
+Seat StandardDealer(int boardNumber) { return ((boardNumber - 1) % 4 + 4) & 3; }
+
+Vulnerability StandardVulnerability(int boardNumber) {
+  static constexpr Vulnerability cycle[16] = {0, 1, 2, 3, 1, 2, 3, 0, 2, 3, 0, 1, 3, 0, 1, 2};
+  return cycle[((boardNumber - 1) % 16 + 16) % 16];
+}
+
 static TRank RankFromChar(char c) {
   if (c >= '2' && c <= '9') return c - '0';
   switch (c) {

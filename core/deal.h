@@ -24,6 +24,13 @@ Vulnerability ParseVulnerability(const std::string& text);
 const char* VulnerabilityName(Vulnerability v);   // "None", "NS", "EW", "Both"
 bool SideVulnerable(Vulnerability v, Side side);
 
+// Dealer and vulnerability of board n (1, 2, ...) as every duplicate club
+// deals them: the dealer goes round from North, the vulnerability follows the
+// 16-board cycle None NS EW Both / NS EW Both None / EW Both None NS /
+// Both None NS EW.
+Seat StandardDealer(int boardNumber);
+Vulnerability StandardVulnerability(int boardNumber);
+
 inline constexpr size_t kDealTextLength = 69;
 
 // Reads a deal text ("N:AKQ.JT9.876.5432 ..."). On success the deal is

@@ -1,10 +1,40 @@
 #include "data/board_file.h"
 
+#include <fstream>
+#include <sstream>
+
 namespace quorval {
 
 int SiteCount(const std::vector<std::string>& lines) {
   int site = 0;
   return ParseIniInteger(FindValue(lines, "Site").value_or(""), site) ? site : 0;
+}
+
+int EventLength(const TBigIniFile& boards, const std::string& eventKind, const std::string& session) {
+  for (int n = kMostBoardsPerEvent; n >= 1; --n) {
+    const std::string key = eventKind + session + (n < 10 ? ".0" : ".") + std::to_string(n);
+    if (boards.SectionExists(key)) return n;
+  }
+  return 0;
+}
+
+std::map<std::string, int> ReadShortEvents(const std::string& notePath) {
+  std::map<std::string, int> events;
+  std::ifstream in(notePath, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("Short=", 0) != 0) continue;
+    std::stringstream list(line.substr(6));
+    std::string key;
+    while (std::getline(list, key, ',')) {
+      int board = 0;
+      if (key.size() == 8 && key[5] == '.' && ParseIniInteger(key.substr(6), board) && board >= 1 &&
+          board < kMostBoardsPerEvent)
+        events[key.substr(0, 5)] = board;
+    }
+  }
+  return events;
 }
 
 TBridgeINI::TBridgeINI(const std::string& fileName) : TMyINI(fileName) {

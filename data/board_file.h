@@ -3,6 +3,7 @@
 // class, the field-results file "Results2005.ini"), one section per board key,
 // with the deal of the board read last and the list of rejected deal texts.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,5 +55,18 @@ class TBridgeINI : public TMyINI {
 
 // The rotation count of a "Site" value: 0 when absent or not a whole number.
 int SiteCount(const std::vector<std::string>& lines);
+
+inline constexpr int kMostBoardsPerEvent = 27;
+
+// The number of the last board an event has in the board file (sections
+// named without regard to case); 0 for an event the file does not hold.
+int EventLength(const TBigIniFile& boards, const std::string& eventKind, const std::string& session);
+
+// The note the event generator leaves beside the files of a set it made.
+inline constexpr const char* kSetNoteFileName = "SEED";
+// The events of the set that end before board 27, from the note's "Short="
+// line ("Short=Par02.03,Imp01.20"): event ("Par02") and its last board. An
+// absent note or line gives none: every event then has 27 boards.
+std::map<std::string, int> ReadShortEvents(const std::string& notePath);
 
 }  // namespace quorval

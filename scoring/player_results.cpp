@@ -1,6 +1,9 @@
 #include "scoring/player_results.h"
 
+#include <algorithm>
+
 #include "data/comma_text.h"
+#include "data/event_set.h"
 #include "data/ini_store.h"
 #include "data/options.h"
 #include "scoring/figures.h"
@@ -35,6 +38,22 @@ std::optional<int> FiledResult::FiledFigureAt(int index) const {
   return WholeNumber(items[3 + index]);
 }
 
+Contract FiledContract(const FiledResult& filed) {
+  Contract contract;
+  std::string text = filed.contract();
+  int doubled = 0;
+  while (!text.empty() && (text.back() == 'X' || text.back() == 'x')) {
+    text.pop_back();
+    ++doubled;
+  }
+  const CallCode bid = ParseCall(text);
+  if (!IsBid(bid)) return contract;   // "Pass": passed out
+  contract.bid = bid;
+  contract.DoubledCount = std::min(doubled, 2);
+  contract.declarer = ParseSeat(filed.declarer(), North);
+  return contract;
+}
+
 std::optional<FiledResult> ReadFiledResult(const std::string& line) {
   FiledResult result;
   result.items = ReadCommaText(line);
@@ -63,7 +82,7 @@ std::vector<std::pair<std::string, FiledResult>> ReadPlayerResults(const TBigIni
   std::vector<std::pair<std::string, FiledResult>> results;
   std::string name;
   for (const auto& line : lines) {
-    if (!LineName(line, name)) continue;
+    if (!LineName(line, name) || IsSetAsideKey(name)) continue;   // a result of another event set
     if (auto result = ReadFiledResult(line.substr(name.size() + 1))) results.emplace_back(name, std::move(*result));
   }
   return results;

@@ -53,6 +53,10 @@ struct FiledResult {
   std::optional<int> FiledFigureAt(int index) const;
 };
 
+// The contract a filed line names: its declarer letter and its contract with
+// markup ("4~SX"); a passed-out board ("Pass") gives the contract Pass.
+Contract FiledContract(const FiledResult& filed);
+
 // A line counts when it has at least 25 items and the user's three figures
 // are whole numbers; anything else (the legend, "nope", a hand-edited line)
 // gives nothing.
@@ -64,7 +68,8 @@ std::array<std::optional<FiledResult>, kBoardsPerEvent> ReadSessionResults(
     const std::string& session);
 
 // Every line of the player's section that counts as a result, with its key,
-// in the order of the section.
+// in the order of the section; results set aside for another event set
+// (data/event_set.h) are not among them.
 std::vector<std::pair<std::string, FiledResult>> ReadPlayerResults(const TBigIniFile& options,
                                                                    const std::string& player);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/comma_text.h"
+#include "data/event_set.h"
 #include "data/ini_store.h"
 #include "scoring/figures.h"
 #include "scoring/score_pad.h"
@@ -78,7 +79,7 @@ std::vector<SummaryRow> BuildResultSummary(const std::vector<std::string>& lines
     // A hand-edited line that does not read as a filed result (too few
     // items, letters where figures belong) is passed over like any other.
     std::string key;
-    if (!LineName(line, key)) continue;
+    if (!LineName(line, key) || IsSetAsideKey(key)) continue;
     const auto result = ReadFiledResult(line.substr(key.size() + 1));
     if (!result) continue;
     const std::string name = items[0].substr(0, 5);

@@ -54,8 +54,9 @@ using SummaryRow = std::array<std::string, kSummaryColumns>;
 
 // One row per session with results, after the two heading rows. `lines` are
 // the raw key=value lines of the player's section. They are taken in text
-// order without regard to case; a line of fewer than 21 items, or one that
-// does not read as a filed result, is passed over; consecutive lines of one
+// order without regard to case; a line of fewer than 21 items, one that
+// does not read as a filed result, or one set aside for another event set is
+// passed over; consecutive lines of one
 // event and session (the first five characters, Imp03) form a row, which
 // counts them and sums their figures.
 std::vector<SummaryRow> BuildResultSummary(const std::vector<std::string>& lines, int mpScoringSys,

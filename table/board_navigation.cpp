@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "core/messages.h"
+#include "data/board_file.h"
 #include "table/bidding_box.h"
 #include "table/board_picture.h"
 #include "table/desktop.h"
@@ -25,7 +26,7 @@ QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref
 
 void TDeskTop::NewHandClick() {
   ++state_.BoardNo;
-  if (state_.BoardNo >= 28) {
+  if (state_.BoardNo > files_.EventLength(state_.EventType, state_.Session)) {
     GotoHand1Click();
     return;
   }
@@ -48,7 +49,12 @@ void TDeskTop::GotoHand1Click() {
     auto played = [this](const std::string& e, const std::string& s, int b) {
       return files_.PlayerValue(BoardKeyOf(e, s, b), "nope") != "nope";
     };
-    TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]));
+    // Events the board file does not hold are not offered; a short event
+    // offers its boards only.
+    auto boards = [this](const std::string& e, const std::string& s) {
+      return EventLength(files_.boards, e, s) > 0 ? files_.EventLength(e, s) : 0;
+    };
+    TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]), boards);
     dialog.SetLanguage(language_);
     ApplySkinToWindow(&dialog, Opt().SkinColors, false);
     chosen = dialog.exec() == QDialog::Accepted && dialog.ChosenBoard() > 0;
@@ -56,7 +62,7 @@ void TDeskTop::GotoHand1Click() {
     session = dialog.ChosenSession();
     board = dialog.ChosenBoard();
   }
-  if (!chosen || board < 1 || board > 27) return;
+  if (!chosen || board < 1 || board > files_.EventLength(event, session)) return;
   state_.EventType = event;
   state_.Session = session;
   state_.BoardNo = board - 1;

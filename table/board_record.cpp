@@ -55,4 +55,27 @@ bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
   return true;
 }
 
+std::optional<KeptPlay> MatchingKeptPlay(const TableFiles& files, const std::string& key, const BoardOnTable& board,
+                                         const FiledResult& filed, std::string& problem) {
+  const KeptPlayRead kept = files.plays ? ReadKeptPlay(*files.plays, files.PlayerName(), key)
+                                        : KeptPlayRead{std::nullopt, "no kept play for " + key};
+  if (!kept.Sound()) {
+    problem = "The kept play of " + key + " cannot be used: " + kept.fault;
+    return std::nullopt;
+  }
+  if (kept.play->deal != board.BoardDeal || kept.play->dealer != board.Dealer || kept.play->vul != board.Vul) {
+    problem = "The kept play of " + key + " was played on another deal";
+    return std::nullopt;
+  }
+  const Contract played = kept.play->FinalContract();
+  const int tricks = KeptDeclarerTricks(*kept.play);
+  if (ContractText(played, true) != filed.contract() ||
+      (!played.PassedOut() && (SeatLetter(played.declarer) != filed.declarer()[0] ||
+                               tricks != WholeNumber(filed.tricks()).value_or(-1)))) {
+    problem = "The kept play of " + key + " does not match its filed result";
+    return std::nullopt;
+  }
+  return kept.play;
+}
+
 }  // namespace quorval

@@ -3,10 +3,13 @@
 // field results and its stored auctions, turned so that the hand chosen for
 // the user sits South. Plain code over TableFiles.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/deal.h"
+#include "data/kept_play.h"
+#include "scoring/player_results.h"
 #include "table/table_files.h"
 
 namespace quorval {
@@ -36,5 +39,11 @@ std::string BoardValue(const std::vector<std::string>& lines, const std::string&
 // key, or the deal's error) are shown here.
 bool ReadBoard(TableFiles& files, const std::string& key, char systemLetter,
                const std::string& passedOutLabel, BoardOnTable& rec);
+
+// The kept play of a filed board when it is sound and belongs to the board as
+// read now and to its filed result (contract, declarer and tricks); nothing
+// otherwise, with `problem` saying why.
+std::optional<KeptPlay> MatchingKeptPlay(const TableFiles& files, const std::string& key, const BoardOnTable& board,
+                                         const FiledResult& filed, std::string& problem);
 
 }  // namespace quorval

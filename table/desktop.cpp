@@ -129,6 +129,10 @@ void TDeskTop::BuildMenus() {
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
   file->addSeparator();
+  add(file, "ExportBoards1", "&Export Boards (PBN)...", {}, [this] { ExportBoards1Click(); });
+  add(file, "NewEvents1", "Ne&w Events...", {}, [this] { NewEvents1Click(); });
+  add(file, "OpenEventSet1", "&Open Event Set...", {}, [this] { OpenEventSet1Click(); });
+  file->addSeparator();
   add(file, "ExitMenu", "E&xit", {}, [this] { ExitMenuClick(); });
 
   QMenu* options = menu("PlayOptions", "Play &Options");

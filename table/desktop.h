@@ -5,6 +5,7 @@
 // play and the score view beside it); the rules themselves are plain code.
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "table/board_record.h"
 #include "table/table_files.h"
 #include "table/table_state.h"
+#include "ui/new_events.h"
 
 class QAction;
 class QActionGroup;
@@ -134,6 +136,19 @@ class TDeskTop : public QMainWindow {
   void SetReviewSolvers(review::ReviewSolvers solvers) { reviewSolvers_ = std::move(solvers); }
 
   void ExitMenuClick();
+
+  // Boards in and out (desktop_events.cpp): the filed boards as a PBN file,
+  // a new event set made from fresh deals or a hand record, and another set
+  // opened. The program plays another set by starting again in its folder.
+  void ExportBoards1Click();
+  void NewEvents1Click();
+  void OpenEventSet1Click();
+  bool PlayEventSet(const QString& folder);
+  // How a new set is made (the event generator; replaced in tests) and how
+  // the program starts again (replaced in tests): false when it could not.
+  void SetEventsRunner(NewEventsRunner runner) { eventsRunner_ = std::move(runner); }
+  using Restarter = std::function<bool(const QStringList& arguments)>;
+  void SetRestarter(Restarter restart) { restarter_ = std::move(restart); }
 
   // Preferences and About (desktop_preferences.cpp). "Preferences" opens the
   // modal dialog; what the table does once it closes (OK or not) follows.
@@ -363,6 +378,8 @@ class TDeskTop : public QMainWindow {
   THelpWindow* help_ = nullptr;
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
+  NewEventsRunner eventsRunner_;
+  Restarter restarter_;
   review::ReviewSolvers reviewSolvers_;
 };
 

@@ -5,7 +5,7 @@
 namespace quorval {
 
 bool TDeskTop::AutoPlayBoard(const std::string& event, const std::string& session, int board) {
-  if (board < 1 || board > 27) return false;
+  if (board < 1 || board > files_.EventLength(event, session)) return false;
   state_.EventType = event;
   state_.Session = session;
   state_.BoardNo = board - 1;

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "data/date_time.h"
+#include "data/event_set.h"
 #include "table/bidding_box.h"
 #include "table/desktop.h"
 #include "ui/about_box.h"
@@ -99,6 +100,8 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
 }
 
 void TDeskTop::TakeOverPlayer() {
+  // The new player's results are those of this event set.
+  if (!files_.eventSetId.empty()) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
   state_.EventType = Opt().Event;
   state_.Session = Opt().Session;
   state_.BoardNo = Opt().LastHandPlayed;

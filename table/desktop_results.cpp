@@ -23,9 +23,6 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::vector<PageDrawer> OnePage(const std::function<void(QPainter&)>& draw) { return {draw}; }
 
-// The contract a filed line names (declarer letter, contract with markup).
-Contract FiledContract(const FiledResult& filed) { return ResultContract(filed.declarer(), filed.contract()); }
-
 }  // namespace
 
 // The strata grids' headings in the interface language; the match-point
@@ -116,23 +113,10 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
 
   // The auction and play, when the kept record is sound and belongs to this
   // deal and this filed result; otherwise the board is printed without them.
-  const KeptPlayRead kept = files_.plays ? ReadKeptPlay(*files_.plays, files_.PlayerName(), key)
-                                         : KeptPlayRead{std::nullopt, "no kept play for " + key};
-  if (!kept.Sound()) {
-    problem = "The kept play of " + key + " cannot be used: " + kept.fault;
-  } else if (kept.play->deal != board.BoardDeal || kept.play->dealer != board.Dealer || kept.play->vul != board.Vul) {
-    problem = "The kept play of " + key + " was played on another deal";
-  } else {
-    const Contract played = kept.play->FinalContract();
-    const int tricks = KeptDeclarerTricks(*kept.play);
-    if (ContractText(played, true) != filed->contract() ||
-        (!played.PassedOut() && (SeatLetter(played.declarer) != filed->declarer()[0] || tricks != d.declarerTricks))) {
-      problem = "The kept play of " + key + " does not match its filed result";
-    } else {
-      d.calls = kept.play->calls;
-      d.tricks = KeptTricks(*kept.play);
-      d.contract = played;
-    }
+  if (const auto kept = MatchingKeptPlay(files_, key, board, *filed, problem)) {
+    d.calls = kept->calls;
+    d.tricks = KeptTricks(*kept);
+    d.contract = kept->FinalContract();
   }
 
   // The strata as the table builds them: the field's results against the

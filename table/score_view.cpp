@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QTabWidget>
 
+#include "data/event_set.h"
 #include "scoring/board_result.h"
 #include "scoring/player_results.h"
 #include "scoring/score_pad.h"
@@ -29,10 +30,15 @@ void TDeskTop::SetUpResultGrids() {
   settings.passedOutLabel = Text("LabelPassOut").toStdString();
   for (auto& row : strata_) row->ClearCells();
   const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
+  // The player's results are those of this event set before one is filed,
+  // and a first result ties the player to the set.
+  const bool sets = !files_.eventSetId.empty();
+  if (sets) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
   const BoardScoring scoring = ScoreBoard(contract, tricks, state_.Vul, state_.Dealer, board_.BoardValues, key,
                                           settings, files_.options, files_.PlayerName());
   boardScore_ = scoring.BoardScore;
   resultFiled_ = scoring.filed;
+  if (sets && resultFiled_) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
   if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
   const FieldComparison& cmp = scoring.comparison;
   if (!cmp.built) {

@@ -4,6 +4,7 @@
 // field-results file and the sequence library. The program opens them at
 // start; tests open them on fixture files.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,17 @@ struct TableFiles {
   TOption& option;
   // The kept plays ("Plays2005.ini"); none in runs that keep no play.
   TBigIniFile* plays = nullptr;
+  // The fingerprint of the event set (data/event_set.h); empty where results
+  // are not told apart by set (tests on fixture files).
+  std::string eventSetId{};
+  // Events that end before board 27 ("Par02" -> 3), from the set's note.
+  std::map<std::string, int> shortEvents{};
+
+  // The last board of an event ("Par", "02").
+  int EventLength(const std::string& event, const std::string& session) const {
+    const auto it = shortEvents.find(event + session);
+    return it == shortEvents.end() ? 27 : it->second;
+  }
 
   std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
     std::vector<std::string> raw, lines;

@@ -1,6 +1,7 @@
 #include "ui/board_chooser.h"
 
 #include <QGroupBox>
+#include <algorithm>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,8 +20,8 @@ constexpr int kBoardW = 32, kBoardH = 20;
 }  // namespace
 
 TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string& session, BoardPlayedFn played,
-                   const QColor& playedColour)
-    : QDialog(parent), played_(std::move(played)), playedColour_(playedColour) {
+                   const QColor& playedColour, EventBoardsFn boards)
+    : QDialog(parent), played_(std::move(played)), boardsIn_(std::move(boards)), playedColour_(playedColour) {
   setWindowTitle(tr("Click the hand you want to play next"));
   setModal(true);
   setFixedSize(440, 178);
@@ -53,9 +54,14 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   handLabel_->setObjectName("HandLabel");
   handLabel_->hide();
 
-  // FormShow: the table's event and session are the starting choice.
+  // FormShow: the table's event and session are the starting choice. A kind
+  // of event the set does not hold cannot be chosen.
+  imp_->setEnabled(SessionWithBoards("Imp", 1) > 0);
+  mp_->setEnabled(SessionWithBoards("Par", 1) > 0);
   chosenEvent_ = event == "Imp" ? "Imp" : "Par";
-  const int s = SessionNumber(session, chosenEvent_ == "Par");
+  if (!(chosenEvent_ == "Imp" ? imp_ : mp_)->isEnabled() && (chosenEvent_ == "Imp" ? mp_ : imp_)->isEnabled())
+    chosenEvent_ = chosenEvent_ == "Imp" ? "Par" : "Imp";
+  const int s = std::max(1, SessionWithBoards(chosenEvent_, SessionNumber(session, chosenEvent_ == "Par")));
   chosenSession_ = SessionText(s);
   (chosenEvent_ == "Imp" ? imp_ : mp_)->setChecked(true);
   ShowSessions(sessions_, chosenEvent_ == "Par", s);
@@ -63,13 +69,25 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   lang_ = new TMultiLang(this, QStringLiteral("board_chooser"));
 }
 
+int TGetHand::BoardsIn(const std::string& event, int session) const {
+  return boardsIn_ ? boardsIn_(event, SessionText(session)) : 27;
+}
+
+int TGetHand::SessionWithBoards(const std::string& event, int wanted) const {
+  if (BoardsIn(event, wanted) > 0) return wanted;
+  for (int s = 1; s <= (event == "Par" ? 18 : 9); ++s)
+    if (BoardsIn(event, s) > 0) return s;
+  return 0;
+}
+
 void TGetHand::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 void TGetHand::EventRGClick(bool imp) {
   chosenEvent_ = imp ? "Imp" : "Par";
   (imp ? imp_ : mp_)->setChecked(true);
-  chosenSession_ = "01";
-  ShowSessions(sessions_, !imp, 1);
+  const int s = std::max(1, SessionWithBoards(chosenEvent_, 1));
+  chosenSession_ = SessionText(s);
+  ShowSessions(sessions_, !imp, s);
   SetupHandButtons();
 }
 
@@ -82,14 +100,20 @@ void TGetHand::SesRGClick(int session) {
 }
 
 void TGetHand::SetupHandButtons() {
+  // Sessions the set does not hold are greyed, like sessions 10 to 18 of
+  // the IMP events.
+  for (int n = 1; n <= 18; ++n)
+    if (BoardsIn(chosenEvent_, n) == 0) sessions_[size_t(n - 1)]->setEnabled(false);
+  const int count = BoardsIn(chosenEvent_, SessionNumber(chosenSession_, chosenEvent_ == "Par"));
   const QColor face = palette().color(QPalette::Button);
   for (TBoardButton* b : boards_) {
     const bool played = played_ && played_(chosenEvent_, chosenSession_, b->Number());
-    if (played)
+    const bool held = b->Number() <= count;
+    if (played && held)
       b->SetColours(playedColour_, Qt::white);
     else
-      b->SetColours(face, Qt::black);
-    b->setEnabled(true);
+      b->SetColours(face, held ? Qt::black : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    b->setEnabled(held);
   }
 }
 
@@ -100,7 +124,7 @@ bool TGetHand::BoardShownPlayed(int n) const {
 }
 
 void TGetHand::HandClick(int board) {
-  if (board < 1 || board > 27) return;
+  if (board < 1 || board > 27 || !boards_[size_t(board - 1)]->isEnabled()) return;
   chosenBoard_ = board;
   handLabel_->setText(QString::number(board));
   accept();

@@ -18,6 +18,10 @@ namespace quorval {
 // "Par", two-digit session, board 1..27).
 using BoardPlayedFn = std::function<bool(const std::string& event, const std::string& session, int board)>;
 
+// How many boards an event has (27, fewer for a short event, 0 for one the
+// event set does not hold).
+using EventBoardsFn = std::function<int(const std::string& event, const std::string& session)>;
+
 class TBoardButton;
 class TMultiLang;
 
@@ -27,8 +31,10 @@ class TGetHand : public QDialog {
  public:
   // `event` and `session` are the table's current ones ("Par", "12");
   // `playedColour` is the colour for played boards (skin colour 4).
+  // `boards`, when given, limits the choice to the events and boards the
+  // event set holds; without it every event has 27 boards.
   TGetHand(QWidget* parent, const std::string& event, const std::string& session,
-           BoardPlayedFn played, const QColor& playedColour);
+           BoardPlayedFn played, const QColor& playedColour, EventBoardsFn boards = {});
 
   std::string ChosenEvent() const { return chosenEvent_; }
   std::string ChosenSession() const { return chosenSession_; }
@@ -54,7 +60,12 @@ class TGetHand : public QDialog {
   std::string chosenEvent_;
   std::string chosenSession_;
   int chosenBoard_ = 0;
+  int BoardsIn(const std::string& event, int session) const;
+  // The first session of the kind that has boards, or `wanted` when it has.
+  int SessionWithBoards(const std::string& event, int wanted) const;
+
   BoardPlayedFn played_;
+  EventBoardsFn boardsIn_;
   QColor playedColour_;
   QRadioButton* imp_ = nullptr;
   QRadioButton* mp_ = nullptr;

@@ -89,6 +89,26 @@ TEST(Checker, WrongScoreIsReportedOnItsBoard) {
   EXPECT_TRUE(Reports(problems, "Par11.20", "result 04: score 400 should be")) << Dump(problems);
 }
 
+TEST(Checker, ShortEventPassesButAGapIsReported) {
+  // A set made from a hand record of 19 boards: boards 20 to 27 are in
+  // neither file.
+  EventTexts t = SoundEvent("Par04");
+  t.boards.erase(SectionStart(t.boards, "Par04.20"));
+  t.results.erase(SectionStart(t.results, "Par04.20"));
+  EXPECT_TRUE(CheckEventTexts(t.boards, t.results).empty()) << Dump(CheckEventTexts(t.boards, t.results));
+  // Board 7 missing from both files leaves a hole before the last board.
+  const auto cut = [](std::string& text, const std::string& key) {
+    const size_t start = SectionStart(text, key);
+    text.erase(start, text.find("\r\n\r\n", start) + 4 - start);
+  };
+  cut(t.boards, "Par04.07");
+  cut(t.results, "Par04.07");
+  const auto problems = CheckEventTexts(t.boards, t.results);
+  EXPECT_TRUE(Reports(problems, "Par04.07", "no section in Lisk2005.ini")) << Dump(problems);
+  EXPECT_TRUE(Reports(problems, "Par04.07", "no section in Results2005.ini")) << Dump(problems);
+  EXPECT_EQ(problems.size(), 2u) << Dump(problems);
+}
+
 TEST(Checker, MissingAndStraySections) {
   EventTexts t = SoundEvent("Imp01");
   const size_t start = SectionStart(t.boards, "Imp01.27");

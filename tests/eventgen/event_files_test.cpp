@@ -132,7 +132,7 @@ TEST_F(TempDir, SameSeedSameBytesAndTheSetPassesCheck) {
       EXPECT_EQ(done, ++calls);
       EXPECT_EQ(total, 2);
     });
-    ASSERT_TRUE(generator.Run({seed, (dir_ / sub).string(), events}, error)) << error;
+    ASSERT_TRUE(generator.Run({seed, (dir_ / sub).string(), events, {}, {}}, error)) << error;
     EXPECT_EQ(calls, 2);
   }
   for (const char* file : {kBoardFileName, kResultsFileName, kSeedFileName}) {

@@ -139,8 +139,9 @@ TEST(PlayerResults, SessionResultsAndPlayedBoardsComeFromThePlayersOwnSection) {
   EXPECT_FALSE(session[13]);
   EXPECT_EQ(FiledLine(options, "Ann", "Par03.02"), "nope");
 
+  options.WriteString("Ann", "0123456789ABCDEF:Par03.04", ResultLine(Contract{}, North, 0, 0, Figures(6, 6, 6, 6)));
   const auto all = ReadPlayerResults(options, "Ann");
-  ASSERT_EQ(all.size(), 3u);
+  ASSERT_EQ(all.size(), 3u);   // the line of another event set is not among them
   EXPECT_EQ(all[0].first, "Par03.01");
   EXPECT_EQ(all[2].first, "Par04.02");
 

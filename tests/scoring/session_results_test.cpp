@@ -59,3 +59,12 @@ TEST(ResultSummary, LinesThatAreNoResultAddNothingAndMakeNoRow) {
   EXPECT_EQ(rows[2][1], "     1");
   EXPECT_EQ(rows[2][2], "  1.00");
 }
+
+TEST(ResultSummary, ResultsOfAnotherEventSetMakeNoRow) {
+  const auto rows = BuildResultSummary({"0123456789ABCDEF:Imp01.01=" + Line(100), "Imp02.01=" + Line(100),
+                                        "0123456789ABCDEF:Par03.01=" + Line(100)},
+                                       0, SummaryLabels{});
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[2][0], "Imp02");
+  EXPECT_EQ(rows[2][1], "     1");
+}

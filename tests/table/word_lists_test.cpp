@@ -7,6 +7,7 @@
 #include "print/hand_report.h"
 #include "ui/about_box.h"
 #include "ui/board_chooser.h"
+#include "ui/export_boards.h"
 #include "ui/help_window.h"
 #include "ui/result_summary.h"
 #include "ui/review_window.h"
@@ -14,6 +15,7 @@
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
 #include "ui/multi_lang.h"
+#include "ui/new_events.h"
 
 namespace quorval {
 namespace {
@@ -22,10 +24,11 @@ struct ShippedList {
   const char* name;
   size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
-const ShippedList kLists[] = {{"main_window", 121 + 2 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
+const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3}, {"bidding_box", 1},  {"board_chooser", 7},
                               {"hand_report", 29},      {"session_results", 22 + 6 + 2}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
-                              {"help_window", 9},       {"review", 76}};
+                              {"help_window", 9},       {"review", 76},      {"export_boards", 14},
+                              {"new_events", 31}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
@@ -95,6 +98,10 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("about", about);
   TSplashScreen splash(QRect(0, 0, 1024, 768));
   ExpectKeysNameWidgets("splash", splash);
+  TExportBoards exportBoards(&desk, {}, "Imp01", "Tester", "/tmp", {});
+  ExpectKeysNameWidgets("export_boards", exportBoards);
+  TNewEvents newEvents(&desk, "/tmp/new", "/tmp/in use", 1, {});
+  ExpectKeysNameWidgets("new_events", newEvents);
   review::ReviewSolvers quiet;
   quiet.table = [](const Deal&, review::MakeableTable&, std::string&) { return false; };
   quiet.card = [](const review::PlayToReview&, int index, int) { return review::CardReview{index}; };

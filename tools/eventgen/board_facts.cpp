@@ -7,19 +7,9 @@
 
 namespace quorval::eventgen {
 
-int DdTable::SideBest(tAllTrump strain, Side side) const {
-  const Seat a = side == 1 ? North : East;
-  return std::max(at(strain, a), at(strain, PartnerOf(a)));
-}
+Seat BoardDealer(int number) { return StandardDealer(number); }
 
-Seat BoardDealer(int number) { return ((number - 1) % 4 + 4) & 3; }
-
-Vulnerability BoardVulnerability(int number) {
-  // The 16-board cycle: None NS EW Both / NS EW Both None / EW Both None NS /
-  // Both None NS EW.
-  static constexpr Vulnerability cycle[16] = {0, 1, 2, 3, 1, 2, 3, 0, 2, 3, 0, 1, 3, 0, 1, 2};
-  return cycle[((number - 1) % 16 + 16) % 16];
-}
+Vulnerability BoardVulnerability(int number) { return StandardVulnerability(number); }
 
 std::string BoardKey(const std::string& event, int number) {
   char buf[8];

@@ -10,26 +10,14 @@
 
 #include "core/calls.h"
 #include "core/deal.h"
+#include "play/dd_table.h"
 
 namespace quorval::eventgen {
 
 inline constexpr int kBoardsPerEvent = 27;
 
-// Tricks declarer takes double dummy, by strain (clubs .. no-trump) and seat.
-struct DdTable {
-  std::array<std::array<int, 4>, 5> tricks{};
-  int at(tAllTrump strain, Seat declarer) const { return tricks[strain][declarer]; }
-  // The better of the two partners.
-  int SideBest(tAllTrump strain, Side side) const;
-};
-
-// The par result of the deal for its dealer and vulnerability.
-struct ParInfo {
-  int scoreNS = 0;
-  bool passedOut = true;   // no contract beats passing it out
-  Contract contract;       // one par contract, declarer resolved to a seat
-  bool sacrifice = false;  // the par contract goes down (doubled)
-};
+using quorval::DdTable;
+using quorval::ParInfo;
 
 struct BoardFacts {
   std::string key;   // "Imp01.05"

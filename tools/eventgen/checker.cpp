@@ -235,7 +235,12 @@ std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::st
 
   for (const std::string& event : AllEvents()) {
     if (!events.count(Upper(event))) continue;
-    for (int n = 1; n <= kBoardsPerEvent; ++n) {
+    // An event may hold fewer than 27 boards (a set made from a short hand
+    // record), but always boards 1 up to its last, in both files.
+    int last = 0;
+    for (int n = 1; n <= kBoardsPerEvent; ++n)
+      if (boardIndex.count(Upper(BoardKey(event, n))) || resultIndex.count(Upper(BoardKey(event, n)))) last = n;
+    for (int n = 1; n <= last; ++n) {
       const std::string key = BoardKey(event, n);
       const auto b = boardIndex.find(Upper(key));
       const auto r = resultIndex.find(Upper(key));

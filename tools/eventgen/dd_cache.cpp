@@ -71,3 +71,27 @@ bool AnalyseDealCached(const Deal& deal, DdCache* cache, DdTable& table, std::st
 }
 
 }  // namespace quorval::eventgen
+
+namespace quorval::eventgen {
+
+bool AnalyseDealsCached(const std::vector<Deal>& deals, DdCache* cache, std::vector<DdTable>& tables,
+                        std::string& error) {
+  std::vector<DdTable> result(deals.size());
+  std::vector<Deal> missing;
+  std::vector<size_t> where;
+  for (size_t i = 0; i < deals.size(); ++i)
+    if (!cache || !cache->Lookup(deals[i], result[i])) {
+      missing.push_back(deals[i]);
+      where.push_back(i);
+    }
+  std::vector<DdTable> solved;
+  if (!missing.empty() && !AnalyseDeals(missing, solved, error)) return false;
+  for (size_t k = 0; k < where.size(); ++k) {
+    result[where[k]] = solved[k];
+    if (cache) cache->Store(missing[k], solved[k]);
+  }
+  tables = std::move(result);
+  return true;
+}
+
+}  // namespace quorval::eventgen

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "tools/eventgen/board_facts.h"
 
@@ -36,5 +37,9 @@ class DdCache {
 
 // The table from the cache, or from the solver (and then stored).
 bool AnalyseDealCached(const Deal& deal, DdCache* cache, DdTable& table, std::string& error);
+// The same for many deals: those the cache lacks are solved together, spread
+// over all cores.
+bool AnalyseDealsCached(const std::vector<Deal>& deals, DdCache* cache, std::vector<DdTable>& tables,
+                        std::string& error);
 
 }  // namespace quorval::eventgen

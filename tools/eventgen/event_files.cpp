@@ -58,10 +58,13 @@ bool EventFilesWriter::Write(const std::string& dir, std::string& error) {
          WriteStore(dir + "/" + kResultsFileName, boards_, true, error);
 }
 
-bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error) {
+bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error,
+                   const std::string& dealsFrom, const std::string& shortEvents) {
   const std::string path = dir + "/" + kSeedFileName;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << "Seed=" << seed << "\nEvents=" << events << "\n";
+  if (!dealsFrom.empty()) out << "Deals=" << dealsFrom << "\n";
+  if (!shortEvents.empty()) out << "Short=" << shortEvents << "\n";
   out.close();
   if (!out) {
     error = "could not write " + path;

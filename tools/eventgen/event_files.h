@@ -51,8 +51,12 @@ class EventFilesWriter final : public BoardSink {
   std::vector<BoardRecord> boards_;
 };
 
-// Writes the seed note: "Seed=N" and "Events=..." lines.
-bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error);
+// Writes the seed note: "Seed=N" and "Events=..." lines; for a set made
+// from a hand record a "Deals=" line naming the file the deals came from and,
+// when an event holds fewer than 27 boards, a "Short=" line with the key of
+// each such event's last board ("Short=Par02.03"), which the program reads.
+bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error,
+                   const std::string& dealsFrom = "", const std::string& shortEvents = "");
 // Reads it back; false when the folder has none (a hand-written set).
 bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events);
 

@@ -6,6 +6,7 @@
 //   quorval-eventgen summaries DIR
 //   quorval-eventgen bid SYSTEM HAND [CALLS] [--dealer SEAT] [--vul VUL]
 //   quorval-eventgen lead SYSTEM HAND CALLS [--dealer SEAT] [--vul VUL]
+//   quorval-eventgen import FILE.pbn --out DIR [--seed N] [--events LIST]
 
 #include <array>
 #include <cstdint>
@@ -21,6 +22,7 @@
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
+#include "tools/eventgen/pbn_import.h"
 #include "tools/eventgen/progress.h"
 #include "tools/eventgen/stats.h"
 
@@ -33,6 +35,8 @@ struct Request {
   GenerateOptions generate;
   std::string events = "Imp01-Imp09,Par01-Par18";
   std::string cachePath;
+  ImportRequest import;
+  std::string importEvents;
   std::string dealer = "N";
   std::string vul = "None";
 };
@@ -65,6 +69,24 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
        {"--out", "DIR", "the folder the event files are written to", Store(r.generate.outDir), true},
        {"--events", "LIST", "the events to make, as ranges (default Imp01-Imp09,Par01-Par18)", Store(r.events)},
        cache}};
+  quorval::cli::Command import{
+      "import",
+      {"FILE"},
+      "make an event set in DIR from the hand records of a PBN file, with field and library as generate makes them",
+      {{"--out", "DIR", "the folder the event files are written to", Store(r.import.outDir), true},
+       {"--seed", "N", "the seed of the field and the library (default: one taken from the file)",
+        [&r](const std::string& v, std::string& error) {
+          if (!quorval::cli::ReadWhole(v, 0, UINT64_MAX, r.import.seed)) {
+            error = "the seed must be a whole number";
+            return false;
+          }
+          r.import.seedGiven = true;
+          return true;
+        }},
+       {"--events", "LIST", "the events the boards fill in order (default: the pairs events, or the IMP events "
+                            "when the file's Scoring says IMP)",
+        Store(r.importEvents)},
+       cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
   quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
   const std::vector<quorval::cli::Option> board{
@@ -79,26 +101,58 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
   quorval::cli::Command summaries{
       "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats, summaries, bid, lead},
+          {generate, import, check, stats, summaries, bid, lead},
           "SYSTEM is D, M, N or S (Danish Basic, Modern Standard, Std Norwegian, Modern Basic).\n"
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
 
-int Generate(Request& r) {
-  std::string error;
-  if (!ParseEventList(r.events, r.generate.events, error)) {
-    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
-    return 2;
-  }
-  Generator generator;
+// The generator of generate and import: the double-dummy cache asked for, the
+// library stage and progress on the terminal.
+void Prepare(Generator& generator, const Request& r, TerminalProgress& progress) {
   if (!r.cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(r.cachePath));
   InstallLibraryStage(generator);
-  TerminalProgress progress;
   generator.SetProgress([&](const std::string& event, int done, int total) { progress.Update(event, done, total); });
+}
+
+bool EventList(const std::string& text, std::vector<std::string>& events) {
+  std::string error;
+  if (ParseEventList(text, events, error)) return true;
+  std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+  return false;
+}
+
+int Generate(Request& r) {
+  if (!EventList(r.events, r.generate.events)) return 2;
+  std::string error;
+  Generator generator;
+  TerminalProgress progress;
+  Prepare(generator, r, progress);
   if (!generator.Run(r.generate, error)) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 1;
   }
+  return 0;
+}
+
+int Import(Request& r, const std::string& file) {
+  r.import.file = file;
+  if (!r.importEvents.empty() && !EventList(r.importEvents, r.import.events)) return 2;
+  std::string error;
+  Generator generator;
+  TerminalProgress progress;
+  Prepare(generator, r, progress);
+  ImportReport report;
+  const bool ok = ImportHandRecords(r.import, generator, report, error);
+  for (const auto& problem : report.refused) std::fprintf(stderr, "%s\n", problem.Text().c_str());
+  if (!ok) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  if (report.left > 0)
+    std::fprintf(stderr, "quorval-eventgen: %d board(s) left out: the events hold no more\n", report.left);
+  std::printf("%d board(s) in %s written to %s (seed %llu); %zu game(s) refused\n", report.boards,
+              report.events.c_str(), r.import.outDir.c_str(), static_cast<unsigned long long>(report.seed),
+              report.refused.size());
   return 0;
 }
 
@@ -170,6 +224,7 @@ int main(int argc, char** argv) {
   return quorval::cli::Main(EventgenCommandLine(request), argc, argv,
                             [&](const quorval::cli::Command& command, const std::vector<std::string>& args) {
                               if (command.name == "generate") return Generate(request);
+                              if (command.name == "import") return Import(request, args[0]);
                               if (command.name == "check") return Check(args[0]);
                               if (command.name == "bid" || command.name == "lead") return OneHand(command.name, request, args);
                               if (command.name == "summaries") return Summaries(args[0]);

@@ -1,0 +1,111 @@
+// Boards in and out of the table: File > Export Boards (PBN), New Events...
+// and Open Event Set..., and the start in another set's folder.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <random>
+
+#include "core/messages.h"
+#include "data/board_file.h"
+#include "data/date_time.h"
+#include "data/program_folder.h"
+#include "table/desktop.h"
+#include "table/pbn_export.h"
+#include "ui/export_boards.h"
+#include "ui/skin.h"
+
+namespace quorval {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QString WorkingFolder() {
+  const std::string folder = ProgramFolder();
+  return QDir(folder.empty() ? QDir::currentPath() : Q(folder)).absolutePath();
+}
+
+// Where new sets and exported files are offered first: the user's documents.
+QString DocumentsFolder() {
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return docs.isEmpty() ? QDir::homePath() : docs;
+}
+
+bool StartAgain(const QStringList& arguments) {
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+}
+
+}  // namespace
+
+void TDeskTop::ExportBoards1Click() {
+  std::vector<ExportSession> sessions;
+  for (const std::string& key : FiledBoardKeys(files_)) {
+    if (sessions.empty() || sessions.back().name != key.substr(0, 5)) sessions.push_back({key.substr(0, 5), {}});
+    sessions.back().keys.push_back(key);
+  }
+  const auto exporter = [this](const std::vector<std::string>& keys, const QString& path) {
+    const PbnExportResult result = ExportFiledBoards(files_, keys);
+    ExportOutcome outcome;
+    outcome.boards = result.boards;
+    outcome.notes = result.notes;
+    if (result.boards == 0 || !WriteExportFile(path, result.text, outcome.error)) {
+      if (outcome.error.isEmpty()) outcome.error = result.notes.empty() ? QString("-") : Q(result.notes.front());
+      outcome.boards = 0;
+    }
+    return outcome;
+  };
+  TExportBoards dialog(this, sessions, state_.EventType + state_.Session, Q(files_.PlayerName()), DocumentsFolder(),
+                       exporter);
+  dialog.SetLanguage(language_);
+  ApplySkinToWindow(&dialog, Opt().SkinColors, false);
+  dialog.exec();
+}
+
+void TDeskTop::NewEvents1Click() {
+  if (computerThinking_ || !eventsRunner_) return;
+  std::random_device random;
+  const uint64_t seed = (uint64_t(random()) << 20 ^ random()) % 1000000000ull;
+  const QString suggested = QDir(DocumentsFolder()).filePath(QString("QUORVAL events %1").arg(seed));
+  TNewEvents dialog(this, suggested, WorkingFolder(), seed, eventsRunner_);
+  dialog.SetLanguage(language_);
+  ApplySkinToWindow(&dialog, Opt().SkinColors, false);
+  if (dialog.exec() == QDialog::Accepted && dialog.PlayNow()) PlayEventSet(dialog.Folder());
+}
+
+void TDeskTop::OpenEventSet1Click() {
+  if (computerThinking_) return;
+  const QString folder = QFileDialog::getExistingDirectory(this, QString(), DocumentsFolder());
+  if (!folder.isEmpty()) PlayEventSet(folder);
+}
+
+bool TDeskTop::PlayEventSet(const QString& folder) {
+  const QDir dir(folder);
+  if (!QFileInfo::exists(dir.filePath(kBoardFileName))) {
+    ShowMessage(QDir::toNativeSeparators(folder).toStdString() + ": no " + kBoardFileName);
+    return false;
+  }
+  if (dir.absolutePath() == WorkingFolder()) return true;   // the set in use
+  // The player sits down in the other set with his own settings; a player
+  // who has played there before keeps what he had.
+  SaveSettings();
+  {
+    TBigIniFile there(dir.filePath(kOptionsFileName).toStdString());
+    if (!there.SectionExists(files_.PlayerName())) {
+      TOption settings = Opt();
+      TBigIniFile sets(dir.filePath(kBoardFileName).toStdString());
+      settings.Event = EventLength(sets, "Imp", "01") > 0 || EventLength(sets, "Par", "01") == 0 ? "Imp" : "Par";
+      settings.Session = "01";
+      settings.LastHandPlayed = 0;
+      if (!SaveOptions(there, settings, NowDateTime())) return false;
+    }
+  }
+  const QStringList arguments = {"--dir", dir.absolutePath(), "--player", Q(files_.PlayerName())};
+  if (!(restarter_ ? restarter_(arguments) : StartAgain(arguments))) return false;
+  close();
+  return true;
+}
+
+}  // namespace quorval
