@@ -1,43 +1,171 @@
 #include "app/command_line.h"
 
+#include <QCommandLineParser>
 #include <QRegularExpression>
+#include <iostream>
+
+#include "tools/cli/command_line.h"
 
 namespace quorval {
 
+namespace {
+
+// One option of the command line. To add an option, add its field to
+// CommandLine and one row to kOptions; parsing, --help, the manual page and the
+// check against docs/command_line.md all follow from the row.
+struct OptionRow {
+  const char* name;        // without the dashes: "skill"
+  const char* valueName;   // "N"; empty for a switch
+  const char* help;        // one line
+  // Stores the value (empty for a switch); returns why it is refused, or nothing.
+  QString (*apply)(CommandLine& cl, const QString& value);
+};
+
+const OptionRow kOptions[] = {
+    {"dir", "DIR", "the working folder with Options.INI and the event files (default: the program's folder)",
+     [](CommandLine& cl, const QString& v) {
+       cl.dir = v;
+       return QString();
+     }},
+    {"player", "NAME", "play as NAME instead of the player who played last",
+     [](CommandLine& cl, const QString& v) {
+       cl.player = v;
+       return QString();
+     }},
+    {"autoplay", "KEYS", "play the boards of KEYS (Imp01.05,Par03) by Make Bid and Finish Play, file the results, stop",
+     [](CommandLine& cl, const QString& v) {
+       cl.autoplay = true;
+       cl.keys = v;
+       return QString();
+     }},
+    {"skill", "N", "the engine's skill 1 to 10 for this run only",
+     [](CommandLine& cl, const QString& v) {
+       bool ok = false;
+       cl.skill = v.toInt(&ok);
+       return ok && cl.skill >= 1 && cl.skill <= 10 ? QString() : QString("--skill takes 1 to 10");
+     }},
+    {"seed", "N", "seed the draw of opening leads, so that a run can be repeated card for card",
+     [](CommandLine& cl, const QString& v) {
+       bool ok = false;
+       cl.seed = v.toUInt(&ok);
+       cl.seedGiven = true;
+       return ok ? QString() : QString("--seed takes a whole number");
+     }},
+    {"quit-after-start", "", "start as usual (choose the player, save the settings), then stop",
+     [](CommandLine& cl, const QString&) {
+       cl.quitAfterStart = true;
+       return QString();
+     }},
+};
+
+const char* kSummary =
+    "ORVENDAL QUORVAL 2005: learn duplicate bridge in a simulated bridge club. You sit South\n"
+    "and play the boards of the events in the working folder against a field of stored results.";
+const char* kFooter =
+    "Qt's own options come first and are taken by Qt, for example -platform offscreen for a run\n"
+    "without a screen. Exit code 0; 1 when a board of an automated run could not be read or\n"
+    "played; 2 for a bad command line or a folder that does not exist.";
+
+// The form in which the user wrote an option that QCommandLineParser reports
+// by its bare name.
+QString AsTyped(const QStringList& arguments, const QString& name) {
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (!a.startsWith('-')) continue;
+    QString bare = a.mid(a.startsWith("--") ? 2 : 1);
+    bare = bare.left(bare.indexOf('=') < 0 ? bare.size() : bare.indexOf('='));
+    if (bare == name) return a.left(a.indexOf('=') < 0 ? a.size() : a.indexOf('='));
+  }
+  return "--" + name;
+}
+
+// A switch written with a value ("--quit-after-start=1"), as typed; empty when none.
+QString SwitchWithValue(const QStringList& arguments) {
+  for (const OptionRow& row : kOptions)
+    if (!*row.valueName)
+      for (int i = 1; i < arguments.size(); ++i)
+        if (arguments[i].contains('=') && AsTyped(arguments, row.name) == arguments[i].left(arguments[i].indexOf('=')))
+          return arguments[i].left(arguments[i].indexOf('='));
+  return {};
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
   CommandLine cl;
-  auto value = [&](int& i, const QString& name) -> QString {
-    if (i + 1 >= arguments.size()) {
-      cl.error = name + " needs a value";
-      return {};
-    }
-    return arguments[++i];
-  };
-  for (int i = 1; i < arguments.size() && cl.error.isEmpty(); ++i) {
-    const QString arg = arguments[i];
-    if (arg == "--dir") {
-      cl.dir = value(i, arg);
-    } else if (arg == "--player") {
-      cl.player = value(i, arg);
-    } else if (arg == "--autoplay") {
-      cl.autoplay = true;
-      cl.keys = value(i, arg);
-    } else if (arg == "--skill") {
-      bool ok = false;
-      cl.skill = value(i, arg).toInt(&ok);
-      if (cl.error.isEmpty() && (!ok || cl.skill < 1 || cl.skill > 10)) cl.error = "--skill takes 1 to 10";
-    } else if (arg == "--seed") {
-      bool ok = false;
-      cl.seed = value(i, arg).toUInt(&ok);
-      cl.seedGiven = true;
-      if (cl.error.isEmpty() && !ok) cl.error = "--seed takes a whole number";
-    } else if (arg == "--quit-after-start") {
-      cl.quitAfterStart = true;
-    } else {
-      cl.error = "unknown option " + arg;
+  QCommandLineParser parser;
+  // "-dir" reads as "--dir", like Qt's own single-dash options.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  for (const OptionRow& row : kOptions) {
+    QCommandLineOption option(QString::fromLatin1(row.name), QString::fromUtf8(row.help));
+    option.setValueName(QString::fromLatin1(row.valueName));
+    parser.addOption(option);
+  }
+  const bool parsed = parser.parse(arguments);
+  if (parser.isSet(help)) {
+    cl.action = CommandLineAction::Help;
+    return cl;
+  }
+  if (parser.isSet(version)) {
+    cl.action = CommandLineAction::Version;
+    return cl;
+  }
+  if (!parsed) {
+    const QStringList unknown = parser.unknownOptionNames();
+    const QString last = arguments.size() > 1 ? arguments.last() : QString();
+    cl.foreignWord = !unknown.isEmpty();
+    if (!unknown.isEmpty())
+      cl.error = "unknown option " + AsTyped(arguments, unknown.first());
+    else if (last.startsWith('-') && !last.contains('='))
+      cl.error = last + " needs a value";   // only the last argument can lack its value
+    else if (const QString flag = SwitchWithValue(arguments); !flag.isEmpty())
+      cl.error = flag + " takes no value";
+    else
+      cl.error = parser.errorText();
+    return cl;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    cl.error = "unexpected argument " + parser.positionalArguments().first();
+    cl.foreignWord = true;
+    return cl;
+  }
+  // The rows in the order of the table; the last value of a repeated option counts.
+  for (const OptionRow& row : kOptions) {
+    const QString name = QString::fromLatin1(row.name);
+    if (!parser.isSet(name)) continue;
+    const QString why = row.apply(cl, *row.valueName ? parser.value(name) : QString());
+    if (!why.isEmpty()) {
+      cl.error = why;
+      return cl;
     }
   }
   return cl;
+}
+
+std::string UsageText() {
+  cli::Command command;
+  for (const OptionRow& row : kOptions) command.options.push_back({std::string("--") + row.name, row.valueName, row.help, {}});
+  return cli::Usage({"quorval", kSummary, {command}, kFooter});
+}
+
+std::string VersionText() { return cli::VersionLine({"quorval", "", {}, ""}); }
+
+int AnswerCommandLine(const CommandLine& cl) {
+  if (cl.action == CommandLineAction::Help) {
+    std::cout << UsageText() << std::flush;
+    return 0;
+  }
+  if (cl.action == CommandLineAction::Version) {
+    std::cout << VersionText() << std::endl;
+    return 0;
+  }
+  if (!cl.error.isEmpty()) {
+    std::cerr << "quorval: " << cl.error.toStdString() << " (see quorval --help)" << std::endl;
+    return 2;
+  }
+  return -1;
 }
 
 std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad) {

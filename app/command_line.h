@@ -1,8 +1,10 @@
 #pragma once
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
-//           [--quit-after-start]
+//           [--quit-after-start] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
+// The options are the rows of one table in command_line.cpp; docs/command_line.md
+// describes each of them (a test holds the two together).
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,12 @@
 
 namespace quorval {
 
+enum class CommandLineAction { Run, Help, Version };
+
+// What the command line asks for. A new option is one field here plus one row
+// in the option table of command_line.cpp.
 struct CommandLine {
+  CommandLineAction action = CommandLineAction::Run;
   QString dir;              // working folder; the program's folder when empty
   QString player;           // play as this player instead of the latest one
   bool autoplay = false;    // play the boards of `keys` and stop
@@ -20,10 +27,23 @@ struct CommandLine {
   bool seedGiven = false;
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
-  QString error;            // why the command line was refused
+  QString error;            // why the command line was refused (one line, no program name)
+  bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };
 
+// Reads the arguments (the first is the program). Needs no QApplication, so it
+// can also look at the raw arguments before one exists. --help and --version
+// win over any fault on the line.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The usage printed by --help: one line per option.
+std::string UsageText();
+// "quorval 2005.1"
+std::string VersionText();
+// Prints the usage or the version on standard output and gives the exit code
+// 0, or prints the refusal on standard error as one line pointing at --help
+// and gives 2. Returns -1 when the program is to run.
+int AnswerCommandLine(const CommandLine& cl);
 
 // One board of an automated run.
 struct BoardRef {

@@ -79,10 +79,7 @@ std::string SequenceLibraryText() {
 }
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
-  if (!cl.error.isEmpty()) {
-    std::cerr << cl.error.toStdString() << '\n';
-    return 2;
-  }
+  if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // 1. The working folder: every data file is found there by its bare name.
   const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
   if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {

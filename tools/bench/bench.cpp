@@ -19,47 +19,6 @@
 
 namespace quorval::bench {
 
-bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& o, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (a == "--dir" && hasValue) {
-      o.dir = args[++i];
-    } else if (a == "--events" && hasValue) {
-      o.events = args[++i];
-    } else if (a == "--skill" && hasValue) {
-      const std::string& v = args[++i];
-      char* end = nullptr;
-      const long n = std::strtol(v.c_str(), &end, 10);
-      if (v.empty() || *end || n < 1 || n > 10) {
-        error = "--skill takes a whole number from 1 to 10";
-        return false;
-      }
-      o.skill = static_cast<int>(n);
-    } else if (a == "--time-rule" && hasValue) {
-      const std::string& v = args[++i];
-      if (v != "off" && v != "on") {
-        error = "--time-rule takes off or on";
-        return false;
-      }
-      o.timeRule = v == "on";
-    } else if (a == "--system" && hasValue) {
-      const std::string& v = args[++i];
-      if (v.size() != 1 || !std::strchr("DMNS", v[0])) {
-        error = "--system takes D, M, N or S";
-        return false;
-      }
-      o.system = v[0];
-    } else if (a == "--no-dd") {
-      o.measureDd = false;
-    } else {
-      error = "unknown or incomplete option: " + a;
-      return false;
-    }
-  }
-  return true;
-}
-
 std::vector<std::string> ExpandKeys(const std::string& list, const std::vector<std::string>& known) {
   std::vector<std::string> keys;
   std::stringstream ss(list);

@@ -14,6 +14,7 @@
 #include "core/calls.h"
 #include "core/deal.h"
 #include "play/engine/engine.h"
+#include "tools/cli/command_line.h"
 
 namespace quorval::bench {
 
@@ -25,6 +26,9 @@ struct BenchOptions {
   char system = 'D';         // bidding system letter of the library section
   bool measureDd = true;     // check every card against the solver
 };
+
+// The benchmark's command line; every option stores its value in `options`.
+cli::Program BenchCommandLine(BenchOptions& options);
 
 // Reads the command line; false (and a message) on a bad option.
 bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& options, std::string& error);

@@ -6,21 +6,19 @@
 int main(int argc, char** argv) {
   using namespace quorval::bench;
   BenchOptions options;
-  std::string error;
-  if (!ParseBenchArgs(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-    std::cerr << error << "\nusage: quorval-bench [--dir DIR] [--events KEYS] [--skill N] "
-                          "[--time-rule off] [--system D|M|N|S] [--no-dd]\n";
-    return 2;
-  }
-  const auto report = RunBench(options, std::cout, error);
-  if (!report) {
-    std::cerr << error << '\n';
-    return 1;
-  }
-  for (const auto& p : report->problems) std::cerr << p << '\n';
-  std::cout << "declarer tricks " << report->declarerTricks << " against double dummy " << report->ddTricks
-            << '\n';
-  for (const std::string& line : DetailLines(*report)) std::cout << line << '\n';
-  std::cout << SummaryLine(*report) << std::endl;
-  return report->problems.empty() ? 0 : 1;
+  return quorval::cli::Main(BenchCommandLine(options), argc, argv,
+                            [&](const quorval::cli::Command&, const std::vector<std::string>&) {
+    std::string error;
+    const auto report = RunBench(options, std::cout, error);
+    if (!report) {
+      std::cerr << error << '\n';
+      return 1;
+    }
+    for (const auto& p : report->problems) std::cerr << p << '\n';
+    std::cout << "declarer tricks " << report->declarerTricks << " against double dummy "
+              << report->ddTricks << '\n';
+    for (const std::string& line : DetailLines(*report)) std::cout << line << '\n';
+    std::cout << SummaryLine(*report) << std::endl;
+    return report->problems.empty() ? 0 : 1;
+  });
 }

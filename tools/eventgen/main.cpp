@@ -4,11 +4,13 @@
 //   quorval-eventgen stats DIR [--dd-cache FILE]
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "tools/cli/command_line.h"
 #include "tools/eventgen/bidder/library_stats.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
@@ -20,60 +22,60 @@ using namespace quorval::eventgen;
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: quorval-eventgen generate --seed N --out DIR [--events Imp01-Imp09,Par01-Par18]\n"
-               "                                 [--dd-cache FILE]\n"
-               "       quorval-eventgen check DIR\n"
-               "       quorval-eventgen stats DIR [--dd-cache FILE]\n"
-               "--dd-cache keeps solved double-dummy tables in FILE for later runs.\n");
-  return 2;
-}
-
-bool ParseSeed(const std::string& text, uint64_t& seed) {
-  if (text.empty() || text.size() > 19) return false;
-  for (const char c : text)
-    if (c < '0' || c > '9') return false;
-  seed = std::strtoull(text.c_str(), nullptr, 10);
-  return true;
-}
-
-int Generate(const std::vector<std::string>& args) {
-  GenerateOptions options;
-  bool haveSeed = false;
+// What the command line asks for; every option stores its value here.
+struct Request {
+  GenerateOptions generate;
   std::string events = "Imp01-Imp09,Par01-Par18";
   std::string cachePath;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (a == "--seed" && hasValue) {
-      if (!ParseSeed(args[++i], options.seed)) {
-        std::fprintf(stderr, "quorval-eventgen: the seed must be a whole number\n");
-        return 2;
-      }
-      haveSeed = true;
-    } else if (a == "--out" && hasValue) {
-      options.outDir = args[++i];
-    } else if (a == "--events" && hasValue) {
-      events = args[++i];
-    } else if (a == "--dd-cache" && hasValue) {
-      cachePath = args[++i];
-    } else {
-      return Usage();
-    }
-  }
-  if (!haveSeed || options.outDir.empty()) return Usage();
+};
+
+// Takes any value as it stands.
+std::function<bool(const std::string&, std::string&)> Store(std::string& field) {
+  return [&field](const std::string& v, std::string&) {
+    field = v;
+    return true;
+  };
+}
+
+// A new option is one row here plus its field in Request.
+quorval::cli::Program EventgenCommandLine(Request& r) {
+  const quorval::cli::Option cache{"--dd-cache", "FILE", "keep solved double-dummy tables in FILE for later runs",
+                                   Store(r.cachePath)};
+  quorval::cli::Command generate{
+      "generate",
+      {},
+      "make an event set in DIR: board file, field results and sequence library",
+      {{"--seed", "N", "the seed of the deals; the same seed gives the same files byte for byte",
+        [&r](const std::string& v, std::string& error) {
+          if (!quorval::cli::ReadWhole(v, 0, UINT64_MAX, r.generate.seed)) {
+            error = "the seed must be a whole number";
+            return false;
+          }
+          return true;
+        },
+        true},
+       {"--out", "DIR", "the folder the event files are written to", Store(r.generate.outDir), true},
+       {"--events", "LIST", "the events to make, as ranges (default Imp01-Imp09,Par01-Par18)", Store(r.events)},
+       cache}};
+  quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
+  quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
+  return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
+          {generate, check, stats},
+          "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
+}
+
+int Generate(Request& r) {
   std::string error;
-  if (!ParseEventList(events, options.events, error)) {
+  if (!ParseEventList(r.events, r.generate.events, error)) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 2;
   }
   Generator generator;
-  if (!cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(cachePath));
+  if (!r.cachePath.empty()) generator.SetDdCache(std::make_shared<DdCache>(r.cachePath));
   InstallLibraryStage(generator);
   TerminalProgress progress;
   generator.SetProgress([&](const std::string& event, int done, int total) { progress.Update(event, done, total); });
-  if (!generator.Run(options, error)) {
+  if (!generator.Run(r.generate, error)) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 1;
   }
@@ -88,10 +90,8 @@ int Check(const std::string& dir) {
   return problems.empty() ? 0 : 1;
 }
 
-int Stats(const std::vector<std::string>& args) {
-  if (args.size() != 1 && !(args.size() == 3 && args[1] == "--dd-cache")) return Usage();
-  const std::string& dir = args[0];
-  DdCache cache(args.size() == 3 ? args[2] : std::string());
+int Stats(const std::string& dir, const std::string& cachePath) {
+  DdCache cache(cachePath);
   std::vector<EventStats> perEvent;
   EventStats overall;
   int skipped = 0;
@@ -118,13 +118,11 @@ int Stats(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage();
-  std::string command = args[0];
-  if (command.rfind("--", 0) == 0) command.erase(0, 2);  // "--check DIR" works too
-  args.erase(args.begin());
-  if (command == "generate") return Generate(args);
-  if (command == "check" && args.size() == 1) return Check(args[0]);
-  if (command == "stats") return Stats(args);
-  return Usage();
+  Request request;
+  return quorval::cli::Main(EventgenCommandLine(request), argc, argv,
+                            [&](const quorval::cli::Command& command, const std::vector<std::string>& args) {
+                              if (command.name == "generate") return Generate(request);
+                              if (command.name == "check") return Check(args[0]);
+                              return Stats(args[0], request.cachePath);
+                            });
 }

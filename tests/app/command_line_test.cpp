@@ -1,0 +1,89 @@
+// quorval's command line, read without a QApplication (main() reads the raw
+// arguments this way before Qt starts).
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace quorval {
+namespace {
+
+CommandLine Parse(QStringList args) {
+  args.prepend("quorval");
+  return ParseCommandLine(args);
+}
+
+TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
+  const CommandLine cl = Parse({"--dir", "/tmp/a b", "--player", "Ann", "--autoplay", "Imp01.05,Par03", "--skill",
+                                "10", "--seed", "4294967295", "--quit-after-start"});
+  ASSERT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
+  EXPECT_EQ(cl.action, CommandLineAction::Run);
+  EXPECT_EQ(cl.dir, "/tmp/a b");
+  EXPECT_EQ(cl.player, "Ann");
+  EXPECT_TRUE(cl.autoplay);
+  EXPECT_EQ(cl.keys, "Imp01.05,Par03");
+  EXPECT_EQ(cl.skill, 10);
+  EXPECT_TRUE(cl.seedGiven);
+  EXPECT_EQ(cl.seed, 4294967295u);
+  EXPECT_TRUE(cl.quitAfterStart);
+
+  // Nothing given: the player's own skill, no seed, the program's folder.
+  const CommandLine none = Parse({});
+  EXPECT_TRUE(none.error.isEmpty());
+  EXPECT_EQ(none.skill, 0);
+  EXPECT_FALSE(none.seedGiven);
+  EXPECT_FALSE(none.autoplay);
+  EXPECT_TRUE(none.dir.isEmpty());
+
+  // "=" and a single dash; an empty list of keys still asks for an automated run.
+  const CommandLine other = Parse({"--skill=1", "-dir", "x", "--autoplay="});
+  EXPECT_TRUE(other.error.isEmpty()) << other.error.toStdString();
+  EXPECT_EQ(other.skill, 1);
+  EXPECT_EQ(other.dir, "x");
+  EXPECT_TRUE(other.autoplay);
+  EXPECT_TRUE(other.keys.isEmpty());
+}
+
+TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
+  struct Case {
+    QStringList args;
+    const char* error;
+    bool foreign;   // may be one of Qt's own words, judged after Qt has taken its options
+  };
+  const Case cases[] = {
+      {{"--skill", "0"}, "--skill takes 1 to 10", false},
+      {{"--skill", "11"}, "--skill takes 1 to 10", false},
+      {{"--skill", "3x"}, "--skill takes 1 to 10", false},
+      {{"--seed", "x"}, "--seed takes a whole number", false},
+      {{"--seed", "-1"}, "--seed takes a whole number", false},
+      {{"--seed", "4294967296"}, "--seed takes a whole number", false},
+      {{"--quit-after-start", "--seed"}, "--seed needs a value", false},
+      {{"--dir"}, "--dir needs a value", false},
+      {{"--skill=2", "--quit-after-start=1"}, "--quit-after-start takes no value", false},
+      {{"--frob"}, "unknown option --frob", true},
+      {{"--dir", "x", "-frob=1"}, "unknown option -frob", true},
+      {{"stray"}, "unexpected argument stray", true},
+  };
+  for (const Case& c : cases) {
+    const CommandLine cl = Parse(c.args);
+    EXPECT_EQ(cl.action, CommandLineAction::Run);
+    EXPECT_EQ(cl.error.toStdString(), c.error) << c.args.join(' ').toStdString();
+    EXPECT_EQ(cl.foreignWord, c.foreign) << c.error;
+  }
+}
+
+TEST(QuorvalCommandLine, HelpAndVersionWinOverFaultsAndQtOptions) {
+  EXPECT_EQ(Parse({"--help"}).action, CommandLineAction::Help);
+  EXPECT_EQ(Parse({"-h"}).action, CommandLineAction::Help);
+  EXPECT_EQ(Parse({"--version"}).action, CommandLineAction::Version);
+  EXPECT_EQ(Parse({"-v"}).action, CommandLineAction::Version);
+  // Raw arguments before Qt has taken its own.
+  EXPECT_EQ(Parse({"-platform", "offscreen", "--skill", "99", "-v"}).action, CommandLineAction::Version);
+  EXPECT_EQ(Parse({"--frob", "--help"}).action, CommandLineAction::Help);
+  // A value that looks like --help is the player's name.
+  const CommandLine named = Parse({"--player", "--help"});
+  EXPECT_EQ(named.action, CommandLineAction::Run);
+  EXPECT_EQ(named.player, "--help");
+}
+
+}  // namespace
+}  // namespace quorval

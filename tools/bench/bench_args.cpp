@@ -1,0 +1,68 @@
+// The command line of quorval-bench.
+#include "tools/bench/bench.h"
+
+namespace quorval::bench {
+
+// A new option is one row here plus its field in BenchOptions.
+cli::Program BenchCommandLine(BenchOptions& o) {
+  cli::Command run;
+  run.options = {
+      {"--dir", "DIR", "the folder of the event set (default: the current folder)",
+       [&o](const std::string& v, std::string&) {
+         o.dir = v;
+         return true;
+       }},
+      {"--events", "KEYS", "comma list of board keys (Imp01.05) and events (Par03); default: every board",
+       [&o](const std::string& v, std::string&) {
+         o.events = v;
+         return true;
+       }},
+      {"--skill", "N", "the engine's skill, 1 to 10 (default 8)",
+       [&o](const std::string& v, std::string& error) {
+         uint64_t n = 0;
+         if (!cli::ReadWhole(v, 1, 10, n)) {
+           error = "--skill takes a whole number from 1 to 10";
+           return false;
+         }
+         o.skill = static_cast<int>(n);
+         return true;
+       }},
+      {"--time-rule", "on|off", "on: the search goes deeper once 5 x skill seconds have passed (default on)",
+       [&o](const std::string& v, std::string& error) {
+         if (v != "off" && v != "on") {
+           error = "--time-rule takes off or on";
+           return false;
+         }
+         o.timeRule = v == "on";
+         return true;
+       }},
+      {"--system", "D|M|N|S", "the bidding system whose main lines are played (default D)",
+       [&o](const std::string& v, std::string& error) {
+         if (v.size() != 1 || std::string("DMNS").find(v[0]) == std::string::npos) {
+           error = "--system takes D, M, N or S";
+           return false;
+         }
+         o.system = v[0];
+         return true;
+       }},
+      {"--no-dd", "", "do not check the cards against the double-dummy solver (faster)",
+       [&o](const std::string&, std::string&) {
+         o.measureDd = false;
+         return true;
+       }},
+  };
+  return {"quorval-bench",
+          "Plays the boards of an event set with the play engine in all four seats and measures\n"
+          "time per card, cards that lose a trick against double dummy, and a signature of every card.",
+          {run},
+          "The last line reads \"bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E\n"
+          "signature S\". Exit code 0; 1 when a board could not be played; 2 for a bad command line."};
+}
+
+bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& options, std::string& error) {
+  const cli::Parsed parsed = cli::Parse(BenchCommandLine(options), args);
+  error = parsed.error;
+  return parsed.outcome == cli::Outcome::Run;
+}
+
+}  // namespace quorval::bench
