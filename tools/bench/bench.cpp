@@ -94,7 +94,11 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
     // of sound opening leads is measured on every board.
     if (measureDd && SolvedWithCards(atLead)) {
       int scratch = target;
-      out.openingLead.Add(engine::IsSolverCard(atLead, ChooseCard(st, engine, scratch)));
+      const auto t0 = std::chrono::steady_clock::now();
+      const CardCode own = ChooseCard(st, engine, scratch);
+      if (engine.honest)
+        out.openingLeadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+      out.openingLead.Add(engine::IsSolverCard(atLead, own));
     }
     PlayCard(st, openingLead);
   }
@@ -160,6 +164,9 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   EngineOptions engine;
   engine.skill = o.skill;
   engine.timeRule = o.timeRule;
+  engine.honest = o.honest;
+  engine.board.seed = o.seed;
+  engine.board.auction.system = o.system;
 
   BenchReport rep;
   std::vector<double> all;
@@ -189,10 +196,14 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
       continue;
     }
     const CardCode lead = line->leads.empty() ? 0 : line->leads.front().card;
+    engine.board.auction.dealer = board->dealer;
+    engine.board.auction.calls = line->calls;
+    engine.board.contract = contract;
     BoardOutcome b = PlayBoard(board->deal, contract, lead, engine, o.measureDd, rep.signature);
     b.key = key;
     for (CostlyCard& c : b.costly) c.key = key;
     rep.openingLeads.Add(b.openingLead);
+    if (b.openingLeadMs >= 0) rep.openingLeadMs.push_back(b.openingLeadMs);
     rep.laterLeads.Add(b.laterLeads);
     checked += b.ddChecked;
     errors += b.ddErrors;
@@ -242,6 +253,12 @@ std::vector<std::string> DetailLines(const BenchReport& r) {
   if (!r.ddMeasured) return lines;
   lines.push_back(ShareLine("engine opening leads", r.openingLeads));
   lines.push_back(ShareLine("engine leads to later tricks", r.laterLeads));
+  if (!r.openingLeadMs.empty()) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "opening leads: median_ms %.2f max_ms %.2f", Percentile(r.openingLeadMs, 0.5),
+                  *std::max_element(r.openingLeadMs.begin(), r.openingLeadMs.end()));
+    lines.push_back(buf);
+  }
   if (r.ddErrorPct > 3.0) {
     for (const CostlyCard& c : r.costliest) {
       char buf[160];

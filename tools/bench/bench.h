@@ -25,6 +25,8 @@ struct BenchOptions {
   bool timeRule = true;
   char system = 'D';         // bidding system letter of the library section
   bool measureDd = true;     // check every card against the solver
+  bool honest = false;       // the honest computer instead of the engine
+  uint64_t seed = 2005;      // the honest computer's layouts
 };
 
 // The benchmark's command line; every option stores its value in `options`.
@@ -74,6 +76,7 @@ struct BoardOutcome {
   int ddErrors = 0;          // of those, cards that lose a trick
   std::vector<double> ms;    // time of each engine card
   LeadShare openingLead;     // the engine's own opening lead (asked even when the library leads)
+  double openingLeadMs = -1; // its time when the honest computer chose it (-1 otherwise)
   LeadShare laterLeads;      // engine cards that lead to tricks 2..13
   std::vector<CostlyCard> costly;   // engine cards that lost tricks, with their cost
 };
@@ -91,6 +94,7 @@ struct BenchReport {
   int declarerTricks = 0, ddTricks = 0;
   uint32_t signature = kSignatureSeed;
   LeadShare openingLeads, laterLeads;
+  std::vector<double> openingLeadMs;   // the honest computer's opening leads, timed
   std::vector<CostlyCard> costliest;   // the most expensive errors, worst first
   std::vector<BoardOutcome> outcomes;
   std::vector<std::string> problems;   // boards that could not be played

@@ -50,6 +50,21 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.measureDd = false;
          return true;
        }},
+      {"--honest", "", "the honest computer, which sees only what its seat may see, plays instead of the engine",
+       [&o](const std::string&, std::string&) {
+         o.honest = true;
+         return true;
+       }},
+      {"--seed", "N", "seed of the honest computer's layouts (default 2005)",
+       [&o](const std::string& v, std::string& error) {
+         uint64_t n = 0;
+         if (!cli::ReadWhole(v, 0, UINT64_MAX, n)) {
+           error = "--seed takes a whole number";
+           return false;
+         }
+         o.seed = n;
+         return true;
+       }},
   };
   return {"quorval-bench",
           "Plays the boards of an event set with the play engine in all four seats and measures\n"
