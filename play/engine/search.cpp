@@ -144,7 +144,7 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
       break;
     }
   }
-  if (!card) card = HighestMove(moves);
+  if (!card) card = InTail(pos) ? OrderedMove(s, pos) : HighestMove(moves);
   const TSuit u = SuitOf(card);
   f.cards[s] = card;
   UpdateTrickWinner(f, p_.trump, card, pos, s);
@@ -152,6 +152,40 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
   auto& next = p_.frames[level_ + 1].holdings[s];
   next = f.holdings[s];
   next[u] &= static_cast<uint16_t>(~CardBits(card));
+}
+
+bool Search::InTail(int pos) const { return rootReached_ && 4 * level_ + pos > Limit; }
+
+// Beyond the depth limit every card of the move set is tried until one
+// serves the seat's side; trying first the card a player would play makes
+// that happen sooner. The order changes no outcome, only the work: second
+// and later hands win as cheaply as they can unless partner is winning,
+// ruff low when void, and otherwise play or discard low; the leader starts
+// from its highest card.
+CardCode Search::OrderedMove(Seat s, int pos) const {
+  const TrickFrame& f = p_.frames[level_];
+  const auto& moves = f.moves[s];
+  if (pos == 0) return HighestMove(moves);
+  const TSuit led = f.suitLed;
+  const bool partnerWins = f.winSeat == PartnerOf(s);
+  const Holding above = kRankMask & ~((CardBits(f.winCard) << 1) - 1);   // ranks over the winning card
+  if (moves[led] & kRankMask) {
+    const Holding mine = moves[led] & kRankMask;
+    if (!partnerWins && f.winSuit == led && (mine & above)) return CardOf(Lowest(mine & above), led);
+    return CardOf(Lowest(mine), led);
+  }
+  const tAllTrump trump = p_.trump;
+  if (!partnerWins && trump < NT && (moves[trump] & kRankMask)) {
+    const Holding t = moves[trump] & kRankMask & (f.winSuit == trump ? above : kRankMask);
+    if (t) return CardOf(Lowest(t), trump);
+  }
+  int best = -1;
+  for (TSuit v = 0; v < 4; ++v) {
+    if (!(moves[v] & kRankMask)) continue;
+    const bool better = best < 0 || (v != trump && (best == trump || Count(moves[v]) > Count(moves[best])));
+    if (better) best = v;
+  }
+  return best < 0 ? 0 : CardOf(Lowest(moves[best]), best);
 }
 
 size_t Search::KeyHash::operator()(const TableKey& k) const {
@@ -172,11 +206,25 @@ bool Search::Cacheable(int level) const {
   return UseTable && !tableOff_ && rootReached_ && level > RootTrick && level < 13 && 4 * level > Limit;
 }
 
+// Beyond the depth limit the value of a position depends only on the order
+// of the cards left in each suit, not on their ranks: with the 6 gone, a
+// hand's 7 does what the 6 did. So the key names every card by its place
+// among the cards of its suit still in the hands (the highest becomes the
+// ace, the next the king, ...), and positions that differ only by cards
+// already played share one entry.
 Search::TableKey Search::KeyAt(int level) const {
   TableKey k{};
   const TrickFrame& f = p_.frames[level];
-  for (Seat s = 0; s < 4; ++s)
-    for (TSuit u = 0; u < 4; ++u) k.holdings[s * 4 + u] = f.holdings[s][u];
+  for (TSuit u = 0; u < 4; ++u) {
+    const unsigned all = static_cast<unsigned>(f.holdings[0][u] | f.holdings[1][u] | f.holdings[2][u] | f.holdings[3][u]);
+    Holding place = RankBit(Ace);
+    for (TRank r = Ace; r >= 2; --r) {
+      if (!((all >> r) & 1)) continue;
+      for (Seat s = 0; s < 4; ++s)
+        if ((f.holdings[s][u] >> r) & 1) k.holdings[s * 4 + u] |= static_cast<uint16_t>(place);
+      place >>= 1;
+    }
+  }
   k.leaderAndLimit = static_cast<uint16_t>(f.leader | (Limit << 2));
   return k;
 }
@@ -219,6 +267,16 @@ bool Search::Backtrack(int& pos) {
         }
         if (inPlay & bit) break;
       }
+      // Beyond the depth limit a low card may have been tried first: its
+      // higher equals are skipped too.
+      if (InTail(q))
+        for (Holding bit = CardBits(played) << 1; bit <= RankBit(Ace); bit <<= 1) {
+          if (moves[u] & bit) {
+            moves[u] &= static_cast<uint16_t>(~bit);
+            continue;
+          }
+          if (inPlay & bit) break;
+        }
       if (!HighestMove(moves)) continue;
       RecomputeWinner(g, p_.trump, q);
       ChooseAndPlay(s, q, {});

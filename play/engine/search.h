@@ -49,6 +49,9 @@ class Search {
   void StartTrick(Seat leader);
   std::array<CardCode, 4> LegalCandidates(Seat s, int pos) const;
   bool TimeUp() const;
+  // True beyond the depth limit, where no heuristic runs.
+  bool InTail(int pos) const;
+  CardCode OrderedMove(Seat s, int pos) const;
   bool ClockDue();  // true once every few hundred trick starts
 
   // Bounds on North-South's tricks from a trick start onwards, for positions
