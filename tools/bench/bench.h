@@ -18,6 +18,12 @@
 
 namespace quorval::bench {
 
+// A position given on the command line: the deal as dealt, the contract and
+// its declarer, and the cards played so far in order ("HK,H2" or "KH,2H").
+struct PositionQuery {
+  std::string deal, contract, declarer, played;
+};
+
 struct BenchOptions {
   std::string dir = ".";
   std::string events;        // comma list of board keys or events; empty = all
@@ -27,6 +33,8 @@ struct BenchOptions {
   bool measureDd = true;     // check every card against the solver
   bool honest = false;       // the honest computer instead of the engine
   uint64_t seed = 2005;      // the honest computer's layouts
+  bool positionGiven = false; // print the next card of `position` instead of a benchmark
+  PositionQuery position;
 };
 
 // The benchmark's command line; every option stores its value in `options`.
@@ -111,6 +119,14 @@ std::vector<CostlyCard> Costliest(const std::vector<BoardOutcome>& outcomes, siz
 // The figure lines shown before the closing line: the two lead shares and,
 // when the error rate is above 3%, the costliest cards.
 std::vector<std::string> DetailLines(const BenchReport& report);
+
+// "4S", "3NT", "2HX", "6NXX" (either case); false for anything else.
+bool ParseContractText(const std::string& text, Seat declarer, Contract& out);
+// "KH" or "HK"; 0 when it is not a card.
+CardCode ParsePlayedCard(const std::string& text);
+// The card the engine (the honest computer with options.honest) plays next
+// in the position; 0 and a one-line message when the position cannot be read.
+CardCode PositionCard(const PositionQuery& query, const BenchOptions& options, std::string& error);
 
 // The closing line:
 // "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"

@@ -65,6 +65,27 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.seed = n;
          return true;
        }},
+      {"--position", "DEAL", "print the card the engine plays next in this deal (\"N:AKQ2.J54.T9.8765 ...\")",
+       [&o](const std::string& v, std::string&) {
+         o.positionGiven = true;
+         o.position.deal = v;
+         return true;
+       }},
+      {"--contract", "CONTRACT", "with --position: the contract, as 4S, 3NT or 2HX",
+       [&o](const std::string& v, std::string&) {
+         o.position.contract = v;
+         return true;
+       }},
+      {"--declarer", "N|E|S|W", "with --position: the declarer",
+       [&o](const std::string& v, std::string&) {
+         o.position.declarer = v;
+         return true;
+       }},
+      {"--played", "CARDS", "with --position: the cards played so far, in order (HK,H2,H5,HA)",
+       [&o](const std::string& v, std::string&) {
+         o.position.played = v;
+         return true;
+       }},
   };
   return {"quorval-bench",
           "Plays the boards of an event set with the play engine in all four seats and measures\n"
