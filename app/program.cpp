@@ -134,6 +134,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
+    if (cl.honest) desk.SetHonestOverride(true);
     if (automated) desk.resize(desk.minimumSize());
     else desk.showMaximized();
     if (splash) splash->raise();   // the splash stays in front while the table waits

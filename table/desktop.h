@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/deal.h"
+#include "play/engine/engine.h"
 #include "play/play_state.h"
 #include "table/auction_driver.h"
 #include "table/board_record.h"
@@ -97,8 +98,15 @@ class TDeskTop : public QMainWindow {
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
   void SetBoardChooser(BoardChoice choose) { chooser_ = std::move(choose); }
-  // Seeds the opening-lead draw.
-  void SeedRandom(unsigned seed) { random_.seed(seed); }
+  // Seeds the opening-lead draw and the honest computer's layouts.
+  void SeedRandom(unsigned seed) {
+    random_.seed(seed);
+    honestSeed_ = seed;
+  }
+  // The honest computer for this run only (the player's setting stays).
+  void SetHonestOverride(bool on);
+  // "Honest computer" in the Play Options menu: the player's setting.
+  void HonestComputerClick();
   // No pauses at all (automated play).
   void SetNoPauses(bool on) { noPauses_ = on; }
   // The engine's skill for this run only (the player's setting stays).
@@ -163,6 +171,10 @@ class TDeskTop : public QMainWindow {
   void ApplySymbolLanguage();
   QString SeatName(Seat s) const;
 
+  // The engine's settings for the next card (desktop_engine.cpp).
+  EngineOptions EngineSettings() const;
+  void ShowHonestChoice();
+
   // The play (desktop_play.cpp).
   void StartPlay();
   void PlayTrickToHuman();
@@ -201,6 +213,8 @@ class TDeskTop : public QMainWindow {
   bool computerThinking_ = false;
   bool noPauses_ = false;
   int skillOverride_ = 0;
+  bool honestOverride_ = false;
+  uint64_t honestSeed_ = 2005;
   CardCode selectedCard_ = 0;
   std::string rankKey_, suitKey_;
   std::string pendingEntry_;

@@ -111,9 +111,7 @@ CardCode TDeskTop::GettheBestCard() {
     table_->setEnabled(false);
   }
   computerThinking_ = true;
-  EngineOptions options;
-  options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
-  options.playStyle = state_.PlayStyle;
+  const EngineOptions options = EngineSettings();
   CardCode card = 0;
   if (noPauses_) {
     card = ChooseCard(play_, options, play_.EngineTarget);
@@ -139,10 +137,7 @@ CardCode TDeskTop::GettheBestCard() {
 
 CardCode TDeskTop::GetLisk2000Card() {
   if (play_.CardsPlayed > 0) return GettheBestCard();
-  EngineOptions options;
-  options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
-  options.playStyle = state_.PlayStyle;
-  selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, options,
+  selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, EngineSettings(),
                                            play_.EngineTarget);
   return selectedCard_;
 }
