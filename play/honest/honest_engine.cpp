@@ -239,7 +239,8 @@ int LayoutsFor(int cardsPlayed) {
   // costs the solver most: fewer layouts there keep every card quick.
   if (cardsPlayed == 0) return 12;
   if (cardsPlayed < 8) return 16;
-  if (cardsPlayed < 20) return 24;
+  if (cardsPlayed < 16) return 20;
+  if (cardsPlayed < 28) return 24;
   return 32;
 }
 
@@ -290,7 +291,7 @@ HonestDecision ChooseHonestCard(const PlayState& st, const BoardContext& board, 
     Scorer scorer(st, samples, cards, need);
     const size_t n = samples.layouts.size();
     if (tricksLeft <= kExactTricks) scorer.Exact();
-    else if (st.CardsPlayed < 8) scorer.Ladder(tricksLeft, 1, (n + 1) / 2);
+    else if (st.CardsPlayed < 16) scorer.Ladder(tricksLeft, 1, (n + 1) / 2);
     else scorer.Ladder(tricksLeft, 2, n);
     d.solverCalls = scorer.calls;
     if (scorer.failedStatus != 1) d.message = engine::SolverStatusText(scorer.failedStatus);

@@ -83,8 +83,10 @@ struct BoardOutcome {
   int ddChecked = 0;         // engine cards after the opening lead checked
   int ddErrors = 0;          // of those, cards that lose a trick
   std::vector<double> ms;    // time of each engine card
+  std::vector<double> cpuMs; // processor time of each engine card, all threads together
   LeadShare openingLead;     // the engine's own opening lead (asked even when the library leads)
   double openingLeadMs = -1; // its time when the honest computer chose it (-1 otherwise)
+  double openingLeadCpuMs = -1;
   LeadShare laterLeads;      // engine cards that lead to tricks 2..13
   std::vector<CostlyCard> costly;   // engine cards that lost tricks, with their cost
 };
@@ -103,6 +105,8 @@ struct BenchReport {
   uint32_t signature = kSignatureSeed;
   LeadShare openingLeads, laterLeads;
   std::vector<double> openingLeadMs;   // the honest computer's opening leads, timed
+  std::vector<double> openingLeadCpuMs;
+  double cpuMedianMs = 0, cpuMaxMs = 0;
   std::vector<CostlyCard> costliest;   // the most expensive errors, worst first
   std::vector<BoardOutcome> outcomes;
   std::vector<std::string> problems;   // boards that could not be played
