@@ -12,9 +12,11 @@
 #include <iostream>
 #include <memory>
 
+#include "app/print_runs.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
+#include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
@@ -81,7 +83,9 @@ std::string SequenceLibraryText() {
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // 1. The working folder: every data file is found there by its bare name.
-  const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
+  // A relative --dir is taken from where the program was started, before the
+  // working folder changes.
+  const QString folder = QDir(cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir).absolutePath();
   if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
     std::cerr << "No such folder: " << folder.toStdString() << '\n';
     return 2;
@@ -90,7 +94,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
-  const bool automated = cl.autoplay || cl.quitAfterStart;
+  const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -127,7 +132,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!automated) splash = ShowSplash();
   InitUiResources();
   CardDeck::Load();
-  TableFiles files{options, boards, results, library.Store(), Option};
+  TMyINI plays(kKeptPlayFileName);
+  TableFiles files{options, boards, results, library.Store(), Option, &plays};
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
@@ -148,13 +154,24 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
         exitCode = 1;
       }
+      std::vector<PageDrawer> pages;
       for (const BoardRef& ref : boardsToPlay) {
         if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
           std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
                     << " could not be played\n";
           exitCode = 1;
+        } else if (!cl.printTo.isEmpty()) {
+          pages.push_back(CurrentHandPage(desk));
         }
       }
+      if (!cl.printTo.isEmpty() && !WritePages(cl.printTo, pages)) exitCode = 1;
+      desk.close();
+    } else if (printing) {
+      int faults = 0;
+      const std::vector<PageDrawer> pages = cl.printSession.isEmpty()
+                                                ? FiledHandPages(desk, cl.printHands, faults)
+                                                : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
+      if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = 1;
       desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();
@@ -169,6 +186,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   options.UpdateFile();
   boards.UpdateFile();
   results.UpdateFile();
+  plays.UpdateFile();
   return exitCode;
 }
 
