@@ -92,7 +92,7 @@ bool Reaches(const SolverResult& r, CardCode card, int target) {
 class Scorer {
  public:
   Scorer(const PlayState& st, const SampleSet& samples, std::vector<LegalCard>& cards, int need)
-      : st_(st), samples_(samples), cards_(cards), need_(need) {
+      : samples_(samples), cards_(cards), need_(need) {
     for (const SeatHoldings& l : samples.layouts) positions_.push_back(PositionOn(st, l));
   }
 
@@ -174,7 +174,6 @@ class Scorer {
     return rs;
   }
 
-  const PlayState& st_;
   const SampleSet& samples_;
   std::vector<LegalCard>& cards_;
   int need_;
