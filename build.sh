@@ -2,11 +2,12 @@
 # Set-up, build, run and test ORVENDAL QUORVAL 2005 on Debian.
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh package  install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libdds-dev libgtest-dev
-          libbenchmark-dev fonts-dejavu-core help2man)
+          libbenchmark-dev fonts-dejavu-core help2man dpkg-dev)
 
 install_missing() {
   local missing=()
@@ -41,8 +42,13 @@ case "${1:-}" in
     build build-asan -DQUORVAL_WITH_QT=OFF -DQUORVAL_SANITIZE=ON
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$(nproc)")
     ;;
+  package)
+    install_missing
+    build build -DCMAKE_INSTALL_PREFIX=/usr
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
