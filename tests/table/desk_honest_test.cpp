@@ -48,6 +48,16 @@ TEST_F(DeskHonestTest, ThePlayersSettingShowsOnTheMenuAtStart) {
   EXPECT_TRUE(desk.Action("HonestComputer")->isChecked());
 }
 
+TEST_F(DeskHonestTest, AnotherPlayerInThePreferencesBringsHisOwnChoice) {
+  TDeskTop& desk = Desk();
+  ASSERT_FALSE(desk.Action("HonestComputer")->isChecked());
+  options_->WriteString("Other", "HonestComputer", "1");
+  Option.CurrentPlayer = "Other";
+  LoadOptions(*options_, Option);
+  desk.AfterPreferences(true, "Tester");
+  EXPECT_TRUE(desk.Action("HonestComputer")->isChecked());
+}
+
 TEST_F(DeskHonestTest, TheCommandLineChoosesItForThisRunOnly) {
   TDeskTop& desk = Desk();
   desk.SetHonestOverride(true);
