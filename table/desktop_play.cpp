@@ -111,6 +111,7 @@ CardCode TDeskTop::GettheBestCard() {
     table_->setEnabled(false);
   }
   computerThinking_ = true;
+  BeginBusy();   // a language chosen meanwhile waits for the card
   const EngineOptions options = EngineSettings();
   CardCode card = 0;
   if (noPauses_) {
@@ -132,11 +133,14 @@ CardCode TDeskTop::GettheBestCard() {
     table_->setEnabled(true);
   }
   selectedCard_ = card;
+  EndBusy();
   return card;
 }
 
 CardCode TDeskTop::GetLisk2000Card() {
-  if (play_.CardsPlayed > 0) return GettheBestCard();
+  // The honest computer leads its own card too, and takes its time over
+  // it: it thinks on the engine's thread like for every other card.
+  if (play_.CardsPlayed > 0 || EngineSettings().honest) return GettheBestCard();
   selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, EngineSettings(),
                                            play_.EngineTarget);
   return selectedCard_;
