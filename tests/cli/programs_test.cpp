@@ -116,9 +116,9 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
                                           "--seed",       "--honest",        "--quit-after-start", "--print-to",
-                                          "--print-session", "--print-hands", "--language",   "--show",
-                                          "--screenshot", "-h",              "--help",        "-v",
-                                          "--version"};
+                                          "--print-session", "--print-hands", "--review",  "--language",
+                                          "--show",       "--screenshot",    "-h",            "--help",
+                                          "-v",           "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "check",  "stats", "summaries", "bid", "lead",      "--seed",
