@@ -58,12 +58,17 @@ const OptionRow kOptions[] = {
        cl.skill = v.toInt(&ok);
        return ok && cl.skill >= 1 && cl.skill <= 10 ? QString() : QString("--skill takes 1 to 10");
      }},
-    {"seed", "N", "seed the draw of opening leads, so that a run can be repeated card for card",
+    {"seed", "N", "seed the draw of opening leads and the honest computer's layouts, so that a run can be repeated card for card",
      [](CommandLine& cl, const QString& v) {
        bool ok = false;
        cl.seed = v.toUInt(&ok);
        cl.seedGiven = true;
        return ok ? QString() : QString("--seed takes a whole number");
+     }},
+    {"honest", "", "the honest computer for this run: it plays from what its seat can see",
+     [](CommandLine& cl, const QString&) {
+       cl.honest = true;
+       return QString();
      }},
     {"quit-after-start", "", "start as usual (choose the player, save the settings), then stop",
      [](CommandLine& cl, const QString&) {

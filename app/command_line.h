@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
-//           [--quit-after-start] [--print-to FILE] [--print-session KEY]
+//           [--honest] [--quit-after-start] [--print-to FILE] [--print-session KEY]
 //           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE]
 //           [--language L] [--show WINDOW --screenshot FILE] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
@@ -30,6 +30,7 @@ struct CommandLine {
   bool seedGiven = false;
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
+  bool honest = false;      // the honest computer for this run only
   // --language en|dk|no|sw: the interface language of this run (the
   // player's Language option stays as it is); -1 for the player's own.
   int language = -1;

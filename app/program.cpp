@@ -177,6 +177,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
+    if (cl.honest) desk.SetHonestOverride(true);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (automated && !showing) desk.resize(desk.minimumSize());
     else desk.showMaximized();

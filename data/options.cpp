@@ -133,6 +133,7 @@ void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& 
   loaded.MPScoringSys = static_cast<uint8_t>(InRange(ini.ReadInteger(player, "MPScoringSys", 0), 0, 3, 0));
   loaded.ColorSkin = ValidSkinName(ini.ReadString(player, "ColorSkin", "Teal"));
   loaded.LastPlayed = ini.ReadDateTime(player, "LastPlayed", 0);
+  loaded.HonestComputer = ini.ReadInteger(player, "HonestComputer", 0) == 1;
   ApplyColorSkin(loaded, loaded.ColorSkin);
   option = loaded;
 }
@@ -153,6 +154,10 @@ bool SaveOptions(TBigIniFile& ini, TOption& option, double now) {
   ini.WriteString(p, "ColorSkin", option.ColorSkin);
   ini.WriteDateTime(p, "LastPlayed", now);
   ini.WriteString(p, "Result", kResultLegend);
+  // A setting added after the twelve: written only while it is on, so that
+  // the sections of players who never choose it stay exactly as they were.
+  if (option.HonestComputer) ini.WriteInteger(p, "HonestComputer", 1);
+  else ini.DeleteKey(p, "HonestComputer");
   return ini.UpdateFile();
 }
 

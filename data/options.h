@@ -28,6 +28,9 @@ struct TOption {
   uint8_t MPScoringSys = 0;      // 0..3
   std::string ColorSkin = "Teal";
   std::string Session = "01";
+  // The computer plays from what its seat can see (the honest computer).
+  // Stored as "HonestComputer=1" after the twelve settings, only while on.
+  bool HonestComputer = false;
   // The board counter as filed under LastHandPlayed; the table keeps its own
   // copy while a session runs and hands it back before each save.
   int LastHandPlayed = 0;
@@ -79,7 +82,8 @@ std::string ChooseStartPlayer(const TBigIniFile& ini, const std::string& default
 // range fall back to their defaults.
 void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& machineLanguage = {});
 // Writes the twelve settings (LastPlayed := now) and the Result legend into
-// the player's section and saves the file; false when the save failed.
+// the player's section, then HonestComputer=1 when it is on (the key is
+// removed when it is off), and saves the file; false when the save failed.
 bool SaveOptions(TBigIniFile& ini, TOption& option, double now);
 // The start-up sequence: choose the player, load, save at once.
 bool StartUpOptions(TBigIniFile& ini, TOption& option, const std::string& defaultName,

@@ -54,7 +54,9 @@ LeadDraw DrawLead(const std::vector<std::string>& items, int r) {
 CardCode GetLisk2000Card(const PlayState& st, const std::string& sequenceLine, std::mt19937& rng,
                          const EngineOptions& options, int& engineTarget) {
   const CardCode engineCard = ChooseCard(st, options, engineTarget);
-  if (st.CardsPlayed > 0) return engineCard;
+  // The stored leads were chosen by people who saw all four hands; the
+  // honest computer leads from its own hand and the auction.
+  if (st.CardsPlayed > 0 || options.honest) return engineCard;
   const std::vector<std::string> items = LeadItems(sequenceLine);
   if (items.empty()) {
     ShowMessage("No Lead for this sequence");

@@ -30,7 +30,8 @@ struct LeadDraw {
 LeadDraw DrawLead(const std::vector<std::string>& items, int r);
 
 // GetLisk2000Card: for the opening lead, a card drawn from the lead list of
-// the sequence line; for every later card, the engine's choice. Never
+// the sequence line (the honest computer leads its own choice instead); for
+// every later card, the engine's choice. Never
 // returns a card the seat to play cannot legally play: when the list is
 // empty ("No Lead for this sequence"), malformed ("Bad Lead ...") or names a
 // card the leader does not hold, the engine's card is led instead.

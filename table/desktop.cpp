@@ -141,6 +141,10 @@ void TDeskTop::BuildMenus() {
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
+  options->addSeparator();
+  QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
+  honest->setCheckable(true);
+  ShowHonestChoice();
 
   QMenu* systems = menu("BiddingSystem1", "&Bidding System");
   bidSystems_ = new QActionGroup(this);

@@ -17,6 +17,7 @@
 #include "core/deal.h"
 #include "data/help_files.h"
 #include "data/kept_play.h"
+#include "play/engine/engine.h"
 #include "play/play_state.h"
 #include "play/review/board_review.h"
 #include "print/hand_report.h"
@@ -184,8 +185,15 @@ class TDeskTop : public QMainWindow {
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
   void SetBoardChooser(BoardChoice choose) { chooser_ = std::move(choose); }
-  // Seeds the opening-lead draw.
-  void SeedRandom(unsigned seed) { random_.seed(seed); }
+  // Seeds the opening-lead draw and the honest computer's layouts.
+  void SeedRandom(unsigned seed) {
+    random_.seed(seed);
+    honestSeed_ = seed;
+  }
+  // The honest computer for this run only (the player's setting stays).
+  void SetHonestOverride(bool on);
+  // "Honest computer" in the Play Options menu: the player's setting.
+  void HonestComputerClick();
   // No pauses at all (automated play).
   void SetNoPauses(bool on) { noPauses_ = on; }
   // The pause before each computer call; FormShow sets 0.8 seconds, or 0
@@ -265,6 +273,10 @@ class TDeskTop : public QMainWindow {
   void DrawContract();
   QString SeatName(Seat s) const;
 
+  // The engine's settings for the next card (desktop_engine.cpp).
+  EngineOptions EngineSettings() const;
+  void ShowHonestChoice();
+
   // The play (desktop_play.cpp).
   void StartPlay();
   void PlayTrickToHuman();
@@ -321,6 +333,8 @@ class TDeskTop : public QMainWindow {
   bool computerThinking_ = false;
   bool noPauses_ = false;
   int skillOverride_ = 0;
+  bool honestOverride_ = false;
+  uint64_t honestSeed_ = 2005;
   CardCode selectedCard_ = 0;
   std::string rankKey_, suitKey_;
   std::string pendingEntry_;

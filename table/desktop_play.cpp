@@ -112,9 +112,7 @@ CardCode TDeskTop::GettheBestCard() {
   }
   computerThinking_ = true;
   BeginBusy();   // a language chosen meanwhile waits for the card
-  EngineOptions options;
-  options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
-  options.playStyle = state_.PlayStyle;
+  const EngineOptions options = EngineSettings();
   CardCode card = 0;
   if (noPauses_) {
     card = ChooseCard(play_, options, play_.EngineTarget);
@@ -140,11 +138,10 @@ CardCode TDeskTop::GettheBestCard() {
 }
 
 CardCode TDeskTop::GetLisk2000Card() {
-  if (play_.CardsPlayed > 0) return GettheBestCard();
-  EngineOptions options;
-  options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
-  options.playStyle = state_.PlayStyle;
-  selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, options,
+  // The honest computer leads its own card too, and takes its time over
+  // it: it thinks on the engine's thread like for every other card.
+  if (play_.CardsPlayed > 0 || EngineSettings().honest) return GettheBestCard();
+  selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, EngineSettings(),
                                            play_.EngineTarget);
   return selectedCard_;
 }

@@ -85,6 +85,8 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
     else cards_->ApplyFaceUpMask(state_.FaceUpSeats);
     QApplication::restoreOverrideCursor();
   }
+  // The player in the chair may have another choice of computer.
+  ShowHonestChoice();
   // A skin only previewed in the dialog is undone here.
   ApplyColorSkin(Opt(), Opt().ColorSkin);
   ApplySkin();

@@ -37,6 +37,13 @@ EngineAnswer ChooseCardAnswer(const PlayState& st, const EngineOptions& options,
   EngineAnswer answer;
   answer.target = engineTarget;
   if (st.Over()) return answer;
+  if (options.honest) {
+    const honest::HonestDecision d =
+        honest::ChooseHonestCard(st, options.board, std::clamp(options.skill, 1, 10), options.playStyle);
+    answer.message = d.message;
+    answer.card = IsLegalCard(st, d.card) ? d.card : PlainCard(st);
+    return answer;
+  }
   // The engine's position is a few kilobytes: keep it off the stack of a
   // window handler.
   auto p = std::make_unique<engine::Position>();

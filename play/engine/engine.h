@@ -7,6 +7,7 @@
 
 #include "core/types.h"
 #include "play/engine/position.h"
+#include "play/honest/honest_engine.h"
 #include "play/play_state.h"
 
 namespace quorval {
@@ -15,6 +16,11 @@ struct EngineOptions {
   int skill = 8;           // ComputerSkill 1..10
   bool timeRule = true;    // deepen the search after 5 x skill seconds
   int playStyle = 3;       // lead style of the bidding system (opening lead)
+  // The honest computer: it plays from what its seat can see, and needs the
+  // board's auction and contract for that. The skill then only tunes the
+  // heuristics that break its ties.
+  bool honest = false;
+  honest::BoardContext board;
 };
 
 // Chooses a legal card for st.ToPlay. engineTarget is the table's

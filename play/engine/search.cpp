@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "play/engine/quick_tricks.h"
 #include "play/engine/suit_analysis.h"
 
 namespace quorval::engine {
@@ -29,7 +30,6 @@ bool Search::ClockDue() {
 Search::Search(Position& p, bool timeRule)
     : p_(p), timeRule_(timeRule), start_(std::chrono::steady_clock::now()) {
   Limit = 40 - 2 * p.in.skill;
-  table_.reserve(4096);
 }
 
 bool Search::TimeUp() const {
@@ -43,10 +43,10 @@ void Search::StartTrick(Seat leader) {
     // Lines of this pass searched with the old limit must not be remembered
     // as if searched with the new one.
     Limit = 44;
-    table_.clear();
+    table_.Clear();
     tableOff_ = true;
   }
-  if (table_.size() > 400000) table_.clear();
+  if (table_.Size() > 400000) table_.Clear();
   TrickFrame& f = p_.frames[level_];
   f.leader = leader;
   f.cards = {};
@@ -144,7 +144,7 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
       break;
     }
   }
-  if (!card) card = HighestMove(moves);
+  if (!card) card = FastTail && InTail(pos) ? OrderedMove(s, pos) : HighestMove(moves);
   const TSuit u = SuitOf(card);
   f.cards[s] = card;
   UpdateTrickWinner(f, p_.trump, card, pos, s);
@@ -152,33 +152,91 @@ void Search::ChooseAndPlay(Seat s, int pos, const std::array<CardCode, 4>& cands
   auto& next = p_.frames[level_ + 1].holdings[s];
   next = f.holdings[s];
   next[u] &= static_cast<uint16_t>(~CardBits(card));
+  keyKnown_[level_ + 1] = false;
 }
 
-size_t Search::KeyHash::operator()(const TableKey& k) const {
-  // The sixteen holdings as four 64-bit words, each mixed in with a
-  // multiply and shift so that nearby positions spread over the buckets.
-  uint64_t h = 0x9E3779B97F4A7C15ull * (k.leaderAndLimit + 1);
-  for (int w = 0; w < 4; ++w) {
-    uint64_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<uint64_t>(k.holdings[w * 4 + i]) << (16 * i);
-    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-    h *= 0xBF58476D1CE4E5B9ull;
-    h ^= h >> 31;
+bool Search::InTail(int pos) const { return rootReached_ && 4 * level_ + pos > Limit; }
+
+// Beyond the depth limit every card of the move set is tried until one
+// serves the seat's side; trying first the card a player would play makes
+// that happen sooner. The order changes no outcome, only the work: second
+// and later hands win as cheaply as they can unless partner is winning,
+// ruff low when void, and otherwise play or discard low; the leader starts
+// from its highest card.
+CardCode Search::OrderedMove(Seat s, int pos) const {
+  const TrickFrame& f = p_.frames[level_];
+  const auto& moves = f.moves[s];
+  if (pos == 0) {
+    // Cash a suit whose top card the leader holds; else lead low towards
+    // partner's top card; else low from the longest suit.
+    int best = -1, bestScore = -1;
+    for (TSuit v = 3; v >= 0; --v) {
+      if (!(moves[v] & kRankMask)) continue;
+      const Holding top = Highest(f.holdings[0][v] | f.holdings[1][v] | f.holdings[2][v] | f.holdings[3][v]);
+      const int score = (f.holdings[s][v] & top) ? 30 : (f.holdings[PartnerOf(s)][v] & top) ? 20 : Count(moves[v]);
+      if (score > bestScore) {
+        best = v;
+        bestScore = score;
+      }
+    }
+    return bestScore >= 30 ? CardOf(Highest(moves[best]), best) : CardOf(Lowest(moves[best]), best);
   }
-  return static_cast<size_t>(h);
+  const TSuit led = f.suitLed;
+  const bool partnerWins = f.winSeat == PartnerOf(s);
+  const Holding above = kRankMask & ~((CardBits(f.winCard) << 1) - 1);   // ranks over the winning card
+  if (moves[led] & kRankMask) {
+    const Holding mine = moves[led] & kRankMask;
+    if (!partnerWins && f.winSuit == led && (mine & above)) return CardOf(Lowest(mine & above), led);
+    return CardOf(Lowest(mine), led);
+  }
+  const tAllTrump trump = p_.trump;
+  if (!partnerWins && trump < NT && (moves[trump] & kRankMask)) {
+    const Holding t = moves[trump] & kRankMask & (f.winSuit == trump ? above : kRankMask);
+    if (t) return CardOf(Lowest(t), trump);
+  }
+  int best = -1;
+  for (TSuit v = 0; v < 4; ++v) {
+    if (!(moves[v] & kRankMask)) continue;
+    const bool better = best < 0 || (v != trump && (best == trump || Count(moves[v]) > Count(moves[best])));
+    if (better) best = v;
+  }
+  return best < 0 ? 0 : CardOf(Lowest(moves[best]), best);
 }
 
 bool Search::Cacheable(int level) const {
   return UseTable && !tableOff_ && rootReached_ && level > RootTrick && level < 13 && 4 * level > Limit;
 }
 
-Search::TableKey Search::KeyAt(int level) const {
-  TableKey k{};
+// Beyond the depth limit the value of a position depends only on the order
+// of the cards left in each suit, not on their ranks: with the 6 gone, a
+// hand's 7 does what the 6 did. So the key names, for each suit, only which
+// seat holds its highest card still out, its next highest and so on, and
+// positions that differ only by cards already played share one entry.
+PositionKey Search::KeyAt(int level) {
+  // The key is asked for when the trick starts and again when the search
+  // comes back to it; the holdings have not changed in between.
+  if (keyKnown_[level]) return keys_[level];
+  keyKnown_[level] = true;
+  return keys_[level] = PositionKeyAt(level);
+}
+
+PositionKey Search::PositionKeyAt(int level) const {
   const TrickFrame& f = p_.frames[level];
-  for (Seat s = 0; s < 4; ++s)
-    for (TSuit u = 0; u < 4; ++u) k.holdings[s * 4 + u] = f.holdings[s][u];
-  k.leaderAndLimit = static_cast<uint16_t>(f.leader | (Limit << 2));
-  return k;
+  // Four bits of length and two bits a card, at most 122 bits in all.
+  unsigned __int128 key = 0;
+  for (TSuit u = 3; u >= 0; --u) {
+    const unsigned h1 = f.holdings[1][u] & kRankMask, h2 = f.holdings[2][u] & kRankMask,
+                   h3 = f.holdings[3][u] & kRankMask;
+    const unsigned all = (f.holdings[0][u] & kRankMask) | h1 | h2 | h3;
+    key = (key << 4) | static_cast<unsigned>(Count(static_cast<Holding>(all)));
+    for (unsigned rest = all; rest;) {
+      const unsigned top = 1u << (31 - __builtin_clz(rest));
+      rest &= ~top;
+      key = (key << 2) | ((h1 & top ? 1u : 0u) | (h2 & top ? 2u : 0u) | (h3 & top ? 3u : 0u));
+    }
+  }
+  key = (key << 2) | static_cast<unsigned>(f.leader);
+  return {static_cast<uint64_t>(key >> 64), static_cast<uint64_t>(key)};
 }
 
 // North-South root: success is NS taking at least Target - NSTricks more.
@@ -192,7 +250,7 @@ bool Search::Backtrack(int& pos) {
     // Every alternative below this trick start has been tried: the outcome
     // stands for its position.
     if (!first && Cacheable(level_)) {
-      Bounds& b = table_[KeyAt(level_)];
+      TrickBounds& b = table_.At(KeyAt(level_));
       const int q = Threshold();
       const bool nsReached = rootSideNS_ ? Success : !Success;
       if (nsReached) b.lo = static_cast<int8_t>(std::max<int>(b.lo, q));
@@ -219,6 +277,16 @@ bool Search::Backtrack(int& pos) {
         }
         if (inPlay & bit) break;
       }
+      // Beyond the depth limit a low card may have been tried first: its
+      // higher equals are skipped too.
+      if (FastTail && InTail(q))
+        for (Holding bit = CardBits(played) << 1; bit <= RankBit(Ace); bit <<= 1) {
+          if (moves[u] & bit) {
+            moves[u] &= static_cast<uint16_t>(~bit);
+            continue;
+          }
+          if (inPlay & bit) break;
+        }
       if (!HighestMove(moves)) continue;
       RecomputeWinner(g, p_.trump, q);
       ChooseAndPlay(s, q, {});
@@ -260,13 +328,23 @@ bool Search::SearchPass(int target, bool rootOnly) {
       failure = nsTricks_ > Target;
     }
     bool decided = level_ == 13 || (rootReached_ && (success || failure));
+    if (!decided && FastTail && rootReached_ && level_ > RootTrick && 4 * level_ > Limit) {
+      // The leader's side cashing its top cards may already settle it.
+      const int q = Threshold();
+      const int quick = QuickTricks(p_.frames[level_].holdings, winner, p_.trump);
+      const bool nsSure = IsNS(winner) && quick >= q;
+      const bool nsShort = !IsNS(winner) && 13 - level_ - quick < q;
+      if (nsSure || nsShort) {
+        success = rootSideNS_ ? nsSure : !nsSure;
+        decided = true;
+      }
+    }
     if (!decided && Cacheable(level_)) {
       p_.frames[level_].leader = winner;
-      const auto it = table_.find(KeyAt(level_));
-      if (it != table_.end()) {
+      if (const TrickBounds* b = table_.Find(KeyAt(level_))) {
         const int q = Threshold();
-        if (it->second.lo >= q || it->second.hi < q) {
-          const bool nsReached = it->second.lo >= q;
+        if (b->lo >= q || b->hi < q) {
+          const bool nsReached = b->lo >= q;
           success = rootSideNS_ ? nsReached : !nsReached;
           decided = true;
         }

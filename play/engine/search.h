@@ -7,8 +7,8 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <unordered_map>
 
+#include "play/engine/bounds_table.h"
 #include "play/engine/position.h"
 
 namespace quorval::engine {
@@ -40,7 +40,10 @@ class Search {
   // heuristic runs and a position's value depends on its cards alone. The
   // choices are the same with or without it; it only saves time.
   bool UseTable = true;
-  size_t TableEntries() const { return table_.size(); }
+  // Beyond the depth limit, try a player's card first and stop a line once
+  // the leader's top cards settle it. Again only time is saved.
+  bool FastTail = true;
+  size_t TableEntries() const { return table_.Size(); }
 
  private:
   bool Prepare(Seat s, int pos);
@@ -49,25 +52,23 @@ class Search {
   void StartTrick(Seat leader);
   std::array<CardCode, 4> LegalCandidates(Seat s, int pos) const;
   bool TimeUp() const;
+  // True beyond the depth limit, where no heuristic runs.
+  bool InTail(int pos) const;
+  CardCode OrderedMove(Seat s, int pos) const;
   bool ClockDue();  // true once every few hundred trick starts
 
   // Bounds on North-South's tricks from a trick start onwards, for positions
-  // where every card is beyond the depth limit.
-  struct TableKey {
-    std::array<uint16_t, 16> holdings;
-    uint16_t leaderAndLimit;
-    bool operator==(const TableKey&) const = default;
-  };
-  struct KeyHash {
-    size_t operator()(const TableKey& k) const;
-  };
-  struct Bounds {
-    int8_t lo = 0, hi = 13;
-  };
+  // where every card is beyond the depth limit. The key names, for every
+  // suit (spades first), the number of its cards still out and, from its
+  // highest card down, the seat that holds each (two bits a card); then the
+  // leader.
   bool Cacheable(int level) const;
-  TableKey KeyAt(int level) const;
+  PositionKey KeyAt(int level);
+  PositionKey PositionKeyAt(int level) const;
+  std::array<PositionKey, 14> keys_{};
+  std::array<bool, 14> keyKnown_{};
   int Threshold() const;   // NS tricks from here that decide this pass
-  std::unordered_map<TableKey, Bounds, KeyHash> table_;
+  BoundsTable table_;
 
   Position& p_;
   bool timeRule_;

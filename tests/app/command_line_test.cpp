@@ -14,7 +14,7 @@ CommandLine Parse(QStringList args) {
 
 TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
   const CommandLine cl = Parse({"--dir", "/tmp/a b", "--player", "Ann", "--autoplay", "Imp01.05,Par03", "--skill",
-                                "10", "--seed", "4294967295", "--quit-after-start"});
+                                "10", "--seed", "4294967295", "--honest", "--quit-after-start"});
   ASSERT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
   EXPECT_EQ(cl.action, CommandLineAction::Run);
   EXPECT_EQ(cl.dir, "/tmp/a b");
@@ -25,6 +25,7 @@ TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
   EXPECT_TRUE(cl.seedGiven);
   EXPECT_EQ(cl.seed, 4294967295u);
   EXPECT_TRUE(cl.quitAfterStart);
+  EXPECT_TRUE(cl.honest);
 
   // Nothing given: the player's own skill, no seed, the program's folder.
   const CommandLine none = Parse({});
@@ -32,6 +33,7 @@ TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
   EXPECT_EQ(none.skill, 0);
   EXPECT_FALSE(none.seedGiven);
   EXPECT_FALSE(none.autoplay);
+  EXPECT_FALSE(none.honest);
   EXPECT_TRUE(none.dir.isEmpty());
 
   // "=" and a single dash; an empty list of keys still asks for an automated run.
@@ -61,6 +63,7 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--quit-after-start", "--seed"}, "--seed needs a value", false},
       {{"--dir"}, "--dir needs a value", false},
       {{"--skill=2", "--quit-after-start=1"}, "--quit-after-start takes no value", false},
+      {{"--honest=yes"}, "--honest takes no value", false},
       {{"--frob"}, "unknown option --frob", true},
       {{"--dir", "x", "-frob=1"}, "unknown option -frob", true},
       {{"stray"}, "unexpected argument stray", true},

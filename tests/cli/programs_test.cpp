@@ -115,10 +115,10 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
   }
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
-                                          "--seed",       "--quit-after-start", "--print-to", "--print-session",
-                                          "--print-hands", "--review",       "--export-pbn",  "--out",
-                                          "--language",   "--show",          "--screenshot",  "-h",
-                                          "--help",       "-v",              "--version"};
+                                          "--seed",       "--honest",        "--quit-after-start", "--print-to",
+                                          "--print-session", "--print-hands", "--review",  "--export-pbn",
+                                          "--out",        "--language",      "--show",        "--screenshot",
+                                          "-h",           "--help",          "-v",            "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "import", "check", "stats", "summaries", "bid", "lead",

@@ -174,12 +174,13 @@ TEST(EngineSearch, VoidFollowerBeyondTheLimitTriesOnlyLowestRuns) {
   EXPECT_GE(found, 1);
 }
 
-// The table of positions beyond the depth limit only saves time: every
-// choice and target is the same without it.
+// The table of positions beyond the depth limit, the order in which cards
+// are tried there and the cut by the leader's top cards only save time:
+// every choice and target is the same without them.
 TEST(EngineSearch, PositionTableChangesNoChoice) {
   std::mt19937 rng(29);
   size_t used = 0;
-  for (int board = 0; board < 2; ++board) {
+  for (int board = 0; board < 4; ++board) {
     PlayState st = Started(testutil::RandomDeal(rng), board + 1, board & 3);
     int target = 14;
     while (st.CardsPlayed < 28) {
@@ -187,7 +188,11 @@ TEST(EngineSearch, PositionTableChangesNoChoice) {
       auto without = PositionOf(st, 6, target);
       Search a(*with, false), b(*without, false);
       b.UseTable = false;
+      b.FastTail = false;
+      // Both searches start from the same lead values kept between calls.
+      const engine::LeadWide kept = engine::LastLeadWide();
       const CardCode ca = a.SelectiveChoice(false);
+      engine::LastLeadWide() = kept;
       ASSERT_EQ(ca, b.SelectiveChoice(false)) << "board " << board << " card " << st.CardsPlayed;
       ASSERT_EQ(a.Target, b.Target);
       target = a.Target;
@@ -197,6 +202,25 @@ TEST(EngineSearch, PositionTableChangesNoChoice) {
     }
   }
   EXPECT_GT(used, 0u);
+}
+
+TEST(BoundsTable, KeepsEveryPositionAsItGrows) {
+  engine::BoundsTable table;
+  const auto key = [](uint64_t i) { return engine::PositionKey{i * 0x9E3779B97F4A7C15ull, i}; };
+  for (uint64_t i = 0; i < 20000; ++i) table.At(key(i)).lo = static_cast<int8_t>(i % 13);
+  EXPECT_EQ(table.Size(), 20000u);
+  for (uint64_t i = 0; i < 20000; i += 7) {
+    const engine::TrickBounds* b = table.Find(key(i));
+    ASSERT_NE(b, nullptr) << i;
+    EXPECT_EQ(b->lo, static_cast<int8_t>(i % 13));
+    EXPECT_EQ(b->hi, 13);
+  }
+  EXPECT_EQ(table.Find(key(20000)), nullptr);
+  table.At(key(5)).hi = 4;   // found again, not added
+  EXPECT_EQ(table.Size(), 20000u);
+  EXPECT_EQ(table.Find(key(5))->hi, 4);
+  table.Clear();
+  EXPECT_EQ(table.Find(key(5)), nullptr);
 }
 
 TEST(EngineAsync, SameAnswerAsTheCallOnTheWindowThread) {

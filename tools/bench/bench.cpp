@@ -58,6 +58,14 @@ namespace {
 
 bool SolvedWithCards(const engine::SolverResult& r) { return r.status == 1 && r.cards > 0; }
 
+// Processor time of the whole process: on a machine busy with other work
+// it shows what a card costs, where the clock on the wall shows the wait.
+double ProcessorMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 // The solver's first best card in our card codes.
 CardCode FirstSolverCard(const engine::SolverResult& r) {
   return MakeCard(static_cast<TRank>(r.rank[0]), static_cast<TSuit>(3 - r.suit[0]));
@@ -96,14 +104,23 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
     // of sound opening leads is measured on every board.
     if (measureDd && SolvedWithCards(atLead)) {
       int scratch = target;
-      out.openingLead.Add(engine::IsSolverCard(atLead, ChooseCard(st, engine, scratch)));
+      const auto t0 = std::chrono::steady_clock::now();
+      const double cpu0 = ProcessorMs();
+      const CardCode own = ChooseCard(st, engine, scratch);
+      if (engine.honest) {
+        out.openingLeadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        out.openingLeadCpuMs = ProcessorMs() - cpu0;
+      }
+      out.openingLead.Add(engine::IsSolverCard(atLead, own));
     }
     PlayCard(st, openingLead);
   }
   while (!st.Over()) {
     const auto t0 = std::chrono::steady_clock::now();
+    const double cpu0 = ProcessorMs();
     CardCode card = ChooseCard(st, engine, target);
     out.ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    out.cpuMs.push_back(ProcessorMs() - cpu0);
     ++out.engineCards;
     signature = SignatureStep(signature, card);
     if (measureDd) {
@@ -176,9 +193,12 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   EngineOptions engine;
   engine.skill = o.skill;
   engine.timeRule = o.timeRule;
+  engine.honest = o.honest;
+  engine.board.seed = o.seed;
+  engine.board.auction.system = o.system;
 
   BenchReport rep;
-  std::vector<double> all;
+  std::vector<double> all, cpu;
   int checked = 0, errors = 0;
   for (const std::string& key : keys) {
     BoardStatus status = BoardStatus::NotFound;
@@ -205,6 +225,9 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
       continue;
     }
     const CardCode lead = line->leads.empty() ? 0 : line->leads.front().card;
+    engine.board.auction.dealer = board->dealer;
+    engine.board.auction.calls = line->calls;
+    engine.board.contract = contract;
     BoardOutcome b = PlayBoard(board->deal, contract, lead, engine, o.measureDd, rep.signature);
     b.key = key;
     for (CostlyCard& c : b.costly) c.key = key;
@@ -217,10 +240,13 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
       log << line << '\n';
     }
     rep.openingLeads.Add(b.openingLead);
+    if (b.openingLeadMs >= 0) rep.openingLeadMs.push_back(b.openingLeadMs);
+    if (b.openingLeadCpuMs >= 0) rep.openingLeadCpuMs.push_back(b.openingLeadCpuMs);
     rep.laterLeads.Add(b.laterLeads);
     checked += b.ddChecked;
     errors += b.ddErrors;
     all.insert(all.end(), b.ms.begin(), b.ms.end());
+    cpu.insert(cpu.end(), b.cpuMs.begin(), b.cpuMs.end());
     rep.cards += b.engineCards;
     rep.declarerTricks += b.declarerTricks;
     rep.ddTricks += std::max(0, b.ddTricks);
@@ -236,6 +262,8 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   rep.medianMs = Percentile(all, 0.5);
   rep.p95Ms = Percentile(all, 0.95);
   rep.maxMs = all.empty() ? 0 : *std::max_element(all.begin(), all.end());
+  rep.cpuMedianMs = Percentile(cpu, 0.5);
+  rep.cpuMaxMs = cpu.empty() ? 0 : *std::max_element(cpu.begin(), cpu.end());
   rep.ddErrorPct = checked ? 100.0 * errors / checked : 0.0;
   rep.ddMeasured = o.measureDd;
   rep.costliest = Costliest(rep.outcomes, 5);
@@ -266,6 +294,21 @@ std::vector<std::string> DetailLines(const BenchReport& r) {
   if (!r.ddMeasured) return lines;
   lines.push_back(ShareLine("engine opening leads", r.openingLeads));
   lines.push_back(ShareLine("engine leads to later tricks", r.laterLeads));
+  if (r.cpuMaxMs > 0) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "processor time per card, all threads: median_ms %.2f max_ms %.2f", r.cpuMedianMs,
+                  r.cpuMaxMs);
+    lines.push_back(buf);
+  }
+  if (!r.openingLeadMs.empty()) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "opening leads: median_ms %.2f max_ms %.2f, processor median_ms %.2f max_ms %.2f",
+                  Percentile(r.openingLeadMs, 0.5), *std::max_element(r.openingLeadMs.begin(), r.openingLeadMs.end()),
+                  Percentile(r.openingLeadCpuMs, 0.5),
+                  r.openingLeadCpuMs.empty() ? 0.0
+                                              : *std::max_element(r.openingLeadCpuMs.begin(), r.openingLeadCpuMs.end()));
+    lines.push_back(buf);
+  }
   if (r.ddErrorPct > 3.0) {
     for (const CostlyCard& c : r.costliest) {
       char buf[160];

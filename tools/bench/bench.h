@@ -18,6 +18,12 @@
 
 namespace quorval::bench {
 
+// A position given on the command line: the deal as dealt, the contract and
+// its declarer, and the cards played so far in order ("HK,H2" or "KH,2H").
+struct PositionQuery {
+  std::string deal, contract, declarer, played;
+};
+
 struct BenchOptions {
   std::string dir = ".";
   std::string events;        // comma list of board keys or events; empty = all
@@ -25,6 +31,10 @@ struct BenchOptions {
   bool timeRule = true;
   char system = 'D';         // bidding system letter of the library section
   bool measureDd = true;     // check every card against the solver
+  bool honest = false;       // the honest computer instead of the engine
+  uint64_t seed = 2005;      // the honest computer's layouts
+  bool positionGiven = false; // print the next card of `position` instead of a benchmark
+  PositionQuery position;
   bool review = false;       // time the double-dummy review of every board played
 };
 
@@ -74,7 +84,10 @@ struct BoardOutcome {
   int ddChecked = 0;         // engine cards after the opening lead checked
   int ddErrors = 0;          // of those, cards that lose a trick
   std::vector<double> ms;    // time of each engine card
+  std::vector<double> cpuMs; // processor time of each engine card, all threads together
   LeadShare openingLead;     // the engine's own opening lead (asked even when the library leads)
+  double openingLeadMs = -1; // its time when the honest computer chose it (-1 otherwise)
+  double openingLeadCpuMs = -1;
   LeadShare laterLeads;      // engine cards that lead to tricks 2..13
   std::vector<CostlyCard> costly;   // engine cards that lost tricks, with their cost
   std::vector<CardCode> cards;      // the 52 cards in the order played
@@ -95,6 +108,9 @@ struct BenchReport {
   int declarerTricks = 0, ddTricks = 0;
   uint32_t signature = kSignatureSeed;
   LeadShare openingLeads, laterLeads;
+  std::vector<double> openingLeadMs;   // the honest computer's opening leads, timed
+  std::vector<double> openingLeadCpuMs;
+  double cpuMedianMs = 0, cpuMaxMs = 0;
   std::vector<CostlyCard> costliest;   // the most expensive errors, worst first
   std::vector<BoardOutcome> outcomes;
   std::vector<std::string> problems;   // boards that could not be played
@@ -122,6 +138,13 @@ double TimeReview(const Deal& deal, Seat dealer, Vulnerability vul, const BoardO
 
 // "review: boards B median_ms M p95_ms P max_ms X cpu_median_ms C" (--review).
 std::string ReviewLine(const BenchReport& report);
+// "4S", "3NT", "2HX", "6NXX" (either case); false for anything else.
+bool ParseContractText(const std::string& text, Seat declarer, Contract& out);
+// "KH" or "HK"; 0 when it is not a card.
+CardCode ParsePlayedCard(const std::string& text);
+// The card the engine (the honest computer with options.honest) plays next
+// in the position; 0 and a one-line message when the position cannot be read.
+CardCode PositionCard(const PositionQuery& query, const BenchOptions& options, std::string& error);
 
 // The closing line:
 // "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"

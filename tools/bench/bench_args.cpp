@@ -50,6 +50,42 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.measureDd = false;
          return true;
        }},
+      {"--honest", "", "the honest computer, which sees only what its seat may see, plays instead of the engine",
+       [&o](const std::string&, std::string&) {
+         o.honest = true;
+         return true;
+       }},
+      {"--seed", "N", "seed of the honest computer's layouts (default 2005)",
+       [&o](const std::string& v, std::string& error) {
+         uint64_t n = 0;
+         if (!cli::ReadWhole(v, 0, UINT64_MAX, n)) {
+           error = "--seed takes a whole number";
+           return false;
+         }
+         o.seed = n;
+         return true;
+       }},
+      {"--position", "DEAL", "print the card the engine plays next in this deal (\"N:AKQ2.J54.T9.8765 ...\")",
+       [&o](const std::string& v, std::string&) {
+         o.positionGiven = true;
+         o.position.deal = v;
+         return true;
+       }},
+      {"--contract", "CONTRACT", "with --position: the contract, as 4S, 3NT or 2HX",
+       [&o](const std::string& v, std::string&) {
+         o.position.contract = v;
+         return true;
+       }},
+      {"--declarer", "N|E|S|W", "with --position: the declarer",
+       [&o](const std::string& v, std::string&) {
+         o.position.declarer = v;
+         return true;
+       }},
+      {"--played", "CARDS", "with --position: the cards played so far, in order (HK,H2,H5,HA)",
+       [&o](const std::string& v, std::string&) {
+         o.position.played = v;
+         return true;
+       }},
       {"--review", "", "also time the double-dummy review of each board played (makeable contracts, par, every card)",
        [&o](const std::string&, std::string&) {
          o.review = true;

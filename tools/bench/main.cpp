@@ -9,6 +9,19 @@ int main(int argc, char** argv) {
   return quorval::cli::Main(BenchCommandLine(options), argc, argv,
                             [&](const quorval::cli::Command&, const std::vector<std::string>&) {
     std::string error;
+    if (options.positionGiven) {
+      if (options.position.contract.empty() || options.position.declarer.empty()) {
+        std::cerr << "quorval-bench: --position needs --contract and --declarer (see quorval-bench --help)\n";
+        return 2;
+      }
+      const quorval::CardCode card = PositionCard(options.position, options, error);
+      if (!card) {
+        std::cerr << "quorval-bench: " << error << '\n';
+        return 2;
+      }
+      std::cout << quorval::CardText(card) << std::endl;
+      return 0;
+    }
     const auto report = RunBench(options, std::cout, error);
     if (!report) {
       std::cerr << error << '\n';

@@ -1,0 +1,99 @@
+// The honest computer at the table: the Play Options item saved with the
+// player's options, the run-only choice of the command line, and the cards
+// the computer and the hint then take from it.
+#include <QAction>
+
+#include "play/honest/honest_engine.h"
+#include "tests/table/desk_fixture.h"
+
+namespace quorval {
+namespace {
+
+class DeskHonestTest : public DeskTest {
+ protected:
+  // The honest card at the start of the play of the desk's contract: what
+  // the table must have played (or hinted) first.
+  CardCode HonestFirstCard(const TDeskTop& desk) {
+    PlayState start = desk.Play();
+    EXPECT_TRUE(ReplayPlays(start, 0));
+    honest::BoardContext board;
+    board.auction = {desk.Bidding().auction.dealer, desk.Bidding().auction.calls, 'D'};
+    board.contract = desk.Bidding().auction.Result();
+    board.seed = 7;   // the fixture seeds the table with 7
+    return honest::ChooseHonestCard(start, board, Option.ComputerSkill, desk.State().PlayStyle).card;
+  }
+};
+
+TEST_F(DeskHonestTest, TheMenuItemIsThePlayersSettingKeptInTheOptionsFile) {
+  TDeskTop& desk = Desk();
+  QAction* item = desk.Action("HonestComputer");
+  ASSERT_NE(item, nullptr);
+  EXPECT_TRUE(item->isCheckable());
+  EXPECT_TRUE(item->isEnabled());
+  EXPECT_FALSE(item->isChecked());
+  item->trigger();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_TRUE(Option.HonestComputer);
+  TMyINI written(kOptionsFileName);
+  EXPECT_EQ(written.ReadString("Tester", "HonestComputer", "absent"), "1");
+  item->trigger();
+  EXPECT_FALSE(Option.HonestComputer);
+  TMyINI again(kOptionsFileName);
+  EXPECT_EQ(again.ReadString("Tester", "HonestComputer", "absent"), "absent");
+}
+
+TEST_F(DeskHonestTest, ThePlayersSettingShowsOnTheMenuAtStart) {
+  Option.HonestComputer = true;
+  TDeskTop& desk = Desk();
+  EXPECT_TRUE(desk.Action("HonestComputer")->isChecked());
+}
+
+TEST_F(DeskHonestTest, AnotherPlayerInThePreferencesBringsHisOwnChoice) {
+  TDeskTop& desk = Desk();
+  ASSERT_FALSE(desk.Action("HonestComputer")->isChecked());
+  options_->WriteString("Other", "HonestComputer", "1");
+  Option.CurrentPlayer = "Other";
+  LoadOptions(*options_, Option);
+  desk.AfterPreferences(true, "Tester");
+  EXPECT_TRUE(desk.Action("HonestComputer")->isChecked());
+}
+
+TEST_F(DeskHonestTest, TheCommandLineChoosesItForThisRunOnly) {
+  TDeskTop& desk = Desk();
+  desk.SetHonestOverride(true);
+  QAction* item = desk.Action("HonestComputer");
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_FALSE(item->isEnabled());
+  EXPECT_FALSE(Option.HonestComputer);
+  // Imp01.01 to 4S by South: West's opening lead is the honest computer's,
+  // not the stored lead (here the ace of trumps from A-4).
+  UseLibrary("[Imp01.01.D]\nP,1C,1S,P,2S,P,4S,P,P,P,Lead,AS,100\n");
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("S4");
+  Click("EOBStart");
+  ASSERT_EQ(desk.Play().CardsPlayed, 1);
+  EXPECT_NE(desk.Play().PlayLog[0].card, ParseCard("AS"));
+  EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
+  TMyINI written(kOptionsFileName);
+  EXPECT_EQ(written.ReadString("Tester", "HonestComputer", "absent"), "absent");
+}
+
+TEST_F(DeskHonestTest, TheHintComesFromTheHonestComputerWhileItIsOn) {
+  Option.HonestComputer = true;
+  // Imp01.06 to 2H by East: South is on lead and asks for a hint.
+  TDeskTop& desk = Desk("Imp", 6);
+  desk.NewHandClick();
+  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  ASSERT_EQ(desk.Bidding().auction.Result().declarer, East);
+  Click("EOBStart");
+  ASSERT_EQ(desk.Play().CardsPlayed, 0);
+  Click("ButHint");
+  Click("ButPlayHint");
+  ASSERT_GE(desk.Play().CardsPlayed, 1);
+  EXPECT_EQ(desk.Play().PlayLog[0].seat, South);
+  EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
+}
+
+}  // namespace
+}  // namespace quorval
