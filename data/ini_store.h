@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorval {
@@ -17,6 +19,21 @@ struct TIniSection {
   std::vector<std::string> lines;
 };
 using TSectionList = std::vector<TIniSection>;
+
+// One change made to a store since it was last written: a line set under a
+// key, the first line of a key deleted, or a whole section erased. A save
+// makes the same changes again on what is on disk at that moment.
+struct TIniChange {
+  enum Kind { Set, Delete, Erase } kind = Set;
+  std::string section;
+  std::string key;
+  std::string line;  // Set: the whole line, key "=" value (or the bare key)
+};
+
+// Splits a file's text into raw lines the way the store reads them: at LF,
+// with a CR before it dropped, a leading byte-order mark skipped and each
+// line kept to a little over the line limit.
+std::vector<std::string> SplitIniText(std::string_view text);
 
 class TBigIniFile {
  public:
@@ -55,10 +72,27 @@ class TBigIniFile {
   const TSectionList& Sections() const { return sections_; }
 
   // Writes the whole file when it changed: to a temporary file in the same
-  // folder, flushed, then renamed over the old file. A failure is reported
-  // through the message sink; the content stays in memory, still modified,
-  // and false is returned.
+  // folder, flushed, then renamed over the old file. What is on disk is read
+  // first and this store's own changes are made again on top of it, so lines
+  // that another program or a hand edit added since the file was loaded are
+  // kept; the store then holds the merged content. A failure is reported
+  // through the message sink (unless turned off); the content stays in
+  // memory, still modified, and false is returned.
   bool UpdateFile();
+  // Why the last UpdateFile failed; empty after a good one.
+  const std::string& LastError() const { return lastError_; }
+  // Off: a failed save is only returned and kept in LastError, for callers
+  // that tell the user themselves.
+  void SetReportFailures(bool on) { reportFailures_ = on; }
+  // The changes not yet on disk, oldest first.
+  const std::vector<TIniChange>& PendingChanges() const { return pending_; }
+  // The keys of `section` set since the last good save (each once, in the
+  // order first set) and not deleted since.
+  std::vector<std::string> PendingKeys(const std::string& section) const;
+  // Writes the whole content, as it is in memory, to another file the same
+  // safe way; the store itself stays as it is. False (with LastError) when
+  // that failed.
+  bool SaveCopyAs(const std::string& path);
 
  protected:
   void SetClearBeforeRead(bool on) { clearBeforeRead_ = on; }
@@ -67,9 +101,12 @@ class TBigIniFile {
 
  private:
   void LoadFile();
+  // The sections of raw lines, duplicates dropped (true in `dropped` when
+  // there were any) and sorted when the store is.
+  TSectionList ParseLines(const std::vector<std::string>& raw, bool& dropped) const;
   // Index of the section or -1; starts at the section found last.
   int FindSection(const std::string& name) const;
-  TIniSection& SectionFor(const std::string& name);
+  bool Fail(const std::string& text);
 
   std::string fileName_;
   TSectionList sections_;
@@ -79,6 +116,9 @@ class TBigIniFile {
   bool sorted_ = false;
   // The file exists but could not be read: it is never overwritten.
   bool unreadable_ = false;
+  bool reportFailures_ = true;
+  std::string lastError_;
+  std::vector<TIniChange> pending_;
 };
 
 // The kind of store the sequence library lives in.
