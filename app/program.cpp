@@ -12,12 +12,14 @@
 #include <iostream>
 #include <memory>
 
+#include "app/folder_lock.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
 #include "data/options.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
+#include "scoring/player_results.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
 
@@ -56,6 +58,9 @@ std::unique_ptr<QWidget> ShowSplash() {
   return splash;
 }
 
+// The refusal of a second program on one folder.
+std::string AlreadyRunningText() { return std::string(kTitle) + " is already running on this folder"; }
+
 bool Headless() {
   const QString platform = QGuiApplication::platformName();
   return platform == "offscreen" || platform == "minimal";
@@ -84,7 +89,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
   if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
     std::cerr << "No such folder: " << folder.toStdString() << '\n';
-    return 2;
+    return kExitBadCommandLine;
   }
   SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
 
@@ -100,8 +105,20 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   QCoreApplication::setApplicationName(kTitle);
   QApplication::setApplicationDisplayName(kTitle);
 
-  // 2. The options file and the current player.
+  // One program per folder: a second one would keep its own copy of the
+  // options and results. Taken before anything is read or written.
+  const FolderLock lock(folder);
+  if (lock.state() == FolderLock::State::HeldByAnother) {
+    const std::string text = AlreadyRunningText();
+    if (automated || Headless()) std::cerr << text << '\n';
+    else ShowMessage(text);
+    return kExitFolderInUse;
+  }
+
+  // 2. The options file and the current player. A save that fails is told
+  // by the table (at the screen) or at the end of the run, not by the store.
   TMyINI options(kOptionsFileName);
+  options.SetReportFailures(false);
   if (!cl.player.isEmpty()) {
     Option.CurrentPlayer = cl.player.toStdString();
     LoadOptions(options, Option, MachineLanguage);
@@ -132,6 +149,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   {
     TDeskTop desk(files, state);
     if (automated) desk.SetNoPauses(true);
+    if (!automated && !Headless())
+      desk.SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
     if (automated) desk.resize(desk.minimumSize());
@@ -145,13 +164,13 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
       const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad);
       for (const QString& key : bad) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
-        exitCode = 1;
+        exitCode = kExitBoardNotPlayed;
       }
       for (const BoardRef& ref : boardsToPlay) {
         if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
           std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
                     << " could not be played\n";
-          exitCode = 1;
+          exitCode = kExitBoardNotPlayed;
         }
       }
       desk.close();
@@ -164,8 +183,14 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     }
   }
   // 8. The end: the settings once more; every store that changed is written.
-  SaveOptions(options, Option, NowDateTime());
-  options.UpdateFile();
+  // Results that never reached the file are named, and the run fails.
+  if (!SaveOptions(options, Option, NowDateTime())) {
+    const std::vector<UnsavedResult> unsaved = UnsavedResults(options);
+    std::cerr << options.LastError() << '\n';
+    if (unsaved.empty()) std::cerr << "The settings were not saved.\n";
+    else std::cerr << "Results not saved: " << UnsavedResultsText(unsaved) << '\n';
+    exitCode = kExitNotSaved;
+  }
   boards.UpdateFile();
   results.UpdateFile();
   return exitCode;

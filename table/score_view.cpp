@@ -30,6 +30,7 @@ void TDeskTop::SetUpResultGrids() {
                                           settings, files_.options, files_.PlayerName());
   boardScore_ = scoring.BoardScore;
   resultFiled_ = scoring.filed;
+  resultWritten_ = scoring.written;
   const FieldComparison& cmp = scoring.comparison;
   if (!cmp.built) {
     handFigures_ = {};
