@@ -121,19 +121,6 @@ FileRead ReadWholeFile(const std::string& path, std::string& text) {
   return in.bad() ? FileRead::Unreadable : FileRead::Read;
 }
 
-// Every section with lines: "[", the name, "]", its lines, one empty line;
-// every line ends in CR LF.
-std::string FileText(const TSectionList& sections) {
-  std::string text;
-  for (const auto& s : sections) {
-    if (s.lines.empty()) continue;
-    text += "[" + s.name + "]\r\n";
-    for (const auto& line : s.lines) text += line + "\r\n";
-    text += "\r\n";
-  }
-  return text;
-}
-
 // Writes `text` to a temporary file beside `path`, flushes it and renames it
 // over `path`, so that the file is always either the old or the new one.
 // False, with the reason in `error`, when any step failed.
@@ -226,30 +213,70 @@ bool EraseIn(TSectionList& sections, size_t& cursor, const std::string& section)
   return true;
 }
 
-void Apply(TSectionList& sections, bool sorted, const TIniChange& change) {
+}  // namespace
+
+void ApplyChanges(TSectionList& sections, bool sorted, const std::vector<TIniChange>& changes) {
   size_t cursor = 0;
-  switch (change.kind) {
-    case TIniChange::Set: SetLineIn(sections, sorted, cursor, change.section, change.key, change.line); break;
-    case TIniChange::Delete: DeleteIn(sections, cursor, change.section, change.key); break;
-    case TIniChange::Erase: EraseIn(sections, cursor, change.section); break;
+  for (const TIniChange& change : changes) {
+    switch (change.kind) {
+      case TIniChange::Set: SetLineIn(sections, sorted, cursor, change.section, change.key, change.line); break;
+      case TIniChange::Delete: DeleteIn(sections, cursor, change.section, change.key); break;
+      case TIniChange::Erase: EraseIn(sections, cursor, change.section); break;
+    }
   }
 }
 
-}  // namespace
+std::string IniFileText(const TSectionList& sections) {
+  std::string text;
+  for (const auto& s : sections) {
+    if (s.lines.empty()) continue;
+    text += "[" + s.name + "]\r\n";
+    for (const auto& line : s.lines) text += line + "\r\n";
+    text += "\r\n";
+  }
+  return text;
+}
 
 std::vector<std::string> SplitIniText(std::string_view text) {
   std::vector<std::string> lines;
   // A byte-order mark left by an editor would hide the first section header.
   size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
   while (start < text.size()) {
-    size_t end = text.find('\n', start);
+    // A line ends at CR LF, LF or a lone CR, so no line holds a line end: a
+    // name written back (where line ends become blanks) is the name read.
+    size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    size_t len = end - start;
-    if (len > 0 && text[start + len - 1] == '\r') --len;
-    lines.emplace_back(text.substr(start, std::min(len, kIniLineLimit + 4)));
-    start = end + 1;
+    lines.emplace_back(text.substr(start, std::min(end - start, kIniLineLimit + 4)));
+    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   return lines;
+}
+
+TSectionList ParseIniLines(const std::vector<std::string>& raw, bool sorted, bool* dropped) {
+  TSectionList sections;
+  std::unordered_set<std::string> seen;
+  if (dropped) *dropped = false;
+  bool dropping = true;  // lines before the first header have no section
+  for (const std::string& full : raw) {
+    const std::string line = Clip(full);
+    if (line.empty() || line == "\x1A") continue;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      std::string name = line.substr(1, line.size() - 2);
+      if (seen.insert(LowerText(name)).second) {
+        sections.push_back({std::move(name), {}});
+        dropping = false;
+      } else {
+        // A later section of the same name is dropped with its lines.
+        dropping = true;
+        if (dropped) *dropped = true;
+      }
+      continue;
+    }
+    if (!dropping) sections.back().lines.push_back(line);
+  }
+  if (sorted) std::stable_sort(sections.begin(), sections.end(),
+                                [](const TIniSection& a, const TIniSection& b) { return NameLess(a.name, b.name); });
+  return sections;
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -282,36 +309,9 @@ void TBigIniFile::LoadFile() {
   }
 }
 
-TSectionList TBigIniFile::ParseLines(const std::vector<std::string>& raw, bool& dropped) const {
-  TSectionList sections;
-  std::unordered_set<std::string> seen;
-  dropped = false;
-  bool dropping = true;  // lines before the first header have no section
-  for (const std::string& full : raw) {
-    const std::string line = Clip(full);
-    if (line.empty() || line == "\x1A") continue;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      std::string name = line.substr(1, line.size() - 2);
-      if (seen.insert(LowerText(name)).second) {
-        sections.push_back({std::move(name), {}});
-        dropping = false;
-      } else {
-        // A later section of the same name is dropped with its lines.
-        dropping = true;
-        dropped = true;
-      }
-      continue;
-    }
-    if (!dropping) sections.back().lines.push_back(line);
-  }
-  if (sorted_) std::stable_sort(sections.begin(), sections.end(),
-                                [](const TIniSection& a, const TIniSection& b) { return NameLess(a.name, b.name); });
-  return sections;
-}
-
 void TBigIniFile::LoadLines(const std::vector<std::string>& raw) {
   bool dropped = false;
-  sections_ = ParseLines(raw, dropped);
+  sections_ = ParseIniLines(raw, sorted_, &dropped);
   cursor_ = 0;
   pending_.clear();
   // The file is written back without the dropped sections.
@@ -437,18 +437,16 @@ bool TBigIniFile::UpdateFile() {
   std::string disk;
   switch (ReadWholeFile(fileName_, disk)) {
     case FileRead::Missing: merged = sections_; break;
-    case FileRead::Read: {
-      bool dropped = false;
-      merged = ParseLines(SplitIniText(disk), dropped);
-      for (const TIniChange& change : pending_) Apply(merged, sorted_, change);
+    case FileRead::Read:
+      merged = ParseIniLines(SplitIniText(disk), sorted_);
+      ApplyChanges(merged, sorted_, pending_);
       break;
-    }
     case FileRead::Unreadable:
       return Fail("Could not save the file " + fileName_ + " (it can no longer be read to keep what others wrote).");
   }
 
   std::string why;
-  if (!WriteFileSafely(fileName_, FileText(merged), why)) return Fail("Could not save the file " + fileName_ + " (" + why + ").");
+  if (!WriteFileSafely(fileName_, IniFileText(merged), why)) return Fail("Could not save the file " + fileName_ + " (" + why + ").");
   sections_ = std::move(merged);
   cursor_ = 0;
   pending_.clear();
@@ -459,7 +457,7 @@ bool TBigIniFile::UpdateFile() {
 
 bool TBigIniFile::SaveCopyAs(const std::string& path) {
   std::string why;
-  if (WriteFileSafely(path, FileText(sections_), why)) return true;
+  if (WriteFileSafely(path, IniFileText(sections_), why)) return true;
   lastError_ = "Could not save the file " + path + " (" + why + ").";
   return false;
 }

@@ -30,10 +30,21 @@ struct TIniChange {
   std::string line;  // Set: the whole line, key "=" value (or the bare key)
 };
 
-// Splits a file's text into raw lines the way the store reads them: at LF,
-// with a CR before it dropped, a leading byte-order mark skipped and each
-// line kept to a little over the line limit.
+// Splits a file's text into raw lines the way the store reads them: at CR
+// LF, LF or a lone CR, a leading byte-order mark skipped and each line kept
+// to a little over the line limit.
 std::vector<std::string> SplitIniText(std::string_view text);
+// The sections of raw lines: lines kept to 255 characters, empty ones and
+// end-of-file marks skipped, lines before the first header dropped, a later
+// section of a name already seen dropped with its lines (`dropped` then
+// true), and the sections sorted by name when asked.
+TSectionList ParseIniLines(const std::vector<std::string>& raw, bool sorted, bool* dropped = nullptr);
+// The text a store writes: every section that has lines, "[name]", its
+// lines and an empty line, each line ending in CR LF.
+std::string IniFileText(const TSectionList& sections);
+// Makes the changes again, in order, on other sections (as a save does on
+// what is on disk).
+void ApplyChanges(TSectionList& sections, bool sorted, const std::vector<TIniChange>& changes);
 
 class TBigIniFile {
  public:
@@ -101,9 +112,6 @@ class TBigIniFile {
 
  private:
   void LoadFile();
-  // The sections of raw lines, duplicates dropped (true in `dropped` when
-  // there were any) and sorted when the store is.
-  TSectionList ParseLines(const std::vector<std::string>& raw, bool& dropped) const;
   // Index of the section or -1; starts at the section found last.
   int FindSection(const std::string& name) const;
   bool Fail(const std::string& text);

@@ -108,7 +108,10 @@ void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& 
   loaded.LastHandPlayed = InRange(ini.ReadInteger(player, "LastHandPlayed", 0), 0, 28, 0);
   loaded.LastStrataSeen = InRange(ini.ReadInteger(player, "LastStrataSeen", 0), 0, 2, 0);
   loaded.MPScoringSys = static_cast<uint8_t>(InRange(ini.ReadInteger(player, "MPScoringSys", 0), 0, 3, 0));
+  // An empty skin name would be written back as a bare key and read as
+  // absent next time; it reads as absent now.
   loaded.ColorSkin = ini.ReadString(player, "ColorSkin", "Teal");
+  if (loaded.ColorSkin.empty()) loaded.ColorSkin = "Teal";
   loaded.LastPlayed = ini.ReadDateTime(player, "LastPlayed", 0);
   ApplyColorSkin(loaded, loaded.ColorSkin);
   option = loaded;
