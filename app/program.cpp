@@ -86,7 +86,9 @@ std::string SequenceLibraryText() {
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // 1. The working folder: every data file is found there by its bare name.
-  const QString folder = cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir;
+  // A relative --dir is taken from where the program was started, before the
+  // working folder changes.
+  const QString folder = QDir(cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir).absolutePath();
   if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
     std::cerr << "No such folder: " << folder.toStdString() << '\n';
     return kExitBadCommandLine;

@@ -6,6 +6,8 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/data/temp_folder.h"
+
 namespace quorval::bench {
 namespace {
 
@@ -149,9 +151,9 @@ TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
 }
 
 TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
-  const auto dir = std::filesystem::temp_directory_path() / "quorval_bench_empty";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const quorval::testing::TempFolder folder;
+  ASSERT_FALSE(folder.Path().empty());
+  const std::filesystem::path dir = folder.Path();
   BenchOptions o;
   o.dir = dir.string();
   std::ostringstream log;
@@ -159,7 +161,6 @@ TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
   EXPECT_FALSE(RunBench(o, log, error));
   EXPECT_NE(error.find("Lisk2005.ini"), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_empty(dir));
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

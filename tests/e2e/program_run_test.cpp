@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "scoring/contract_score.h"
+#include "tests/e2e/run_program.h"
+
 
 namespace {
 
@@ -61,12 +62,29 @@ std::vector<std::string> Split(const std::string& text) {
   return items;
 }
 
-int RunProgram(const QStringList& args, QString* err = nullptr) {
-  QProcess p;
-  p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
-  if (!p.waitForFinished(120000)) return -1;
-  if (err) *err = QString::fromUtf8(p.readAllStandardError());
-  return p.exitCode();
+using quorval::testing::RunProgram;
+
+// The duplicate score of a made or beaten contract for the declaring side,
+// from the scoring table: trick score, game or part-score bonus, slam
+// bonus, the insult, overtricks and undertricks.
+int DeclarerScore(int level, int strain, int doubled, bool vul, int tricks) {
+  const int need = level + 6;
+  if (tricks < need) {
+    const int down = need - tricks;
+    if (doubled == 0) return -down * (vul ? 100 : 50);
+    int penalty = 0;
+    for (int i = 1; i <= down; ++i) penalty += i == 1 ? (vul ? 200 : 100) : (!vul && i <= 3) ? 200 : 300;
+    return -penalty * doubled;
+  }
+  const int perTrick = strain <= 1 ? 20 : 30;
+  const int trickScore = (level * perTrick + (strain == 4 ? 10 : 0)) << doubled;
+  int score = trickScore + (trickScore >= 100 ? (vul ? 500 : 300) : 50);
+  if (level == 6) score += vul ? 750 : 500;
+  if (level == 7) score += vul ? 1500 : 1000;
+  score += 50 * doubled;
+  const int over = tricks - need;
+  score += over * (doubled == 0 ? perTrick : (vul ? 200 : 100) * doubled);
+  return score;
 }
 
 // The standard IMP scale.
@@ -126,12 +144,30 @@ TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
   const IniFile results = ReadIni(dir_.filePath("Results2005.ini"));
   ASSERT_TRUE(options.count("Robot"));
   const Section& player = options.at("Robot");
+  // The contract each board's main line ends in, seen from the table (the
+  // board turned by its Site), and the declarer's double-dummy tricks in it,
+  // measured with the solver on the stored deal.
+  struct Expected {
+    const char* declarer;
+    const char* contract;
+    int ddTricks;
+  };
+  const std::map<std::string, Expected> expected = {
+      {"Imp01.01", {"S", "4~S", 9}},  {"Imp01.02", {"E", "4~S", 10}}, {"Imp01.03", {"E", "3~S", 11}},
+      {"Imp01.04", {"S", "4~S", 8}},  {"Imp01.05", {"N", "3~N", 12}}, {"Imp01.06", {"E", "2~H", 8}},
+      {"Par01.01", {"W", "4~H", 9}},  {"Par01.02", {"N", "3~D", 9}},  {"Par01.03", {"E", "4~H", 9}},
+      {"Par01.04", {"N", "3~H", 9}}};
   int checked = 0;
   for (const auto& [key, board] : boards) {
     SCOPED_TRACE(key);
     ASSERT_TRUE(player.count(key));
     const auto items = Split(player.at(key));
     ASSERT_EQ(items.size(), 25u);
+    ASSERT_TRUE(expected.count(key));
+    EXPECT_EQ(items[0], expected.at(key).declarer);
+    EXPECT_EQ(items[1], expected.at(key).contract);
+    // The program plays all four hands: within two tricks of double dummy.
+    EXPECT_LE(std::abs(std::stoi(items[2]) - expected.at(key).ddTricks), 2) << items[2] << " tricks";
     const bool imps = key.rfind("Imp", 0) == 0;
     const int site = std::stoi(board.at("Site"));
     const std::string seats = "NESW";
@@ -145,6 +181,7 @@ TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
     const int score = std::stoi(items[3]);
     if (items[1] == "Pass") {
       EXPECT_EQ(score, 0);
+      EXPECT_EQ(items[0], std::string(1, seats[dealer]));   // a passed-out board is filed under its dealer
     } else {
       const int declarer = static_cast<int>(seats.find(items[0]));
       const std::string contract = items[1];
@@ -152,8 +189,8 @@ TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
       const int strain = static_cast<int>(std::string("CDHSN").find(contract[2]));
       const int doubled = static_cast<int>(contract.size()) - 3;
       const bool vul = declarer % 2 == 0 ? ns : ew;
-      EXPECT_EQ(score, quorval::ContractScore(3 + 5 * (level - 1) + strain, doubled, declarer, vul,
-                                              std::stoi(items[2])));
+      const int forDeclarer = DeclarerScore(level, strain, doubled, vul, std::stoi(items[2]));
+      EXPECT_EQ(score, declarer % 2 == 0 ? forDeclarer : -forDeclarer);
     }
 
     // The field scores as the board was played: turned with it.
@@ -210,6 +247,25 @@ TEST_F(Autoplay, TheSameSeedPlaysTheSameBoardsTheSameWay) {
   b.erase("LastPlayed");
   EXPECT_EQ(a, b);
   EXPECT_TRUE(a.count("Imp01.06"));
+
+  // And the seed is used: other seeds draw other opening leads, and some of
+  // them play a board differently (seed 4 takes a trick less in Imp01.05
+  // and Imp01.06 than seed 9).
+  bool differs = false;
+  for (const char* seed : {"4", "2", "6"}) {
+    QTemporaryDir other;
+    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+      QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, other.filePath(f));
+    ASSERT_EQ(RunProgram({"--dir", other.path(), "--player", "P", "--seed", seed, "--skill", "3", "--autoplay", "Imp01"}), 1);
+    Section c = ReadIni(other.filePath("Options.INI")).at("P");
+    c.erase("LastPlayed");
+    EXPECT_EQ(c.size(), a.size());
+    if (c != a) {
+      differs = true;
+      break;
+    }
+  }
+  EXPECT_TRUE(differs) << "seeds 4, 2 and 6 all play Imp01 exactly as seed 9";
 }
 
 }  // namespace
@@ -229,6 +285,9 @@ TEST(AutoplayBadInput, BrokenBoardsAreReportedAndNothingIsFiledForThem) {
   const Section player = ReadIni(dir.filePath("Options.INI")).at("P");
   EXPECT_FALSE(player.count("Imp01.01"));
   EXPECT_FALSE(player.count("Imp01.02"));   // one heart short
+  EXPECT_FALSE(player.count("Imp01.03"));   // "s:" is no seat
+  EXPECT_TRUE(err.contains("Deal does not start with N,E,S, or  W : s:985")) << err.toStdString();
+  EXPECT_TRUE(err.contains("Board Imp01.03 could not be played")) << err.toStdString();
   // The data files are never written.
   for (const char* f : {"Lisk2005.ini", "Results2005.ini"}) {
     QFile a(QString(QUORVAL_FIXTURES "/broken/") + f), b(dir.filePath(f));

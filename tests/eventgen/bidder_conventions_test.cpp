@@ -147,6 +147,7 @@ TEST(BidderField, ContractsAreLegalAndRepeatable) {
   facts.deal = eventgen::ShuffledDeal(7, facts.key);
   facts.dealer = North;
   BidderFieldChooser chooser;
+  int contracts = 0;
   for (int table = 1; table <= 18; ++table) {
     eventgen::TableSetting setting;
     setting.number = table;
@@ -156,9 +157,36 @@ TEST(BidderField, ContractsAreLegalAndRepeatable) {
     const Contract again = chooser.Choose(facts, setting, b);
     EXPECT_EQ(first.bid, again.bid);
     EXPECT_EQ(first.declarer, again.declarer);
-    EXPECT_LE(first.DoubledCount, 2);
-    EXPECT_TRUE(first.PassedOut() || IsBid(first.bid));
+    EXPECT_EQ(first.DoubledCount, again.DoubledCount);
+    // Legal: a passed-out table is Pass undoubled; anything else is a bid,
+    // doubled at most twice, by a seat, and some auction ends in exactly it:
+    // the declarer bids it, the next seat doubles, declarer redoubles.
+    if (first.bid == Pass) {
+      EXPECT_EQ(first.DoubledCount, 0) << "table " << table;
+      continue;
+    }
+    ASSERT_TRUE(IsBid(first.bid)) << "table " << table << " bid " << first.bid;
+    ASSERT_GE(first.DoubledCount, 0);
+    ASSERT_LE(first.DoubledCount, 2);
+    ASSERT_GE(first.declarer, North);
+    ASSERT_LE(first.declarer, West);
+    ++contracts;
+    Auction auction(facts.dealer);
+    while (auction.SeatToAct() != first.declarer) ASSERT_TRUE(auction.Make(Pass));
+    ASSERT_TRUE(auction.Make(first.bid));
+    if (first.DoubledCount >= 1) {
+      ASSERT_TRUE(auction.Make(Double));
+    }
+    if (first.DoubledCount == 2) {
+      ASSERT_TRUE(auction.Make(Redouble));
+    }
+    while (!auction.Over()) ASSERT_TRUE(auction.Make(Pass));
+    EXPECT_EQ(auction.Result().bid, first.bid);
+    EXPECT_EQ(auction.Result().DoubledCount, first.DoubledCount);
+    EXPECT_EQ(auction.Result().declarer, first.declarer);
   }
+  // The deal is no pass-out hand: most tables reach a contract.
+  EXPECT_GE(contracts, 12);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/data/temp_folder.h"
 #include "tests/eventgen/bidder_hands.h"
 #include "tools/eventgen/bidder/bidder.h"
 #include "tools/eventgen/bidder/library_stats.h"
@@ -16,8 +17,9 @@ namespace {
 
 TEST(LibraryStats, CountsLinesChoicesAndLeads) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "quorval_bidder_stats";
-  fs::create_directories(dir);
+  const quorval::testing::TempFolder folder;
+  ASSERT_FALSE(folder.Path().empty());
+  const fs::path dir = folder.Path();
   const std::string deal = "N:AKQ2.K32.Q32.432 JT98.QJT.KJT.KJT 7654.A98.A98.A98 3.7654.7654.Q765";
   std::ofstream(dir / "Lisk2005.ini", std::ios::binary)
       << "[Imp01.01]\r\nDealer=N\r\nVulnerable=None\r\nDeal=" << deal << "\r\nSite=3\r\n\r\n";
@@ -42,9 +44,8 @@ TEST(LibraryStats, CountsLinesChoicesAndLeads) {
   EXPECT_EQ(d.leadPercent, 200);
   EXPECT_LE(d.leadPercentKept, d.leadPercent);
   EXPECT_NE(LibraryStatsReport(stats).find("Danish Basic"), std::string::npos);
-  fs::remove_all(dir);
   // A folder without the library is reported, not counted.
-  EXPECT_FALSE(CollectLibraryStats((fs::temp_directory_path() / "quorval_no_such_folder").string(), nullptr, stats, error));
+  EXPECT_FALSE(CollectLibraryStats((dir / "no_such_folder").string(), nullptr, stats, error));
 }
 
 TEST(BidderReplay, MeaningsSurviveAReplay) {

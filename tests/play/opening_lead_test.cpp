@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "play/engine/opening_lead.h"
@@ -94,16 +93,57 @@ TEST(LeadConventionCard, PlayStyleSelectsConvention) {
 }
 
 TEST(OpeningAggression, OpponentsElevenPointsGivesTwoTenths) {
-  // m = -min(3, 14 - 11) - 0 = -3.
+  // The worked example: opponents with 11 points, leader's high cards equal
+  // to partner's points.
   EXPECT_NEAR(Aggression(11, 8, 8, 6), 0.2, 1e-12);
-  // Strong opponents push the factor up, capped at 1.0.
-  EXPECT_NEAR(Aggression(30, 8, 8, 10), 1.0, 1e-12);
-  // A strong right-hand opponent keeps the leader passive.
-  EXPECT_NEAR(Aggression(30, 8, 8, 15), 0.2, 1e-12);
-  // A leader much stronger than partner is passive, clamped at 0.0.
-  EXPECT_NEAR(Aggression(10, 20, 0, 9), 0.0, 1e-12);
-  // The strength difference is divided truncating toward zero: (2 - 9) / 4 = -1.
-  EXPECT_NEAR(Aggression(11, 2, 9, 6), 0.3, 1e-12);
+}
+
+// The factor of whole deals, points counted by hand: West leads, North is
+// the left-hand opponent, East partner, South the right-hand opponent.
+TEST(OpeningAggression, FromTheFourHands) {
+  struct Row {
+    const char* what;
+    std::array<std::array<const char*, 4>, 4> hands;   // N, E, S, W; clubs .. spades
+    double aggression;
+  };
+  const Row rows[] = {
+      // North 5, South 32 points: the strong right-hand opponent keeps West
+      // passive although the opponents hold 37.
+      {"strong right-hand opponent",
+       {{{"T98", "QJ2", "J983", "J87"}, {"765", "T95", "Q654", "T54"}, {"AKQ", "AK76", "AK", "AKQ3"},
+         {"J432", "843", "T72", "962"}}},
+       0.2},
+      // The same with North and South swapped: 37 points on the left, and the
+      // weak hand on the right, make West as bold as he gets.
+      {"strong left-hand opponent",
+       {{{"AKQ", "AK76", "AK", "AKQ3"}, {"765", "T95", "Q654", "T54"}, {"T98", "QJ2", "J983", "J87"},
+         {"J432", "843", "T72", "962"}}},
+       1.0},
+      // West holds 32, partner nothing, the opponents 8: as passive as can be.
+      {"leader far stronger than partner",
+       {{{"JT98", "QJ8", "QJT", "J98"}, {"765", "T95", "8654", "T54"}, {"432", "432", "9732", "762"},
+         {"AKQ", "AK76", "AK", "AKQ3"}}},
+       0.0},
+      // West 2, partner 27, the opponents 11 (all on the left). The point
+      // difference -25 counts as -6 quarters (toward zero, not -7):
+      // -3 + 6 = 3 steps above the middle.
+      {"weak leader, strong partner",
+       {{{"T98", "T98", "QJT9", "AKJ"}, {"AKQ2", "AKQ", "AK2", "Q32"}, {"765", "7652", "876", "T98"},
+         {"J43", "J43", "543", "7654"}}},
+       0.8},
+  };
+  for (const Row& row : rows) {
+    OpeningLeadInput in;
+    in.leader = West;
+    in.trump = Spade;
+    for (Seat s = North; s <= West; ++s)
+      for (TSuit suit = Club; suit <= Spade; ++suit) in.hands[s][suit] = H(row.hands[s][suit]);
+    int cards = 0;
+    for (const auto& hand : in.hands)
+      for (const Holding h : hand) cards += CardCount(h);
+    ASSERT_EQ(cards, 52) << row.what;
+    EXPECT_NEAR(MakeOpeningLeadContext(in).aggression, row.aggression, 1e-12) << row.what;
+  }
 }
 
 TEST(OpeningAggression, PointsIncludeLongSuitsAndVoids) {
@@ -128,11 +168,17 @@ TEST(OpeningSuitScore, HalfRoundsToEven) {
 TEST(OpeningSuitScore, SingletonKingWithTrumps) {
   OpeningLeadInput in = MakeInput(Spade);
   in.hands[West] = {H("K"), H("8743"), H("T7652"), H("962")};
-  for (double aggr : {0.0, 0.2, 0.5, 0.8, 1.0}) {
+  // Passive 1, attacking 5: 1 + 4 x factor, to the nearest whole number and
+  // an exact half to the even one.
+  const struct {
+    double aggression;
+    int score;
+  } rows[] = {{0.0, 1}, {0.1, 1}, {0.2, 2}, {0.3, 2}, {0.4, 3}, {0.5, 3}, {0.6, 3},
+              {0.7, 4}, {0.8, 4}, {0.9, 5}, {1.0, 5}, {0.375, 2}, {0.625, 4}};
+  for (const auto& row : rows) {
     OpeningLeadContext ctx = MakeOpeningLeadContext(in);
-    ctx.aggression = aggr;
-    const double exact = 4 * aggr + 1;
-    EXPECT_EQ(OpeningSuitScore(ctx, Club), static_cast<int>(std::nearbyint(exact))) << aggr;
+    ctx.aggression = row.aggression;
+    EXPECT_EQ(OpeningSuitScore(ctx, Club), row.score) << row.aggression;
   }
   // A small singleton is a ruffing lead only while the leader holds trumps.
   in.hands[West] = {H("7"), H("8743"), H("T7652"), H("962")};

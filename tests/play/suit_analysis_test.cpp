@@ -87,22 +87,24 @@ struct EstimateRow {
   const char* rho;
   tAllTrump trump;
   int suitTricks;
+  int surplus;   // tricks beyond partner's length: what partner can discard on
 };
 
 TEST(AnalyseSuit, TrickEstimates) {
   const EstimateRow rows[] = {
-      {"AKQ", "32", "", "", NT, 3},             // both opponents void at no trump
-      {"AKQ", "32", "", "", Heart, 3},          // and without trumps in a suit contract
-      {"AKQ", "J2", "543", "T98", NT, 3},       // all the top cards
-      {"32", "54", "AKQ", "JT9", NT, -3},       // theirs
-      {"", "", "AK", "QJ", NT, -2},             // we hold nothing
+      {"AKQ", "32", "", "", NT, 3, 1},             // both opponents void at no trump
+      {"AKQ", "32", "", "", Heart, 3, 1},          // and without trumps in a suit contract
+      {"AKQ", "J2", "543", "T98", NT, 3, 1},       // all the top cards
+      {"32", "54", "AKQ", "JT9", NT, -3, -5},      // theirs
+      {"", "", "AK", "QJ", NT, -2, -2},            // we hold nothing
+      {"AKQJ", "T9876", "5", "432", NT, 5, 0},     // every card of partner's five wins
   };
   for (const auto& r : rows) {
     Position p = SuitPosition(H(r.me), H(r.pd), H(r.lho), H(r.rho), Spade, r.trump);
     AnalyseSuit(p, Spade);
     const SuitView& v = p.hands[South].Views[Spade];
     EXPECT_EQ(v.SuitTricks, r.suitTricks) << r.me << " " << r.pd << " " << r.lho << " " << r.rho;
-    EXPECT_EQ(v.Surplus, v.SuitTricks - v.PdLen);
+    EXPECT_EQ(v.Surplus, r.surplus) << r.me << " " << r.pd;
   }
 }
 

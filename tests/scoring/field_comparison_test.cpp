@@ -79,7 +79,8 @@ TEST(FieldComparison, ImpsAgainstEachOfTheSix) {
   EXPECT_EQ(c.HandFigures[0], "4.33");
   // -50 against 420 three times, 450, 170 and -100: -10 x 3, -11, -6, +2.
   EXPECT_NEAR(c.ResultFigures[3], -45.0 / 6, 1e-12);
-  // The last row is -100: -12, -11 x 3, -7, -2.
+  // The last row is -100: -11 against each 420 (the user's and two) and
+  // against 450, -7 against 170, -2 against -50: -53 / 6.
   EXPECT_EQ(c.strata[0].rows[6].cells[6], "-8.83");
   // Stratum B: the user's 420 against six scores of 0 is 9 IMPs each.
   EXPECT_EQ(c.HandFigures[1], "9.00");
@@ -192,11 +193,16 @@ TEST(FieldComparison, TableComparisonLooksResultsUpAndShowsErrors) {
   EXPECT_EQ(MessageCount(), 0);
   // 07 passed out: East dealt, score 0; it loses 9 IMPs to each 420.
   EXPECT_NEAR(c.ResultFigures[7], -9, 1e-12);
-  for (const auto& row : c.strata[1].rows) {
-    if (row.number == 7) {
-      EXPECT_EQ(row.cells[2], "E");
-    }
-  }
+  // Its row comes last in stratum B (0 below six times 420), shown under the
+  // dealer with no tricks and score 0.
+  const ResultRow& passed = c.strata[1].rows[6];
+  EXPECT_EQ(passed.number, 7);
+  EXPECT_EQ(passed.cells[1], "07");
+  EXPECT_EQ(passed.cells[2], "E");
+  EXPECT_EQ(passed.cells[5], "0");
+  EXPECT_EQ(passed.cells[6], "-9.00");
+  EXPECT_EQ(passed.cells[3], "PASSED OUT");   // the contract column is upper case
+  EXPECT_EQ(passed.cells[4], "0");
 
   values[12] = "12=N,4S,10,4x0";
   const auto bad = BuildResultGrids(User(420), values, East, "Imp01.05", Imps());

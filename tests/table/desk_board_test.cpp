@@ -62,9 +62,14 @@ TEST_F(DeskTest, SiteTurnsTheDealAndTheFieldResults) {
 TEST_F(DeskTest, PriorHandOnBoardOneDealsItAgain) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
+  desk.BidButClick("S1");   // the auction moves on: P 1C 1S P 2S P
+  ASSERT_EQ(Calls().size(), 6u);
   desk.PriorHand1Click();
   EXPECT_EQ(desk.State().BoardNo, 1);
   EXPECT_EQ(desk.Board().Key, "Imp01.01");
+  // Dealt afresh: the auction is back at South's first turn.
+  EXPECT_EQ(Calls(), (std::vector<std::string>{"P", "1C"}));
+  EXPECT_EQ(desk.State().phase, Phase::Bidding);
 }
 
 TEST_F(DeskTest, PastBoard27TheChooserOpensAndCancelLeavesBoard28) {

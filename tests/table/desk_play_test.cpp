@@ -1,6 +1,8 @@
 // The play at the table window: cards by click (the table message) and by
 // keyboard, take back, finish play, replay and the end of the board.
 #include <QAction>
+#include <QLabel>
+#include <map>
 
 #include "tests/table/desk_fixture.h"
 #include "ui/table_message.h"
@@ -72,14 +74,28 @@ TEST_F(DeskPlayTest, ABoardPlayedCardByCardIsScoredAndFiled) {
 TEST_F(DeskPlayTest, RefusedCardsSoundAndChangeNothing) {
   TDeskTop& desk = FourSpades();
   Click("EOBStart");
-  const int sounds = SoundCount();
-  // A card of West's, and a card of North's that does not follow suit.
+  ASSERT_EQ(desk.Play().CardsPlayed, 1);
+  ASSERT_EQ(desk.Play().ToPlay, North);
+  // The card West led, played again.
+  int sounds = SoundCount();
   SendCard(desk.Play().PlayLog[0].card);
-  const TSuit led = desk.Play().SuitLed;
-  const Holding north = desk.Play().Hands[North].Suits[(led + 1) % 4].CurrentHolding;
-  if (desk.Play().Hands[North].Suits[led].CurrentHolding && north)
-    SendCard(MakeCard(HighestRank(north), (led + 1) % 4));
-  EXPECT_GT(SoundCount(), sounds);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(desk.Play().CardsPlayed, 1);
+  // North (Q963.QT2.QJ976.T) can follow the lead of 8C or 3H, so the queen
+  // of diamonds is a revoke.
+  const CardCode revoke = ParseCard("QD");
+  ASSERT_TRUE(HoldsCard(desk.Play().Hands[North].Suits[Diamond].CurrentHolding, revoke));
+  ASSERT_NE(desk.Play().SuitLed, Diamond);
+  sounds = SoundCount();
+  SendCard(revoke);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(desk.Play().CardsPlayed, 1);
+  EXPECT_EQ(desk.Play().ToPlay, North);
+  EXPECT_TRUE(HoldsCard(desk.Play().Hands[North].Suits[Diamond].CurrentHolding, revoke));
+  // A card of South's while North is to play.
+  sounds = SoundCount();
+  SendCard(ParseCard("KS"));
+  EXPECT_EQ(SoundCount(), sounds + 1);
   EXPECT_EQ(desk.Play().CardsPlayed, 1);
 }
 
@@ -109,15 +125,29 @@ TEST_F(DeskPlayTest, TakeBackOfALeadShowsThePreviousTrickAgain) {
   ASSERT_GE(desk.Play().CardsPlayed, 5);
   while (desk.Play().CardsPlayed > 5) Click("TPPBackup");
   const CardCode lead = desk.Play().PlayLog[4].card;
+  const Seat leader = desk.Play().PlayLog[4].seat;
+  const int declarerTricks = desk.Play().DeclarerTricks;
   Click("TPPBackup");
   EXPECT_EQ(desk.Play().CardsPlayed, 4);
   EXPECT_EQ(desk.Play().TrickNo, 1);
+  EXPECT_EQ(desk.Play().DeclarerTricks, declarerTricks);   // trick one still counts
+  // The lead is back in its owner's hand, and that seat is to lead again.
+  EXPECT_TRUE(HoldsCard(desk.Play().Hands[leader].Suits[SuitOf(lead)].CurrentHolding, lead)) << CardText(lead);
+  EXPECT_EQ(desk.Play().ToPlay, leader);
   // The four cards of the first trick lie on the table again.
   EXPECT_TRUE(desk.Panel("ButClearTable")->isEnabled());
   EXPECT_TRUE(desk.Panel("TPPBackup")->isEnabled());
   Key(Qt::Key_Return);   // clears the trick; the play goes on
   EXPECT_FALSE(desk.Panel("ButClearTable")->isEnabled());
-  (void)lead;
+  // The winner of trick one leads to trick two again: a computer seat at
+  // once, the user's seats by waiting for the user.
+  if (leader == East || leader == West) {
+    ASSERT_GE(desk.Play().CardsPlayed, 5);
+    EXPECT_EQ(desk.Play().PlayLog[4].seat, leader);
+  } else {
+    EXPECT_EQ(desk.Play().CardsPlayed, 4);
+    EXPECT_EQ(desk.Play().ToPlay, leader);
+  }
 }
 
 TEST_F(DeskPlayTest, TakeBackOfTheVeryFirstCard) {
@@ -142,7 +172,22 @@ TEST_F(DeskPlayTest, FinishPlayInTrickOneScoresTheBoardOnce) {
   TDeskTop& desk = TwoHeartsByEast();
   EXPECT_TRUE(desk.Panel("SkipBtn")->isEnabled());
   Click("EOBStart");
-  Click("TPPFast");
+  // Filing the board writes the options file. With a folder standing where
+  // the file goes every write fails with one message, so the messages count
+  // the filings.
+  QFile::remove(dir_.filePath("Options.INI"));
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("Options.INI"));
+  std::vector<std::string> messages;
+  {
+    SetMessageSink([&](const std::string& text) { messages.push_back(text); });
+    struct Restore {
+      ~Restore() { SetMessageSink({}); }
+    } restore;
+    Click("TPPFast");
+  }
+  EXPECT_EQ(messages.size(), 1u);
+  for (const std::string& m : messages) EXPECT_EQ(m.rfind("Could not save the file", 0), 0u) << m;
+  ASSERT_TRUE(QDir(dir_.path()).rmdir("Options.INI"));
   EXPECT_EQ(desk.State().phase, Phase::BoardOver);
   EXPECT_EQ(desk.Play().CardsPlayed, 52);
   EXPECT_TRUE(desk.ResultFiled());
@@ -157,6 +202,22 @@ TEST_F(DeskPlayTest, SkipPlayGivesTheStandardResult) {
   Click("SkipBtn");
   EXPECT_EQ(desk.State().phase, Phase::BoardOver);
   EXPECT_TRUE(desk.ResultFiled());
+  EXPECT_EQ(desk.Play().CardsPlayed, 52);
+  // East (AJT4.KQJT72.J93.-) opposite West (76.53.KT8.T85432) loses about
+  // two spades, the ace of hearts and two diamonds: the field made eight and
+  // nine tricks, and the engine takes nine. Two hearts by vulnerable
+  // East-West, scored from North-South's side: down one -> +100, eight
+  // tricks -> -110, nine -> -140, ten -> -170.
+  const int tricks = desk.Play().DeclarerTricks;
+  EXPECT_EQ(tricks, 9);
+  const std::map<int, int> scores = {{7, 100}, {8, -110}, {9, -140}, {10, -170}};
+  ASSERT_TRUE(scores.count(tricks)) << tricks << " tricks";
+  EXPECT_EQ(desk.BoardScore(), scores.at(tricks));
+  EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelEWTrks")->text().toInt(), tricks);
+  EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelNSTrks")->text().toInt(), 13 - tricks);
+  const std::string line = options_->ReadString("Tester", "Imp01.06", "nope");
+  EXPECT_EQ(line.rfind("E,2~H," + std::to_string(tricks) + "," + std::to_string(scores.at(tricks)) + ",", 0), 0u)
+      << line;
 }
 
 TEST_F(DeskPlayTest, ReplayStartsThePlayOfTheSameContractAgain) {

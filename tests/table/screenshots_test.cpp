@@ -1,34 +1,66 @@
 // Pictures of the table at its main moments. The test checks that the window
-// draws; with QUORVAL_SCREENSHOTS set the pictures are kept in that folder.
+// draws and that each moment looks different from the one before; with
+// QUORVAL_SCREENSHOTS set the pictures are kept in that folder.
+#include <QImage>
 #include <QPixmap>
+#include <QSet>
 
 #include "tests/table/desk_fixture.h"
 
 namespace quorval {
 namespace {
 
-void Shot(QWidget& w, const char* name) {
+QImage Shot(QWidget& w, const char* name) {
   const QPixmap picture = w.grab();
-  EXPECT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), w.size()) << name;
+  const QImage image = picture.toImage();
+  // A drawn table has panels, cards and texts: far more than a few colours.
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+  EXPECT_GT(colours.size(), 30) << name;
   const QByteArray folder = qgetenv("QUORVAL_SCREENSHOTS");
   if (!folder.isEmpty()) picture.save(QString(folder) + "/" + name + ".png");
+  return image;
+}
+
+// The part of a window picture that a named panel covers.
+QImage Part(const QImage& picture, TDeskTop& desk, const char* panel) {
+  QWidget* w = desk.Panel(panel);
+  EXPECT_NE(w, nullptr) << panel;
+  if (!w) return {};
+  return picture.copy(QRect(w->mapTo(&desk, QPoint(0, 0)), w->size()));
 }
 
 TEST_F(DeskTest, PicturesOfABoardFromDealToScore) {
   TDeskTop& desk = Desk("Imp", 1);
-  Shot(desk, "start");
+  const QImage start = Shot(desk, "start");
   desk.NewHandClick();
-  Shot(desk, "auction");
+  const QImage auction = Shot(desk, "auction");
+  EXPECT_TRUE(Part(auction, desk, "BidBox") != Part(start, desk, "BidBox")) << "the bidding box came up";
   desk.ShowHandsClick();
-  Shot(desk, "all_hands");
+  const QImage allHands = Shot(desk, "all_hands");
+  EXPECT_TRUE(Part(allHands, desk, "HandNorth") != Part(auction, desk, "HandNorth")) << "North's cards face up";
   desk.HideHandsClick();
+  EXPECT_TRUE(Part(desk.grab().toImage(), desk, "HandNorth") == Part(auction, desk, "HandNorth"))
+      << "North's cards face down again";
   while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
-  Shot(desk, "end_of_auction");
+  ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+  const QImage endOfAuction = Shot(desk, "end_of_auction");
+  EXPECT_TRUE(endOfAuction != auction) << "the auction's end is shown";
   Click("EOBStart");
+  ASSERT_EQ(desk.Play().CardsPlayed, 1);   // West's opening lead
   for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
-  Shot(desk, "play");
+  // Enter played the pre-selected cards of North and South and cleared the
+  // tricks; the board is still being played.
+  EXPECT_EQ(desk.State().phase, Phase::Playing);
+  EXPECT_GE(desk.Play().CardsPlayed, 5);
+  const QImage play = Shot(desk, "play");
+  EXPECT_TRUE(play != endOfAuction) << "cards on the table";
   Click("TPPFast");
-  Shot(desk, "score");
+  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  const QImage score = Shot(desk, "score");
+  EXPECT_TRUE(Part(score, desk, "ScorePad") != Part(play, desk, "ScorePad")) << "the score pad came up";
 }
 
 }  // namespace

@@ -157,6 +157,40 @@ TEST_F(BridgeGridTest, FormatCallbackSeesFixedCellsAndMayHideText) {
   EXPECT_EQ(std::get<2>(seen.back()), gdFixed);   // column 0 is fixed
 }
 
+// The dark pixels of a band of a picture, from the first column to the last.
+struct InkSpan {
+  int left = -1, right = -1;
+};
+InkSpan InkIn(const QImage& img, const QRect& band) {
+  InkSpan ink;
+  for (int x = band.left(); x <= band.right() && x < img.width(); ++x)
+    for (int y = band.top(); y <= band.bottom() && y < img.height(); ++y) {
+      const QColor c = img.pixelColor(x, y);
+      if (c.red() < 100 && c.green() < 100 && c.blue() < 100) {
+        if (ink.left < 0) ink.left = x;
+        ink.right = x;
+        break;
+      }
+    }
+  return ink;
+}
+
+// Where a text's ink lies, and how far it reaches, when the symbol routine
+// draws it at x = 0 in the given font.
+InkSpan InkAtZero(const QFont& font, const QString& text, int* advance) {
+  QImage img(400, 40, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  *advance = DrawSymbolText(p, 50, 5, 0, text) - 50;
+  p.end();
+  InkSpan ink = InkIn(img, img.rect());
+  ink.left -= 50;
+  ink.right -= 50;
+  return ink;
+}
+
 TEST_F(BridgeGridTest, CentredRightJustifiedBodySitsUnderAWiderHeading) {
   grid.resize(400, 200);
   grid.SetColCount(2);
@@ -165,16 +199,36 @@ TEST_F(BridgeGridTest, CentredRightJustifiedBodySitsUnderAWiderHeading) {
   grid.SetAlignmentHorz(baCenterRJ);
   grid.SetAdjustOnSort(asNone);
   grid.SetCell(0, 0, "A long heading");
-  grid.SetCell(0, 1, "12");
+  grid.SetCell(0, 1, "10");
   grid.SetCell(0, 2, "-340");
   grid.AutoSizeColumn(0);
   const int W = grid.MeasuredTextWidth(0, 0) + 6, B = grid.MeasuredTextWidth(0, 2) + 6;
   EXPECT_EQ(grid.ColWidth(0), W);
   EXPECT_EQ(grid.Indent(0), (W - B) / 2);
-  const QSize cell(grid.ColWidth(0), grid.DefaultRowHeight());
-  // Body: right-justified, pulled left by the indent; heading: centred.
-  EXPECT_EQ(grid.TextOffset(0, 2, cell).x(), W - (B - 6) - 5 - (W - B) / 2);
-  EXPECT_EQ(grid.TextOffset(0, 0, cell).x(), std::max(2, (W - (W - 6)) / 2));
+
+  // Measured on the drawn grid: where each text starts within its cell.
+  grid.show();
+  const QImage shot = grid.viewport()->grab().toImage();
+  const auto startInCell = [&](int row, const QString& text, int* advance) {
+    const InkSpan drawn = InkIn(shot, grid.CellRect(0, row));
+    const InkSpan alone = InkAtZero(grid.font(), text, advance);
+    EXPECT_GE(drawn.left, 0) << "row " << row;
+    EXPECT_EQ(drawn.right - drawn.left, alone.right - alone.left) << "row " << row << " is clipped";
+    return drawn.left - alone.left - grid.CellRect(0, row).left();
+  };
+  int heading = 0, ten = 0, body = 0;
+  const int headingAt = startInCell(0, "A long heading", &heading);
+  const int tenAt = startInCell(1, "10", &ten);
+  const int bodyAt = startInCell(2, "-340", &body);
+  // The heading fills the column but for the six pixels of margin, three on
+  // each side.
+  EXPECT_EQ(headingAt, 3);
+  // The body is right-justified: both numbers end at the same place...
+  EXPECT_EQ(tenAt + ten, bodyAt + body);
+  // ...well short of the cell's right edge, so that the widest number sits
+  // centred under the heading (the margins of two and three pixels aside).
+  EXPECT_LT(bodyAt + body, W - 5 - 10);
+  EXPECT_LE(std::abs((bodyAt + body / 2) - (headingAt + heading / 2)), 3);
 }
 
 TEST_F(BridgeGridTest, SpareWidthIsSharedEquallyOrGivenToTheLastColumn) {
@@ -183,15 +237,25 @@ TEST_F(BridgeGridTest, SpareWidthIsSharedEquallyOrGivenToTheLastColumn) {
   grid.SetRowCount(2);
   grid.SetColWidth(0, 40);
   grid.SetColWidth(1, 40);
-  grid.SetCell(2, 1, "abc");
-  const int W = grid.MeasuredTextWidth(2, 1) + 6;
-  const int spare = 200 - 80 - W;
-  ASSERT_GT(spare, 0);
+  // An empty last column is 6 pixels wide: 200 - 40 - 40 - 6 = 114 pixels
+  // spare, 38 for each column less one pixel.
   grid.SetAdjustOnSort(asEqual);
   grid.AutoSizeColumn(2);
-  EXPECT_EQ(grid.ColWidth(0), 40 + spare / 3 - 1);
-  EXPECT_EQ(grid.ColWidth(1), 40 + spare / 3 - 1);
-  EXPECT_EQ(grid.ColWidth(2), W + spare / 3 - 1);
+  EXPECT_EQ(grid.ColWidth(0), 77);
+  EXPECT_EQ(grid.ColWidth(1), 77);
+  EXPECT_EQ(grid.ColWidth(2), 43);
+  grid.SetColWidth(0, 40);
+  grid.SetColWidth(1, 40);
+  grid.SetAdjustOnSort(asPadRight);
+  grid.AutoSizeColumn(2);
+  EXPECT_EQ(grid.ColWidth(2), 6 + 114);
+
+  // With a text the column is the text and its margin; the spare width
+  // still goes to it in full.
+  grid.SetCell(2, 1, "abc");
+  const int W = QFontMetrics(grid.font()).horizontalAdvance("abc") + 6;
+  const int spare = 200 - 80 - W;
+  ASSERT_GT(spare, 0);
 
   grid.SetColWidth(0, 40);
   grid.SetColWidth(1, 40);

@@ -15,7 +15,12 @@ using testing::UiTest;
 
 class CardControlTest : public UiTest {
  protected:
-  void TearDown() override { CardDeck::SetClock(nullptr); }
+  // The clock and the honour letters are shared by every card: put them back
+  // even when a test stops half-way.
+  void TearDown() override {
+    CardDeck::SetClock(nullptr);
+    CardDeck::LocaliseHonours(0);
+  }
   QWidget owner;
 };
 
@@ -144,7 +149,6 @@ TEST_F(CardControlTest, HonourLettersFollowTheLanguageInTheSuitsInk) {
   EXPECT_NE(CardDeck::Face(15 * Heart + Jack), englishJack);   // "B", not "J"
   // Backs never change with the language.
   EXPECT_EQ(CardDeck::DeckCell(60 + 8), CardDeck::Face(60 + 8));
-  card.SetLanguage(0);
 }
 
 TEST_F(CardControlTest, QuickPressIsAClickAndASlowOneIsNot) {

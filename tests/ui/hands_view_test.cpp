@@ -67,35 +67,48 @@ TEST(HandLayout, EastAndWestStartARowPerSuitButNotForAVoid) {
 }
 
 TEST(HandLayout, AWideNorthOrSouthHandIsPlacedFromTheTableRight) {
-  // g = 18 * 12 + 17 * 3 + 70 = 337, wider than the 241-pixel table.
-  const auto north = FaceUpPositions(North, {4, 3, 3, 3}, kTable, kNorthPanel);
-  EXPECT_EQ(north[0].x(), std::max(417 - 337 + 12, kNorthPanel.left() - 10));
-  EXPECT_EQ(north[0].y(), kNorthPanel.top());
+  // Thirteen cards in four suits take 12 x 18 + 3 x 17 + 70 = 337 pixels,
+  // more than the table's 241 (176 to 417).
   const auto south = FaceUpPositions(South, {4, 3, 3, 3}, kTable, kSouthPanel);
-  EXPECT_EQ(south[0].x(), 417 - 337);
-  EXPECT_EQ(south[4].x(), south[3].x() + 18 + 17);   // a new suit adds 17
-  EXPECT_EQ(south[12].x(), 417 - 337 + 337 - 70);
+  ASSERT_EQ(south.size(), 13u);
+  // South's last card ends at the table's right edge: 417 - 70 = 347, so
+  // the hand starts at 347 - 267 = 80.
+  EXPECT_EQ(south[0], QPoint(80, kSouthPanel.top()));
+  EXPECT_EQ(south[12].x(), 347);
+  EXPECT_EQ(south[1].x() - south[0].x(), 18);   // within a suit
+  EXPECT_EQ(south[4].x() - south[3].x(), 35);   // a new suit adds 17
+  // North would start 12 pixels further right, at 92, but never more than
+  // 10 pixels left of its panel (116): 106.
+  const auto north = FaceUpPositions(North, {4, 3, 3, 3}, kTable, kNorthPanel);
+  EXPECT_EQ(north[0], QPoint(106, kNorthPanel.top()));
 }
 
 TEST(HandLayout, ANarrowHandIsCentredAndAVoidAddsNoGap) {
-  // Five cards in two suits: g = 18 * 4 + 17 + 70 = 159.
+  // Five cards in two suits: 4 x 18 + 17 + 70 = 159 pixels, centred on the
+  // 241-pixel table: 41 pixels free on either side.
   const auto at = FaceUpPositions(South, {3, 0, 2, 0}, kTable, kSouthPanel);
   ASSERT_EQ(at.size(), 5u);
-  EXPECT_EQ(at[0].x(), 176 + (241 - 159) / 2);
-  EXPECT_EQ(at[4].x() - at[0].x(), 159 - 70);
+  EXPECT_EQ(at[0].x(), 217);
+  EXPECT_EQ(at[4].x(), 306);
+  EXPECT_EQ(at[0].x() - kTable.left(), kTable.left() + kTable.width() - (at[4].x() + 70));
 }
 
 TEST(HandLayout, FaceDownCardsAndTableTargets) {
+  // Thirteen backs 10 pixels apart, 191 pixels in all, centred over the table.
   const auto north = FaceDownPositions(North, 13, kTable, kNorthPanel);
-  EXPECT_EQ(north[0], QPoint(176 + (241 - 191) / 2, kNorthPanel.top()));
-  EXPECT_EQ(north[1].x() - north[0].x(), 10);
+  EXPECT_EQ(north[0], QPoint(201, kNorthPanel.top()));
+  EXPECT_EQ(north[12].x(), 321);
+  // West's backs hang 77 pixels left of the table, 9 pixels apart downwards.
   const auto west = FaceDownPositions(West, 13, kTable, kWestPanel);
-  EXPECT_EQ(west[0], QPoint(176 - 77, kWestPanel.top()));
-  EXPECT_EQ(west[1].y() - west[0].y(), 9);
-  EXPECT_EQ(TableTarget(North, kTable), QPoint(176 + 85, 109));
-  EXPECT_EQ(TableTarget(South, kTable), QPoint(176 + 85, 104 + 203 - 100));
-  EXPECT_EQ(TableTarget(East, kTable), QPoint(417 - 76, 104 + 54));
-  EXPECT_EQ(TableTarget(West, kTable), QPoint(181, 104 + 54));
+  EXPECT_EQ(west[0], QPoint(99, kWestPanel.top()));
+  EXPECT_EQ(west[12], QPoint(99, kWestPanel.top() + 108));
+  // The played cards: North and South centred across the table 5 pixels
+  // from its top and bottom; East and West 5 pixels from its sides, halfway
+  // down (the card is 71 x 95).
+  EXPECT_EQ(TableTarget(North, kTable), QPoint(261, 109));
+  EXPECT_EQ(TableTarget(South, kTable), QPoint(261, 207));
+  EXPECT_EQ(TableTarget(East, kTable), QPoint(341, 158));
+  EXPECT_EQ(TableTarget(West, kTable), QPoint(181, 158));
 }
 
 class HandsViewTest : public UiTest {

@@ -1,0 +1,27 @@
+#pragma once
+// Runs the real program headless and waits for it: its exit code and what it
+// wrote on standard error.
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace quorval::testing {
+
+inline int RunProgram(const QStringList& args, QString* err = nullptr, const QString& workingFolder = {}) {
+  QProcess p;
+  if (!workingFolder.isEmpty()) p.setWorkingDirectory(workingFolder);
+  p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
+  if (!p.waitForFinished(120000)) return -1;
+  if (err) *err = QString::fromUtf8(p.readAllStandardError());
+  return p.exitCode();
+}
+
+// The fixture event files, copied into `folder`.
+inline bool CopyFixtureEvents(const QString& folder, const char* set = "events") {
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+    if (!QFile::copy(QString(QUORVAL_FIXTURES "/") + set + "/" + f, folder + "/" + f)) return false;
+  return true;
+}
+
+}  // namespace quorval::testing
