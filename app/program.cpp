@@ -116,6 +116,10 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     else ShowMessage(text);
     return kExitFolderInUse;
   }
+  // Holding the folder, the program may clear away what a killed one left
+  // half saved.
+  if (lock.state() == FolderLock::State::Locked)
+    for (const char* name : {kOptionsFileName, kBoardFileName, kResultsFileName}) RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
   // 2. The options file and the current player. A save that fails is told
   // by the table (at the screen) or at the end of the run, not by the store.

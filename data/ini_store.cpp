@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -130,7 +131,7 @@ bool WriteFileSafely(const std::string& path, const std::string& text, std::stri
     error = what + ": " + std::strerror(err);
     return false;
   };
-  std::string temp = path + ".XXXXXX";
+  std::string temp = path + kSavingMark + "XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return fail("cannot create a temporary file", errno, "");
   struct stat old {};
@@ -235,6 +236,21 @@ std::string IniFileText(const TSectionList& sections) {
     text += "\r\n";
   }
   return text;
+}
+
+int RemoveUnfinishedSaves(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(path);
+  const std::string prefix = file.filename().string() + kSavingMark;
+  std::error_code ec;
+  int removed = 0;
+  for (const auto& entry : fs::directory_iterator(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+        entry.is_regular_file(ec) && fs::remove(entry.path(), ec))
+      ++removed;
+  }
+  return removed;
 }
 
 std::vector<std::string> SplitIniText(std::string_view text) {

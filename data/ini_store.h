@@ -12,6 +12,8 @@
 namespace quorval {
 
 inline constexpr size_t kIniLineLimit = 255;
+// A save writes "<file>.saving-XXXXXX" first and renames it over the file.
+inline constexpr const char* kSavingMark = ".saving-";
 
 // One section: its name as read and its raw lines in file order.
 struct TIniSection {
@@ -29,6 +31,12 @@ struct TIniChange {
   std::string key;
   std::string line;  // Set: the whole line, key "=" value (or the bare key)
 };
+
+// Removes what saves of this file left unfinished when their program was
+// killed between writing and renaming (files named "<file>.saving-" and six
+// characters). Only for a program that knows no other one is saving there;
+// gives how many were removed.
+int RemoveUnfinishedSaves(const std::string& path);
 
 // Splits a file's text into raw lines the way the store reads them: at CR
 // LF, LF or a lone CR, a leading byte-order mark skipped and each line kept

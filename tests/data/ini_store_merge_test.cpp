@@ -125,3 +125,21 @@ TEST(IniStoreMerge, ErasingASectionDropsItsPendingKeys) {
   EXPECT_EQ(ini.PendingKeys("S"), (std::vector<std::string>{"b"}));
   EXPECT_EQ(Lines(ini, "S"), (std::vector<std::string>{"b=2"}));
 }
+
+TEST(IniStoreMerge, SavesLeftUnfinishedByAKilledProgramAreRemoved) {
+  TempFolder dir;
+  dir.Write("Options.INI", "[A]\r\nk=1\r\n");
+  dir.Write("Options.INI.saving-a1B2c3", "[A]\r\nk=");     // killed while writing
+  dir.Write("Options.INI.saving-x", "not ours: too short");
+  dir.Write("Options.INI.backup", "the user's own copy");
+  dir.Write("Other.ini.saving-a1B2c3", "another file's");
+  EXPECT_EQ(RemoveUnfinishedSaves(dir.File("Options.INI")), 1);
+  EXPECT_FALSE(dir.Exists("Options.INI.saving-a1B2c3"));
+  EXPECT_EQ(dir.FileCount(), 4);
+  {
+    TBigIniFile ini(dir.File("Options.INI"));
+    ini.WriteString("A", "k", "2");
+    ASSERT_TRUE(ini.UpdateFile());
+  }
+  EXPECT_EQ(dir.FileCount(), 4) << "a good save leaves nothing beside the file";
+}

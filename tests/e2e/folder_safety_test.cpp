@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/e2e/run_program.h"
+
 namespace {
 
 constexpr const char* kRefused = "ORVENDAL QUORVAL 2005 is already running on this folder";
@@ -54,10 +56,7 @@ bool WaitFor(const std::function<bool()>& done) {
 
 class Folder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
-      ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, dir_.filePath(f)));
-  }
+  void SetUp() override { ASSERT_TRUE(quorval::testing::CopyFixtureEvents(dir_.path())); }
   QString Path(const char* name) const { return dir_.filePath(name); }
   QTemporaryDir dir_;
 };
