@@ -121,10 +121,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (lock.state() == FolderLock::State::Locked)
     for (const char* name : {kOptionsFileName, kBoardFileName, kResultsFileName}) RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
-  // 2. The options file and the current player. A save that fails is told
-  // by the table (at the screen) or at the end of the run, not by the store.
+  // 2. The options file and the current player.
   TMyINI options(kOptionsFileName);
-  options.SetReportFailures(false);
   if (!cl.player.isEmpty()) {
     Option.CurrentPlayer = cl.player.toStdString();
     LoadOptions(options, Option, MachineLanguage);
@@ -192,7 +190,6 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Results that never reached the file are named, and the run fails.
   if (!SaveOptions(options, Option, NowDateTime())) {
     const std::vector<UnsavedResult> unsaved = UnsavedResults(options);
-    std::cerr << options.LastError() << '\n';
     if (unsaved.empty()) std::cerr << "The settings were not saved.\n";
     else std::cerr << "Results not saved: " << UnsavedResultsText(unsaved) << '\n';
     exitCode = kExitNotSaved;

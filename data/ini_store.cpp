@@ -437,8 +437,8 @@ std::vector<std::string> TBigIniFile::PendingKeys(const std::string& section) co
 }
 
 bool TBigIniFile::Fail(const std::string& text) {
+  if (text != lastError_) ShowMessage(text);
   lastError_ = text;
-  if (reportFailures_) ShowMessage(text);
   return false;
 }
 

@@ -95,14 +95,12 @@ class TBigIniFile {
   // first and this store's own changes are made again on top of it, so lines
   // that another program or a hand edit added since the file was loaded are
   // kept; the store then holds the merged content. A failure is reported
-  // through the message sink (unless turned off); the content stays in
-  // memory, still modified, and false is returned.
+  // through the message sink (the same failure again only once, so a folder
+  // that stays read-only is told once); the content stays in memory, still
+  // modified, and false is returned.
   bool UpdateFile();
-  // Why the last UpdateFile failed; empty after a good one.
+  // Why the last save failed; empty after a good one.
   const std::string& LastError() const { return lastError_; }
-  // Off: a failed save is only returned and kept in LastError, for callers
-  // that tell the user themselves.
-  void SetReportFailures(bool on) { reportFailures_ = on; }
   // The changes not yet on disk, oldest first.
   const std::vector<TIniChange>& PendingChanges() const { return pending_; }
   // The keys of `section` set since the last good save (each once, in the
@@ -132,7 +130,6 @@ class TBigIniFile {
   bool sorted_ = false;
   // The file exists but could not be read: it is never overwritten.
   bool unreadable_ = false;
-  bool reportFailures_ = true;
   std::string lastError_;
   std::vector<TIniChange> pending_;
 };
