@@ -26,6 +26,7 @@ TUnsavedResults::TUnsavedResults(QWidget* parent, const UnsavedOffer& offer)
   setObjectName("UnsavedResults");
   setWindowTitle("Results Not Saved");
   setModal(true);
+  setMinimumWidth(440);
   auto* layout = new QVBoxLayout(this);
   AddLabel(this, layout, "LabNotSaved", "These results could not be saved:");
   QLabel* boards = AddLabel(this, layout, "BoardList", offer.boards);
