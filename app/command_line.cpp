@@ -56,16 +56,49 @@ const OptionRow kOptions[] = {
        cl.quitAfterStart = true;
        return QString();
      }},
+    {"print-to", "FILE", "write the printed pages into the PDF file FILE: with --autoplay a hand report per board",
+     [](CommandLine& cl, const QString& v) {
+       cl.printTo = v;
+       return v.isEmpty() ? QString("--print-to needs a file name") : QString();
+     }},
+    {"print-session", "KEY", "print the session list of KEY (Imp03) as its Print button does, then stop",
+     [](CommandLine& cl, const QString& v) {
+       static const QRegularExpression session("^(Imp0[1-9]|Par(0[1-9]|1[0-8]))$");
+       cl.printSession = v;
+       return session.match(v).hasMatch() ? QString() : "--print-session takes a session such as Imp03, not " + v;
+     }},
+    {"print-hands", "KEYS", "print the hand report of every filed board of KEYS (Imp03, Par01.05) from its kept play",
+     [](CommandLine& cl, const QString& v) {
+       QStringList bad;
+       cl.printHands = v;
+       const auto boards = ExpandBoardKeys(v, bad);
+       if (!bad.isEmpty()) return "--print-hands: not a board or session: " + bad.first();
+       return boards.empty() ? QString("--print-hands needs a session or board keys") : QString();
+     }},
 };
+
+// Printing options that only make sense together.
+QString CheckPrinting(const CommandLine& cl) {
+  const int printRuns = int(!cl.printSession.isEmpty()) + int(!cl.printHands.isEmpty()) + int(cl.autoplay);
+  if (cl.printTo.isEmpty()) {
+    if (!cl.printSession.isEmpty()) return "--print-session needs --print-to FILE";
+    if (!cl.printHands.isEmpty()) return "--print-hands needs --print-to FILE";
+    return {};
+  }
+  if (printRuns == 0) return "--print-to goes with --autoplay, --print-session or --print-hands";
+  if (printRuns > 1) return "--autoplay, --print-session and --print-hands are one at a time";
+  return {};
+}
 
 const char* kSummary =
     "ORVENDAL QUORVAL 2005: learn duplicate bridge in a simulated bridge club. You sit South\n"
     "and play the boards of the events in the working folder against a field of stored results.";
 const char* kFooter =
     "Qt's own options are taken by Qt, for example -platform offscreen for a run without a\n"
-    "screen. Exit code 0; 1 when a board of an automated run could not be read or played; 2 for\n"
-    "a bad command line or a folder that does not exist; 3 when the program is already running\n"
-    "on the folder; 4 when results or settings could not be written (they are named).";
+    "screen. Exit code 0; 1 when a board of an automated run could not be read, played or\n"
+    "printed whole; 2 for a bad command line or a folder that does not exist; 3 when the program\n"
+    "is already running on the folder; 4 when results or settings could not be written (they are\n"
+    "named).";
 
 // The options QGuiApplication, QApplication and the platform plugins take
 // from the command line. Those with a value take the next argument; Qt also
@@ -181,6 +214,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       return cl;
     }
   }
+  cl.error = CheckPrinting(cl);
   return cl;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
-//           [--quit-after-start] [--help] [--version]
+//           [--quit-after-start] [--print-to FILE] [--print-session KEY]
+//           [--print-hands KEYS] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
@@ -27,6 +28,9 @@ struct CommandLine {
   bool seedGiven = false;
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
+  QString printTo;          // a PDF file for the printed pages of this run
+  QString printSession;     // "Imp03": print that session's list
+  QString printHands;       // "Imp03" or board keys: print their hand reports
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

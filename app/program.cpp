@@ -13,9 +13,11 @@
 #include <memory>
 
 #include "app/folder_lock.h"
+#include "app/print_runs.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
+#include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
@@ -97,7 +99,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
-  const bool automated = cl.autoplay || cl.quitAfterStart;
+  const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -119,7 +122,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Holding the folder, the program may clear away what a killed one left
   // half saved.
   if (lock.state() == FolderLock::State::Locked)
-    for (const char* name : {kOptionsFileName, kBoardFileName, kResultsFileName}) RemoveUnfinishedSaves(ResolveInProgramFolder(name));
+    for (const char* name : {kOptionsFileName, kKeptPlayFileName, kBoardFileName, kResultsFileName})
+      RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
   // 2. The options file and the current player.
   TMyINI options(kOptionsFileName);
@@ -148,7 +152,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!automated) splash = ShowSplash();
   InitUiResources();
   CardDeck::Load();
-  TableFiles files{options, boards, results, library.Store(), Option};
+  TMyINI plays(kKeptPlayFileName);
+  TableFiles files{options, boards, results, library.Store(), Option, &plays};
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
@@ -170,13 +175,24 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
         exitCode = kExitBoardNotPlayed;
       }
+      std::vector<PageDrawer> pages;
       for (const BoardRef& ref : boardsToPlay) {
         if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
           std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
                     << " could not be played\n";
           exitCode = kExitBoardNotPlayed;
+        } else if (!cl.printTo.isEmpty()) {
+          pages.push_back(CurrentHandPage(desk));
         }
       }
+      if (!cl.printTo.isEmpty() && !WritePages(cl.printTo, pages)) exitCode = kExitBoardNotPlayed;
+      desk.close();
+    } else if (printing) {
+      int faults = 0;
+      const std::vector<PageDrawer> pages = cl.printSession.isEmpty()
+                                                ? FiledHandPages(desk, cl.printHands, faults)
+                                                : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
+      if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = kExitBoardNotPlayed;
       desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();
@@ -192,6 +208,10 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     const std::vector<UnsavedResult> unsaved = UnsavedResults(options);
     if (unsaved.empty()) std::cerr << "The settings were not saved.\n";
     else std::cerr << "Results not saved: " << UnsavedResultsText(unsaved) << '\n';
+    exitCode = kExitNotSaved;
+  }
+  if (!plays.UpdateFile()) {
+    std::cerr << "The kept plays were not saved.\n";
     exitCode = kExitNotSaved;
   }
   boards.UpdateFile();

@@ -48,6 +48,12 @@ constexpr TRank RankOf(CardCode c) {
 }
 constexpr Holding RankBit(TRank r) { return 1 << r; }
 constexpr bool HoldsCard(Holding h, CardCode c) { return (c & h & ~3) != 0; }
+// True when `card` beats `winning` in a trick with the given trumps (NT for
+// none): a higher card of the same suit, or a trump on a card of another suit.
+constexpr bool CardBeats(CardCode card, CardCode winning, tAllTrump trump) {
+  if (SuitOf(card) == SuitOf(winning)) return card > winning;
+  return SuitOf(card) == trump && SuitOf(winning) != trump;
+}
 
 // Number of ranks held (bits 2..14).
 constexpr int CardCount(Holding h) { return __builtin_popcount(static_cast<unsigned>(h) & 0x7FFCu); }

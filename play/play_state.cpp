@@ -57,12 +57,6 @@ void StartPlay(PlayState& st, const Deal& deal, const Contract& contract) {
   StartPlay(st, hands, contract);
 }
 
-bool CardBeats(CardCode card, CardCode winning, tAllTrump trump) {
-  const TSuit u = SuitOf(card);
-  if (u == SuitOf(winning)) return card > winning;
-  return u == trump && SuitOf(winning) != trump;
-}
-
 bool IsLegalCard(const PlayState& st, CardCode card) {
   if (st.Over() || card < 4 || RankOf(card) < 2) return false;
   if ((card & ~3 & ~RankBit(RankOf(card))) != 0) return false;   // more than one rank bit

@@ -62,9 +62,6 @@ bool IsLegalCard(const PlayState& st, CardCode card);
 // The legal cards of the seat to play, as holdings per suit.
 std::array<Holding, 4> LegalHoldings(const PlayState& st);
 
-// True when `card` beats `winning` in a trick with the given trumps.
-bool CardBeats(CardCode card, CardCode winning, tAllTrump trump);
-
 // Plays `card` for the seat to play. An illegal card, a card the seat does not
 // hold or a card after the 52nd is refused: false, and nothing changes.
 bool PlayCard(PlayState& st, CardCode card);

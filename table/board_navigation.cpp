@@ -149,6 +149,7 @@ void TDeskTop::HandActions(bool enable) {
   Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
   Action("RebidHand")->setEnabled(enable);
   Panel("RebidHand2")->setEnabled(enable);
+  for (const char* print : {"PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu"}) Action(print)->setEnabled(enable);
   const bool replay = lastAuctionHadContract_;
   Action("ReplayHand")->setEnabled(replay);
   Panel("ButReplayHand")->setEnabled(replay);

@@ -62,6 +62,7 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   state_.Session = Opt().Session;
   state_.BoardNo = Opt().LastHandPlayed;
   state_.SetBidSystem(Opt().BidSys);
+  reportLabels_ = std::make_unique<TReportLabels>();
   BuildMenus();
   BuildPanels();
   // The card controls report a played card with the table message; the
@@ -110,9 +111,11 @@ void TDeskTop::BuildMenus() {
   add(file, "NewHand", "&Next Hand", Qt::Key_F3, [this] { NewHandClick(); });
   add(file, "PriorHand1", "P&rior Hand", Qt::Key_F4, [this] { PriorHand1Click(); });
   add(file, "GotoHand1", "&Go to Hand", Qt::Key_F5, [this] { GotoHand1Click(); });
-  add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, nullptr, false);
-  add(file, "SessionResults1", "&Session Results", {}, nullptr, false);
-  add(file, "ResultSummary1", "Result S&ummary", {}, nullptr, false);
+  add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, [this] { PrintHandMenuClick(PrintTarget::Printer); }, false);
+  add(file, "PrintPreviewMenu", "Print Pre&view", {}, [this] { PrintHandMenuClick(PrintTarget::Preview); }, false);
+  add(file, "SavePdfMenu", "Save Hand as P&DF...", {}, [this] { PrintHandMenuClick(PrintTarget::Pdf); }, false);
+  add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
+  add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
   file->addSeparator();
   add(file, "ExitMenu", "E&xit", {}, [this] { ExitMenuClick(); });
 
@@ -408,7 +411,8 @@ void TDeskTop::FormShow(double splashShownSeconds) {
   endofScoring_->show();
   endofScoring_->raise();
   Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
-  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "ShowHands", "HideHands", "ReviewBidding"})
+  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu", "ShowHands",
+                           "HideHands", "ReviewBidding"})
     Action(name)->setEnabled(false);
   Panel("ButReplayHand")->setEnabled(false);
   Panel("RebidHand2")->setEnabled(false);

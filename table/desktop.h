@@ -8,12 +8,17 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/deal.h"
+#include "data/kept_play.h"
 #include "play/play_state.h"
+#include "print/hand_report.h"
+#include "print/print_job.h"
+#include "print/session_print.h"
 #include "table/auction_driver.h"
 #include "table/board_record.h"
 #include "table/table_files.h"
@@ -35,6 +40,8 @@ class TBridgeGrid;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
+class TSessionResult;
+class TFormSummary;
 
 // Seconds on the clock every pause of the table measures from.
 double TableClockSeconds();
@@ -88,6 +95,27 @@ class TDeskTop : public QMainWindow {
   void PlayKeyDown(int key, const QString& text);
   // A card the user clicked or dropped; false (and a beep) when refused.
   bool UserPlays(CardCode card);
+
+  // Results and printing (desktop_results.cpp). The windows are made by
+  // the Make functions and shown modally by the menu handlers.
+  void PrintHandMenuClick(PrintTarget target = PrintTarget::Printer);
+  void SessionResults1Click();
+  void ResultSummary1Click();
+  std::unique_ptr<TSessionResult> MakeSessionResults();
+  std::unique_ptr<TFormSummary> MakeResultSummary();
+  // The report of the board on the table: only what belongs to it so far.
+  HandReportData CurrentHandReport() const;
+  // The report of a filed board from its kept play; nothing when the board
+  // has no filed result or cannot be read. `problem` says what was wrong,
+  // also when the board is reported without its auction and play.
+  std::optional<HandReportData> FiledHandReport(const std::string& boardKey, std::string& problem);
+  SessionPrintPage SessionListPage(const TSessionResult& window) const;
+  SessionPrintPage SessionListPage(const std::string& event, const std::string& session);
+  TReportLabels& ReportLabels() const { return *reportLabels_; }
+  // Replaces the print dialogs (tests): gets the pages and where they go.
+  using Printer = std::function<bool(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
+                                     PrintTarget target)>;
+  void SetPrinter(Printer printer) { printer_ = std::move(printer); }
 
   void ExitMenuClick();
   // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
@@ -194,6 +222,13 @@ class TDeskTop : public QMainWindow {
   void HintButton(bool showPlayHint);
   void LogicError();
 
+  // Results and printing (desktop_results.cpp).
+  KeptPlay PlayOnTable() const;
+  void KeepBoardPlay();
+  bool PrintFiledHand(const std::string& boardKey, PrintTarget target, QWidget* parent);
+  bool SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages, PrintTarget target);
+  std::array<QString, 7> StrataHeadings(bool imps) const;
+
   // The score (score_view.cpp).
   void SetUpResultGrids();
   void ShowTheScore();
@@ -259,6 +294,8 @@ class TDeskTop : public QMainWindow {
   QTabWidget* scorePages_ = nullptr;
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
+  std::unique_ptr<TReportLabels> reportLabels_;
+  Printer printer_;
 };
 
 }  // namespace quorval

@@ -31,6 +31,7 @@ void TDeskTop::SetUpResultGrids() {
   boardScore_ = scoring.BoardScore;
   resultFiled_ = scoring.filed;
   resultWritten_ = scoring.written;
+  if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
   const FieldComparison& cmp = scoring.comparison;
   if (!cmp.built) {
     handFigures_ = {};
@@ -54,10 +55,9 @@ void TDeskTop::SetUpResultGrids() {
 }
 
 void TDeskTop::LabelResultGrid() {
-  const char* heads[kGridColumns] = {"Stratum", "#", "By", "Contract", "Tricks", "Score",
-                                     state_.IsImpEvent() ? "IMP" : "MP"};
+  const auto heads = StrataHeadings(state_.IsImpEvent());
   for (TBridgeGrid* grid : strata_) {
-    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[c]);
+    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
     grid->SetColor(FromRef(Opt().SkinColors[5]));
     grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
       if (row == 0) {

@@ -18,6 +18,8 @@ struct TableFiles {
   TBigIniFile& results;
   const TBigIniFile& library;
   TOption& option;
+  // The kept plays ("Plays2005.ini"); none in runs that keep no play.
+  TBigIniFile* plays = nullptr;
 
   std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
     std::vector<std::string> raw, lines;

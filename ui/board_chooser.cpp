@@ -1,22 +1,19 @@
 #include "ui/board_chooser.h"
 
 #include <QGroupBox>
-#include <cctype>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <qdrawutil.h>
 
+#include "ui/session_controls.h"
+
 namespace quorval {
 
 namespace {
 
 constexpr int kBoardW = 32, kBoardH = 20;
-
-std::string TwoDigits(int n) {
-  return std::string{char('0' + n / 10 % 10), char('0' + n % 10)};
-}
 
 }  // namespace
 
@@ -42,14 +39,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   auto* sesRG = new QGroupBox(tr("Session"), this);
   sesRG->setObjectName("SesRG");
   sesRG->setGeometry(112, 6, 320, 76);
-  for (int n = 1; n <= 18; ++n) {
-    auto* b = new QRadioButton(QString::number(n), sesRG);
-    b->setObjectName(QStringLiteral("RadioButton%1").arg(n));
-    b->setGeometry(8 + ((n - 1) % 9) * 34, n <= 9 ? 22 : 48, 34, 20);   // room for two digits
-    b->setStyleSheet(QStringLiteral("QRadioButton { spacing: 0px; }"));
-    connect(b, &QRadioButton::clicked, this, [this, n] { SesRGClick(n); });
-    sessions_[size_t(n - 1)] = b;
-  }
+  sessions_ = MakeSessionButtons(sesRG, 22, [this](int n) { SesRGClick(n); });
 
   for (int n = 1; n <= 27; ++n) {
     auto* b = new TBoardButton(this, n);
@@ -64,16 +54,10 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
 
   // FormShow: the table's event and session are the starting choice.
   chosenEvent_ = event == "Imp" ? "Imp" : "Par";
-  int s = 1;
-  if (session.size() == 2 && std::isdigit(static_cast<unsigned char>(session[0])) &&
-      std::isdigit(static_cast<unsigned char>(session[1])))
-    s = std::stoi(session);
-  const int lastSession = chosenEvent_ == "Imp" ? 9 : 18;
-  if (s < 1 || s > lastSession) s = 1;
-  chosenSession_ = TwoDigits(s);
+  const int s = SessionNumber(session, chosenEvent_ == "Par");
+  chosenSession_ = SessionText(s);
   (chosenEvent_ == "Imp" ? imp_ : mp_)->setChecked(true);
-  for (int n = 1; n <= 18; ++n) sessions_[size_t(n - 1)]->setEnabled(n <= 9 || chosenEvent_ == "Par");
-  sessions_[size_t(s - 1)]->setChecked(true);
+  ShowSessions(sessions_, chosenEvent_ == "Par", s);
   SetupHandButtons();
 }
 
@@ -81,16 +65,13 @@ void TGetHand::EventRGClick(bool imp) {
   chosenEvent_ = imp ? "Imp" : "Par";
   (imp ? imp_ : mp_)->setChecked(true);
   chosenSession_ = "01";
-  for (int n = 1; n <= 18; ++n) {
-    sessions_[size_t(n - 1)]->setChecked(n == 1);
-    sessions_[size_t(n - 1)]->setEnabled(n <= 9 || !imp);
-  }
+  ShowSessions(sessions_, !imp, 1);
   SetupHandButtons();
 }
 
 void TGetHand::SesRGClick(int session) {
   if (session >= 1 && session <= 18 && sessions_[size_t(session - 1)]->isEnabled()) {
-    chosenSession_ = TwoDigits(session);
+    chosenSession_ = SessionText(session);
     sessions_[size_t(session - 1)]->setChecked(true);
   }
   SetupHandButtons();

@@ -54,7 +54,7 @@ class TGetHand : public QDialog {
   QColor playedColour_;
   QRadioButton* imp_ = nullptr;
   QRadioButton* mp_ = nullptr;
-  std::array<QRadioButton*, 18> sessions_{};
+  std::array<QRadioButton*, 18> sessions_{};   // see ui/session_controls.h
   std::array<TBoardButton*, 27> boards_{};
   QLabel* handLabel_ = nullptr;
 };

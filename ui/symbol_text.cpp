@@ -26,13 +26,24 @@ QFont GlyphFont(const QFont& base) {
   return f;
 }
 
-int Advance(const QFont& font, const QString& text) { return QFontMetrics(font).horizontalAdvance(text); }
+// Metrics in the pixels of the device drawn on: a printer has many more per
+// point than the screen, and a font made here (the glyph font) does not
+// know the device until a painter takes it.
+QFontMetrics Metrics(const QFont& font, const QPaintDevice* device) {
+  return device ? QFontMetrics(font, device) : QFontMetrics(font);
+}
+
+int Advance(const QFont& font, const QPaintDevice* device, const QString& text) {
+  return Metrics(font, device).horizontalAdvance(text);
+}
 
 // Walks the text as DrawSymbolText lays it out; `draw` is null when only
 // measuring. Returns the x reached.
-int LayOut(QPainter* draw, const QFont& font, const QColor& colour, int x, int y, int dpiY, const QString& text) {
+int LayOut(QPainter* draw, const QPaintDevice* device, const QFont& font, const QColor& colour, int x, int y,
+           const QString& text) {
+  const int dpiY = device ? device->logicalDpiY() : 96;
   const int lift = int(std::lround(dpiY * 0.01));
-  const QFontMetrics fm(font);
+  const QFontMetrics fm = Metrics(font, device);
   const bool greyed = colour == QColor(100, 100, 100) || colour == QColor(128, 128, 128);
   int at = 0;
   while (at < text.size()) {
@@ -71,7 +82,7 @@ int LayOut(QPainter* draw, const QFont& font, const QColor& colour, int x, int y
       const int raise = letter == QLatin1Char('N') ? 0 : lift;
       draw->drawText(x, y - raise + fm.ascent(), glyph);
     }
-    x += Advance(gf, glyph);
+    x += Advance(gf, device, glyph);
     at = tilde + 2;
   }
   return x;
@@ -109,8 +120,7 @@ int SymbolLanguage() { return g_language; }
 
 int SymbolTextWidth(const QPainter& painter, const QString& text) {
   if (text.isEmpty()) return 0;
-  const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-  return LayOut(nullptr, painter.font(), painter.pen().color(), 0, 0, dpi, text);
+  return LayOut(nullptr, painter.device(), painter.font(), painter.pen().color(), 0, 0, text);
 }
 
 int DrawSymbolText(QPainter& painter, int x, int y, int rightAlignWidth, const QString& text) {
@@ -118,13 +128,12 @@ int DrawSymbolText(QPainter& painter, int x, int y, int rightAlignWidth, const Q
   const QFont font = painter.font();
   const QColor colour = painter.pen().color();
   if (rightAlignWidth > 0) {
-    const int w = Advance(font, text);
+    const int w = Advance(font, painter.device(), text);
     x = text.contains(QLatin1Char('~')) ? x + rightAlignWidth - w + 4 : x + rightAlignWidth - w - 3;
   } else {
     x += 2;
   }
-  const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-  const int end = LayOut(&painter, font, colour, x, y, dpi, text);
+  const int end = LayOut(&painter, painter.device(), font, colour, x, y, text);
   painter.setFont(font);
   painter.setPen(colour);
   return end;

@@ -115,6 +115,7 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
   }
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",  "--player", "--autoplay", "--skill", "--seed", "--quit-after-start",
+                                          "--print-to", "--print-session", "--print-hands",
                                           "-h",     "--help",   "-v",         "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif

@@ -1,0 +1,239 @@
+// The player's results and the printed pages: the kept play of each filed
+// board, "Print Hand" for the board on the table, the session results window
+// (whose rows print their own hand reports from the kept play) and the
+// result summary.
+#include <QLabel>
+
+#include "core/messages.h"
+#include "scoring/board_result.h"
+#include "scoring/field_comparison.h"
+#include "scoring/player_results.h"
+#include "scoring/result_items.h"
+#include "table/desktop.h"
+#include "ui/bridge_grid.h"
+#include "ui/colour_ref.h"
+#include "ui/result_summary.h"
+#include "ui/session_results.h"
+
+namespace quorval {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::vector<PageDrawer> OnePage(const std::function<void(QPainter&)>& draw) { return {draw}; }
+
+// The contract a filed line names (declarer letter, contract with markup).
+Contract FiledContract(const FiledResult& filed) {
+  Contract contract;
+  std::string text = filed.contract();
+  int doubled = 0;
+  while (!text.empty() && (text.back() == 'X' || text.back() == 'x')) {
+    text.pop_back();
+    ++doubled;
+  }
+  const CallCode bid = ParseCall(text);
+  if (!IsBid(bid)) return contract;   // "Pass": passed out
+  contract.bid = bid;
+  contract.DoubledCount = std::min(doubled, 2);
+  contract.declarer = ParseSeat(filed.declarer(), North);
+  return contract;
+}
+
+}  // namespace
+
+std::array<QString, 7> TDeskTop::StrataHeadings(bool imps) const {
+  return {"Stratum", "#", "By", "Contract", "Tricks", "Score", imps ? "IMP" : "MP"};
+}
+
+KeptPlay TDeskTop::PlayOnTable() const {
+  KeptPlay kept;
+  kept.dealer = state_.Dealer;
+  kept.vul = state_.Vul;
+  kept.deal = state_.BoardDeal;
+  kept.calls = auction_.auction.calls;
+  const bool played = state_.phase == Phase::Playing || state_.phase == Phase::BoardOver;
+  if (played && !auction_.auction.Result().PassedOut()) {
+    kept.openingLeader = play_.OpeningLeader;
+    for (int i = 0; i < play_.CardsPlayed && i < 52; ++i) kept.cards.push_back(play_.PlayLog[size_t(i)].card);
+  }
+  return kept;
+}
+
+void TDeskTop::KeepBoardPlay() {
+  if (!files_.plays) return;
+  KeepPlay(*files_.plays, files_.PlayerName(), BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo),
+           PlayOnTable());
+}
+
+HandReportData TDeskTop::CurrentHandReport() const {
+  HandReportData d;
+  d.eventText = sessionLab_->text();
+  d.imps = state_.IsImpEvent();
+  d.language = Opt().Language;
+  d.board = state_.BoardNo;
+  d.dealer = state_.Dealer;
+  d.vul = state_.Vul;
+  d.deal = state_.BoardDeal;
+  const auto heads = StrataHeadings(d.imps);
+  for (auto& stratum : d.strata) stratum[0] = heads;
+  if (state_.phase == Phase::NoBoard) return d;
+  const KeptPlay kept = PlayOnTable();
+  d.calls = kept.calls;
+  d.contractKnown = auction_.auction.Over();
+  d.contract = auction_.auction.Result();
+  d.tricks = KeptTricks(kept);
+  // Tricks, score and strata are the board's own only once it is over.
+  if (state_.phase == Phase::BoardOver) {
+    d.resultKnown = true;
+    d.declarerTricks = d.contract.PassedOut() ? 0 : play_.DeclarerTricks;
+    d.boardScore = boardScore_;
+    d.strataKnown = resultFiled_;
+    for (int s = 0; s < 3 && d.strataKnown; ++s)
+      for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 7; ++c) d.strata[size_t(s)][size_t(r)][size_t(c)] = strata_[size_t(s)]->Cell(c, r);
+  }
+  return d;
+}
+
+std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, std::string& problem) {
+  problem.clear();
+  const auto filed = ReadFiledResult(FiledLine(files_.options, files_.PlayerName(), key));
+  if (!filed || key.size() != 8) {
+    problem = "No filed result for " + key;
+    return std::nullopt;
+  }
+  BoardOnTable board;
+  if (!ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", board)) {
+    problem = "Board " + key + " cannot be read";
+    return std::nullopt;
+  }
+  HandReportData d;
+  const std::string event = key.substr(0, 3), session = key.substr(3, 2);
+  d.eventText = Q(event + " - " + session);
+  d.imps = IsImpEvent(event);
+  d.language = Opt().Language;
+  d.board = WholeNumber(key.substr(6, 2)).value_or(0);
+  d.dealer = board.Dealer;
+  d.vul = board.Vul;
+  d.deal = board.BoardDeal;
+  d.contractKnown = true;
+  d.contract = FiledContract(*filed);
+  d.resultKnown = true;
+  d.declarerTricks = WholeNumber(filed->tricks()).value_or(0);
+  d.boardScore = WholeNumber(filed->score()).value_or(0);
+
+  // The auction and play, when the kept record is sound and belongs to this
+  // deal and this filed result; otherwise the board is printed without them.
+  const KeptPlayRead kept = files_.plays ? ReadKeptPlay(*files_.plays, files_.PlayerName(), key)
+                                         : KeptPlayRead{std::nullopt, "no kept play for " + key};
+  if (!kept.Sound()) {
+    problem = "The kept play of " + key + " cannot be used: " + kept.fault;
+  } else if (kept.play->deal != board.BoardDeal || kept.play->dealer != board.Dealer || kept.play->vul != board.Vul) {
+    problem = "The kept play of " + key + " was played on another deal";
+  } else {
+    const Contract played = kept.play->FinalContract();
+    const int tricks = KeptDeclarerTricks(*kept.play);
+    if (ContractText(played, true) != filed->contract() ||
+        (!played.PassedOut() && (SeatLetter(played.declarer) != filed->declarer()[0] || tricks != d.declarerTricks))) {
+      problem = "The kept play of " + key + " does not match its filed result";
+    } else {
+      d.calls = kept.play->calls;
+      d.tricks = KeptTricks(*kept.play);
+      d.contract = played;
+    }
+  }
+
+  // The strata as the table builds them: the field's results against the
+  // filed score.
+  ComparisonSettings settings;
+  settings.imps = d.imps;
+  settings.mpScoringSys = Opt().MPScoringSys;
+  const UserResult user = MakeUserResult(d.contract, d.declarerTricks, d.boardScore, d.dealer, settings.passedOutLabel);
+  const FieldComparison cmp = BuildResultGrids(user, board.BoardValues, d.dealer, key, settings);
+  const auto heads = StrataHeadings(d.imps);
+  for (int s = 0; s < 3; ++s) {
+    d.strata[size_t(s)][0] = heads;
+    for (int r = 0; r < kRowsPerStratum && cmp.built; ++r)
+      for (int c = 0; c < 7; ++c)
+        d.strata[size_t(s)][size_t(r + 1)][size_t(c)] = Q(cmp.strata[size_t(s)].rows[size_t(r)].cells[size_t(c)]);
+  }
+  d.strataKnown = cmp.built;
+  return d;
+}
+
+bool TDeskTop::SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
+                         PrintTarget target) {
+  if (printer_) return printer_(parent, name, pages, target);
+  return PrintPages(parent, name, pages, target);
+}
+
+void TDeskTop::PrintHandMenuClick(PrintTarget target) {
+  if (state_.phase == Phase::NoBoard) return;
+  const HandReportData report = CurrentHandReport();
+  const TReportLabels* labels = reportLabels_.get();
+  SendPages(this, Q(BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo)) + ".pdf",
+            OnePage([report, labels](QPainter& p) { PrintReport(p, report, *labels); }), target);
+}
+
+bool TDeskTop::PrintFiledHand(const std::string& key, PrintTarget target, QWidget* parent) {
+  std::string problem;
+  const auto report = FiledHandReport(key, problem);
+  if (!report) {
+    ShowMessage(problem);
+    return false;
+  }
+  if (!problem.empty()) ShowMessage(problem + ". The board is printed without its auction and play.");
+  const TReportLabels* labels = reportLabels_.get();
+  const HandReportData data = *report;
+  return SendPages(parent, Q(key) + ".pdf", OnePage([data, labels](QPainter& p) { PrintReport(p, data, *labels); }),
+                   target);
+}
+
+SessionPrintPage TDeskTop::SessionListPage(const TSessionResult& window) const {
+  SessionPrintPage page;
+  page.title = reportLabels_->Text("LabelName");
+  page.scoringItem = window.ScoringItemText();
+  page.sessionName = Q(window.ShownEvent() + window.ShownSession());
+  const TBridgeGrid* grid = window.Grid();
+  for (int r = 0; r < grid->RowCount(); ++r) {
+    std::array<QString, 8> row;
+    for (int c = 0; c < 8; ++c) row[size_t(c)] = grid->Cell(c, r);
+    page.rows.push_back(row);
+  }
+  for (int c = 0; c < 8; ++c) page.columnWidths[size_t(c)] = grid->ColWidth(c);
+  page.totalsRow = window.TotalsRow();
+  return page;
+}
+
+SessionPrintPage TDeskTop::SessionListPage(const std::string& event, const std::string& session) {
+  const auto window = MakeSessionResults();
+  window->EventRGClick(event == "Imp" ? 0 : 1);
+  window->SessionClick(WholeNumber(session).value_or(1));
+  window->Panel6Resize();
+  return SessionListPage(*window);
+}
+
+std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
+  auto window = std::make_unique<TSessionResult>(this, files_.options, files_.PlayerName(), state_.EventType,
+                                                 state_.Session, Opt().MPScoringSys,
+                                                 FromColourRef(Opt().SkinColors[5]));
+  TSessionResult* w = window.get();
+  w->SetPrinters(
+      [this, w](PrintTarget target) {
+        const SessionPrintPage page = SessionListPage(*w);
+        SendPages(w, page.sessionName + ".pdf", OnePage([page](QPainter& p) { PrintSessionList(p, page); }), target);
+      },
+      [this, w](const std::string& key, PrintTarget target) { PrintFiledHand(key, target, w); });
+  return window;
+}
+
+std::unique_ptr<TFormSummary> TDeskTop::MakeResultSummary() {
+  return std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
+                                        FromColourRef(Opt().SkinColors[5]));
+}
+
+void TDeskTop::SessionResults1Click() { MakeSessionResults()->exec(); }
+
+void TDeskTop::ResultSummary1Click() { MakeResultSummary()->exec(); }
+
+}  // namespace quorval
