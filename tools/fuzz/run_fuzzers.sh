@@ -25,7 +25,8 @@ while [ $# -gt 0 ]; do
     *) targets+=("$1"); shift ;;
   esac
 done
-[ ${#targets[@]} -eq 0 ] && targets=(ini_store options comma_text deal_text field_results board_file sequence_library)
+[ ${#targets[@]} -eq 0 ] && targets=(ini_store options comma_text deal_text field_results board_file sequence_library
+                                     kept_play)
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -110,6 +111,13 @@ seed_corpus() {  # TARGET DIR
       done
       cp "$fixtures/events/SEQ2005.txt" "$dir/fixture"
       cp "$fixtures/broken/SEQ2005.txt" "$dir/broken"
+      ;;
+    kept_play)
+      # Plays kept by a run of the fixture events, and one record's five values.
+      cp "$fixtures/plays/Plays2005.ini" "$dir/plays"
+      awk '/^\[/ { n++ } n == 1' "$fixtures/plays/Plays2005.ini" > "$dir/one_player"
+      printf 'W\0EW\0N:QT6.AKJ2.763.J82 KJ94.T654.8.AQ65 A75.Q.AKJT952.K9 832.9873.Q4.T743\0P,P,P,1D,P,3N,P,P,P\0-' \
+        > "$dir/record"
       ;;
     *) echo "run_fuzzers.sh: no fuzz program $t" >&2; exit 2 ;;
   esac
