@@ -24,6 +24,15 @@ namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// True when the line's name (the text before its first "=") is `key`,
+// without regard to case; nothing is copied.
+bool NamedAs(const std::string& line, const std::string& key) {
+  if (line.size() <= key.size() || line[key.size()] != '=') return false;
+  for (size_t i = 0; i < key.size(); ++i)
+    if (Lower(line[i]) != Lower(key[i]) || line[i] == '=') return false;
+  return true;
+}
+
 std::string LowerText(const std::string& s) {
   std::string out = s;
   for (char& c : out) c = Lower(c);
@@ -179,9 +188,8 @@ TIniSection& SectionIn(TSectionList& sections, bool sorted, size_t& cursor, cons
 bool SetLineIn(TSectionList& sections, bool sorted, size_t& cursor, const std::string& section,
                const std::string& key, const std::string& line) {
   TIniSection& s = SectionIn(sections, sorted, cursor, section);
-  std::string name;
   for (std::string& existing : s.lines) {
-    if (LineName(existing, name) && SameName(name, key)) {
+    if (NamedAs(existing, key)) {
       if (existing == line) return false;
       existing = line;
       return true;
@@ -196,9 +204,8 @@ bool DeleteIn(TSectionList& sections, size_t& cursor, const std::string& section
   if (at < 0) return false;
   cursor = static_cast<size_t>(at);
   auto& lines = sections[cursor].lines;
-  std::string name;
   for (auto it = lines.begin(); it != lines.end(); ++it) {
-    if (LineName(*it, name) && SameName(name, key)) {
+    if (NamedAs(*it, key)) {
       lines.erase(it);
       return true;
     }
@@ -351,9 +358,8 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
                                     const std::string& defaultValue) const {
   const int at = FindSection(section);
   if (at < 0) return defaultValue;
-  std::string name;
   for (const std::string& line : sections_[static_cast<size_t>(at)].lines)
-    if (LineName(line, name) && SameName(name, key)) return Clip(line.substr(name.size() + 1));
+    if (NamedAs(line, key)) return Clip(line.substr(key.size() + 1));
   return defaultValue;
 }
 
@@ -484,9 +490,8 @@ TMyINI::TMyINI(const std::string& fileName) : TBiggerIniFile(ResolveInProgramFol
 }
 
 std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key) {
-  std::string name;
   for (const std::string& line : lines)
-    if (LineName(line, name) && SameName(name, key)) return line.substr(name.size() + 1);
+    if (NamedAs(line, key)) return line.substr(key.size() + 1);
   return std::nullopt;
 }
 

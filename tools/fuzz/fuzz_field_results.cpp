@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMyINI store("");
   store.LoadLines(SplitIniText(Text(data, size)));
   TMyINI options("");
-  for (size_t i = 0; i < store.Sections().size() && i < 6; ++i) {
+  for (size_t i = 0; i < store.Sections().size() && i < 3; ++i) {
     const TIniSection& section = store.Sections()[i];
     const Seat dealer = static_cast<Seat>(i % 4);
     CheckFieldResults(section.lines, section.name, dealer);

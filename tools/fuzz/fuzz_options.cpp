@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMyINI ini("");
   ini.LoadLines(SplitIniText(Text(data, size)));
   std::vector<std::string> players{ChooseStartPlayer(ini, "Default")};
-  for (size_t i = 0; i < ini.Sections().size() && i < 4; ++i) players.push_back(ini.Sections()[i].name);
+  for (size_t i = 0; i < ini.Sections().size() && i < 2; ++i) players.push_back(ini.Sections()[i].name);
   for (const std::string& player : players) {
     TOption o;
     o.CurrentPlayer = player;

@@ -130,7 +130,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$seeds" "$corpus" "$artifacts"
   seed_corpus "$t" "$seeds"
   log=$build/fuzz-$t.log
-  if "$build/tools/fuzz/fuzz_$t" "${limit[@]}" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
+  if "$build/tools/fuzz/fuzz_$t" "${limit[@]}" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
       -dict="$root/tools/fuzz/quorval.dict" -artifact_prefix="$artifacts/" -print_final_stats=1 \
       "$corpus" "$seeds" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
