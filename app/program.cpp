@@ -173,26 +173,26 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
       const auto boardsToPlay = ExpandBoardKeys(cl.keys, bad);
       for (const QString& key : bad) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
-        exitCode = kExitBoardNotPlayed;
+        exitCode = kExitBoardFailed;
       }
       std::vector<PageDrawer> pages;
       for (const BoardRef& ref : boardsToPlay) {
         if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
           std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
                     << " could not be played\n";
-          exitCode = kExitBoardNotPlayed;
+          exitCode = kExitBoardFailed;
         } else if (!cl.printTo.isEmpty()) {
           pages.push_back(CurrentHandPage(desk));
         }
       }
-      if (!cl.printTo.isEmpty() && !WritePages(cl.printTo, pages)) exitCode = kExitBoardNotPlayed;
+      if (!cl.printTo.isEmpty() && !WritePages(cl.printTo, pages)) exitCode = kExitBoardFailed;
       desk.close();
     } else if (printing) {
       int faults = 0;
       const std::vector<PageDrawer> pages = cl.printSession.isEmpty()
                                                 ? FiledHandPages(desk, cl.printHands, faults)
                                                 : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
-      if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = kExitBoardNotPlayed;
+      if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = kExitBoardFailed;
       desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();

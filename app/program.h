@@ -10,7 +10,7 @@
 namespace quorval {
 
 // The exit codes beside 0 (everything done and saved).
-inline constexpr int kExitBoardNotPlayed = 1;  // a board of an automated run could not be read or played
+inline constexpr int kExitBoardFailed = 1;    // a board of an automated or printing run could not be read, played or printed
 inline constexpr int kExitBadCommandLine = 2;  // a bad command line or a folder that does not exist
 inline constexpr int kExitFolderInUse = 3;     // another program is running on the folder
 inline constexpr int kExitNotSaved = 4;        // results or settings could not be written
