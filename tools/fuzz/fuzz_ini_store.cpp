@@ -4,7 +4,8 @@
 // Input: LOADED [NUL DISK [NUL CHANGES]]. Without DISK the disk holds what
 // was loaded. CHANGES has one change a line, fields split by TAB:
 // "S section key value" (WriteString), "D section key" (DeleteKey),
-// "E section" (EraseSection).
+// "E section" (EraseSection). Keys are such as the program uses: they do not
+// begin with "[".
 #include <algorithm>
 #include <cctype>
 #include <unordered_set>
@@ -35,7 +36,10 @@ void MakeChanges(TBigIniFile& store, const std::string& script) {
     if (end == std::string::npos) end = script.size();
     const std::vector<std::string> f = Fields(script.substr(start, end - start));
     start = end + 1;
-    if (f[0] == "S" && f.size() >= 4) store.WriteString(f[1], f[2], f[3]);
+    // The program's keys are names and board keys; a key that would make
+    // its line read back as a section header or an end-of-file mark is none.
+    const bool key = f.size() >= 3 && !f[2].empty() && f[2][0] != '[' && f[2] != "\x1A";
+    if (f[0] == "S" && f.size() >= 4 && key) store.WriteString(f[1], f[2], f[3]);
     else if (f[0] == "D" && f.size() >= 3) store.DeleteKey(f[1], f[2]);
     else if (f[0] == "E" && f.size() >= 2) store.EraseSection(f[1]);
     else if (f.size() >= 2) store.ReadString(f[0], f[1], "");
