@@ -3,11 +3,13 @@
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test and fuzz
 #                     every reader briefly (QUORVAL_FUZZ_SECONDS each, default 10)
+#   ./build.sh package  install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libdds-dev libgtest-dev
-          libbenchmark-dev fonts-dejavu-core help2man clang-14 libclang-rt-14-dev)
+          libbenchmark-dev fonts-dejavu-core help2man dpkg-dev
+          clang-14 libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -45,8 +47,13 @@ case "${1:-}" in
     # ASan and UBSan), seeded from the shipped events and the fixtures.
     tools/fuzz/run_fuzzers.sh --time "${QUORVAL_FUZZ_SECONDS:-10}"
     ;;
+  package)
+    install_missing
+    build build -DCMAKE_INSTALL_PREFIX=/usr
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <iostream>
 
+#include "data/options.h"
 #include "tools/cli/command_line.h"
 
 namespace quorval {
@@ -30,7 +31,11 @@ const OptionRow kOptions[] = {
     {"player", "NAME", "play as NAME instead of the player who played last",
      [](CommandLine& cl, const QString& v) {
        cl.player = v;
-       return QString();
+       // The name becomes a section of "Options.INI", which must be able to hold it.
+       return CheckPlayerName(v.toStdString()) == PlayerNameCheck::Ok
+                  ? QString()
+                  : QString("--player takes a name of 1 to 64 characters without \"]\", \"=\", line breaks "
+                            "or blanks at either end");
      }},
     {"autoplay", "KEYS", "play the boards of KEYS (Imp01.05,Par03) by Make Bid and Finish Play, file the results, stop",
      [](CommandLine& cl, const QString& v) {

@@ -1,14 +1,15 @@
 #include "app/program.h"
 
+#include "app/install_folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
-#include <QVBoxLayout>
 #include <iostream>
 #include <memory>
 
@@ -24,6 +25,8 @@
 #include "scoring/player_results.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/skin.h"
+#include "ui/splash_screen.h"
 
 namespace quorval {
 namespace {
@@ -36,25 +39,12 @@ std::string MachineLanguage() {
   return settings.value("Settings/Language").toString().toStdString();
 }
 
-// A plain window with the title that stays up while the table is built.
-std::unique_ptr<QWidget> ShowSplash() {
-  auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-  splash->setObjectName("Splash");
-  splash->setStyleSheet("background: #006e32; color: white;");
-  auto* layout = new QVBoxLayout(splash.get());
-  auto* title = new QLabel(kTitle, splash.get());
-  QFont f = title->font();
-  f.setPointSize(22);
-  f.setBold(true);
-  title->setFont(f);
-  title->setAlignment(Qt::AlignCenter);
-  layout->addWidget(title);
-  auto* sub = new QLabel(QString::fromUtf8("\u2663 \u2666 \u2665 \u2660   duplicate bridge at home"), splash.get());
-  sub->setAlignment(Qt::AlignCenter);
-  layout->addWidget(sub);
-  splash->resize(460, 200);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    splash->move(screen->availableGeometry().center() - QPoint(230, 100));
+// The splash over the whole screen, painted in the player's skin, up while
+// the table is built.
+std::unique_ptr<TSplashScreen> ShowSplash() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  auto splash = std::make_unique<TSplashScreen>(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+  ApplySkinToWindow(splash.get(), Option.SkinColors, false);
   splash->show();
   QCoreApplication::processEvents();
   return splash;
@@ -62,6 +52,12 @@ std::unique_ptr<QWidget> ShowSplash() {
 
 // The refusal of a second program on one folder.
 std::string AlreadyRunningText() { return std::string(kTitle) + " is already running on this folder"; }
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/art/icon-%1.png").arg(size));
+  return icon;
+}
 
 bool Headless() {
   const QString platform = QGuiApplication::platformName();
@@ -71,7 +67,7 @@ bool Headless() {
 }  // namespace
 
 std::string SequenceLibraryText() {
-  QFile local(QString::fromStdString(ResolveInProgramFolder(kLibraryFileName)));
+  QFile local(QString::fromStdString(ResolveShippedFile(kLibraryFileName)));
   QFile resource(":/SEQ2005");
   QFile& source = local.exists() ? local : resource;
   if (!source.exists()) {
@@ -89,13 +85,18 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
-  // working folder changes.
-  const QString folder = QDir(cl.dir.isEmpty() ? QCoreApplication::applicationDirPath() : cl.dir).absolutePath();
-  if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
-    std::cerr << "No such folder: " << folder.toStdString() << '\n';
+  // working folder changes. An installed program works in the user's data
+  // folder and reads its shipped files from the installed data folder.
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString shipped = InstalledDataFolder(programFolder);
+  const QString chosen = ChooseWorkingFolder(cl.dir, programFolder, shipped, UserDataFolder());
+  const QString folder = QDir(chosen).absolutePath();
+  if (chosen.isEmpty() || !QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
+    std::cerr << "No such folder: " << (chosen.isEmpty() ? UserDataFolder() : folder).toStdString() << '\n';
     return kExitBadCommandLine;
   }
   SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
+  SetShippedFolder(shipped.toStdString());
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
@@ -136,27 +137,30 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.
-  TBridgeINI boards(kBoardFileName);
-  TBridgeINI results(kResultsFileName);
+  TBridgeINI boards(ResolveShippedFile(kBoardFileName));
+  TBridgeINI results(ResolveShippedFile(kResultsFileName));
   SequenceLibrary library;
   const std::string text = SequenceLibraryText();
-  if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveInProgramFolder(kLibraryFileName))))
+  if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName))))
     library.LoadSequenceLibrary(text);
   TableState state;
   state.MarkerFilePresent = QFile::exists("ZVQ.CDA");
   state.ProgramFolder = ProgramFolder();
 
   // 6. and 7. The splash, then the table window.
-  const double splashShown = TableClockSeconds();
-  std::unique_ptr<QWidget> splash;
-  if (!automated) splash = ShowSplash();
   InitUiResources();
+  QApplication::setWindowIcon(ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("quorval"));
+  const double splashShown = TableClockSeconds();
+  std::unique_ptr<TSplashScreen> splash;
+  if (!automated) splash = ShowSplash();
   CardDeck::Load();
   TMyINI plays(kKeptPlayFileName);
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
+    desk.SetMachineLanguage(MachineLanguage);
     if (automated) desk.SetNoPauses(true);
     if (!automated && !Headless())
       desk.SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });

@@ -57,6 +57,29 @@ int DefaultBackDesign(int language) {
 
 void ApplyColorSkin(TOption& option, const std::string& skinName) { option.SkinColors = SkinColorsFor(skinName); }
 
+bool IsSkinName(const std::string& name) {
+  return SameName(name, "Teal") || SameName(name, "Olive") || SameName(name, "Silver");
+}
+
+std::string ValidSkinName(const std::string& name) {
+  for (const char* skin : {"Teal", "Olive", "Silver"})
+    if (SameName(name, skin)) return skin;
+  return "Teal";
+}
+
+PlayerNameCheck CheckPlayerName(const std::string& name) {
+  if (name.empty()) return PlayerNameCheck::Empty;
+  if (name.front() == ' ' || name.back() == ' ') return PlayerNameCheck::Refused;
+  int characters = 0;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F || c == ']' || c == '=') return PlayerNameCheck::Refused;
+    // Counted in characters, not bytes: a UTF-8 continuation byte adds none.
+    if ((u & 0xC0) != 0x80) ++characters;
+  }
+  return characters <= kMaxPlayerNameLength ? PlayerNameCheck::Ok : PlayerNameCheck::Refused;
+}
+
 std::string DefaultPlayerName() {
   if (const char* login = ::getlogin(); login && *login) return login;
   if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name && *pw->pw_name) return pw->pw_name;
@@ -108,10 +131,7 @@ void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& 
   loaded.LastHandPlayed = InRange(ini.ReadInteger(player, "LastHandPlayed", 0), 0, 28, 0);
   loaded.LastStrataSeen = InRange(ini.ReadInteger(player, "LastStrataSeen", 0), 0, 2, 0);
   loaded.MPScoringSys = static_cast<uint8_t>(InRange(ini.ReadInteger(player, "MPScoringSys", 0), 0, 3, 0));
-  // An empty skin name would be written back as a bare key and read as
-  // absent next time; it reads as absent now.
-  loaded.ColorSkin = ini.ReadString(player, "ColorSkin", "Teal");
-  if (loaded.ColorSkin.empty()) loaded.ColorSkin = "Teal";
+  loaded.ColorSkin = ValidSkinName(ini.ReadString(player, "ColorSkin", "Teal"));
   loaded.LastPlayed = ini.ReadDateTime(player, "LastPlayed", 0);
   ApplyColorSkin(loaded, loaded.ColorSkin);
   option = loaded;

@@ -53,6 +53,21 @@ bool LanguageHasTexts(int index);
 int DefaultBackDesign(int language);
 
 void ApplyColorSkin(TOption& option, const std::string& skinName);
+// The three colour skins by their stored names: "Teal", "Olive" and "Silver"
+// (shown as "Navy"). A stored name that is none of them reads as "Teal".
+bool IsSkinName(const std::string& name);
+std::string ValidSkinName(const std::string& name);
+
+// What the options file can hold as a player's section name.
+enum class PlayerNameCheck {
+  Ok,
+  Empty,
+  // "]", "=", a line break or another control character, a blank at either
+  // end, or more than kMaxPlayerNameLength characters.
+  Refused,
+};
+inline constexpr int kMaxPlayerNameLength = 64;
+PlayerNameCheck CheckPlayerName(const std::string& name);
 
 // The login name, then USERDOMAIN, then USERNAME, then "Options".
 std::string DefaultPlayerName();

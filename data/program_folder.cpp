@@ -1,5 +1,7 @@
 #include "data/program_folder.h"
 
+#include <filesystem>
+
 namespace quorval {
 
 namespace {
@@ -7,18 +9,37 @@ std::string& Folder() {
   static std::string folder;
   return folder;
 }
+std::string& Shipped() {
+  static std::string folder;
+  return folder;
+}
+std::string WithSeparator(const std::string& folder) {
+  return folder.empty() || folder.back() == '/' ? folder : folder + '/';
+}
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
 }  // namespace
 
-void SetProgramFolder(const std::string& folder) {
-  Folder() = folder;
-  if (!Folder().empty() && Folder().back() != '/') Folder() += '/';
-}
+void SetProgramFolder(const std::string& folder) { Folder() = WithSeparator(folder); }
 
 const std::string& ProgramFolder() { return Folder(); }
 
 std::string ResolveInProgramFolder(const std::string& fileName) {
   if (fileName.empty() || fileName.find('/') != std::string::npos) return fileName;
   return Folder() + fileName;
+}
+
+void SetShippedFolder(const std::string& folder) { Shipped() = WithSeparator(folder); }
+
+const std::string& ShippedFolder() { return Shipped(); }
+
+std::string ResolveShippedFile(const std::string& fileName) {
+  const std::string own = ResolveInProgramFolder(fileName);
+  if (Shipped().empty() || fileName.empty() || fileName.find('/') != std::string::npos || IsFile(own)) return own;
+  const std::string shipped = Shipped() + fileName;
+  return IsFile(shipped) ? shipped : own;
 }
 
 }  // namespace quorval

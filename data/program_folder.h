@@ -14,4 +14,13 @@ const std::string& ProgramFolder();
 // one is left as it is.
 std::string ResolveInProgramFolder(const std::string& fileName);
 
+// The folder an installed program keeps its shipped, read-only files in (the
+// event files and help pages); empty when the program runs from its build.
+void SetShippedFolder(const std::string& folder);
+const std::string& ShippedFolder();
+// A shipped file by its bare name: the working folder's own copy when there
+// is one, otherwise the installed one when that exists, otherwise the name in
+// the working folder (so that a missing file reads as empty there).
+std::string ResolveShippedFile(const std::string& fileName);
+
 }  // namespace quorval

@@ -11,6 +11,7 @@
 #include "table/desktop.h"
 #include "ui/board_chooser.h"
 #include "ui/hands_view.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -48,6 +49,7 @@ void TDeskTop::GotoHand1Click() {
       return files_.PlayerValue(BoardKeyOf(e, s, b), "nope") != "nope";
     };
     TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]));
+    ApplySkinToWindow(&dialog, Opt().SkinColors, false);
     chosen = dialog.exec() == QDialog::Accepted && dialog.ChosenBoard() > 0;
     event = dialog.ChosenEvent();
     session = dialog.ChosenSession();

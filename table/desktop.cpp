@@ -21,23 +21,16 @@
 #include "table/board_picture.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/skin.h"
 #include "ui/symbol_text.h"
 #include "ui/table_message.h"
 
 namespace quorval {
 namespace {
 
-QColor FromColourRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
-
-void Colour(QWidget* w, const QColor& c) {
-  w->setAutoFillBackground(true);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, c);
-  w->setPalette(p);
-}
-
+template <class Panel = QFrame>
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, bool raised = true) {
-  auto* panel = new QFrame(parent);
+  auto* panel = new Panel(parent);
   panel->setObjectName(name);
   panel->setGeometry(geometry);
   if (raised) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -107,7 +100,7 @@ void TDeskTop::BuildMenus() {
     return a;
   };
   QMenu* file = menuBar()->addMenu("&File");
-  add(file, "SetupOptions1", "&Preferences", Qt::Key_F2, nullptr, false);
+  add(file, "Preferences1", "&Preferences", Qt::Key_F2, [this] { SetupOptions1Click(); });
   add(file, "NewHand", "&Next Hand", Qt::Key_F3, [this] { NewHandClick(); });
   add(file, "PriorHand1", "P&rior Hand", Qt::Key_F4, [this] { PriorHand1Click(); });
   add(file, "GotoHand1", "&Go to Hand", Qt::Key_F5, [this] { GotoHand1Click(); });
@@ -149,11 +142,7 @@ void TDeskTop::BuildMenus() {
     languages->addAction(a);
   }
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  add(help, "UserGuideHelp", "User Guide ", {}, nullptr, false);
-  add(help, "BidSysHelp", "Bidding System Summary", {}, nullptr, false);
-  help->addSeparator();
-  add(help, "AboutBridgeClass", "About ORVENDAL QUORVAL 2005", {}, nullptr, false);
+  BuildHelpMenu();
 }
 
 QPushButton* TDeskTop::AddButton(QWidget* panel, const QString& name, const QString& caption,
@@ -255,7 +244,7 @@ void TDeskTop::BuildPanels() {
   connect(bidBox_, &TBidBoxEuro::OnClick, this, [this](const QString& code) { BidButClick(code); });
   bidBox_->hide();
 
-  endOfBidding_ = MakePanel(desk_, "EndOfBidding", QRect(0, 0, 189, 104));
+  endOfBidding_ = MakePanel<TGradientPanel>(desk_, "EndOfBidding", QRect(0, 0, 189, 104));
   AddButton(endOfBidding_, "EOBStart", "Start Play", QRect(8, 6, 84, 28), &TDeskTop::EOBStartClick);
   AddButton(endOfBidding_, "SkipBtn", "Skip Play", QRect(97, 6, 84, 28), &TDeskTop::SkipBtnClick)
       ->setToolTip("Accept a standard play result for this hand");
@@ -263,13 +252,13 @@ void TDeskTop::BuildPanels() {
   AddButton(endOfBidding_, "EOBRebid", "Rebid", QRect(97, 40, 84, 28), &TDeskTop::StartNewHand);
   endOfBidding_->hide();
 
-  endofScoring_ = MakePanel(desk_, "EndofScoring", QRect(0, 0, 189, 104));
+  endofScoring_ = MakePanel<TGradientPanel>(desk_, "EndofScoring", QRect(0, 0, 189, 104));
   AddButton(endofScoring_, "EOSNewHand", "Play Next Hand", QRect(8, 6, 173, 28), &TDeskTop::NewHandClick);
   AddButton(endofScoring_, "ButReplayHand", "Replay This Hand", QRect(8, 38, 173, 28),
             &TDeskTop::EOSReplayClick);
   AddButton(endofScoring_, "RebidHand2", "Rebid This Hand", QRect(8, 70, 173, 28), &TDeskTop::StartNewHand);
 
-  playPad_ = MakePanel(desk_, "ThePlayPad", QRect(0, 0, 189, 104));
+  playPad_ = MakePanel<TGradientPanel>(desk_, "ThePlayPad", QRect(0, 0, 189, 104));
   AddButton(playPad_, "ButClearTable", "Clear Table", QRect(8, 6, 84, 28), &TDeskTop::ClearPlay);
   AddButton(playPad_, "TPPFast", "Finish Play", QRect(97, 6, 84, 28), &TDeskTop::TPPClaimClick)
       ->setToolTip("Have the program play all 4 hands for you");
@@ -317,11 +306,11 @@ void TDeskTop::BuildPanels() {
 
   cards_ = std::make_unique<TCardTable>(desk_, table_, handPanels_, tricksWL_, &play_.Hands);
   LayoutTable();
+  TagPanels();
   ApplySkin();
 }
 
 void TDeskTop::LayoutTable() {
-  const int screenWidth = screen() ? screen()->availableGeometry().width() : 1024;
   const QRect dup = dupBd_->geometry();
   table_->setGeometry(176, 104, 241, 203);
   const QRect t = table_->geometry();
@@ -336,28 +325,22 @@ void TDeskTop::LayoutTable() {
   hcpPanel_->setGeometry(4, 312, 74, 40);
   reviewPanel_->setGeometry(t);
   scorePad_->setGeometry(t);
-  const int boxLeft = std::min(east.right() + 1, screenWidth - 180 - 5);
-  bidBox_->setGeometry(boxLeft, t.top(), 180, 327);
+  // The bidding box and the strata pages stand right of East's hand, and the
+  // window is never narrower than they need: nothing is cut off at its right
+  // edge and nothing covers East's cards.
+  const int right = east.right() + 1;
+  bidBox_->setGeometry(right, t.top(), 180, 327);
+  scorePages_->setGeometry(right, t.top(), StrataPagesWidth(), 232);
   const QPoint panels(east.left(), handPanels_[South]->geometry().top());
   endOfBidding_->move(panels);
   endofScoring_->move(panels);
   playPad_->move(panels);
-  scorePages_->setGeometry(std::min(east.right() + 1, screenWidth - 330 - 5), t.top(), 330, 232);
-  setMinimumSize(std::max(boxLeft + 185, scorePages_->geometry().right() + 6), 560);
+  const int width = std::max(bidBox_->geometry().right(), scorePages_->geometry().right()) + 6;
+  const int height = tricksWL_->geometry().bottom() + 18;
+  setMinimumSize(width, height + menuBar()->sizeHint().height());
 }
 
-void TDeskTop::ApplySkin() {
-  Colour(desk_, FromColourRef(Opt().SkinColors[0]));
-  Colour(table_, QColor(0, 110, 50));   // the green cloth of the table
-  Colour(dupBd_, FromColourRef(Opt().SkinColors[6]));
-  Colour(playPanel_, FromColourRef(Opt().SkinColors[6]));
-  Colour(reviewPanel_, FromColourRef(Opt().SkinColors[5]));
-  Colour(scorePad_, FromColourRef(Opt().SkinColors[5]));
-  Colour(hcpPanel_, FromColourRef(Opt().SkinColors[6]));
-  for (QFrame* f : {endOfBidding_, endofScoring_, playPad_}) Colour(f, FromColourRef(Opt().SkinColors[7]));
-  bidReview_->SetColor(FromColourRef(Opt().SkinColors[5]));
-  scorePadGrid_->SetColor(FromColourRef(Opt().SkinColors[5]));
-}
+QSize TDeskTop::sizeHint() const { return minimumSize(); }
 
 void TDeskTop::LanguageClick(int language) {
   Opt().Language = static_cast<uint8_t>(language);
@@ -405,20 +388,9 @@ void TDeskTop::FormShow(double splashShownSeconds) {
   state_.HumanSeats = state_.FaceUpSeats = kSouthOnly;
   cards_->SetBacks(Opt().BackDesign, Opt().BackColor);
   cards_->SetupTricksRow();
-  reviewPanel_->hide();
-  bidBox_->hide();
-  playPanel_->hide();
-  endofScoring_->show();
-  endofScoring_->raise();
-  Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
-  for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu", "ShowHands",
-                           "HideHands", "ReviewBidding"})
-    Action(name)->setEnabled(false);
-  Panel("ButReplayHand")->setEnabled(false);
-  Panel("RebidHand2")->setEnabled(false);
+  ShowNoBoardPanels();
   Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
   ApplySymbolLanguage();
-  DupBoard();
   SetCaption();
   if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
   Panel("EOSNewHand")->setFocus();

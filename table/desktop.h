@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/deal.h"
+#include "data/help_files.h"
 #include "data/kept_play.h"
 #include "play/play_state.h"
 #include "print/hand_report.h"
@@ -40,6 +41,8 @@ class TBridgeGrid;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
+class THelpWindow;
+class TSetupOptions;
 class TSessionResult;
 class TFormSummary;
 
@@ -118,9 +121,24 @@ class TDeskTop : public QMainWindow {
   void SetPrinter(Printer printer) { printer_ = std::move(printer); }
 
   void ExitMenuClick();
+
+  // Preferences and About (desktop_preferences.cpp). "Preferences" opens the
+  // modal dialog; what the table does once it closes (OK or not) follows.
+  void SetupOptions1Click();
+  void AfterPreferences(bool ok, const std::string& playerBefore);
+  void AboutBridgeClassClick();
+  // The per-machine language the options fall back on when a player's own
+  // is unknown (the dialog loads players' options with it).
+  void SetMachineLanguage(LanguageSource source) { machineLanguage_ = std::move(source); }
   // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
   // 4 Swedish) for the bidding keys and the texts.
   void LanguageClick(int language);
+
+  // Help (desktop_help.cpp): a "User Guide" or "Bidding System Summary" item
+  // by its tag, 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
+  void UserGuideHelp(int tag);
+  void BidSysHelp(int tag);
+  THelpWindow* HelpWindow() const { return help_; }
 
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
@@ -164,6 +182,8 @@ class TDeskTop : public QMainWindow {
   TBridgeGrid* ScorePadGrid() const { return scorePadGrid_; }
   TCardTable* Cards() const { return cards_.get(); }
   QTabWidget* ScorePages() const { return scorePages_; }
+  // The window's own size: everything it shows, the strata pages included.
+  QSize sizeHint() const override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -177,12 +197,23 @@ class TDeskTop : public QMainWindow {
   void LayoutTable();
   QPushButton* AddButton(QWidget* panel, const QString& name, const QString& caption,
                          const QRect& geometry, void (TDeskTop::*handler)());
-  void ApplySkin();
   void SaveSettings();
   TOption& Opt() const { return files_.option; }
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   double Now() const;
+
+  // Help (desktop_help.cpp).
+  void BuildHelpMenu();
+  std::string HelpFile(bool userGuide, HelpLanguage language) const;
+  bool OpenHelpFile(const std::string& name, const QString& topic);
+
+  // Preferences and the skin (desktop_preferences.cpp).
+  void TagPanels();
+  void ApplySkin();
+  void TakeOverPlayer();
+  void ClearBoardFromTable();
+  void ShowNoBoardPanels();
 
   // Board navigation (board_navigation.cpp).
   void DealBoard();
@@ -234,6 +265,8 @@ class TDeskTop : public QMainWindow {
   void ShowTheScore();
   void LabelResultGrid();
   void ScorePagesChange(int page);
+  void LabelStrataGrid(TBridgeGrid* grid);
+  int StrataPagesWidth();
 
   TableFiles& files_;
   TableState state_;
@@ -263,6 +296,8 @@ class TDeskTop : public QMainWindow {
   std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
+  LanguageSource machineLanguage_;
+  TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;
@@ -294,6 +329,7 @@ class TDeskTop : public QMainWindow {
   QTabWidget* scorePages_ = nullptr;
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
+  THelpWindow* help_ = nullptr;
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
 };

@@ -233,7 +233,11 @@ void TDeskTop::DrawContract() {
       ? QString("Pass")
       : QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) + " by " +
             SeatName(contract.declarer);
-  QPixmap picture(contractImg_->size());
+  // Drawn in the screen's own pixels, so that it stays sharp on a
+  // high-density screen.
+  const qreal ratio = devicePixelRatioF();
+  QPixmap picture(contractImg_->size() * ratio);
+  picture.setDevicePixelRatio(ratio);
   const unsigned ground = Opt().SkinColors[0];
   picture.fill(QColor(ground & 0xFF, (ground >> 8) & 0xFF, (ground >> 16) & 0xFF));
   QPainter p(&picture);

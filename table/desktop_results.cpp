@@ -14,6 +14,7 @@
 #include "ui/colour_ref.h"
 #include "ui/result_summary.h"
 #include "ui/session_results.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -218,6 +219,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
                                                  state_.Session, Opt().MPScoringSys,
                                                  FromColourRef(Opt().SkinColors[5]));
   TSessionResult* w = window.get();
+  ApplySkinToWindow(w, Opt().SkinColors, false);
   w->SetPrinters(
       [this, w](PrintTarget target) {
         const SessionPrintPage page = SessionListPage(*w);
@@ -228,8 +230,10 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
 }
 
 std::unique_ptr<TFormSummary> TDeskTop::MakeResultSummary() {
-  return std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
-                                        FromColourRef(Opt().SkinColors[5]));
+  auto window = std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
+                                               FromColourRef(Opt().SkinColors[5]));
+  ApplySkinToWindow(window.get(), Opt().SkinColors, false);
+  return window;
 }
 
 void TDeskTop::SessionResults1Click() { MakeSessionResults()->exec(); }

@@ -55,21 +55,49 @@ void TDeskTop::SetUpResultGrids() {
 }
 
 void TDeskTop::LabelResultGrid() {
+  for (TBridgeGrid* grid : strata_) LabelStrataGrid(grid);
+  // Results wider than the pages were made for widen them (and the window).
+  if (StrataPagesWidth() > scorePages_->width()) LayoutTable();
+  for (TBridgeGrid* grid : strata_) grid->AutoSizeColumns();
+}
+
+void TDeskTop::LabelStrataGrid(TBridgeGrid* grid) {
   const auto heads = StrataHeadings(state_.IsImpEvent());
-  for (TBridgeGrid* grid : strata_) {
-    for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
-    grid->SetColor(FromRef(Opt().SkinColors[5]));
-    grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
-      if (row == 0) {
-        f.Font.setBold(true);
-        f.Brush = QColor(0xC0, 0xC0, 0xC0);
-        f.AlignmentHorz = baLeftJustify;
-      } else if (g->Cell(1, row) == "-") {
-        f.Brush = QColor(255, 155, 190);   // the user's own row
-      }
-    });
-    grid->AutoSizeColumns();
-  }
+  for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
+  grid->SetColor(FromRef(Opt().SkinColors[5]));
+  grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
+    if (row == 0) {
+      f.Font.setBold(true);
+      f.Brush = QColor(0xC0, 0xC0, 0xC0);
+      f.AlignmentHorz = baLeftJustify;
+    } else if (g->Cell(1, row) == "-") {
+      f.Brush = QColor(255, 155, 190);   // the user's own row
+    }
+  });
+}
+
+// The width of the strata pages: what the widest results a board can have
+// need (a redoubled grand slam, a passed-out board, a four-figure score and
+// a two-figure IMP loss), or the results on the pages when they need more.
+int TDeskTop::StrataPagesWidth() {
+  TBridgeGrid sample;
+  sample.setFont(strata_[0]->font());
+  sample.SetColCount(kGridColumns);
+  sample.SetRowCount(3);
+  sample.SetFixedCols(0);
+  sample.SetFixedRows(1);
+  sample.SetDefaultRowHeight(strata_[0]->DefaultRowHeight());
+  sample.resize(400, 8 * (strata_[0]->DefaultRowHeight() + 1) + 4);
+  LabelStrataGrid(&sample);
+  const char* widest[2][kGridColumns] = {{"A", "18", "W", "7~NXX", "13", "-7600", "-24.00"},
+                                         {"C", "12", "E", "Passed out", "0", "-2220", "-12.00"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < kGridColumns; ++c) sample.SetCell(c, r + 1, widest[r][c]);
+  int needed = sample.ContentWidth();
+  for (TBridgeGrid* grid : strata_)
+    if (!grid->Cell(0, 1).isEmpty()) needed = std::max(needed, grid->ContentWidth());
+  for (TBridgeGrid* grid : strata_) grid->setMinimumWidth(needed);
+  return scorePages_->minimumSizeHint().width();
 }
 
 void TDeskTop::ShowTheScore() {

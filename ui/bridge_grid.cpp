@@ -226,12 +226,7 @@ void TBridgeGrid::paintEvent(QPaintEvent*) {
 
 void TBridgeGrid::AutoSizeColumn(int col) {
   if (col < 0 || col >= cols_) return;
-  int widest = 0, widestBody = 0;
-  for (int r = 0; r < rows_; ++r) {
-    const int w = MeasuredTextWidth(col, r) + 6;
-    widest = std::max(widest, w);
-    if (r >= fixedRows_) widestBody = std::max(widestBody, w);
-  }
+  const int widest = WidestText(col, false), widestBody = WidestText(col, true);
   if (col <= 100) indents_[size_t(col)] = (widest - widestBody) / 2;
   if (col == cols_ - 1) {
     int spare = width() - widest;
@@ -253,6 +248,21 @@ void TBridgeGrid::AutoSizeColumn(int col) {
   }
   widths_[size_t(col)] = widest;
   viewport()->update();
+}
+
+// A column's widest text with its margin, over all rows or the body rows.
+int TBridgeGrid::WidestText(int col, bool bodyOnly) const {
+  int widest = 0;
+  for (int r = bodyOnly ? fixedRows_ : 0; r < rows_; ++r) widest = std::max(widest, MeasuredTextWidth(col, r) + 6);
+  return widest;
+}
+
+int TBridgeGrid::ContentWidth() const {
+  int total = 0;
+  for (int c = 0; c < cols_; ++c) total += WidestText(c, false);
+  if (horzLines_) total += cols_ * lineWidth_;
+  if (rows_ - fixedRows_ > VisibleBodyRows()) total += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return total + 2 * frameWidth();
 }
 
 void TBridgeGrid::AutoSizeColumns() {

@@ -82,6 +82,9 @@ class TBridgeGrid : public QAbstractScrollArea {
 
   void AutoSizeColumns();
   void AutoSizeColumn(int col);
+  // The width the grid needs to show every column at its widest text, with
+  // its grid lines, its frame and, when not every row shows, the scroll bar.
+  int ContentWidth() const;
   int Indent(int col) const;
 
   // The format a cell is drawn with (after the callback).
@@ -103,6 +106,7 @@ class TBridgeGrid : public QAbstractScrollArea {
   QString MeasureText(int col, int row, const TFormatOptions& f) const;
   THorzAlignment EffectiveHorz(int row, const TFormatOptions& f) const;
   int VisibleBodyRows() const;
+  int WidestText(int col, bool bodyOnly) const;
   void UpdateScroll();
   void SizeAllColumns();
   void DrawCell(QPainter& p, int col, int row, const QRect& r);

@@ -12,6 +12,7 @@
 #include "data/ini_store.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/skin.h"
 #include "ui/session_controls.h"
 
 namespace quorval {
@@ -26,6 +27,7 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
 
   panel6_ = new QFrame(this);
   panel6_->setObjectName("Panel6");
+  SetTag(panel6_, 1);   // the window's main panel takes the skin's colour 1
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(panel6_);

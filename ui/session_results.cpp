@@ -12,6 +12,7 @@
 #include "data/options.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/skin.h"
 #include "ui/session_controls.h"
 
 namespace quorval {
@@ -46,6 +47,7 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
 
   panel6_ = new QFrame(this);
   panel6_->setObjectName("Panel6");
+  SetTag(panel6_, 1);   // the window's main panel takes the skin's colour 1
 
   grid_ = MakeResultsGrid(panel6_, kSessionListColumns, gridColour);
   grid_->setGeometry(8, 8, kWidth - 16, kGridHeight);

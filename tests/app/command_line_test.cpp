@@ -44,6 +44,8 @@ TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
 }
 
 TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
+  const char* kBadPlayer =
+      "--player takes a name of 1 to 64 characters without \"]\", \"=\", line breaks or blanks at either end";
   struct Case {
     QStringList args;
     const char* error;
@@ -62,6 +64,11 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--frob"}, "unknown option --frob", true},
       {{"--dir", "x", "-frob=1"}, "unknown option -frob", true},
       {{"stray"}, "unexpected argument stray", true},
+      {{"--player", "Bob]"}, kBadPlayer, false},
+      {{"--player", "a=b"}, kBadPlayer, false},
+      {{"--player", " Ann"}, kBadPlayer, false},
+      {{"--player="}, kBadPlayer, false},
+      {{"--player", QString(65, 'x')}, kBadPlayer, false},
   };
   for (const Case& c : cases) {
     const CommandLine cl = Parse(c.args);

@@ -35,7 +35,8 @@ struct Sample {
                   {"--out", "DIR", "where", store(out), true},
                   {"--fast", "", "quickly", [this](const std::string&, std::string&) { return fast = true; }}}};
     Command show{"show", {"DIR"}, "show things", {{"--wide", "N", "columns", store(wide)}}};
-    program = {"sample", "A sample.", {make, show}, ""};
+    Command find{"find", {"WHAT", "[WHERE]"}, "find things", {}};
+    program = {"sample", "A sample.", {make, show, find}, ""};
   }
 };
 
@@ -55,6 +56,11 @@ TEST(CliParser, ValuesReachTheirFieldsInEveryForm) {
   EXPECT_EQ(q.command->name, "show");
   EXPECT_EQ(q.arguments, std::vector<std::string>{"events"});
   EXPECT_EQ(t.wide, "3");
+
+  // An argument in square brackets may be left out.
+  Sample u;
+  EXPECT_EQ(Parse(u.program, {"find", "x", "y"}).arguments, (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(Parse(u.program, {"find", "x"}).arguments, std::vector<std::string>{"x"});
 }
 
 TEST(CliParser, FaultsAreRefusedByName) {
@@ -69,6 +75,8 @@ TEST(CliParser, FaultsAreRefusedByName) {
       {{"make", "--seed", "1", "--out", "d", "extra"}, "unexpected argument extra"},
       {{"show"}, "show needs DIR"},
       {{"show", "a", "b"}, "unexpected argument b"},
+      {{"find"}, "find needs WHAT"},
+      {{"find", "a", "b", "c"}, "unexpected argument c"},
       {{"unmake"}, "unknown command unmake"},
       {{}, "a command is needed"},
   };

@@ -119,8 +119,9 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
                                           "-h",     "--help",   "-v",         "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
-  const std::set<std::string> eventgen = {"generate", "check", "stats", "--seed", "--out", "--events", "--dd-cache",
-                                          "-h",       "--help", "-v",   "--version"};
+  const std::set<std::string> eventgen = {"generate", "check",  "stats", "summaries", "bid", "lead",      "--seed",
+                                          "--out",    "--events", "--dd-cache", "--dealer", "--vul", "-h", "--help",
+                                          "-v",       "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EVENTGEN_EXE, "--help").out), eventgen);
 }
 
@@ -137,6 +138,15 @@ TEST(ProgramHelp, AnUnknownOptionIsOneLineNamingItAndPointingAtHelp) {
   EXPECT_EQ(r.err, "quorval-eventgen: unknown command frob (see quorval-eventgen --help)\n");
 }
 
+TEST(ProgramHelp, BidAndLeadAnswerOnOneLine) {
+  Ran r = RunTool(QUORVAL_EVENTGEN_EXE, "bid D KT92.A86.AQ9.K87");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "1N\n");
+  r = RunTool(QUORVAL_EVENTGEN_EXE, "lead D KT92.A86.AQ9.K87 1S,P,4S,P,P,P --dealer E --vul Both");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "7C,50,AD,25,AH,25\n");
+}
+
 TEST(ProgramHelp, BadValuesKeepExitCodeTwo) {
   const std::vector<std::pair<std::string, std::string>> cases = {
 #ifdef QUORVAL_EXE
@@ -148,6 +158,10 @@ TEST(ProgramHelp, BadValuesKeepExitCodeTwo) {
       {std::string(QUORVAL_BENCH_EXE) + "|--skill 11", "quorval-bench: --skill takes a whole number from 1 to 10"},
       {std::string(QUORVAL_EVENTGEN_EXE) + "|generate --seed -3 --out x", "quorval-eventgen: the seed must be a whole number"},
       {std::string(QUORVAL_EVENTGEN_EXE) + "|generate --out x", "quorval-eventgen: generate needs --seed N"},
+      {std::string(QUORVAL_EVENTGEN_EXE) + "|bid D KT92.A86.AQ9.K8",
+       "quorval-eventgen: a hand is thirteen cards in four suits, spades first: KT92.A86.AQ9.K8"},
+      {std::string(QUORVAL_EVENTGEN_EXE) + "|lead D KT92.A86.AQ9.K87 1S,P",
+       "quorval-eventgen: the auction is not over; the bid command tells the next call"},
   };
   for (const auto& [call, message] : cases) {
     const size_t bar = call.find('|');

@@ -147,16 +147,80 @@ TEST(LoadOptions, ReadsStoredValuesIncludingHex) {
   EXPECT_EQ(o.LastPlayed, Day(3));
 }
 
-TEST(LoadOptions, UnknownSkinUsesSilverColoursAndIsWrittenBackUnchanged) {
+TEST(LoadOptions, UnknownSkinFallsBackToTealAndIsWrittenBackAsTeal) {
   TBigIniFile ini("");
-  ini.LoadLines({"[P]", "ColorSkin=Blue"});
+  ini.LoadLines({"[P]", "ColorSkin=Blue", "[Q]", "ColorSkin=olive", "[R]", "ColorSkin="});
   TOption o;
   o.CurrentPlayer = "P";
   LoadOptions(ini, o);
-  EXPECT_EQ(o.SkinColors, SkinColorsFor("Silver"));
-  EXPECT_EQ(o.SkinColors[1], 0x02804000);
+  EXPECT_EQ(o.ColorSkin, "Teal");
+  EXPECT_EQ(o.SkinColors[0], RGB(192, 192, 192));
+  EXPECT_EQ(o.SkinColors[1], RGB(0, 128, 128));
   SaveOptions(ini, o, Day(1));
-  EXPECT_EQ(ini.ReadString("P", "ColorSkin", ""), "Blue");
+  EXPECT_EQ(ini.ReadString("P", "ColorSkin", ""), "Teal");
+  // A known name in another case is the skin in its own spelling.
+  o.CurrentPlayer = "Q";
+  LoadOptions(ini, o);
+  EXPECT_EQ(o.ColorSkin, "Olive");
+  EXPECT_EQ(o.SkinColors[7], RGB(170, 125, 91));
+  o.CurrentPlayer = "R";
+  LoadOptions(ini, o);
+  EXPECT_EQ(o.ColorSkin, "Teal");
+  // The colour table itself still gives the third column to any other name.
+  EXPECT_EQ(SkinColorsFor("Blue")[1], 0x02804000);
+}
+
+TEST(PlayerNames, WhatASectionNameCanHold) {
+  const struct {
+    std::string name;
+    PlayerNameCheck check;
+  } cases[] = {
+      {"Anne", PlayerNameCheck::Ok},
+      {"Søren Ærø-Østergård", PlayerNameCheck::Ok},
+      {"[Bob", PlayerNameCheck::Ok},   // an opening bracket is read back whole
+      {"Anne & Bob (club)", PlayerNameCheck::Ok},
+      {"a b", PlayerNameCheck::Ok},
+      {"", PlayerNameCheck::Empty},
+      {"Bob]", PlayerNameCheck::Refused},
+      {"a=b", PlayerNameCheck::Refused},
+      {"two\nlines", PlayerNameCheck::Refused},
+      {"two\rlines", PlayerNameCheck::Refused},
+      {"tab\there", PlayerNameCheck::Refused},
+      {" Anne", PlayerNameCheck::Refused},
+      {"Anne ", PlayerNameCheck::Refused},
+      {" ", PlayerNameCheck::Refused},
+      {std::string(64, 'x'), PlayerNameCheck::Ok},
+      {std::string(65, 'x'), PlayerNameCheck::Refused},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckPlayerName(c.name), c.check) << c.name;
+  // 64 letters of two bytes each are 64 characters, not 128.
+  std::string danish;
+  for (int i = 0; i < 64; ++i) danish += "\u00e6";
+  EXPECT_EQ(CheckPlayerName(danish), PlayerNameCheck::Ok);
+  EXPECT_EQ(CheckPlayerName(danish + "a"), PlayerNameCheck::Refused);
+}
+
+TEST(PlayerNames, AcceptedNamesComeBackFromTheFileAsTyped) {
+  TempFolder dir;
+  const std::vector<std::string> names = {"[Bob", "Anne & Bob (club)", "S\u00f8ren \u00c6r\u00f8", std::string(64, 'x')};
+  {
+    TMyINI ini(dir.File("Options.INI"));
+    for (const auto& name : names) {
+      ASSERT_EQ(CheckPlayerName(name), PlayerNameCheck::Ok) << name;
+      TOption o;
+      o.CurrentPlayer = name;
+      o.BidSys = 3;
+      ASSERT_TRUE(SaveOptions(ini, o, Day(2)));
+    }
+  }
+  TMyINI again(dir.File("Options.INI"));
+  ASSERT_EQ(again.Sections().size(), names.size());
+  for (const auto& name : names) {
+    TOption o;
+    o.CurrentPlayer = name;
+    LoadOptions(again, o);
+    EXPECT_EQ(o.BidSys, 3) << name;
+  }
 }
 
 TEST(Colours, TextForms) {

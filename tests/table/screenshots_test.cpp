@@ -1,11 +1,14 @@
 // Pictures of the table at its main moments. The test checks that the window
 // draws and that each moment looks different from the one before; with
 // QUORVAL_SCREENSHOTS set the pictures are kept in that folder.
+#include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
 
 #include "tests/table/desk_fixture.h"
+#include "ui/help_window.h"
 
 namespace quorval {
 namespace {
@@ -61,6 +64,34 @@ TEST_F(DeskTest, PicturesOfABoardFromDealToScore) {
   ASSERT_EQ(desk.State().phase, Phase::BoardOver);
   const QImage score = Shot(desk, "score");
   EXPECT_TRUE(Part(score, desk, "ScorePad") != Part(play, desk, "ScorePad")) << "the score pad came up";
+}
+
+// The help window on the shipped pages: the user guide in English, further
+// down, in Danish, and a bidding-system summary, each looking different.
+TEST_F(DeskTest, PicturesOfTheHelpWindow) {
+  // The help pages and their pictures, as the build puts them beside the program.
+  const QDir help(QUORVAL_SOURCE_DIR "/resources/help");
+  QDirIterator files(help.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    const QString relative = help.relativeFilePath(files.next());
+    QDir(dir_.path()).mkpath(QFileInfo(relative).path());
+    ASSERT_TRUE(QFile::copy(help.filePath(relative), dir_.filePath(relative))) << relative.toStdString();
+  }
+  TDeskTop& desk = Desk("Imp", 1);
+  desk.UserGuideHelp(2);
+  ASSERT_NE(desk.HelpWindow(), nullptr);
+  THelpWindow& window = *desk.HelpWindow();
+  const QImage english = Shot(window, "help_english");
+  window.ShowHeading(4);
+  const QImage bidding = Shot(window, "help_english_bidding");
+  EXPECT_TRUE(bidding != english) << "the page scrolled to the heading";
+  desk.UserGuideHelp(1);
+  const QImage danish = Shot(window, "help_danish");
+  EXPECT_TRUE(danish != english) << "the Danish guide";
+  desk.BidSysHelp(4);
+  const QImage summary = Shot(window, "help_swedish_summary");
+  EXPECT_TRUE(summary != danish) << "the Swedish summary";
+  EXPECT_EQ(MessageCount(), 0);
 }
 
 }  // namespace

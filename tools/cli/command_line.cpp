@@ -16,6 +16,8 @@ bool HasSubCommands(const Program& program) {
 bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
 bool IsVersion(const std::string& a) { return a == "--version" || a == "-v"; }
 
+bool IsOptionalArgument(const std::string& name) { return name.size() > 2 && name.front() == '[' && name.back() == ']'; }
+
 std::string Synopsis(const Option& o) { return o.valueName.empty() ? o.name : o.name + " " + o.valueName; }
 
 // "check DIR", the words a user types to call a command.
@@ -121,9 +123,11 @@ Parsed Parse(const Program& program, const std::vector<std::string>& args) {
   if (!command) refuse(args.empty() ? "a command is needed" : "unknown command " + args[0]);
   if (command) {
     const std::string who = command->name.empty() ? program.name : command->name;
+    const size_t required = static_cast<size_t>(
+        std::count_if(command->arguments.begin(), command->arguments.end(), [](const std::string& a) { return !IsOptionalArgument(a); }));
     if (parsed.arguments.size() > command->arguments.size())
       refuse("unexpected argument " + parsed.arguments[command->arguments.size()]);
-    else if (parsed.arguments.size() < command->arguments.size())
+    else if (parsed.arguments.size() < required)
       refuse(who + " needs " + command->arguments[parsed.arguments.size()]);
     for (const Option& o : command->options)
       if (o.required && std::find(given.begin(), given.end(), &o) == given.end()) refuse(who + " needs " + Synopsis(o));

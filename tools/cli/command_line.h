@@ -26,7 +26,9 @@ struct Option {
 // A sub-command ("check DIR"), or the whole program when it has none (empty name).
 struct Command {
   std::string name;
-  std::vector<std::string> arguments;   // names of the plain arguments, all required
+  // Names of the plain arguments, in order. All are required, except trailing
+  // ones written in square brackets ("[CALLS]"), which may be left out.
+  std::vector<std::string> arguments;
   std::string help;                     // one line
   std::vector<Option> options;
 };

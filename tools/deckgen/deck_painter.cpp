@@ -25,9 +25,9 @@ QFont BoldFont(int pixels, bool bold = true) {
   return f;
 }
 
-// A text as a path scaled to fill `box` (keeping its proportions unless
-// `stretch`), centred in it.
-QPainterPath FittedText(const QString& text, const QRectF& box, bool stretch, bool bold = true) {
+}  // namespace
+
+QPainterPath FittedText(const QString& text, const QRectF& box, bool stretch, bool bold) {
   QPainterPath path;
   path.addText(0, 0, BoldFont(40, bold), text);
   const QRectF b = path.boundingRect();
@@ -40,7 +40,7 @@ QPainterPath FittedText(const QString& text, const QRectF& box, bool stretch, bo
   return t.map(path);
 }
 
-void DrawPip(QPainter& p, int suit, const QRectF& box, bool inverted = false) {
+void DrawPip(QPainter& p, int suit, const QRectF& box, bool inverted) {
   QPainterPath path = FittedText(QString(QChar(kSuitChars[suit])), box, false);
   if (inverted) {
     QTransform t;
@@ -51,6 +51,8 @@ void DrawPip(QPainter& p, int suit, const QRectF& box, bool inverted = false) {
   }
   p.fillPath(path, SuitColour(suit));
 }
+
+namespace {
 
 QString RankText(int rank) {
   static const char* names[] = {"", "x", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};

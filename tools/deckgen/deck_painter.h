@@ -5,6 +5,11 @@
 // (fonts).
 
 #include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
 
 namespace deckgen {
 
@@ -20,6 +25,13 @@ QImage DrawBack(int design);
 // 43 x 121: row L at y = 15 * L holds the Jack, Queen, King and Ace letters
 // of language L at x 0, 10, 20, 30 (widths 10, 10, 10, 13).
 QImage DrawHonours();
+
+// A text as a path scaled to fill `box` (keeping its proportions unless
+// `stretch`), centred in it.
+QPainterPath FittedText(const QString& text, const QRectF& box, bool stretch, bool bold = true);
+// A suit symbol (0 clubs .. 3 spades) in its colour, filling `box`; turned
+// half a turn when `inverted`.
+void DrawPip(QPainter& p, int suit, const QRectF& box, bool inverted = false);
 
 // The ground colour of each back, found at pixel (10, 3).
 QRgb BackGround(int design);

@@ -1,5 +1,8 @@
 // quorval-deckgen [OUTPUT_FOLDER [--sheet]]: writes deck.png and honors.png, the card
 // images compiled into the program (default folder: resources/cards).
+// quorval-deckgen --art [OUTPUT_FOLDER]: writes the splash logo (logo.png) and the
+// program's icon in every shipped size (icon-16.png .. icon-256.png), default
+// folder resources/art.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -7,11 +10,37 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tools/deckgen/art_painter.h"
 #include "tools/deckgen/deck_painter.h"
+
+namespace {
+
+int WriteArt(const QString& folder) {
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+    return 1;
+  }
+  QStringList written{folder + "/logo.png"};
+  bool ok = deckgen::DrawLogo().save(written.back());
+  for (const int size : deckgen::IconSizes()) {
+    written << folder + QString("/icon-%1.png").arg(size);
+    ok = deckgen::DrawIcon(size).save(written.back()) && ok;
+  }
+  if (!ok) {
+    std::fprintf(stderr, "cannot write the images to %s\n", qPrintable(folder));
+    return 1;
+  }
+  for (const QString& f : written) std::printf("%s\n", qPrintable(f));
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  if (argc > 1 && QByteArray(argv[1]) == "--art")
+    return WriteArt(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/art"));
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/cards");
   if (!QDir().mkpath(folder)) {
     std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));

@@ -1,7 +1,11 @@
-// quorval-eventgen: makes, checks and measures the event files.
+// quorval-eventgen: makes, checks and measures the event files, and tells the
+// call or the opening lead the library makes of one hand.
 //   quorval-eventgen generate --seed N --out DIR [--events LIST] [--dd-cache FILE]
 //   quorval-eventgen check DIR
 //   quorval-eventgen stats DIR [--dd-cache FILE]
+//   quorval-eventgen summaries DIR
+//   quorval-eventgen bid SYSTEM HAND [CALLS] [--dealer SEAT] [--vul VUL]
+//   quorval-eventgen lead SYSTEM HAND CALLS [--dealer SEAT] [--vul VUL]
 
 #include <array>
 #include <cstdint>
@@ -12,6 +16,8 @@
 
 #include "tools/cli/command_line.h"
 #include "tools/eventgen/bidder/library_stats.h"
+#include "tools/eventgen/bidder/one_hand.h"
+#include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
 #include "tools/eventgen/generator.h"
 #include "tools/eventgen/library_hooks.h"
@@ -27,6 +33,8 @@ struct Request {
   GenerateOptions generate;
   std::string events = "Imp01-Imp09,Par01-Par18";
   std::string cachePath;
+  std::string dealer = "N";
+  std::string vul = "None";
 };
 
 // Takes any value as it stands.
@@ -59,8 +67,20 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
        cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
   quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
+  const std::vector<quorval::cli::Option> board{
+      {"--dealer", "SEAT", "the dealer: N, E, S or W (default N)", Store(r.dealer)},
+      {"--vul", "VUL", "the vulnerability: None, NS, EW or Both (default None)", Store(r.vul)}};
+  quorval::cli::Command bid{"bid", {"SYSTEM", "HAND", "[CALLS]"},
+                            "the call the bidder makes with HAND (spades first) after CALLS (from the dealer, commas)",
+                            board};
+  quorval::cli::Command lead{"lead", {"SYSTEM", "HAND", "CALLS"},
+                             "the leads the library stores for the opening leader holding HAND after the auction CALLS",
+                             board};
+  quorval::cli::Command summaries{
+      "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats},
+          {generate, check, stats, summaries, bid, lead},
+          "SYSTEM is D, M, N or S (Danish Basic, Modern Standard, Std Norwegian, Modern Basic).\n"
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
 
@@ -115,6 +135,34 @@ int Stats(const std::string& dir, const std::string& cachePath) {
   return 0;
 }
 
+// bid and lead: one line, the call or the lead list, on standard output.
+int OneHand(const std::string& command, const Request& r, const std::vector<std::string>& args) {
+  quorval::bidder::HandQuestion question;
+  std::string error, answer;
+  const std::string calls = args.size() > 2 ? args[2] : std::string();
+  quorval::bidder::TableReading reading;
+  const bool ok = quorval::bidder::ReadHandQuestion(args[0], args[1], calls, r.dealer, r.vul, question, error) &&
+                  (command == "bid" ? quorval::bidder::BidAnswer(question, reading, answer, error)
+                                    : quorval::bidder::LeadAnswer(question, reading, answer, error));
+  if (!ok) {
+    std::fprintf(stderr, "quorval-eventgen: %s (see quorval-eventgen --help)\n", error.c_str());
+    return 2;
+  }
+  std::printf("%s\n", answer.c_str());
+  return 0;
+}
+
+// The sixteen bidding-system summary pages, from the system definitions and
+// the phrase table.
+int Summaries(const std::string& dir) {
+  std::string error;
+  if (!quorval::bidder::WriteSummaryPages(dir, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +171,8 @@ int main(int argc, char** argv) {
                             [&](const quorval::cli::Command& command, const std::vector<std::string>& args) {
                               if (command.name == "generate") return Generate(request);
                               if (command.name == "check") return Check(args[0]);
+                              if (command.name == "bid" || command.name == "lead") return OneHand(command.name, request, args);
+                              if (command.name == "summaries") return Summaries(args[0]);
                               return Stats(args[0], request.cachePath);
                             });
 }

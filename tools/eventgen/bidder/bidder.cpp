@@ -97,7 +97,11 @@ void Dispatch(Ctx& c) {
 }  // namespace
 
 std::vector<Candidate> Candidates(const Deal& deal, const View& view, const Judgement& judge) {
-  Ctx c(view, Evaluate(deal, view.ToAct()), judge.optimism[view.ToAct()]);
+  return Candidates(Evaluate(deal, view.ToAct()), view, judge.optimism[view.ToAct()]);
+}
+
+std::vector<Candidate> Candidates(const HandFacts& hand, const View& view, int judgement) {
+  Ctx c(view, hand, judgement);
   if (!view.auction.Over()) Dispatch(c);
   // Pass is always possible; it is the choice when no rule bids, and never a
   // choice at all when partner's call forces this seat to bid.

@@ -25,6 +25,9 @@ struct BidResult {
 };
 
 // The legal candidate calls for the seat to act, best first (never empty).
+// The rules see only the seat's own hand, judged `judgement` points higher or
+// lower than its high cards, and the auction as the view reads it.
+std::vector<Candidate> Candidates(const HandFacts& hand, const View& view, int judgement = 0);
 std::vector<Candidate> Candidates(const Deal& deal, const View& view, const Judgement& judge = {});
 CallCode ChooseCall(const Deal& deal, const View& view, const Judgement& judge = {});
 

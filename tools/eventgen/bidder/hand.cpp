@@ -4,7 +4,7 @@
 
 namespace quorval::bidder {
 
-HandFacts EvaluateHolding(const std::array<Holding, 4>& suits) {
+HandFacts EvaluateHolding(const Hand& suits) {
   HandFacts h;
   h.suits = suits;
   for (TSuit s = 0; s < 4; ++s) {
@@ -22,9 +22,9 @@ HandFacts EvaluateHolding(const std::array<Holding, 4>& suits) {
   return h;
 }
 
-HandFacts Evaluate(const Deal& deal, Seat seat) {
-  return EvaluateHolding({deal.at(seat, 0), deal.at(seat, 1), deal.at(seat, 2), deal.at(seat, 3)});
-}
+Hand HandOf(const Deal& deal, Seat seat) { return {deal.at(seat, 0), deal.at(seat, 1), deal.at(seat, 2), deal.at(seat, 3)}; }
+
+HandFacts Evaluate(const Deal& deal, Seat seat) { return EvaluateHolding(HandOf(deal, seat)); }
 
 int HandFacts::LengthPoints() const {
   int p = hcp;

@@ -7,6 +7,10 @@
 
 namespace quorval::bidder {
 
+// One seat's cards, clubs to spades: all a seat sees of the deal.
+using Hand = std::array<Holding, 4>;
+Hand HandOf(const Deal& deal, Seat seat);
+
 struct HandFacts {
   std::array<Holding, 4> suits{};
   std::array<int, 4> len{};
@@ -35,6 +39,6 @@ struct HandFacts {
 };
 
 HandFacts Evaluate(const Deal& deal, Seat seat);
-HandFacts EvaluateHolding(const std::array<Holding, 4>& suits);
+HandFacts EvaluateHolding(const Hand& suits);
 
 }  // namespace quorval::bidder

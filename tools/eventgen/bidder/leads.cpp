@@ -115,18 +115,16 @@ std::vector<int> Percentages(const std::vector<int>& weights) {
   return pct;
 }
 
-std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump strain, LeadStyle style,
-                                      const LeadHints& hints, const LeadValues* values) {
+std::vector<WeightedLead> ChooseLeads(const Hand& hand, tAllTrump strain, LeadStyle style, const LeadHints& hints) {
   const bool noTrump = strain == NT;
   struct Option {
     CardCode card;
     int appeal;
-    bool keeps;
   };
   std::vector<Option> options;
-  int trumps = strain < NT ? CardCount(deal.at(leader, strain)) : 0;
+  const int trumps = strain < NT ? CardCount(hand[strain]) : 0;
   for (TSuit s = 0; s < 4; ++s) {
-    const Holding h = deal.at(leader, s);
+    const Holding h = hand[s];
     const int len = CardCount(h);
     if (len == 0) continue;
     const CardCode card = ConventionalLead(h, s, noTrump, style);
@@ -150,44 +148,16 @@ std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump s
       if (len == 1 && s != strain && trumps >= 1 && trumps <= 3) appeal += 8;
       if (len == 2 && s != strain) appeal += 1;
     }
-    const bool keeps = values == nullptr || values->Keeps(card);
-    options.push_back({card, appeal, keeps});
+    options.push_back({card, appeal});
   }
   std::stable_sort(options.begin(), options.end(), [](const Option& a, const Option& b) { return a.appeal > b.appeal; });
-  // The most attractive leads, with at least one that keeps the double-dummy result.
+  // The most attractive leads share by their appeal.
   std::vector<Option> chosen;
   for (const Option& o : options)
     if (chosen.size() < 3 && (o.appeal >= options.front().appeal - 15 || chosen.empty())) chosen.push_back(o);
-  const bool anyKeeps = std::any_of(chosen.begin(), chosen.end(), [](const Option& o) { return o.keeps; });
-  if (!anyKeeps)
-    for (const Option& o : options)
-      if (o.keeps) {
-        chosen.insert(chosen.begin(), o);
-        if (chosen.size() > 3) chosen.pop_back();
-        break;
-      }
-  // Leads that give a trick away stay rare; the others share by their appeal.
-  std::stable_sort(chosen.begin(), chosen.end(), [](const Option& a, const Option& b) {
-    if (a.keeps != b.keeps) return a.keeps;
-    return a.appeal > b.appeal;
-  });
-  int floor = chosen.front().appeal;
-  for (const Option& o : chosen) floor = std::min(floor, o.appeal);
+  const int floor = chosen.back().appeal;
   std::vector<int> weights;
-  for (const Option& o : chosen) {
-    const int w = 4 + (o.appeal - floor);
-    weights.push_back(o.keeps ? w * 4 : w);
-  }
-  // Keep the giving-away share at most one in ten when a keeping lead exists.
-  if (chosen.front().keeps) {
-    int keepW = 0, loseW = 0;
-    for (size_t i = 0; i < chosen.size(); ++i) (chosen[i].keeps ? keepW : loseW) += weights[i];
-    if (loseW * 9 > keepW) {
-      const int factor = (10 * loseW + keepW - 1) / keepW;
-      for (size_t i = 0; i < chosen.size(); ++i)
-        if (chosen[i].keeps) weights[i] *= factor;
-    }
-  }
+  for (const Option& o : chosen) weights.push_back(4 + (o.appeal - floor));
   // A lead drawn fewer than one time in twenty is not worth listing.
   for (bool dropped = true; dropped && chosen.size() > 1;) {
     dropped = false;

@@ -1,12 +1,14 @@
 #pragma once
 // Opening leads for the library: the card each lead convention takes from a
-// suit, a player's preference among the suits, and the solver's verdict on
-// every card, combined into one to four leads with percentages.
+// suit and a player's preference among the suits after what the auction told,
+// combined into one to four leads with percentages; and the solver's verdict
+// on every lead of a deal, by which the leads are measured.
 #include <array>
 #include <map>
 #include <vector>
 
 #include "core/deal.h"
+#include "tools/eventgen/bidder/hand.h"
 #include "tools/eventgen/bidder/system.h"
 
 namespace quorval::bidder {
@@ -45,11 +47,10 @@ struct WeightedLead {
   int percent = 0;
 };
 
-// One to four leads with percentages adding up to 100, most likely first.
-// The solver's values (when given) push the leads that keep the double-dummy
-// result to the front and keep the others rare.
-std::vector<WeightedLead> ChooseLeads(const Deal& deal, Seat leader, tAllTrump strain, LeadStyle style,
-                                      const LeadHints& hints, const LeadValues* values);
+// One to four leads from the hand with percentages adding up to 100, most
+// likely first: the convention's card of each suit, shared by the appeal the
+// lead rules give it after what the auction told.
+std::vector<WeightedLead> ChooseLeads(const Hand& hand, tAllTrump strain, LeadStyle style, const LeadHints& hints);
 
 // Whole percentages for the weights, each at least 1, summing to 100.
 std::vector<int> Percentages(const std::vector<int>& weights);

@@ -1,14 +1,16 @@
 #pragma once
 // The sequence library of one board: for each system the main line (the
-// bidder's auction with all four seats), the user's sensible alternatives each
-// continued by the computer seats, and the opening leads of every line.
-#include <array>
+// auction the four seats bid, each from its own hand), the user's sensible
+// alternatives each continued by the computer seats, and the opening leads of
+// every line.
 #include <string>
 #include <vector>
 
 #include "core/calls.h"
 #include "core/deal.h"
 #include "tools/eventgen/bidder/leads.h"
+#include "tools/eventgen/bidder/reading.h"
+#include "tools/eventgen/bidder/seat_view.h"
 #include "tools/eventgen/bidder/system.h"
 
 namespace quorval::bidder {
@@ -22,12 +24,6 @@ struct LibraryBoard {
   Seat dealer = North;
   Vulnerability vul = 0;
   int site = 0;     // the stored seat (2 - site) mod 4 is the user's
-  // The double-dummy tricks by strain and declarer and the par score, when
-  // known: the main line is then the most accurate of the auctions that
-  // players of slightly different judgement would bid.
-  bool hasDd = false;
-  std::array<std::array<int, 4>, 5> ddTricks{};
-  int parNS = 0;
   Seat UserSeat() const { return (South - site % 4 + 8) & 3; }
 };
 
@@ -36,9 +32,18 @@ struct LibraryLine {
   std::vector<WeightedLead> leads;
 };
 
-// The lines of one section, main line first. `solver` may be null (leads
-// then follow the players' preferences alone).
-std::vector<LibraryLine> SectionLines(const LibraryBoard& board, System system, LeadSolver* solver);
+// The lines of one section, main line first: every seat bids from its own
+// hand, the user's alternatives branch off at the user's turns, and each line
+// ends with the opening leader's leads from the leader's own hand. `reading`
+// keeps the table's reading of calls from section to section.
+std::vector<LibraryLine> SectionLines(const LibraryBoard& board, System system, TableReading& reading);
+
+// The calls a player of the system weighs with this hand besides the bidder's
+// own, the seat to act after the table view: the rules' other well-scored
+// calls (the style choices among them) and the calls of a player who values
+// the hand a point higher or lower. The library offers those among them that
+// fit their meaning within a point.
+std::vector<CallCode> WeighedCalls(const Hand& own, const View& table);
 
 // "P,1S,P,2H,P,2S,P,P,P,Lead,5C,75,QD,25"
 std::string LineText(const LibraryLine& line);

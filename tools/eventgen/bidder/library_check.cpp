@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "tools/eventgen/bidder/bidder.h"
+#include "tools/eventgen/bidder/seat_view.h"
 
 namespace quorval::bidder {
 namespace {
@@ -169,6 +170,68 @@ std::vector<LibraryProblem> CheckLibraryText(const std::string& text, const std:
   }
   for (const LibraryBoard& b : boards)
     if (present[b.key] != kSystemOrder) add(b.key, "library sections " + present[b.key] + " (want DMNS)");
+  return problems;
+}
+
+std::map<std::string, std::vector<std::string>> LibrarySections(const std::string& text) {
+  std::map<std::string, std::vector<std::string>> sections;
+  std::string current, line;
+  std::istringstream in(text);
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    if (line.front() == '[' && line.back() == ']') current = line.substr(1, line.size() - 2);
+    else if (!current.empty()) sections[current].push_back(line);
+  }
+  return sections;
+}
+
+namespace {
+
+// The problems of one line of a section against the seats' own hands.
+void CheckLineCalls(const std::vector<CallCode>& calls, bool mainLine, const LibraryBoard& board, System system,
+                    TableReading& reading, std::vector<std::string>& problems, const std::string& where) {
+  const Seat user = board.UserSeat();
+  View table(system, board.dealer, board.vul);
+  for (size_t i = 0; i < calls.size(); ++i) {
+    const Seat seat = table.ToAct();
+    const Hand hand = HandOf(board.deal, seat);
+    const CallCode own = OwnCall(hand, table);
+    const std::string call = CallToken(calls[i]) + " at call " + std::to_string(i + 1);
+    if (calls[i] != own) {
+      if (seat != user || mainLine) {
+        problems.push_back(where + call + " is not what " + SeatLetter(seat) + "'s own hand bids (" + CallToken(own) + ")");
+        return;  // the later calls answer a call the bidder does not make
+      }
+      const View view = SeatView(hand, table);
+      if (!WithinAPoint(reading.Read(table, calls[i]), EvaluateHolding(hand), view.know[PartnerOf(seat)]))
+        problems.push_back(where + "the user's " + call + " misses its meaning by more than a point");
+    }
+    if (!reading.Push(table, calls[i])) return;
+  }
+}
+
+}  // namespace
+
+std::vector<LibraryProblem> CheckSeatCalls(const std::string& text, const std::vector<LibraryBoard>& boards) {
+  std::map<std::string, const LibraryBoard*> byKey;
+  for (const LibraryBoard& b : boards) byKey[b.key] = &b;
+  std::vector<LibraryProblem> problems;
+  TableReading reading;
+  for (const auto& [name, lines] : LibrarySections(text)) {
+    System system;
+    if (name.size() != 10 || !SystemFromLetter(name[9], system)) continue;
+    const auto board = byKey.find(name.substr(0, 8));
+    if (board == byKey.end()) continue;
+    std::vector<std::string> found;
+    for (size_t k = 0; k < lines.size(); ++k) {
+      if (!LineProblem(lines[k], *board->second).empty()) continue;
+      std::vector<CallCode> calls;
+      for (const std::string& token : CallFields(SplitComma(lines[k]))) calls.push_back(ParseCall(token));
+      CheckLineCalls(calls, k == 0, *board->second, system, reading, found, "line " + std::to_string(k + 1) + ": ");
+    }
+    for (const std::string& f : found) problems.push_back({name, f});
+  }
   return problems;
 }
 

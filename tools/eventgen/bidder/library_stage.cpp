@@ -17,21 +17,17 @@ LibraryBoard ToLibraryBoard(const eventgen::BoardFacts& facts) {
   b.dealer = facts.dealer;
   b.vul = facts.vul;
   b.site = facts.site;
-  b.hasDd = true;
-  for (tAllTrump strain = 0; strain < 5; ++strain)
-    for (Seat s = 0; s < 4; ++s) b.ddTricks[strain][s] = facts.dd.at(strain, s);
-  b.parNS = facts.par.scoreNS;
   return b;
 }
 
-std::string BoardLibraryText(const LibraryBoard& board, LeadSolver* solver) {
+std::string BoardLibraryText(const LibraryBoard& board, TableReading& reading) {
   std::string text;
-  for (System s : kAllSystems) text += SectionText(board.key, Definition(s).letter, SectionLines(board, s, solver));
+  for (System s : kAllSystems) text += SectionText(board.key, Definition(s).letter, SectionLines(board, s, reading));
   return text;
 }
 
 void LibrarySink::Add(const eventgen::BoardRecord& board) {
-  sections_[board.facts.key] = BoardLibraryText(ToLibraryBoard(board.facts), &solver_);
+  sections_[board.facts.key] = BoardLibraryText(ToLibraryBoard(board.facts), reading_);
 }
 
 bool WriteWhole(const std::string& dir, const std::string& name, const std::string& text, std::string& error) {
@@ -95,8 +91,9 @@ eventgen::LibraryChecker LibraryCheckerForSet() {
       problems.push_back({kLibraryFileName, "no sequence library in the folder"});
       return;
     }
-    for (const LibraryProblem& p : CheckLibraryText(libraryText, BoardsFromBoardFile(boardText)))
-      problems.push_back({p.key, p.text});
+    const std::vector<LibraryBoard> boards = BoardsFromBoardFile(boardText);
+    for (const LibraryProblem& p : CheckLibraryText(libraryText, boards)) problems.push_back({p.key, p.text});
+    for (const LibraryProblem& p : CheckSeatCalls(libraryText, boards)) problems.push_back({p.key, p.text});
   };
 }
 

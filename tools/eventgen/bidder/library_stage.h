@@ -10,7 +10,6 @@
 #include "tools/eventgen/event_files.h"
 #include "tools/eventgen/field_chooser.h"
 #include "tools/eventgen/generator.h"
-#include "tools/eventgen/bidder/leads.h"
 #include "tools/eventgen/bidder/library.h"
 
 namespace quorval::bidder {
@@ -25,7 +24,7 @@ class LibrarySink final : public eventgen::BoardSink {
   const std::map<std::string, std::string>& Sections() const { return sections_; }
 
  private:
-  LeadSolver solver_;
+  TableReading reading_;
   std::map<std::string, std::string> sections_;  // board key -> its four sections
 };
 
@@ -38,7 +37,7 @@ class BidderFieldChooser final : public eventgen::FieldContractChooser {
 };
 
 // The library's four sections of one board, as written to the file.
-std::string BoardLibraryText(const LibraryBoard& board, LeadSolver* solver);
+std::string BoardLibraryText(const LibraryBoard& board, TableReading& reading);
 
 void InstallLibraryStage(eventgen::Generator& generator);
 eventgen::LibraryChecker LibraryCheckerForSet();

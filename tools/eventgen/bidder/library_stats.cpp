@@ -12,6 +12,7 @@
 #include "tools/eventgen/dd_analysis.h"
 #include "tools/eventgen/event_files.h"
 #include "tools/eventgen/stats.h"
+#include "tools/eventgen/bidder/library.h"
 #include "tools/eventgen/bidder/library_check.h"
 
 namespace quorval::bidder {
@@ -59,17 +60,9 @@ bool CollectLibraryStats(const std::string& dir, eventgen::DdCache* cache, std::
   }
   std::map<std::string, LibraryBoard> boards;
   for (const LibraryBoard& b : BoardsFromBoardFile(boardText)) boards[b.key] = b;
-  // Sections with their lines.
-  std::map<std::string, std::vector<std::string>> sections;
-  std::string current, line;
-  std::istringstream in(libraryText);
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    if (line.front() == '[' && line.back() == ']') current = line.substr(1, line.size() - 2);
-    else if (!current.empty()) sections[current].push_back(line);
-  }
+  const std::map<std::string, std::vector<std::string>> sections = LibrarySections(libraryText);
   LeadSolver solver;
+  TableReading reading;
   std::map<std::string, eventgen::DdTable> tables;
   out = {};
   for (const auto& [name, lines] : sections) {
@@ -124,20 +117,33 @@ bool CollectLibraryStats(const std::string& dir, eventgen::DdCache* cache, std::
     }
     if (firstCalls.size() > 1) ++s.altAtFirstCall;
     s.alternatives += static_cast<int>(firstCalls.size()) - (firstCalls.empty() ? 0 : 1);
+    // Whether a player of the system weighs another first call with the hand.
+    if (first < static_cast<int>(main.calls.size())) {
+      View table(system, board.dealer, board.vul);
+      reading.ReadAuction({main.calls.begin(), main.calls.begin() + first}, table);
+      if (!WeighedCalls(HandOf(board.deal, user), table).empty()) {
+        ++s.choiceAtFirstCall;
+        if (firstCalls.size() > 1) ++s.altWhereChoice;
+      }
+    }
   }
   return true;
 }
 
 std::string LibraryStatsReport(const std::array<SystemLibraryStats, 4>& stats) {
-  std::string text = "Library by system      sections  IMPs lost vs par/board  main makes  lines/section  alt at 1st call  alternatives/section  leads keeping DD\n";
+  std::string text =
+      "Library by system      sections  IMPs lost vs par/board  main makes  lines/section  alt at 1st call  "
+      "alt where a choice  alternatives/section  leads keeping DD\n";
   for (System system : kAllSystems) {
     const SystemLibraryStats& s = stats[static_cast<int>(system)];
     if (s.sections == 0) continue;
     char row[256];
-    std::snprintf(row, sizeof row, "%-20s %10d %22.2f %10.1f%% %14.2f %15.1f%% %21.2f %16.1f%%\n", Definition(system).name,
-                  s.sections, static_cast<double>(s.impsLost) / s.sections,
+    std::snprintf(row, sizeof row, "%-20s %10d %22.2f %10.1f%% %14.2f %15.1f%% %12.1f%% %4d %21.2f %16.1f%%\n",
+                  Definition(system).name, s.sections, static_cast<double>(s.impsLost) / s.sections,
                   s.contracts ? 100.0 * s.makes / s.contracts : 0.0, static_cast<double>(s.lines) / s.sections,
-                  100.0 * s.altAtFirstCall / s.sections, static_cast<double>(s.alternatives) / s.sections,
+                  100.0 * s.altAtFirstCall / s.sections,
+                  s.choiceAtFirstCall ? 100.0 * s.altWhereChoice / s.choiceAtFirstCall : 0.0, s.choiceAtFirstCall,
+                  static_cast<double>(s.alternatives) / s.sections,
                   s.leadPercent ? 100.0 * static_cast<double>(s.leadPercentKept) / static_cast<double>(s.leadPercent) : 0.0);
     text += row;
   }

@@ -1,8 +1,9 @@
 #pragma once
 // How good the library of an event set is, per bidding system: the main
 // lines against the double-dummy par, how often they make, how many lines
-// and alternatives the user gets, and how often the listed leads keep the
-// double-dummy result.
+// and alternatives the user gets (also where a player of the system would
+// weigh another call), and how often the listed leads keep the double-dummy
+// result.
 #include <array>
 #include <string>
 
@@ -18,6 +19,8 @@ struct SystemLibraryStats {
   int makes = 0;             // ... that make double dummy
   int altAtFirstCall = 0;    // sections where the user has a choice at the first call
   int alternatives = 0;      // sum of the user's other calls at the first call
+  int choiceAtFirstCall = 0; // sections where a player weighs another first call with the user's hand
+  int altWhereChoice = 0;    // ... and the library offers one
   long leadPercent = 0;      // lead percentages of all lines with a contract
   long leadPercentKept = 0;  // ... of leads that keep the double-dummy result
 };

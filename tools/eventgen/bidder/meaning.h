@@ -1,7 +1,8 @@
 #pragma once
 // What a call tells the table: point range, suit lengths, whether partner must
 // bid again, and which convention it belongs to. Every call the bidder makes
-// carries one, and the knowledge about a seat is the sum of its calls.
+// carries one, and the knowledge about a seat is the sum of its calls. How the
+// table reads a call from the auction alone is in reading.h.
 #include <array>
 #include <vector>
 

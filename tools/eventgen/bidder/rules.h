@@ -12,6 +12,9 @@ namespace quorval::bidder {
 // Scores: the rule's own choice, a call a sensible player might also make,
 // and a call the bidder can make but would not offer the user.
 inline constexpr int kMain = 100, kAlternative = 80, kPossible = 50;
+// The least score of a style choice some players make (a light opening, 1NT
+// with a five-card suit): the library may offer it to the user.
+inline constexpr int kStyleChoice = 65;
 
 struct Candidate {
   CallCode call = Pass;

@@ -259,7 +259,7 @@ bool ConventionFollowUp(Ctx& c) {
     if (hi < 25 || (LevelOf(pdCall) >= 3 && lo < 25)) c.Add(Pass, m, kMain);
     else if (lo >= 25) {
       if (len >= 6) c.Add(MakeBid(4, s), Meaning(m).As(Conv::SignOff), kMain);
-      else c.Add(c.Cheapest(NT), Meaning(m).Pts(25 - p.minPts, 32 - p.minPts), kMain);
+      else c.Add(AtLeast(c, NT, 3), Meaning(m).Pts(25 - p.minPts, 32 - p.minPts), kMain);
       if (len == 5 && h.Shortest() <= 1) c.Add(MakeBid(4, s), Meaning(m).As(Conv::SignOff), kAlternative);
     } else {
       if (len >= 6) c.Add(MakeBid(3, s), Meaning(m).Pts(25 - p.maxPts, 24 - p.minPts).As(Conv::Invite), kMain);

@@ -40,9 +40,15 @@ void NoTrumpResponses(Ctx& c) {
             kMain);
     else if (h.len[Heart + Spade - longMajor] == 4)
       c.Add(MakeBid(2, Club), Meaning{}.As(Conv::Stayman).Pts(25 - p.maxPts, 37).Forcing(Force::OneRound), kMain);
-    else
-      c.Add(MakeBid(3, longMajor), Meaning{}.Pts(25 - p.maxPts, 24 - p.minPts).Len(longMajor, 6).Strain(longMajor).As(Conv::Invite),
-            kMain - 1);
+    // Three of the major forces to game, so an invitation with six cards
+    // decides at once: game at the top of the range, two of the major below
+    // it. With five it invites in no trump below.
+    else if (majorLen >= 6 && lo >= 24)
+      c.Add(MakeBid(4, longMajor), Meaning{}.Pts(24 - p.minPts, 37).Len(longMajor, 6).Strain(longMajor).As(Conv::SignOff),
+            kMain);
+    else if (majorLen >= 6)
+      c.Add(MakeBid(2, longMajor), Meaning{}.Pts(0, 24 - p.minPts).Len(longMajor, 5).Strain(longMajor).As(Conv::SignOff),
+            kMain);
     if (!c.out.empty()) return;
   }
   // Stayman with a four-card major and at least an invitation.

@@ -56,9 +56,10 @@ void OpenerRebid(Ctx& c) {
           c.Add(c.Cheapest(NT), Meaning(nt).Pts(c.sys.rebid1NTMin, c.sys.rebid1NTMax), kMain - 2);
         else if (pts >= 18 && pts <= 19) c.Add(MakeBid(2, NT), Meaning(nt).Pts(18, 19), kMain - 2);
       } else {
+        // Opposite a two-level response 2NT is the minimum; with more the
+        // values for game are there, so opener bids it.
         if (pts <= 14) c.Add(c.Cheapest(NT), Meaning(nt).Pts(11, 14), kMain - 2);
-        else if (pts >= 18) c.Add(MakeBid(3, NT), Meaning(nt).Pts(18, 19), kMain - 2);
-        else c.Add(c.Cheapest(NT), Meaning(nt).Pts(15, 17), kMain - 2);
+        else c.Add(MakeBid(3, NT), Meaning(nt).Pts(15, 19), kMain - 2);
       }
     }
   }

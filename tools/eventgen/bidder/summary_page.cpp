@@ -1,6 +1,9 @@
 #include "tools/eventgen/bidder/summary_page.h"
 
+#include <vector>
+
 #include "tools/eventgen/bidder/library_stage.h"
+#include "tools/eventgen/bidder/summary_phrases.h"
 
 namespace quorval::bidder {
 namespace {
@@ -15,172 +18,214 @@ std::string Table(const std::string& title, const std::string& rows) {
   return "<h2>" + title + "</h2>\n<table>\n" + rows + "</table>\n";
 }
 
-// Suit symbols as the program draws them.
-const char* Sym(char strain) {
-  switch (strain) {
-    case 'C': return "&clubs;";
-    case 'D': return "<span class=\"red\">&diams;</span>";
-    case 'H': return "<span class=\"red\">&hearts;</span>";
-    case 'S': return "&spades;";
-    default: return "NT";
+// One page in one language: the phrases of that language, the bids drawn as
+// the program draws them (suit symbols, the language's notrump mark).
+class Writer {
+ public:
+  Writer(const SystemDef& d, HelpLanguage language) : d_(d), language_(language) {}
+
+  std::string Page() const;
+
+ private:
+  std::string T(const std::string& key, const std::vector<std::string>& args = {}) const {
+    return SummaryPhrases().Text(key, language_, args);
   }
-}
+  std::string Sym(char strain) const {
+    switch (strain) {
+      case 'C': return "&clubs;";
+      case 'D': return "<span class=\"red\">&diams;</span>";
+      case 'H': return "<span class=\"red\">&hearts;</span>";
+      case 'S': return "&spades;";
+      default: return T("nt");
+    }
+  }
+  std::string Bid(int level, char strain) const { return std::to_string(level) + Sym(strain); }
+  std::string Name(System s) const { return T(std::string("system.") + Definition(s).letter); }
 
-std::string Bid(int level, char strain) { return std::to_string(level) + Sym(strain); }
+  std::string Openings() const;
+  std::string Responses() const;
+  std::string NoTrump() const;
+  std::string Slam() const;
+  std::string Competition() const;
+  std::string Leads() const;
+  std::string Links() const;
 
-std::string Openings(const SystemDef& d) {
+  const SystemDef& d_;
+  HelpLanguage language_;
+};
+
+std::string Writer::Openings() const {
   std::string rows;
-  const std::string major = std::to_string(d.majorLength) + "+ cards";
-  rows += Row(Bid(1, 'C') + " / " + Bid(1, 'D'),
-              "11&ndash;21 points, the longer minor; " + Bid(1, 'C') + " with 3&ndash;3 in the minors" +
-                  (d.majorLength == 5 ? ", " + Bid(1, 'D') + " promises four cards unless 4&ndash;4&ndash;3&ndash;2 with three diamonds"
-                                      : ""));
+  rows += Row(Bid(1, 'C') + " / " + Bid(1, 'D'), d_.majorLength == 5 ? T("open.minor.5", {Bid(1, 'C'), Bid(1, 'D')})
+                                                                    : T("open.minor.4", {Bid(1, 'C')}));
+  const std::string cards = std::to_string(d_.majorLength);
   rows += Row(Bid(1, 'H') + " / " + Bid(1, 'S'),
-              "11&ndash;21 points, " + major + (d.majorLength == 4 ? "; with both four-card majors " + Bid(1, 'H') : "; the longer major, spades with 5&ndash;5"));
-  rows += Row(Bid(1, 'N'), Range(d.ntMin, d.ntMax) + " points, balanced (a five-card suit allowed)");
-  rows += Row(Bid(2, 'C'), "22+ points, or a hand of near game strength: strong and artificial, forcing");
-  if (d.twos == TwoLevelStyle::WeakTwos) {
-    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H') + " / " + Bid(2, 'S'),
-                "weak two: a six-card suit, 5&ndash;10 points (7&ndash;10 and a good suit when vulnerable)");
+              d_.majorLength == 4 ? T("open.major.4", {cards, Bid(1, 'H')}) : T("open.major.5", {cards}));
+  rows += Row(Bid(1, 'N'), T("open.1nt", {Range(d_.ntMin, d_.ntMax)}));
+  rows += Row(Bid(2, 'C'), T("open.2c"));
+  if (d_.twos == TwoLevelStyle::WeakTwos) {
+    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H') + " / " + Bid(2, 'S'), T("open.weak2"));
   } else {
-    rows += Row(Bid(2, 'D'), "multi: a weak two in hearts or spades, six cards, 5&ndash;10 points");
-    rows += Row(Bid(2, 'H') + " / " + Bid(2, 'S'), "weak: five cards in the major and four or more in a minor, 5&ndash;10 points");
+    rows += Row(Bid(2, 'D'), T("open.multi"));
+    rows += Row(Bid(2, 'H') + " / " + Bid(2, 'S'), T("open.twosuiter"));
   }
-  rows += Row(Bid(2, 'N'), Range(d.nt2Min, d.nt2Max) + " points, balanced");
-  rows += Row("3 of a suit", "preempt: a seven-card suit, 5&ndash;10 points; four of a major with eight cards");
-  rows += Row("Fourth seat", "open when the points plus the number of spades reach 15; no preempts");
-  return Table("Opening bids", rows);
+  rows += Row(Bid(2, 'N'), T("open.2nt", {Range(d_.nt2Min, d_.nt2Max)}));
+  rows += Row(T("open.3.call"), T("open.3"));
+  rows += Row(T("open.4th.call"), T("open.4th"));
+  return Table(T("open.title"), rows);
 }
 
-std::string Responses(const SystemDef& d) {
+std::string Writer::Responses() const {
   std::string rows;
-  rows += Row("New suit, one level", "6+ points, four or more cards, forcing one round");
-  rows += Row("New suit, two level",
-              d.twoOverOneGameForcing ? "12+ points: game forcing (two over one)" : "10+ points, forcing one round");
-  rows += Row(Bid(1, 'N'), d.twoOverOneGameForcing ? "6&ndash;11 points, no fit" : "6&ndash;10 points, no fit");
-  rows += Row("Single raise of a major", "6&ndash;9 points and " + std::to_string(d.majorLength == 5 ? 3 : 4) + "+ trumps");
-  rows += Row("Jump raise of a major", "limit raise: 10&ndash;12 points");
-  switch (d.raises) {
+  rows += Row(T("resp.new1.call"), T("resp.new1"));
+  rows += Row(T("resp.new2.call"), T(d_.twoOverOneGameForcing ? "resp.new2.gf" : "resp.new2"));
+  rows += Row(Bid(1, 'N'), T(d_.twoOverOneGameForcing ? "resp.1nt.gf" : "resp.1nt"));
+  rows += Row(T("resp.single.call"), T("resp.single", {std::to_string(d_.majorLength == 5 ? 3 : 4)}));
+  rows += Row(T("resp.jump.call"), T("resp.jump"));
+  switch (d_.raises) {
     case MajorRaiseStyle::JacobySplinters:
-      rows += Row(Bid(2, 'N') + " over a major", "Jacoby: four-card support, game forcing; opener shows a short suit, "
-                                                 "bids three of the major with 15+ or four with a minimum");
-      rows += Row("Double jump in a new suit", "splinter: four-card support, a singleton or void in the suit bid, game values");
+      rows += Row(T("resp.2nt.call", {Bid(2, 'N')}), T("resp.jacoby"));
+      rows += Row(T("resp.splinter.call"), T("resp.splinter"));
       break;
     case MajorRaiseStyle::LimitWith2NTGameRaise:
-      rows += Row(Bid(2, 'N') + " over a major", "game raise: four-card support, 13+ points; opener bids game with a minimum");
+      rows += Row(T("resp.2nt.call", {Bid(2, 'N')}), T("resp.2nt.raise"));
       break;
     case MajorRaiseStyle::Limit:
-      rows += Row("Game raise", "13+ points with a fit: a new suit first, then game");
+      rows += Row(T("resp.game.call"), T("resp.game"));
       break;
   }
-  rows += Row(Bid(2, 'N') + " / " + Bid(3, 'N'), "balanced, 11&ndash;12 and 13&ndash;15 points, no four-card major");
-  rows += Row("Over " + Bid(2, 'C'), Bid(2, 'D') + " waiting; a good five-card suit or " + Bid(2, 'N') + " with 8+ points is positive");
-  return Table("Responses to one of a suit", rows);
+  rows += Row(Bid(2, 'N') + " / " + Bid(3, 'N'), T("resp.nt"));
+  rows += Row(T("over.call", {Bid(2, 'C')}), T("resp.over2c", {Bid(2, 'D'), Bid(2, 'N')}));
+  return Table(T("resp.title"), rows);
 }
 
-std::string NoTrump(const SystemDef& d) {
+std::string Writer::NoTrump() const {
   std::string rows;
-  rows += Row(Bid(2, 'C'), "Stayman: a four-card major and invitational values or better");
-  if (d.transfers) {
-    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H'), "transfer to hearts / spades: five or more cards, any strength");
-    rows += Row("After the transfer", "pass weak; " + Bid(2, 'N') + " or three of the major invites; " + Bid(3, 'N') +
-                                          " or four of the major to play");
+  rows += Row(Bid(2, 'C'), T("nt.stayman"));
+  if (d_.transfers) {
+    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H'), T("nt.transfer"));
+    rows += Row(T("nt.after.call"), T("nt.after", {Bid(2, 'N'), Bid(3, 'N')}));
   } else {
-    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H') + " / " + Bid(2, 'S'), "weak take-out: five or more cards, to play");
-    rows += Row(Bid(3, 'H') + " / " + Bid(3, 'S'), "five cards, game forcing");
+    rows += Row(Bid(2, 'D') + " / " + Bid(2, 'H') + " / " + Bid(2, 'S'), T("nt.weak"));
+    rows += Row(Bid(3, 'H') + " / " + Bid(3, 'S'), T("nt.3major"));
   }
-  rows += Row(Bid(2, 'N'), "invitational");
-  rows += Row(Bid(3, 'N'), "to play");
-  rows += Row(Bid(4, 'N'), "quantitative: opener bids six with a maximum");
-  rows += Row("Over " + Bid(2, 'N'), "the same one level higher: " + Bid(3, 'C') + " Stayman" +
-                                          (d.transfers ? ", " + Bid(3, 'D') + " / " + Bid(3, 'H') + " transfers" : ""));
-  return Table("Over partner's " + Bid(1, 'N'), rows);
+  rows += Row(Bid(2, 'N'), T("nt.2nt"));
+  rows += Row(Bid(3, 'N'), T("nt.3nt"));
+  rows += Row(Bid(4, 'N'), T("nt.4nt"));
+  rows += Row(T("over.call", {Bid(2, 'N')}), d_.transfers ? T("nt.over2nt.transfers", {Bid(3, 'C'), Bid(3, 'D'), Bid(3, 'H')})
+                                                           : T("nt.over2nt", {Bid(3, 'C')}));
+  return Table(T("nt.title", {Bid(1, 'N')}), rows);
 }
 
-std::string Slam(const SystemDef& d) {
+std::string Writer::Slam() const {
   std::string rows;
-  switch (d.slam) {
+  const std::vector<std::string> answers{Bid(5, 'C'), Bid(5, 'D'), Bid(5, 'H'), Bid(5, 'S')};
+  switch (d_.slam) {
     case SlamAsk::Blackwood:
-      rows += Row(Bid(4, 'N'), "Blackwood: asks for aces");
-      rows += Row("Answers", Bid(5, 'C') + " 0 or 4, " + Bid(5, 'D') + " 1, " + Bid(5, 'H') + " 2, " + Bid(5, 'S') + " 3");
+      rows += Row(Bid(4, 'N'), T("slam.blackwood"));
+      rows += Row(T("slam.answers.call"), T("slam.blackwood.answers", answers));
       break;
     case SlamAsk::KeyCard1430:
     case SlamAsk::KeyCard3014: {
-      const bool k1430 = d.slam == SlamAsk::KeyCard1430;
-      rows += Row(Bid(4, 'N'), std::string("key-card ") + (k1430 ? "1430" : "3014") +
-                                   ": asks for the five key cards (the four aces and the trump king)");
-      rows += Row("Answers", Bid(5, 'C') + (k1430 ? " 1 or 4, " : " 0 or 3, ") + Bid(5, 'D') + (k1430 ? " 0 or 3, " : " 1 or 4, ") +
-                                 Bid(5, 'H') + " 2 without the trump queen, " + Bid(5, 'S') + " 2 with the trump queen");
+      const bool k1430 = d_.slam == SlamAsk::KeyCard1430;
+      rows += Row(Bid(4, 'N'), T("slam.keycard", {k1430 ? "1430" : "3014"}));
+      rows += Row(T("slam.answers.call"), T(k1430 ? "slam.1430.answers" : "slam.3014.answers", answers));
       break;
     }
   }
-  rows += Row("After the answer", "the asker places the contract; missing two key cards, stop at five");
-  return Table("Slam bidding", rows);
+  rows += Row(T("slam.after.call"), T("slam.after"));
+  return Table(T("slam.title"), rows);
 }
 
-std::string Competition(const SystemDef& d) {
+std::string Writer::Competition() const {
   std::string rows;
-  rows += Row("Overcall", "a five-card suit; one level 8&ndash;17 points, two level 10+ (more when vulnerable)");
-  rows += Row("Jump overcall", "weak: a six-card suit, 5&ndash;10 points");
-  rows += Row("Double", "takeout: short in their suit, support for the others, 12+ points (or any 18+)");
-  if (d.ntOvercall) rows += Row(Bid(1, 'N') + " overcall", "15&ndash;18 points, balanced, their suit stopped");
-  rows += Row(Bid(1, 'N') + " in fourth seat", "11&ndash;14 points, balanced, their suit stopped");
-  if (d.michaels) rows += Row("Cue bid of their suit", "Michaels: both majors over a minor; the other major and a minor over a major (5&ndash;5)");
-  if (d.unusual2NT) rows += Row("Jump to " + Bid(2, 'N'), "unusual: the two lowest unbid suits, 5&ndash;5");
-  rows += Row("Double by responder",
-              d.negativeDoubles ? "negative: four cards in the unbid major, 6+ points" : "penalty: length and strength in their suit");
-  rows += Row("Cue bid by responder", "a good raise of partner's suit, 11+ points");
-  return Table("Competitive bidding", rows);
+  rows += Row(T("comp.overcall.call"), T("comp.overcall"));
+  rows += Row(T("comp.jump.call"), T("comp.jump"));
+  rows += Row(T("comp.double.call"), T("comp.double"));
+  if (d_.ntOvercall) rows += Row(T("comp.1nt.call", {Bid(1, 'N')}), T("comp.1nt"));
+  rows += Row(T("comp.1nt4.call", {Bid(1, 'N')}), T("comp.1nt4"));
+  if (d_.michaels) rows += Row(T("comp.michaels.call"), T("comp.michaels"));
+  if (d_.unusual2NT) rows += Row(T("comp.unusual.call", {Bid(2, 'N')}), T("comp.unusual"));
+  rows += Row(T("comp.responder.double.call"), T(d_.negativeDoubles ? "comp.negative" : "comp.penalty"));
+  rows += Row(T("comp.cue.call"), T("comp.cue"));
+  return Table(T("comp.title"), rows);
 }
 
-std::string Leads(const SystemDef& d) {
+std::string Writer::Leads() const {
   std::string rows;
-  switch (d.leads) {
+  std::string style;
+  switch (d_.leads) {
     case LeadStyle::Standard:
-      rows += Row("From a sequence", "top of touching honours (K from K-Q-10, Q from K-Q-J... second from an interior sequence)");
-      rows += Row("From an honour", "the lowest card");
-      rows += Row("Small cards", "the top of nothing");
+      style = T("lead.standard");
+      rows += Row(T("lead.sequence.call"), T("lead.sequence.standard"));
+      rows += Row(T("lead.honour.call"), T("lead.honour.standard"));
+      rows += Row(T("lead.small.call"), T("lead.small"));
       break;
     case LeadStyle::Norwegian:
-      rows += Row("From a sequence", "top of touching honours; K from A-K doubleton");
-      rows += Row("From an honour", "fourth highest at no trump; otherwise third from odd, fourth from even (the lowest from three)");
-      rows += Row("Small cards", "the top of nothing");
+      style = T("lead.norwegian");
+      rows += Row(T("lead.sequence.call"), T("lead.sequence.norwegian"));
+      rows += Row(T("lead.honour.call"), T("lead.honour.norwegian"));
+      rows += Row(T("lead.small.call"), T("lead.small"));
       break;
     case LeadStyle::Basic:
-      rows += Row("From a sequence", "top of touching honours; the third highest from an interior sequence");
-      rows += Row("From length", "the lowest from an odd number, the second lowest from an even number");
-      rows += Row("Doubletons", "the top card; K from A-K");
+      style = T("lead.basic");
+      rows += Row(T("lead.sequence.call"), T("lead.sequence.basic"));
+      rows += Row(T("lead.length.call"), T("lead.length.basic"));
+      rows += Row(T("lead.doubleton.call"), T("lead.doubleton.basic"));
       break;
   }
-  rows += Row("Against a suit contract", "the ace from a suit headed by the ace");
-  return Table(std::string("Opening leads: ") + LeadStyleName(d.leads), rows);
+  rows += Row(T("lead.ace.call"), T("lead.ace"));
+  return Table(T("lead.title", {style}), rows);
 }
 
-}  // namespace
-
-std::string SummaryPageName(System system, char language) {
-  return std::string(Definition(system).helpPrefix) + language + ".html";
+// The other systems' pages and the user guide in the same language, so the
+// help window can move between them.
+std::string Writer::Links() const {
+  std::string links = "<p>" + T("page.others");
+  const char* separator = " ";
+  for (System s : kAllSystems) {
+    if (s == d_.id) continue;
+    links += separator;
+    links += "<a href=\"" + SummaryPageName(s, language_) + "\">" + Name(s) + "</a>";
+    separator = ", ";
+  }
+  links += "</p>\n<p><a href=\"" + UserGuideFileName(language_) + "\">" + T("page.guide") + "</a></p>\n";
+  return links;
 }
 
-std::string SummaryPage(System system) {
-  const SystemDef& d = Definition(system);
+std::string Writer::Page() const {
+  const std::string name = Name(d_.id);
   std::string page =
-      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + std::string(d.name) +
-      " &ndash; bidding system summary</title>\n<style>\nbody { font-family: sans-serif; margin: 1.5em; }\n"
+      "<!DOCTYPE html>\n<html lang=\"" + T("lang") + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+      T("page.title", {name}) +
+      "</title>\n<style>\nbody { font-family: sans-serif; margin: 1.5em; }\n"
       "table { border-collapse: collapse; margin-bottom: 1em; }\n"
       "td { border-bottom: 1px solid #ccc; padding: 0.25em 0.75em; vertical-align: top; }\n"
       "td.call { white-space: nowrap; font-weight: bold; }\n.red { color: #c00000; }\n</style>\n</head>\n<body>\n<h1>" +
-      d.name + "</h1>\n<p>The computer bids by this summary when you choose " + d.name +
-      " as the bidding system. Points are high-card points (ace 4, king 3, queen 2, jack 1); "
-      "a fit adds points for short suits.</p>\n";
-  page += Openings(d) + Responses(d) + NoTrump(d) + Slam(d) + Competition(d) + Leads(d);
+      name + "</h1>\n<p>" + T("page.intro", {name}) + "</p>\n";
+  page += Openings() + Responses() + NoTrump() + Slam() + Competition() + Leads() + Links();
   page += "</body>\n</html>\n";
   return page;
 }
 
+}  // namespace
+
+std::string SummaryPageName(System system, HelpLanguage language) {
+  return SystemSummaryFileName(static_cast<int>(system), language);
+}
+
+std::string SummaryPage(System system, HelpLanguage language) { return Writer(Definition(system), language).Page(); }
+
 bool WriteSummaryPages(const std::string& dir, std::string& error) {
-  for (System s : kAllSystems)
-    if (!WriteWhole(dir, SummaryPageName(s), SummaryPage(s), error)) return false;
+  std::string phraseError;
+  SummaryPhrases(&phraseError);
+  if (!phraseError.empty()) {
+    error = "summary_phrases.txt: " + phraseError;
+    return false;
+  }
+  for (HelpLanguage language : kHelpLanguages)
+    for (System s : kAllSystems)
+      if (!WriteWhole(dir, SummaryPageName(s, language), SummaryPage(s, language), error)) return false;
   return true;
 }
 

@@ -4,16 +4,16 @@ namespace quorval::bidder {
 namespace {
 
 constexpr std::array<SystemDef, 4> kSystems{{
-    {System::DanishBasic, 'D', "Danish Basic", "DKBAS-", 5, 15, 17, 20, 21, 12, 14,
+    {System::DanishBasic, 'D', "Danish Basic", 5, 15, 17, 20, 21, 12, 14,
      TwoLevelStyle::WeakTwos, false, MajorRaiseStyle::Limit, false, SlamAsk::Blackwood,
      true, false, false, false, LeadStyle::Standard},
-    {System::ModernStandard, 'M', "Modern Standard", "MODSTD-", 5, 15, 17, 20, 21, 12, 14,
+    {System::ModernStandard, 'M', "Modern Standard", 5, 15, 17, 20, 21, 12, 14,
      TwoLevelStyle::WeakTwos, true, MajorRaiseStyle::JacobySplinters, true, SlamAsk::KeyCard1430,
      true, true, true, true, LeadStyle::Standard},
-    {System::StdNorwegian, 'N', "Std Norwegian", "STDNOR-", 5, 14, 16, 20, 21, 11, 13,
+    {System::StdNorwegian, 'N', "Std Norwegian", 5, 14, 16, 20, 21, 11, 13,
      TwoLevelStyle::MultiAndTwoSuiters, true, MajorRaiseStyle::LimitWith2NTGameRaise, false,
      SlamAsk::KeyCard3014, true, true, true, false, LeadStyle::Norwegian},
-    {System::ModernBasic, 'S', "Modern Basic", "DKMOD-", 4, 12, 14, 20, 21, 15, 17,
+    {System::ModernBasic, 'S', "Modern Basic", 4, 12, 14, 20, 21, 15, 17,
      TwoLevelStyle::WeakTwos, false, MajorRaiseStyle::Limit, false, SlamAsk::Blackwood,
      false, false, false, false, LeadStyle::Basic},
 }};

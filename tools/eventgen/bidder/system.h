@@ -1,7 +1,8 @@
 #pragma once
 // The four bidding systems as data. The bidder reads its choices from these
 // records and the summary pages are written from the same records, so the help
-// and the library can never disagree.
+// and the library can never disagree. The systems are in the order of the
+// program's bidding-system numbers 0 to 3.
 #include <array>
 #include <string>
 
@@ -20,7 +21,6 @@ struct SystemDef {
   System id;
   char letter;                 // library section suffix: D, M, N, S
   const char* name;            // "Danish Basic"
-  const char* helpPrefix;      // summary page prefix, "DKBAS-"
   int majorLength;             // cards promised by a one-level major opening
   int ntMin, ntMax;            // 1NT opening range
   int nt2Min, nt2Max;          // 2NT opening range

@@ -1,0 +1,97 @@
+// The Help menu: the user guide and the bidding-system summary in four
+// languages, each a page in the program folder shown in the help window.
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/messages.h"
+#include "data/help_files.h"
+#include "data/program_folder.h"
+#include "table/desktop.h"
+#include "ui/help_window.h"
+
+namespace quorval {
+namespace {
+
+// The four language items of a help submenu, in menu order, with their tags.
+struct HelpItem {
+  const char* suffix;
+  const char* text;
+  HelpLanguage language;
+};
+constexpr HelpItem kHelpItems[] = {{"DK", "&Danish", HelpLanguage::Danish},
+                                   {"EN", "&English", HelpLanguage::English},
+                                   {"NO", "&Norwegian", HelpLanguage::Norwegian},
+                                   {"SW", "&Swedish", HelpLanguage::Swedish}};
+
+// The program folder's own page, or for an installed program the shipped one.
+bool InProgramFolder(const std::string& name) {
+  return !name.empty() && QFileInfo::exists(QString::fromStdString(ResolveShippedFile(name)));
+}
+
+}  // namespace
+
+void TDeskTop::BuildHelpMenu() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("Help1");
+  // Each submenu enables a language only when its page is in the program
+  // folder, checked every time the submenu opens.
+  auto submenu = [this, help](const char* name, const QString& title, const char* prefix, bool userGuide) {
+    QMenu* menu = help->addMenu(title);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    std::vector<QAction*> items;
+    for (const HelpItem& item : kHelpItems) {
+      QAction* a = menu->addAction(item.text);
+      a->setObjectName(QString(prefix) + item.suffix);
+      const int tag = static_cast<int>(item.language);
+      a->setData(tag);
+      connect(a, &QAction::triggered, this, [this, userGuide, tag] { userGuide ? UserGuideHelp(tag) : BidSysHelp(tag); });
+      actions_.push_back(a);
+      items.push_back(a);
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, items, userGuide] {
+      for (QAction* a : items) a->setEnabled(InProgramFolder(HelpFile(userGuide, HelpLanguage(a->data().toInt()))));
+    });
+  };
+  submenu("UserGuide", "&User Guide", "UG", true);
+  submenu("BiddingSummary", "&Bidding System Summary", "BS", false);
+  help->addSeparator();
+  QAction* about = help->addAction("About ORVENDAL QUORVAL 2005");
+  about->setObjectName("AboutBridgeClass");
+  connect(about, &QAction::triggered, this, [this] { AboutBridgeClassClick(); });
+  actions_.push_back(about);
+}
+
+// The page of a help item: the user guide, or the summary of the bidding
+// system in use.
+std::string TDeskTop::HelpFile(bool userGuide, HelpLanguage language) const {
+  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(state_.BidSystem, language);
+}
+
+void TDeskTop::UserGuideHelp(int tag) {
+  HelpLanguage language;
+  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(true, language), kUserGuideTopic);
+}
+
+void TDeskTop::BidSysHelp(int tag) {
+  HelpLanguage language;
+  if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(false, language), {});
+}
+
+bool TDeskTop::OpenHelpFile(const std::string& name, const QString& topic) {
+  if (!InProgramFolder(name)) {
+    ShowMessage(HelpFileMissingMessage(name));
+    return false;
+  }
+  if (!help_) help_ = new THelpWindow(this);
+  help_->ApplySkin(Opt().SkinColors);
+  if (!help_->OpenPage(QString::fromStdString(ResolveShippedFile(name)), topic)) return false;
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+  return true;
+}
+
+}  // namespace quorval
