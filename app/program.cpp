@@ -26,6 +26,7 @@
 #include "scoring/player_results.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
 
@@ -52,8 +53,26 @@ std::unique_ptr<TSplashScreen> ShowSplash(int language) {
   return splash;
 }
 
+// The language of the player who would start, for texts shown before the
+// options are opened: --language, else the stored choice, read without
+// writing anything.
+int StartLanguage(const CommandLine& cl) {
+  if (cl.language >= 0) return cl.language;
+  TMyINI stored("");
+  QFile file(QString::fromStdString(ResolveInProgramFolder(kOptionsFileName)));
+  if (file.open(QIODevice::ReadOnly)) stored.LoadLines(SplitIniText(file.readAll().toStdString()));
+  TOption option;
+  option.CurrentPlayer =
+      cl.player.isEmpty() ? ChooseStartPlayer(stored, DefaultPlayerName()) : cl.player.toStdString();
+  LoadOptions(stored, option, MachineLanguage);
+  return option.Language;
+}
+
 // The refusal of a second program on one folder.
-std::string AlreadyRunningText() { return std::string(kTitle) + " is already running on this folder"; }
+std::string AlreadyRunningText(int language) {
+  return WordText("start_up", "AlreadyRunning", language, QString(kTitle) + " is already running on this folder")
+      .toStdString();
+}
 
 QIcon ProgramIcon() {
   QIcon icon;
@@ -120,7 +139,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // options and results. Taken before anything is read or written.
   const FolderLock lock(folder);
   if (lock.state() == FolderLock::State::HeldByAnother) {
-    const std::string text = AlreadyRunningText();
+    const std::string text = AlreadyRunningText(StartLanguage(cl));
     if (automated || Headless()) std::cerr << text << '\n';
     else ShowMessage(text);
     return kExitFolderInUse;

@@ -10,7 +10,8 @@ bool TDeskTop::OfferUnsavedResults(bool closing) {
     const std::vector<UnsavedResult> unsaved = UnsavedResults(files_.options);
     if (unsaved.empty() || !unsavedOffer_) return true;
     const UnsavedOffer offer{QString::fromStdString(UnsavedResultsText(unsaved)),
-                             QString::fromStdString(files_.options.LastError()), closing};
+                             QString::fromStdString(files_.options.LastError()), closing, language_,
+                             Opt().SkinColors};
     const UnsavedAnswer answer = unsavedOffer_(offer);
     switch (answer.choice) {
       case UnsavedChoice::Retry:

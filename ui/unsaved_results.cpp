@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/multi_lang.h"
+#include "ui/skin.h"
+
 namespace quorval {
 
 namespace {
@@ -53,14 +56,16 @@ TUnsavedResults::TUnsavedResults(QWidget* parent, const UnsavedOffer& offer)
   };
   retry_ = add("BtnRetry", "&Try Again", UnsavedChoice::Retry);
   saveAs_ = add("BtnSaveAs", "&Save As...", UnsavedChoice::SaveAs);
-  if (offer.closing) {
-    quit_ = add("BtnQuit", "&Quit Without Saving", UnsavedChoice::Quit);
-    cancel_ = add("BtnCancel", "Cancel", UnsavedChoice::Cancel);
-  } else {
-    later_ = add("BtnLater", "&Later", UnsavedChoice::Later);
-  }
+  later_ = add("BtnLater", "&Later", UnsavedChoice::Later);
+  quit_ = add("BtnQuit", "&Quit Without Saving", UnsavedChoice::Quit);
+  cancel_ = add("BtnCancel", "Cancel", UnsavedChoice::Cancel);
+  later_->setVisible(!offer.closing);
+  quit_->setVisible(offer.closing);
+  cancel_->setVisible(offer.closing);
   layout->addLayout(buttons);
   retry_->setDefault(true);
+  auto* words = new TMultiLang(this, QStringLiteral("unsaved_results"));
+  words->SetActiveLanguage(offer.language);
 }
 
 QPushButton* TUnsavedResults::Button(UnsavedChoice choice) const {
@@ -81,6 +86,7 @@ void TUnsavedResults::Choose(UnsavedChoice choice) {
 
 UnsavedAnswer TUnsavedResults::Ask(QWidget* parent, const UnsavedOffer& offer) {
   TUnsavedResults dialog(parent, offer);
+  ApplySkinToWindow(&dialog, offer.colours, false);
   dialog.exec();
   UnsavedAnswer answer{dialog.Choice(), {}};
   if (answer.choice == UnsavedChoice::SaveAs) {

@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "data/colours.h"
+
 class QLabel;
 class QPushButton;
 
@@ -26,6 +28,8 @@ struct UnsavedOffer {
   QString boards;   // "Ann: Imp01.01, Imp01.02"
   QString reason;   // the file and why it could not be written
   bool closing = false;
+  int language = 0;                  // the interface language of the table
+  TSkinColors colours = SkinColorsFor("Teal");
 };
 
 struct UnsavedAnswer {
@@ -37,13 +41,16 @@ class TUnsavedResults : public QDialog {
   Q_OBJECT
 
  public:
+  // The dialog in the offer's language (its word list "unsaved_results").
   TUnsavedResults(QWidget* parent, const UnsavedOffer& offer);
 
-  // Opens the dialog modally; SaveAs asks for the file first and counts as
-  // Later (or Cancel when closing) when no file is chosen.
+  // Opens the dialog modally in the offer's colours; SaveAs asks for the file
+  // first and counts as Later (or Cancel when closing) when no file is chosen.
   static UnsavedAnswer Ask(QWidget* parent, const UnsavedOffer& offer);
 
   UnsavedChoice Choice() const { return choice_; }
+  // The button of a choice; those that the moment does not offer (Later
+  // when closing, Quit and Cancel after a board) are hidden.
   QPushButton* Button(UnsavedChoice choice) const;
 
  private:

@@ -75,6 +75,10 @@ TEST_F(Folder, ASecondProgramIsRefusedAndALockLeftByAKilledOneIsTakenOver) {
     EXPECT_TRUE(r.err.contains(kRefused)) << r.err.toStdString();
   }
   EXPECT_EQ(ReadAll(Path("Options.INI")), before) << "the refused program wrote nothing";
+  // In the language of the player who would have started.
+  const Ran danish = RunQuorval({"--dir", dir_.path(), "--player", "Two", "--language", "dk", "--quit-after-start"});
+  EXPECT_EQ(danish.code, 3);
+  EXPECT_TRUE(danish.err.contains("ORVENDAL QUORVAL 2005 kører allerede i denne mappe")) << danish.err.toStdString();
 
   ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
   first.waitForFinished();

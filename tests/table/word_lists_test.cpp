@@ -12,6 +12,7 @@
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
+#include "ui/unsaved_results.h"
 #include "ui/multi_lang.h"
 
 namespace quorval {
@@ -24,7 +25,7 @@ struct ShippedList {
 const ShippedList kLists[] = {{"main_window", 121 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
                               {"hand_report", 29},      {"session_results", 22 + 6}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
-                              {"help_window", 9}};
+                              {"help_window", 9},       {"unsaved_results", 10}, {"start_up", 1}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
@@ -94,6 +95,8 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("about", about);
   TSplashScreen splash(QRect(0, 0, 1024, 768));
   ExpectKeysNameWidgets("splash", splash);
+  TUnsavedResults unsaved(&desk, {"P: Imp01.01", "", true});
+  ExpectKeysNameWidgets("unsaved_results", unsaved);
   // Every row of the table's list found its widget and took its texts.
   EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
   EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);
