@@ -26,7 +26,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ ${#targets[@]} -eq 0 ] && targets=(ini_store options comma_text deal_text field_results board_file sequence_library
-                                     kept_play)
+                                     kept_play word_list)
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -118,6 +118,11 @@ seed_corpus() {  # TARGET DIR
       awk '/^\[/ { n++ } n == 1' "$fixtures/plays/Plays2005.ini" > "$dir/one_player"
       printf 'W\0EW\0N:QT6.AKJ2.763.J82 KJ94.T654.8.AQ65 A75.Q.AKJT952.K9 832.9873.Q4.T743\0P,P,P,1D,P,3N,P,P,P\0-' \
         > "$dir/record"
+      ;;
+    word_list)
+      local list
+      for list in "$root"/resources/lang/*.txt; do cp "$list" "$dir/$(basename "$list" .txt)"; done
+      printf '%%Form%%\tA\r\n"\tB\tC\n".Hint\txx\xff\n  Key \n\xef\xbb\xbf#\n' > "$dir/odd"
       ;;
     *) echo "run_fuzzers.sh: no fuzz program $t" >&2; exit 2 ;;
   esac
