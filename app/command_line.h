@@ -2,7 +2,7 @@
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--quit-after-start] [--print-to FILE] [--print-session KEY]
-//           [--print-hands KEYS] [--language L] [--show WINDOW --screenshot FILE]
+//           [--print-hands KEYS] [--review KEYS] [--language L] [--show WINDOW --screenshot FILE]
 //           [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
@@ -38,6 +38,7 @@ struct CommandLine {
   QString printTo;          // a PDF file for the printed pages of this run
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports
+  QString review;           // "Imp03" or board keys: print their double-dummy reviews
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

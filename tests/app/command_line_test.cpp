@@ -68,7 +68,7 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
       {{"--show", "attic", "--screenshot", "a.png"},
        "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, help, preferences, about, splash, "
-       "session, summary", false},
+       "session, summary, review, review_end", false},
       {{"--show", "table"}, "--show and --screenshot go together", false},
       {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
       {{"--player", "Bob]"}, kBadPlayer, false},

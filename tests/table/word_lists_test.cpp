@@ -9,6 +9,7 @@
 #include "ui/board_chooser.h"
 #include "ui/help_window.h"
 #include "ui/result_summary.h"
+#include "ui/review_window.h"
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
@@ -22,10 +23,11 @@ struct ShippedList {
   const char* name;
   size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
-const ShippedList kLists[] = {{"main_window", 121 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
-                              {"hand_report", 29},      {"session_results", 22 + 6}, {"result_summary", 12},
+const ShippedList kLists[] = {{"main_window", 121 + 2 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
+                              {"hand_report", 29},      {"session_results", 22 + 6 + 2}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
-                              {"help_window", 9},       {"unsaved_results", 10}, {"start_up", 1}};
+                              {"help_window", 9},       {"review", 76},  {"unsaved_results", 10},
+                              {"start_up", 1}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
@@ -97,6 +99,12 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("splash", splash);
   TUnsavedResults unsaved(&desk, {"P: Imp01.01", "", true});
   ExpectKeysNameWidgets("unsaved_results", unsaved);
+  review::ReviewSolvers quiet;
+  quiet.table = [](const Deal&, review::MakeableTable&, std::string&) { return false; };
+  quiet.card = [](const review::PlayToReview&, int index, int) { return review::CardReview{index}; };
+  TReviewForm review(&desk, review::BoardReview{}, quiet);
+  review.WaitForAnalysis();
+  ExpectKeysNameWidgets("review", review);
   // Every row of the table's list found its widget and took its texts.
   EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
   EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);
