@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test ORVENDAL QUORVAL 2005 on Debian.
 #   ./build.sh run    install what is missing, build, start the program
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, build, run every test and fuzz
+#                     every reader briefly (QUORVAL_FUZZ_SECONDS each, default 10)
 #   ./build.sh package  install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libdds-dev libgtest-dev
-          libbenchmark-dev fonts-dejavu-core help2man dpkg-dev)
+          libbenchmark-dev fonts-dejavu-core help2man dpkg-dev
+          clang-14 libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -41,6 +43,9 @@ case "${1:-}" in
     # The plain C++ libraries once more under AddressSanitizer and UBSan.
     build build-asan -DQUORVAL_WITH_QT=OFF -DQUORVAL_SANITIZE=ON
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$(nproc)")
+    # Every reader of the data files fuzzed for a few seconds (libFuzzer,
+    # ASan and UBSan), seeded from the shipped events and the fixtures.
+    tools/fuzz/run_fuzzers.sh --time "${QUORVAL_FUZZ_SECONDS:-10}"
     ;;
   package)
     install_missing

@@ -150,10 +150,28 @@ const char* kSummary =
     "ORVENDAL QUORVAL 2005: learn duplicate bridge in a simulated bridge club. You sit South\n"
     "and play the boards of the events in the working folder against a field of stored results.";
 const char* kFooter =
-    "Qt's own options come first and are taken by Qt, for example -platform offscreen for a run\n"
-    "without a screen. Exit code 0; 1 when a board of an automated run could not be read,\n"
-    "played or printed whole, or a --show picture could not be saved; 2 for a bad command\n"
-    "line or a folder that does not exist.";
+    "Qt's own options are taken by Qt, for example -platform offscreen for a run without a\n"
+    "screen. Exit code 0; 1 when a board of an automated run could not be read, played or\n"
+    "printed whole, or a --show picture could not be saved; 2 for a bad command line or a folder\n"
+    "that does not exist; 3 when the program is already running on the folder; 4 when results\n"
+    "or settings could not be written (they are named).";
+
+// The options QGuiApplication, QApplication and the platform plugins take
+// from the command line. Those with a value take the next argument; Qt also
+// accepts "=" for the style, the style sheet and the QML debugger.
+const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                       "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle",
+                                       "title", "session", "display", "name", "visual", "ncols", "style",
+                                       "stylesheet"};
+const char* const kQtEqualsOptions[] = {"style", "stylesheet", "qmljsdebugger"};
+const char* const kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability", "cmap"};
+
+template <size_t N>
+bool Among(const QString& name, const char* const (&names)[N]) {
+  for (const char* n : names)
+    if (name == QLatin1String(n)) return true;
+  return false;
+}
 
 // The form in which the user wrote an option that QCommandLineParser reports
 // by its bare name.
@@ -179,6 +197,28 @@ QString SwitchWithValue(const QStringList& arguments) {
 }
 
 }  // namespace
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+  QStringList kept;
+  if (!arguments.isEmpty()) kept << arguments.first();
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (a.size() < 2 || a[0] != '-' || a == "--") {
+      kept << a;
+      continue;
+    }
+    const QString bare = a.mid(a.startsWith("--") ? 2 : 1);
+    const qsizetype eq = bare.indexOf('=');
+    const QString name = eq < 0 ? bare : bare.left(eq);
+    if (eq < 0 && Among(name, kQtValueOptions)) {
+      ++i;   // and its value
+      continue;
+    }
+    if ((eq >= 0 && Among(name, kQtEqualsOptions)) || (eq < 0 && Among(name, kQtSwitches))) continue;
+    kept << a;
+  }
+  return kept;
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   CommandLine cl;

@@ -52,6 +52,12 @@ struct CommandLine {
 // win over any fault on the line.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// The arguments without Qt's own options and their values (-platform
+// offscreen, -style=fusion, --reverse ...), so that a word that is neither
+// Qt's nor the program's is refused before Qt starts, with or without a
+// screen.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
 // The usage printed by --help: one line per option.
 std::string UsageText();
 // "quorval 2005.1"

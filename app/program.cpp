@@ -15,6 +15,7 @@
 
 #include "app/events_runner.h"
 #include "app/export_run.h"
+#include "app/folder_lock.h"
 #include "app/print_runs.h"
 #include "app/review_runs.h"
 #include "app/show_window.h"
@@ -26,8 +27,10 @@
 #include "data/options.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
+#include "scoring/player_results.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
 
@@ -52,6 +55,27 @@ std::unique_ptr<TSplashScreen> ShowSplash(int language) {
   splash->show();
   QCoreApplication::processEvents();
   return splash;
+}
+
+// The language of the player who would start, for texts shown before the
+// options are opened: --language, else the stored choice, read without
+// writing anything.
+int StartLanguage(const CommandLine& cl) {
+  if (cl.language >= 0) return cl.language;
+  TMyINI stored("");
+  QFile file(QString::fromStdString(ResolveInProgramFolder(kOptionsFileName)));
+  if (file.open(QIODevice::ReadOnly)) stored.LoadLines(SplitIniText(file.readAll().toStdString()));
+  TOption option;
+  option.CurrentPlayer =
+      cl.player.isEmpty() ? ChooseStartPlayer(stored, DefaultPlayerName()) : cl.player.toStdString();
+  LoadOptions(stored, option, MachineLanguage);
+  return option.Language;
+}
+
+// The refusal of a second program on one folder.
+std::string AlreadyRunningText(int language) {
+  return WordText("start_up", "AlreadyRunning", language, QString(kTitle) + " is already running on this folder")
+      .toStdString();
 }
 
 QIcon ProgramIcon() {
@@ -102,7 +126,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const QString folder = QDir(chosen).absolutePath();
   if (chosen.isEmpty() || !QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
     std::cerr << "No such folder: " << (chosen.isEmpty() ? UserDataFolder() : folder).toStdString() << '\n';
-    return 2;
+    return kExitBadCommandLine;
   }
   SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
   SetShippedFolder(shipped.toStdString());
@@ -122,6 +146,21 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   QCoreApplication::setApplicationName(kTitle);
   QApplication::setApplicationDisplayName(kTitle);
+
+  // One program per folder: a second one would keep its own copy of the
+  // options and results. Taken before anything is read or written.
+  const FolderLock lock(folder);
+  if (lock.state() == FolderLock::State::HeldByAnother) {
+    const std::string text = AlreadyRunningText(StartLanguage(cl));
+    if (automated || Headless()) std::cerr << text << '\n';
+    else ShowMessage(text);
+    return kExitFolderInUse;
+  }
+  // Holding the folder, the program may clear away what a killed one left
+  // half saved.
+  if (lock.state() == FolderLock::State::Locked)
+    for (const char* name : {kOptionsFileName, kKeptPlayFileName, kBoardFileName, kResultsFileName})
+      RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
   // 2. The options file and the current player.
   TMyINI options(kOptionsFileName);
@@ -175,6 +214,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     desk.SetMachineLanguage(MachineLanguage);
     desk.SetEventsRunner(MakeNewEvents);
     if (automated) desk.SetNoPauses(true);
+    if (!automated && !Headless())
+      desk.SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
@@ -192,26 +233,26 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
       });
       for (const QString& key : bad) {
         std::cerr << "Not a board or event: " << key.toStdString() << '\n';
-        exitCode = 1;
+        exitCode = kExitBoardFailed;
       }
       std::vector<PageDrawer> pages;
       for (const BoardRef& ref : boardsToPlay) {
         if (!desk.AutoPlayBoard(ref.event, ref.session, ref.board)) {
           std::cerr << "Board " << ref.event << ref.session << "." << (ref.board < 10 ? "0" : "") << ref.board
                     << " could not be played\n";
-          exitCode = 1;
+          exitCode = kExitBoardFailed;
         } else if (!cl.printTo.isEmpty()) {
           pages.push_back(CurrentHandPage(desk));
         }
       }
-      if (!cl.printTo.isEmpty() && !WritePages(printTo, pages)) exitCode = 1;
+      if (!cl.printTo.isEmpty() && !WritePages(printTo, pages)) exitCode = kExitBoardFailed;
       desk.close();
     } else if (printing) {
       int faults = 0;
       const std::vector<PageDrawer> pages = cl.printSession.isEmpty()
                                                 ? FiledHandPages(desk, cl.printHands, faults)
                                                 : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
-      if (!WritePages(printTo, pages) || faults > 0) exitCode = 1;
+      if (!WritePages(printTo, pages) || faults > 0) exitCode = kExitBoardFailed;
       desk.close();
     } else if (showing) {
       exitCode = ShowAndGrab(desk, cl.show, screenshot);
@@ -225,11 +266,19 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     }
   }
   // 8. The end: the settings once more; every store that changed is written.
-  SaveOptions(options, Option, NowDateTime());
-  options.UpdateFile();
+  // Results that never reached the file are named, and the run fails.
+  if (!SaveOptions(options, Option, NowDateTime())) {
+    const std::vector<UnsavedResult> unsaved = UnsavedResults(options);
+    if (unsaved.empty()) std::cerr << "The settings were not saved.\n";
+    else std::cerr << "Results not saved: " << UnsavedResultsText(unsaved) << '\n';
+    exitCode = kExitNotSaved;
+  }
+  if (!plays.UpdateFile()) {
+    std::cerr << "The kept plays were not saved.\n";
+    exitCode = kExitNotSaved;
+  }
   boards.UpdateFile();
   results.UpdateFile();
-  plays.UpdateFile();
   return exitCode;
 }
 

@@ -9,8 +9,13 @@
 
 namespace quorval {
 
-// Runs the program; the exit code: 0, 1 when a board of an automated run
-// could not be read or played, 2 for a bad command line or folder.
+// The exit codes beside 0 (everything done and saved).
+inline constexpr int kExitBoardFailed = 1;    // a board of an automated or printing run could not be read, played or printed
+inline constexpr int kExitBadCommandLine = 2;  // a bad command line or a folder that does not exist
+inline constexpr int kExitFolderInUse = 3;     // another program is running on the folder
+inline constexpr int kExitNotSaved = 4;        // results or settings could not be written
+
+// Runs the program and gives its exit code.
 int RunProgram(QApplication& app, const CommandLine& cl);
 
 // The sequence library text: "SEQ2005.txt" in the working folder when

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -22,6 +23,15 @@ namespace quorval {
 namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// True when the line's name (the text before its first "=") is `key`,
+// without regard to case; nothing is copied.
+bool NamedAs(const std::string& line, const std::string& key) {
+  if (line.size() <= key.size() || line[key.size()] != '=') return false;
+  for (size_t i = 0; i < key.size(); ++i)
+    if (Lower(line[i]) != Lower(key[i]) || line[i] == '=') return false;
+  return true;
+}
 
 std::string LowerText(const std::string& s) {
   std::string out = s;
@@ -106,7 +116,191 @@ bool WriteAll(int fd, const std::string& data) {
   return true;
 }
 
+enum class FileRead { Missing, Read, Unreadable };
+
+// The whole file as bytes. A file that is absent (or whose folder is) is
+// Missing; one that exists but cannot be read, or is no regular file, is
+// Unreadable.
+FileRead ReadWholeFile(const std::string& path, std::string& text) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unreadable;
+  if (!S_ISREG(st.st_mode)) return FileRead::Unreadable;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return FileRead::Unreadable;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return in.bad() ? FileRead::Unreadable : FileRead::Read;
+}
+
+// Writes `text` to a temporary file beside `path`, flushes it and renames it
+// over `path`, so that the file is always either the old or the new one.
+// False, with the reason in `error`, when any step failed.
+bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error) {
+  const auto fail = [&error](const std::string& what, int err, const std::string& temp) {
+    if (!temp.empty()) ::unlink(temp.c_str());
+    error = what + ": " + std::strerror(err);
+    return false;
+  };
+  std::string temp = path + kSavingMark + "XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return fail("cannot create a temporary file", errno, "");
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+  else ::fchmod(fd, 0644);
+  if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return fail("write", err, temp);
+  }
+  if (::close(fd) != 0) return fail("write", errno, temp);
+  if (::rename(temp.c_str(), path.c_str()) != 0) return fail("rename", errno, temp);
+  return true;
+}
+
+// The index of the section named `name` (without regard to case) or -1; the
+// search starts at `start` and wraps round.
+int FindIn(const TSectionList& sections, const std::string& name, size_t start) {
+  const size_t n = sections.size();
+  if (start >= n) start = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const size_t at = (start + i) % n;
+    if (SameName(sections[at].name, name)) return static_cast<int>(at);
+  }
+  return -1;
+}
+
+// The section named `name`, created when missing: at the end, or in sorted
+// place. `cursor` is left on it.
+TIniSection& SectionIn(TSectionList& sections, bool sorted, size_t& cursor, const std::string& name) {
+  if (const int at = FindIn(sections, name, cursor); at >= 0) {
+    cursor = static_cast<size_t>(at);
+    return sections[cursor];
+  }
+  auto pos = sections.end();
+  if (sorted)
+    pos = std::upper_bound(sections.begin(), sections.end(), name,
+                           [](const std::string& n, const TIniSection& s) { return NameLess(n, s.name); });
+  pos = sections.insert(pos, TIniSection{name, {}});
+  cursor = static_cast<size_t>(pos - sections.begin());
+  return *pos;
+}
+
+// The three ways a store changes; each returns whether anything changed.
+bool SetLineIn(TSectionList& sections, bool sorted, size_t& cursor, const std::string& section,
+               const std::string& key, const std::string& line) {
+  TIniSection& s = SectionIn(sections, sorted, cursor, section);
+  for (std::string& existing : s.lines) {
+    if (NamedAs(existing, key)) {
+      if (existing == line) return false;
+      existing = line;
+      return true;
+    }
+  }
+  s.lines.push_back(line);
+  return true;
+}
+
+bool DeleteIn(TSectionList& sections, size_t& cursor, const std::string& section, const std::string& key) {
+  const int at = FindIn(sections, section, cursor);
+  if (at < 0) return false;
+  cursor = static_cast<size_t>(at);
+  auto& lines = sections[cursor].lines;
+  for (auto it = lines.begin(); it != lines.end(); ++it) {
+    if (NamedAs(*it, key)) {
+      lines.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool EraseIn(TSectionList& sections, size_t& cursor, const std::string& section) {
+  const int at = FindIn(sections, section, cursor);
+  if (at < 0) return false;
+  sections.erase(sections.begin() + at);
+  cursor = 0;
+  return true;
+}
+
 }  // namespace
+
+void ApplyChanges(TSectionList& sections, bool sorted, const std::vector<TIniChange>& changes) {
+  size_t cursor = 0;
+  for (const TIniChange& change : changes) {
+    switch (change.kind) {
+      case TIniChange::Set: SetLineIn(sections, sorted, cursor, change.section, change.key, change.line); break;
+      case TIniChange::Delete: DeleteIn(sections, cursor, change.section, change.key); break;
+      case TIniChange::Erase: EraseIn(sections, cursor, change.section); break;
+    }
+  }
+}
+
+std::string IniFileText(const TSectionList& sections) {
+  std::string text;
+  for (const auto& s : sections) {
+    if (s.lines.empty()) continue;
+    text += "[" + s.name + "]\r\n";
+    for (const auto& line : s.lines) text += line + "\r\n";
+    text += "\r\n";
+  }
+  return text;
+}
+
+int RemoveUnfinishedSaves(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(path);
+  const std::string prefix = file.filename().string() + kSavingMark;
+  std::error_code ec;
+  int removed = 0;
+  for (const auto& entry : fs::directory_iterator(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+        entry.is_regular_file(ec) && fs::remove(entry.path(), ec))
+      ++removed;
+  }
+  return removed;
+}
+
+std::vector<std::string> SplitIniText(std::string_view text) {
+  std::vector<std::string> lines;
+  // A byte-order mark left by an editor would hide the first section header.
+  size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  while (start < text.size()) {
+    // A line ends at CR LF, LF or a lone CR, so no line holds a line end: a
+    // name written back (where line ends become blanks) is the name read.
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, std::min(end - start, kIniLineLimit + 4)));
+    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+  return lines;
+}
+
+TSectionList ParseIniLines(const std::vector<std::string>& raw, bool sorted, bool* dropped) {
+  TSectionList sections;
+  std::unordered_set<std::string> seen;
+  if (dropped) *dropped = false;
+  bool dropping = true;  // lines before the first header have no section
+  for (const std::string& full : raw) {
+    const std::string line = Clip(full);
+    if (line.empty() || line == "\x1A") continue;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      std::string name = line.substr(1, line.size() - 2);
+      if (seen.insert(LowerText(name)).second) {
+        sections.push_back({std::move(name), {}});
+        dropping = false;
+      } else {
+        // A later section of the same name is dropped with its lines.
+        dropping = true;
+        if (dropped) *dropped = true;
+      }
+      continue;
+    }
+    if (!dropping) sections.back().lines.push_back(line);
+  }
+  if (sorted) std::stable_sort(sections.begin(), sections.end(),
+                                [](const TIniSection& a, const TIniSection& b) { return NameLess(a.name, b.name); });
+  return sections;
+}
 
 bool SameName(const std::string& a, const std::string& b) {
   return a.size() == b.size() &&
@@ -126,62 +320,25 @@ TBigIniFile::~TBigIniFile() { UpdateFile(); }
 
 void TBigIniFile::LoadFile() {
   if (fileName_.empty()) return;
-  struct stat st {};
-  if (::stat(fileName_.c_str(), &st) != 0) {
-    // A missing file is an empty store; a file that may exist but cannot be
-    // looked at is treated as unreadable, so it is never overwritten.
-    if (errno == ENOENT || errno == ENOTDIR) return;
-    unreadable_ = true;
-  }
   std::string text;
-  if (!unreadable_) {
-    std::ifstream in(fileName_, std::ios::binary);
-    if (in && S_ISREG(st.st_mode)) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    unreadable_ = !in || !S_ISREG(st.st_mode) || in.bad();
+  switch (ReadWholeFile(fileName_, text)) {
+    case FileRead::Missing: return;
+    case FileRead::Read: LoadLines(SplitIniText(text)); return;
+    case FileRead::Unreadable:
+      // A file that may exist but cannot be read is never overwritten.
+      unreadable_ = true;
+      ShowMessage("Could not read the file " + fileName_ + "; it is left as it is.");
+      return;
   }
-  if (unreadable_) {
-    ShowMessage("Could not read the file " + fileName_ + "; it is left as it is.");
-    return;
-  }
-  std::vector<std::string> lines;
-  // A byte-order mark left by an editor would hide the first section header.
-  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    size_t len = end - start;
-    if (len > 0 && text[start + len - 1] == '\r') --len;
-    lines.push_back(text.substr(start, std::min(len, kIniLineLimit + 4)));
-    start = end + 1;
-  }
-  LoadLines(lines);
 }
 
 void TBigIniFile::LoadLines(const std::vector<std::string>& raw) {
-  sections_.clear();
+  bool dropped = false;
+  sections_ = ParseIniLines(raw, sorted_, &dropped);
   cursor_ = 0;
-  std::unordered_set<std::string> seen;
-  bool dropping = true;  // lines before the first header have no section
-  for (const std::string& full : raw) {
-    const std::string line = Clip(full);
-    if (line.empty() || line == "\x1A") continue;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      std::string name = line.substr(1, line.size() - 2);
-      if (seen.insert(LowerText(name)).second) {
-        sections_.push_back({std::move(name), {}});
-        dropping = false;
-      } else {
-        // A later section of the same name is dropped with its lines, and
-        // the file is written back without it.
-        dropping = true;
-        modified_ = true;
-      }
-      continue;
-    }
-    if (!dropping) sections_.back().lines.push_back(line);
-  }
-  if (sorted_) std::stable_sort(sections_.begin(), sections_.end(),
-                                [](const TIniSection& a, const TIniSection& b) { return NameLess(a.name, b.name); });
+  pending_.clear();
+  // The file is written back without the dropped sections.
+  if (dropped) modified_ = true;
 }
 
 void TBigIniFile::SetSorted(bool on) {
@@ -192,37 +349,17 @@ void TBigIniFile::SetSorted(bool on) {
 }
 
 int TBigIniFile::FindSection(const std::string& name) const {
-  const size_t n = sections_.size();
-  if (n == 0) return -1;
-  if (cursor_ >= n) cursor_ = 0;
-  for (size_t i = 0; i < n; ++i) {
-    const size_t at = (cursor_ + i) % n;
-    if (SameName(sections_[at].name, name)) {
-      cursor_ = at;
-      return static_cast<int>(at);
-    }
-  }
-  return -1;
-}
-
-TIniSection& TBigIniFile::SectionFor(const std::string& name) {
-  if (const int at = FindSection(name); at >= 0) return sections_[static_cast<size_t>(at)];
-  auto pos = sections_.end();
-  if (sorted_)
-    pos = std::upper_bound(sections_.begin(), sections_.end(), name,
-                           [](const std::string& n, const TIniSection& s) { return NameLess(n, s.name); });
-  pos = sections_.insert(pos, TIniSection{name, {}});
-  cursor_ = static_cast<size_t>(pos - sections_.begin());
-  return *pos;
+  const int at = FindIn(sections_, name, cursor_);
+  if (at >= 0) cursor_ = static_cast<size_t>(at);
+  return at;
 }
 
 std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue) const {
   const int at = FindSection(section);
   if (at < 0) return defaultValue;
-  std::string name;
   for (const std::string& line : sections_[static_cast<size_t>(at)].lines)
-    if (LineName(line, name) && SameName(name, key)) return Clip(line.substr(name.size() + 1));
+    if (NamedAs(line, key)) return Clip(line.substr(key.size() + 1));
   return defaultValue;
 }
 
@@ -248,19 +385,10 @@ void TBigIniFile::WriteString(const std::string& sectionName, const std::string&
     return;
   }
   const std::string line = value.empty() ? key : key + "=" + value;
-  TIniSection& s = SectionFor(section);
-  std::string name;
-  for (std::string& existing : s.lines) {
-    if (LineName(existing, name) && SameName(name, key)) {
-      if (existing != line) {
-        existing = line;
-        modified_ = true;
-      }
-      return;
-    }
+  if (SetLineIn(sections_, sorted_, cursor_, section, key, line)) {
+    pending_.push_back({TIniChange::Set, section, key, line});
+    modified_ = true;
   }
-  s.lines.push_back(line);
-  modified_ = true;
 }
 
 void TBigIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -282,25 +410,15 @@ void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std:
 bool TBigIniFile::SectionExists(const std::string& section) const { return FindSection(section) >= 0; }
 
 void TBigIniFile::EraseSection(const std::string& section) {
-  const int at = FindSection(section);
-  if (at < 0) return;
-  sections_.erase(sections_.begin() + at);
-  cursor_ = 0;
+  if (!EraseIn(sections_, cursor_, section)) return;
+  pending_.push_back({TIniChange::Erase, section, {}, {}});
   modified_ = true;
 }
 
 void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  const int at = FindSection(section);
-  if (at < 0) return;
-  auto& lines = sections_[static_cast<size_t>(at)].lines;
-  std::string name;
-  for (auto it = lines.begin(); it != lines.end(); ++it) {
-    if (LineName(*it, name) && SameName(name, key)) {
-      lines.erase(it);
-      modified_ = true;
-      return;
-    }
-  }
+  if (!DeleteIn(sections_, cursor_, section, key)) return;
+  pending_.push_back({TIniChange::Delete, section, key, {}});
+  modified_ = true;
 }
 
 std::vector<std::string> TBigIniFile::SectionNames() const {
@@ -310,42 +428,60 @@ std::vector<std::string> TBigIniFile::SectionNames() const {
   return names;
 }
 
+std::vector<std::string> TBigIniFile::PendingKeys(const std::string& section) const {
+  std::vector<std::string> keys;
+  const auto at = [&keys](const std::string& key) {
+    return std::find_if(keys.begin(), keys.end(), [&key](const std::string& k) { return SameName(k, key); });
+  };
+  for (const TIniChange& change : pending_) {
+    if (!SameName(change.section, section)) continue;
+    if (change.kind == TIniChange::Erase) keys.clear();
+    else if (change.kind == TIniChange::Delete && at(change.key) != keys.end()) keys.erase(at(change.key));
+    else if (change.kind == TIniChange::Set && at(change.key) == keys.end()) keys.push_back(change.key);
+  }
+  return keys;
+}
+
+bool TBigIniFile::Fail(const std::string& text) {
+  if (text != lastError_) ShowMessage(text);
+  lastError_ = text;
+  return false;
+}
+
 bool TBigIniFile::UpdateFile() {
   if (!modified_ || fileName_.empty()) return true;
-  if (unreadable_) {
-    ShowMessage("The file " + fileName_ + " could not be read, so it is not overwritten; changes are not saved.");
-    return false;
-  }
-  std::string text;
-  for (const auto& s : sections_) {
-    if (s.lines.empty()) continue;
-    text += "[" + s.name + "]\r\n";
-    for (const auto& line : s.lines) text += line + "\r\n";
-    text += "\r\n";
+  if (unreadable_)
+    return Fail("The file " + fileName_ + " could not be read, so it is not overwritten; changes are not saved.");
+
+  // What is on disk now, with this store's changes made again on top. A file
+  // that is gone gets the whole content of the store.
+  TSectionList merged;
+  std::string disk;
+  switch (ReadWholeFile(fileName_, disk)) {
+    case FileRead::Missing: merged = sections_; break;
+    case FileRead::Read:
+      merged = ParseIniLines(SplitIniText(disk), sorted_);
+      ApplyChanges(merged, sorted_, pending_);
+      break;
+    case FileRead::Unreadable:
+      return Fail("Could not save the file " + fileName_ + " (it can no longer be read to keep what others wrote).");
   }
 
-  const auto fail = [this](const std::string& what, int err, const std::string& temp) {
-    if (!temp.empty()) ::unlink(temp.c_str());
-    ShowMessage("Could not save the file " + fileName_ + " (" + what + ": " + std::strerror(err) +
-                "). The changes are kept and will be saved next time.");
-    return false;
-  };
-
-  std::string temp = fileName_ + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return fail("cannot create a temporary file", errno, "");
-  struct stat old {};
-  if (::stat(fileName_.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-  else ::fchmod(fd, 0644);
-  if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
-    const int err = errno;
-    ::close(fd);
-    return fail("write", err, temp);
-  }
-  if (::close(fd) != 0) return fail("write", errno, temp);
-  if (::rename(temp.c_str(), fileName_.c_str()) != 0) return fail("rename", errno, temp);
+  std::string why;
+  if (!WriteFileSafely(fileName_, IniFileText(merged), why)) return Fail("Could not save the file " + fileName_ + " (" + why + ").");
+  sections_ = std::move(merged);
+  cursor_ = 0;
+  pending_.clear();
   modified_ = false;
+  lastError_.clear();
   return true;
+}
+
+bool TBigIniFile::SaveCopyAs(const std::string& path) {
+  std::string why;
+  if (WriteFileSafely(path, IniFileText(sections_), why)) return true;
+  lastError_ = "Could not save the file " + path + " (" + why + ").";
+  return false;
 }
 
 TMyINI::TMyINI(const std::string& fileName) : TBiggerIniFile(ResolveInProgramFolder(fileName)) {
@@ -354,9 +490,8 @@ TMyINI::TMyINI(const std::string& fileName) : TBiggerIniFile(ResolveInProgramFol
 }
 
 std::optional<std::string> FindValue(const std::vector<std::string>& lines, const std::string& key) {
-  std::string name;
   for (const std::string& line : lines)
-    if (LineName(line, name) && SameName(name, key)) return line.substr(name.size() + 1);
+    if (NamedAs(line, key)) return line.substr(key.size() + 1);
   return std::nullopt;
 }
 

@@ -5,11 +5,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorval {
 
 inline constexpr size_t kIniLineLimit = 255;
+// A save writes "<file>.saving-XXXXXX" first and renames it over the file.
+inline constexpr const char* kSavingMark = ".saving-";
 
 // One section: its name as read and its raw lines in file order.
 struct TIniSection {
@@ -17,6 +21,38 @@ struct TIniSection {
   std::vector<std::string> lines;
 };
 using TSectionList = std::vector<TIniSection>;
+
+// One change made to a store since it was last written: a line set under a
+// key, the first line of a key deleted, or a whole section erased. A save
+// makes the same changes again on what is on disk at that moment.
+struct TIniChange {
+  enum Kind { Set, Delete, Erase } kind = Set;
+  std::string section;
+  std::string key;
+  std::string line;  // Set: the whole line, key "=" value (or the bare key)
+};
+
+// Removes what saves of this file left unfinished when their program was
+// killed between writing and renaming (files named "<file>.saving-" and six
+// characters). Only for a program that knows no other one is saving there;
+// gives how many were removed.
+int RemoveUnfinishedSaves(const std::string& path);
+
+// Splits a file's text into raw lines the way the store reads them: at CR
+// LF, LF or a lone CR, a leading byte-order mark skipped and each line kept
+// to a little over the line limit.
+std::vector<std::string> SplitIniText(std::string_view text);
+// The sections of raw lines: lines kept to 255 characters, empty ones and
+// end-of-file marks skipped, lines before the first header dropped, a later
+// section of a name already seen dropped with its lines (`dropped` then
+// true), and the sections sorted by name when asked.
+TSectionList ParseIniLines(const std::vector<std::string>& raw, bool sorted, bool* dropped = nullptr);
+// The text a store writes: every section that has lines, "[name]", its
+// lines and an empty line, each line ending in CR LF.
+std::string IniFileText(const TSectionList& sections);
+// Makes the changes again, in order, on other sections (as a save does on
+// what is on disk).
+void ApplyChanges(TSectionList& sections, bool sorted, const std::vector<TIniChange>& changes);
 
 class TBigIniFile {
  public:
@@ -55,10 +91,25 @@ class TBigIniFile {
   const TSectionList& Sections() const { return sections_; }
 
   // Writes the whole file when it changed: to a temporary file in the same
-  // folder, flushed, then renamed over the old file. A failure is reported
-  // through the message sink; the content stays in memory, still modified,
-  // and false is returned.
+  // folder, flushed, then renamed over the old file. What is on disk is read
+  // first and this store's own changes are made again on top of it, so lines
+  // that another program or a hand edit added since the file was loaded are
+  // kept; the store then holds the merged content. A failure is reported
+  // through the message sink (the same failure again only once, so a folder
+  // that stays read-only is told once); the content stays in memory, still
+  // modified, and false is returned.
   bool UpdateFile();
+  // Why the last save failed; empty after a good one.
+  const std::string& LastError() const { return lastError_; }
+  // The changes not yet on disk, oldest first.
+  const std::vector<TIniChange>& PendingChanges() const { return pending_; }
+  // The keys of `section` set since the last good save (each once, in the
+  // order first set) and not deleted since.
+  std::vector<std::string> PendingKeys(const std::string& section) const;
+  // Writes the whole content, as it is in memory, to another file the same
+  // safe way; the store itself stays as it is. False (with LastError) when
+  // that failed.
+  bool SaveCopyAs(const std::string& path);
 
  protected:
   void SetClearBeforeRead(bool on) { clearBeforeRead_ = on; }
@@ -69,7 +120,7 @@ class TBigIniFile {
   void LoadFile();
   // Index of the section or -1; starts at the section found last.
   int FindSection(const std::string& name) const;
-  TIniSection& SectionFor(const std::string& name);
+  bool Fail(const std::string& text);
 
   std::string fileName_;
   TSectionList sections_;
@@ -79,6 +130,8 @@ class TBigIniFile {
   bool sorted_ = false;
   // The file exists but could not be read: it is never overwritten.
   bool unreadable_ = false;
+  std::string lastError_;
+  std::vector<TIniChange> pending_;
 };
 
 // The kind of store the sequence library lives in.

@@ -5,6 +5,7 @@
 #include "data/comma_text.h"
 #include "data/event_set.h"
 #include "data/ini_store.h"
+#include "data/library_rules.h"
 #include "data/options.h"
 #include "scoring/figures.h"
 #include "scoring/result_items.h"
@@ -64,6 +65,30 @@ std::optional<FiledResult> ReadFiledResult(const std::string& line) {
     result.userFigures[s] = *figure * 0.01;
   }
   return result;
+}
+
+std::vector<UnsavedResult> UnsavedResults(const TBigIniFile& options) {
+  std::vector<std::string> players;
+  for (const TIniChange& change : options.PendingChanges())
+    if (std::none_of(players.begin(), players.end(), [&](const std::string& p) { return SameName(p, change.section); }))
+      players.push_back(change.section);
+  std::vector<UnsavedResult> unsaved;
+  for (const std::string& player : players)
+    for (const std::string& key : options.PendingKeys(player))
+      if (IsBoardKey(key)) unsaved.push_back({player, key});
+  return unsaved;
+}
+
+std::string UnsavedResultsText(const std::vector<UnsavedResult>& unsaved) {
+  std::string text;
+  for (size_t i = 0; i < unsaved.size(); ++i) {
+    if (i == 0 || unsaved[i].player != unsaved[i - 1].player)
+      text += (i ? "; " : "") + unsaved[i].player + ": ";
+    else
+      text += ", ";
+    text += unsaved[i].boardKey;
+  }
+  return text;
 }
 
 std::array<std::optional<FiledResult>, kBoardsPerEvent> ReadSessionResults(

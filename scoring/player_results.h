@@ -62,6 +62,17 @@ Contract FiledContract(const FiledResult& filed);
 // gives nothing.
 std::optional<FiledResult> ReadFiledResult(const std::string& line);
 
+// A result filed in memory but not yet in the options file on disk.
+struct UnsavedResult {
+  std::string player;
+  std::string boardKey;
+};
+// The results of every player whose lines the last saves could not write, in
+// the order they were filed.
+std::vector<UnsavedResult> UnsavedResults(const TBigIniFile& options);
+// "Ann: Imp01.01, Imp01.02; Bob: Par03.05".
+std::string UnsavedResultsText(const std::vector<UnsavedResult>& unsaved);
+
 // The player's results for boards 1..27 of one event (index 0 is board 1).
 std::array<std::optional<FiledResult>, kBoardsPerEvent> ReadSessionResults(
     const TBigIniFile& options, const std::string& player, const std::string& eventKind,

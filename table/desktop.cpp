@@ -425,6 +425,11 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
     SaveSettings();
+    if (!OfferUnsavedResults(true)) {
+      closing_ = false;
+      event->ignore();
+      return;
+    }
   }
   event->accept();
 }

@@ -28,6 +28,7 @@
 #include "table/table_files.h"
 #include "table/table_state.h"
 #include "ui/new_events.h"
+#include "ui/unsaved_results.h"
 
 class QAction;
 class QActionGroup;
@@ -201,6 +202,15 @@ class TDeskTop : public QMainWindow {
   void SetBidPause(double seconds) { state_.BidPause = seconds; }
   // The engine's skill for this run only (the player's setting stays).
   void SetSkillOverride(int skill) { skillOverride_ = skill; }
+  // What to ask when results could not be written to the options file (the
+  // dialog at the screen). Without one the run goes on and the results not
+  // written are left to the end of the run to report.
+  using UnsavedResultsOffer = std::function<UnsavedAnswer(const UnsavedOffer&)>;
+  void SetUnsavedResultsOffer(UnsavedResultsOffer offer) { unsavedOffer_ = std::move(offer); }
+  // While results are not on disk: offers to try again or to save them in
+  // another file, until they are saved or the user puts it off. False when
+  // the user, asked on closing, chose not to quit.
+  bool OfferUnsavedResults(bool closing);
   // Plays one board as a user would with "Make Bid" at every turn and
   // "Finish Play" after the auction, so it is scored and filed. False when
   // the board could not be read or did not reach its end.
@@ -214,6 +224,8 @@ class TDeskTop : public QMainWindow {
   const std::vector<double>& ResultFigures() const { return figures_; }
   int BoardScore() const { return boardScore_; }
   bool ResultFiled() const { return resultFiled_; }
+  // The board's line also reached the options file on disk.
+  bool ResultWritten() const { return resultWritten_; }
   QAction* Action(const QString& name) const;
   QWidget* Panel(const QString& name) const;
   TBidBoxEuro* BidBox() const { return bidBox_; }
@@ -342,6 +354,8 @@ class TDeskTop : public QMainWindow {
   bool lastAuctionHadContract_ = false;
   bool noAuctions_ = false;   // the board read last has no stored auctions
   bool resultFiled_ = false;
+  bool resultWritten_ = false;
+  UnsavedResultsOffer unsavedOffer_;
   int boardScore_ = 0;
   std::vector<double> figures_ = std::vector<double>(22, 0.0);
   std::array<QString, 3> handFigures_;

@@ -491,6 +491,7 @@ void TDeskTop::EndOfHand() {
   Action("HideHands")->setEnabled(false);
   ShowTheScore();
   Panel("EOSNewHand")->setFocus();
+  if (resultFiled_ && !resultWritten_) OfferUnsavedResults(false);
 }
 
 }  // namespace quorval

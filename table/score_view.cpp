@@ -38,6 +38,7 @@ void TDeskTop::SetUpResultGrids() {
                                           settings, files_.options, files_.PlayerName());
   boardScore_ = scoring.BoardScore;
   resultFiled_ = scoring.filed;
+  resultWritten_ = scoring.written;
   if (sets && resultFiled_) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
   if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
   const FieldComparison& cmp = scoring.comparison;

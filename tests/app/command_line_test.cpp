@@ -115,5 +115,18 @@ TEST(QuorvalCommandLine, HelpAndVersionWinOverFaultsAndQtOptions) {
   EXPECT_EQ(named.player, "--help");
 }
 
+// Qt's own options and their values are set aside before the program's own
+// are read; anything else stays and is judged.
+TEST(QuorvalCommandLine, QtOptionsAreSetAsideAndEverythingElseStays) {
+  const QStringList raw = {"quorval", "-platform", "offscreen", "--dir", "d", "-style=fusion", "--reverse",
+                           "-qwindowtitle", "T", "-stylesheet", "s.qss", "--frob", "-platform=x", "-sync=1", "-"};
+  EXPECT_EQ(WithoutQtOptions(raw), (QStringList{"quorval", "--dir", "d", "--frob", "-platform=x", "-sync=1", "-"}));
+  // A value option at the very end takes nothing with it.
+  EXPECT_EQ(WithoutQtOptions({"quorval", "--skill", "3", "-display"}), (QStringList{"quorval", "--skill", "3"}));
+  const CommandLine cl = ParseCommandLine(WithoutQtOptions({"quorval", "-platform", "offscreen", "--skill", "4"}));
+  EXPECT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
+  EXPECT_EQ(cl.skill, 4);
+}
+
 }  // namespace
 }  // namespace quorval

@@ -14,6 +14,7 @@
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
+#include "ui/unsaved_results.h"
 #include "ui/multi_lang.h"
 #include "ui/new_events.h"
 
@@ -28,7 +29,7 @@ const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1}, {"bidding_bo
                               {"hand_report", 29},      {"session_results", 22 + 6 + 2}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
                               {"help_window", 9},       {"review", 76},      {"export_boards", 14},
-                              {"new_events", 31}};
+                              {"new_events", 31},       {"unsaved_results", 10}, {"start_up", 1}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
@@ -102,6 +103,8 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("export_boards", exportBoards);
   TNewEvents newEvents(&desk, "/tmp/new", "/tmp/in use", 1, {});
   ExpectKeysNameWidgets("new_events", newEvents);
+  TUnsavedResults unsaved(&desk, {"P: Imp01.01", "", true});
+  ExpectKeysNameWidgets("unsaved_results", unsaved);
   review::ReviewSolvers quiet;
   quiet.table = [](const Deal&, review::MakeableTable&, std::string&) { return false; };
   quiet.card = [](const review::PlayToReview&, int index, int) { return review::CardReview{index}; };
