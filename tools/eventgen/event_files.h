@@ -51,6 +51,9 @@ class EventFilesWriter final : public BoardSink {
   std::vector<BoardRecord> boards_;
 };
 
+// The whole content of a file; false when it cannot be opened.
+bool ReadTextFile(const std::string& path, std::string& text);
+
 // Writes the seed note: "Seed=N" and "Events=..." lines.
 bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error);
 // Reads it back; false when the folder has none (a hand-written set).

@@ -16,6 +16,7 @@
 
 #include "tools/cli/command_line.h"
 #include "tools/eventgen/bidder/library_stats.h"
+#include "tools/eventgen/bidder/meanings_file.h"
 #include "tools/eventgen/bidder/one_hand.h"
 #include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
@@ -105,7 +106,11 @@ int Generate(Request& r) {
 int Check(const std::string& dir) {
   const std::vector<Problem> problems = CheckEventSet(dir, LibraryCheckerForSet());
   for (const Problem& p : problems) std::printf("%s: %s\n", p.key.c_str(), p.text.c_str());
-  if (problems.empty()) std::printf("%s: no problems\n", dir.c_str());
+  if (problems.empty()) {
+    std::printf("%s: no problems\n", dir.c_str());
+    const std::string explained = quorval::bidder::ExplainedCallsText(dir);
+    if (!explained.empty()) std::printf("%s\n", explained.c_str());
+  }
   else std::printf("%zu problem(s)\n", problems.size());
   return problems.empty() ? 0 : 1;
 }
@@ -131,6 +136,7 @@ int Stats(const std::string& dir, const std::string& cachePath) {
     std::fputs(quorval::bidder::LibraryStatsReport(library).c_str(), stdout);
   else
     std::printf("library: %s\n", error.c_str());
+  std::fputs(quorval::bidder::MeaningsStatsText(dir).c_str(), stdout);
   if (!cache.Save(saveError)) std::fprintf(stderr, "quorval-eventgen: %s\n", saveError.c_str());
   return 0;
 }
