@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <iostream>
 
+#include "app/show_window.h"
 #include "data/options.h"
 #include "tools/cli/command_line.h"
 
@@ -80,6 +81,21 @@ const OptionRow kOptions[] = {
        if (!bad.isEmpty()) return "--print-hands: not a board or session: " + bad.first();
        return boards.empty() ? QString("--print-hands needs a session or board keys") : QString();
      }},
+    {"language", "L", "the interface language of this run: en, dk, no or sw (the player's setting stays)",
+     [](CommandLine& cl, const QString& v) {
+       cl.language = LanguageIndex(v.toStdString());
+       return v != "dl" && LanguageHasTexts(cl.language) ? QString() : QString("--language takes en, dk, no or sw");
+     }},
+    {"show", "WINDOW", "bring WINDOW up as a user would, save its picture to the --screenshot file, stop",
+     [](CommandLine& cl, const QString& v) {
+       cl.show = v;
+       return IsShowWindow(v) ? QString() : "--show takes one of: " + ShowWindowNames().join(", ");
+     }},
+    {"screenshot", "FILE", "the PNG file for --show",
+     [](CommandLine& cl, const QString& v) {
+       cl.screenshot = v;
+       return QString();
+     }},
 };
 
 // Printing options that only make sense together.
@@ -101,7 +117,8 @@ const char* kSummary =
 const char* kFooter =
     "Qt's own options come first and are taken by Qt, for example -platform offscreen for a run\n"
     "without a screen. Exit code 0; 1 when a board of an automated run could not be read,\n"
-    "played or printed whole; 2 for a bad command line or a folder that does not exist.";
+    "played or printed whole, or a --show picture could not be saved; 2 for a bad command\n"
+    "line or a folder that does not exist.";
 
 // The form in which the user wrote an option that QCommandLineParser reports
 // by its bare name.
@@ -179,6 +196,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
   }
   cl.error = CheckPrinting(cl);
+  if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
+    cl.error = "--show and --screenshot go together";
   return cl;
 }
 

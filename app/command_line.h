@@ -2,7 +2,8 @@
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--quit-after-start] [--print-to FILE] [--print-session KEY]
-//           [--print-hands KEYS] [--help] [--version]
+//           [--print-hands KEYS] [--language L] [--show WINDOW --screenshot FILE]
+//           [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
@@ -28,6 +29,12 @@ struct CommandLine {
   bool seedGiven = false;
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
+  // --language en|dk|no|sw: the interface language of this run (the
+  // player's Language option stays as it is); -1 for the player's own.
+  int language = -1;
+  // --show WINDOW --screenshot FILE: bring the window up, save its picture, stop.
+  QString show;
+  QString screenshot;
   QString printTo;          // a PDF file for the printed pages of this run
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports

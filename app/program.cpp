@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/print_runs.h"
+#include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
@@ -39,9 +40,10 @@ std::string MachineLanguage() {
 
 // The splash over the whole screen, painted in the player's skin, up while
 // the table is built.
-std::unique_ptr<TSplashScreen> ShowSplash() {
+std::unique_ptr<TSplashScreen> ShowSplash(int language) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   auto splash = std::make_unique<TSplashScreen>(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+  splash->SetLanguage(language);
   ApplySkinToWindow(splash.get(), Option.SkinColors, false);
   splash->show();
   QCoreApplication::processEvents();
@@ -78,6 +80,8 @@ std::string SequenceLibraryText() {
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
+  // A picture's file name is taken from where the program was started.
+  const QString screenshot = cl.screenshot.isEmpty() ? QString() : QFileInfo(cl.screenshot).absoluteFilePath();
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
   // working folder changes. An installed program works in the user's data
@@ -96,7 +100,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing;
+  const bool showing = !cl.show.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || showing;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -133,7 +138,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   QGuiApplication::setDesktopFileName(QStringLiteral("quorval"));
   const double splashShown = TableClockSeconds();
   std::unique_ptr<TSplashScreen> splash;
-  if (!automated) splash = ShowSplash();
+  if (!automated) splash = ShowSplash(cl.language >= 0 ? cl.language : Option.Language);
   CardDeck::Load();
   TMyINI plays(kKeptPlayFileName);
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
@@ -144,7 +149,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (automated) desk.SetNoPauses(true);
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
-    if (automated) desk.resize(desk.minimumSize());
+    if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
+    if (automated && !showing) desk.resize(desk.minimumSize());
     else desk.showMaximized();
     if (splash) splash->raise();   // the splash stays in front while the table waits
     desk.FormShow(automated ? TableClockSeconds() - 4.0 : splashShown);
@@ -175,6 +181,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
                                                 ? FiledHandPages(desk, cl.printHands, faults)
                                                 : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
       if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = 1;
+      desk.close();
+    } else if (showing) {
+      exitCode = ShowAndGrab(desk, cl.show, screenshot);
       desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -279,7 +280,10 @@ TReportLabels::TReportLabels(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
   }
+  lang_ = new TMultiLang(this, QStringLiteral("hand_report"));
 }
+
+void TReportLabels::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 QString TReportLabels::Text(const char* label) const {
   const auto* l = findChild<QLabel*>(label);

@@ -18,6 +18,8 @@ class QPainter;
 
 namespace quorval {
 
+class TMultiLang;
+
 // The hidden window that carries the report's words ("North", "Deal:",
 // "Cards played at each trick" ...). It is never shown.
 class TReportLabels : public QWidget {
@@ -25,11 +27,16 @@ class TReportLabels : public QWidget {
 
  public:
   explicit TReportLabels(QWidget* parent = nullptr);
+  // The words in `language` (the table's interface language).
+  void SetLanguage(int language);
   // The caption of a label ("LabelDeal"), empty for no such label.
   QString Text(const char* label) const;
   QString TranslatedSeatName(Seat s) const;
   // "None", "N-S", "E-W", "Both" for vulnerability 0..3.
   QString VulnerabilityText(Vulnerability v) const;
+
+ private:
+  TMultiLang* lang_ = nullptr;
 };
 
 // The stratum tables as the strata pages show them: for each stratum the

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -113,7 +114,7 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   QPalette topPal = top_->palette();
   topPal.setColor(QPalette::Window, QColor(212, 208, 200));
   top_->setPalette(topPal);
-  auto* title = new QLabel(caption_, top_);
+  auto* title = new QLabel(QStringLiteral(" Bid Box"), top_);
   title->setObjectName("BidTopCaption");
   title->setGeometry(3, 3, 110, 19);
   QFont bold = title->font();
@@ -159,6 +160,12 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   actions_[baMakeBid]->SetColours(kActionTeal, kWhite);
   Relabel(false);
   PrepareForCall(QStringLiteral("South"), 0, NT, false, 0, 0);
+  lang_ = new TMultiLang(this, QStringLiteral("bidding_box"));
+}
+
+void TBidBoxEuro::SetLanguage(int language) {
+  language_ = language;
+  lang_->SetActiveLanguage(language);
 }
 
 TBoxButton* TBidBoxEuro::ButtonFor(CallCode code) const {
@@ -172,7 +179,8 @@ TBoxButton* TBidBoxEuro::ButtonFor(CallCode code) const {
 
 void TBidBoxEuro::SetBidder(const QString& seatName) {
   who_->setText(seatName + QLatin1Char(' '));
-  if (auto* title = top_->findChild<QLabel*>("BidTopCaption")) title->setText(QLatin1Char(' ') + caption_.trimmed());
+  // The title keeps its caption (translated by the box's word list) after a blank.
+  if (auto* title = top_->findChild<QLabel*>("BidTopCaption")) title->setText(QLatin1Char(' ') + title->text().trimmed());
 }
 
 void TBidBoxEuro::PaintDoubles() {

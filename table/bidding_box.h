@@ -15,6 +15,7 @@ class QLabel;
 
 namespace quorval {
 
+class TMultiLang;
 class TBoxButton;
 
 // The six action buttons in box order.
@@ -43,7 +44,8 @@ class TBidBoxEuro : public QFrame {
   void Relabel(bool compact);
   // Make Bid is enabled by the auction driver only when South is to call.
   void SetMakeBidEnabled(bool on);
-  void SetLanguage(int language) { language_ = language; }
+  // The language of the notrump mark and the box's own title.
+  void SetLanguage(int language);
   // Captions ("&Pass", ...) and hints, six each in box order.
   void SetActionCaptions(const QStringList& captions);
   void SetActionHints(const QStringList& hints);
@@ -76,7 +78,7 @@ class TBidBoxEuro : public QFrame {
   QStringList captions_;
   QStringList hints_;
   int language_ = 0;
-  QString caption_ = " Bid Box";
+  TMultiLang* lang_ = nullptr;
 };
 
 // One raised panel of the box used as a button.

@@ -11,13 +11,13 @@
 #include "table/desktop.h"
 #include "ui/board_chooser.h"
 #include "ui/hands_view.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 
 namespace quorval {
 namespace {
 
 const char* const kSystemNames[4] = {"Danish Basic", "Modern Standard", "Std Norwegian", "Modern Basic"};
-const char* const kVulTexts[4] = {"None", "N-S", "E-W", "Both"};
 
 QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
 
@@ -49,6 +49,7 @@ void TDeskTop::GotoHand1Click() {
       return files_.PlayerValue(BoardKeyOf(e, s, b), "nope") != "nope";
     };
     TGetHand dialog(this, state_.EventType, state_.Session, played, FromRef(Opt().SkinColors[4]));
+    dialog.SetLanguage(language_);
     ApplySkinToWindow(&dialog, Opt().SkinColors, false);
     chosen = dialog.exec() == QDialog::Accepted && dialog.ChosenBoard() > 0;
     event = dialog.ChosenEvent();
@@ -142,7 +143,7 @@ void TDeskTop::StartNewHand() {
   cards_->HideHandsClick(false, -1);
   Action("HideHands")->setEnabled(false);
   Action("ShowHands")->setEnabled(true);
-  hcpPanel_->setText(QString("%1 HCP").arg(play_.Hands[South].Hcp));
+  ShowSouthPoints();
   hcpPanel_->show();
   AcceptBid();
 }
@@ -164,9 +165,10 @@ void TDeskTop::DupBoard() {
   const bool onTable = state_.phase != Phase::NoBoard;
   dup_->Show(onTable ? state_.BoardNo : 0, onTable ? SeatName(state_.Dealer).left(1) : QString(),
              onTable ? state_.Dealer : -1, onTable ? state_.Vul : 0,
-             onTable ? kVulTexts[state_.Vul & 3] : "",
+             onTable ? Text(qPrintable(QString("vul%1").arg(state_.Vul & 3))) : QString(),
              FromRef(Opt().SkinColors[played && onTable ? 4 : 2]));
-  bidSysLabel_->setText(kSystemNames[state_.BidSystem]);
+  // The system's name is its menu item's caption without the accelerator.
+  bidSysLabel_->setText(WithoutAccelerator(Action(QString("BS%1").arg(state_.BidSystem))->text()));
   sessionLab_->setText(QString("%1 - %2").arg(QString::fromStdString(state_.EventType),
                                               QString::fromStdString(state_.Session)));
 }

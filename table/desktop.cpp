@@ -15,12 +15,15 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QThread>
+#include <QVBoxLayout>
 
 #include "data/date_time.h"
 #include "table/bidding_box.h"
 #include "table/board_picture.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/menu_bar_style.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 #include "ui/symbol_text.h"
 #include "ui/table_message.h"
@@ -55,9 +58,13 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   state_.Session = Opt().Session;
   state_.BoardNo = Opt().LastHandPlayed;
   state_.SetBidSystem(Opt().BidSys);
+  language_ = Opt().Language;
   reportLabels_ = std::make_unique<TReportLabels>();
   BuildMenus();
   BuildPanels();
+  // Every text of the window from its word list, English until the
+  // language is applied when the window is shown.
+  lang_ = new TMultiLang(this, "main_window", TMultiLang::MainWindowCharSets());
   // The card controls report a played card with the table message; the
   // application-wide hook also sees every key before the controls do.
   qApp->installEventFilter(this);
@@ -74,10 +81,12 @@ void TDeskTop::WaitSeconds(double seconds, double since) {
   if (noPauses_ || seconds <= 0) return;
   // The window repaints meanwhile but takes no input, so nothing the user
   // does can overtake the computer's call or card.
+  BeginBusy();
   while (Now() - since < seconds) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     QThread::msleep(5);
   }
+  EndBusy();
 }
 
 QAction* TDeskTop::Action(const QString& name) const {
@@ -99,9 +108,19 @@ void TDeskTop::BuildMenus() {
     actions_.push_back(a);
     return a;
   };
-  QMenu* file = menuBar()->addMenu("&File");
+  auto menu = [this](const char* name, const QString& title) {
+    QMenu* m = menuBar()->addMenu(title);
+    m->setObjectName(name);
+    return m;
+  };
+  // A picture beside a menu's title (the Language menu's flag).
+  auto* barStyle = new TMenuBarStyle;
+  barStyle->setParent(menuBar());
+  menuBar()->setStyle(barStyle);
+
+  QMenu* file = menu("File1", "&File");
   add(file, "Preferences1", "&Preferences", Qt::Key_F2, [this] { SetupOptions1Click(); });
-  add(file, "NewHand", "&Next Hand", Qt::Key_F3, [this] { NewHandClick(); });
+  add(file, "NewHandMenu", "&Next Hand", Qt::Key_F3, [this] { NewHandClick(); });
   add(file, "PriorHand1", "P&rior Hand", Qt::Key_F4, [this] { PriorHand1Click(); });
   add(file, "GotoHand1", "&Go to Hand", Qt::Key_F5, [this] { GotoHand1Click(); });
   add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, [this] { PrintHandMenuClick(PrintTarget::Printer); }, false);
@@ -112,14 +131,14 @@ void TDeskTop::BuildMenus() {
   file->addSeparator();
   add(file, "ExitMenu", "E&xit", {}, [this] { ExitMenuClick(); });
 
-  QMenu* options = menuBar()->addMenu("Play &Options");
+  QMenu* options = menu("PlayOptions", "Play &Options");
   add(options, "ReplayHand", "Re&play This Hand", {}, [this] { EOSReplayClick(); }, false);
   add(options, "RebidHand", "&Rebid This Hand", {}, [this] { StartNewHand(); }, false);
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
 
-  QMenu* systems = menuBar()->addMenu("&Bidding System");
+  QMenu* systems = menu("BiddingSystem1", "&Bidding System");
   bidSystems_ = new QActionGroup(this);
   const char* names[4] = {"&Danish Basic", "&Modern Standard", "&Std Norwegian", "Modern &Basic"};
   for (int s = 0; s < 4; ++s) {
@@ -129,18 +148,8 @@ void TDeskTop::BuildMenus() {
     bidSystems_->addAction(a);
   }
 
-  QMenu* language = menuBar()->addMenu("&Language");
-  auto* languages = new QActionGroup(this);
-  const struct { const char* name; const char* text; int index; } langs[] = {
-      {"Danish1", "&Danish", 1}, {"English1", "&English", 0}, {"Norwegian1", "&Norwegian", 2},
-      {"Swedish1", "&Swedish", 4}};
-  for (const auto& l : langs) {
-    const int index = l.index;
-    QAction* a = add(language, l.name, l.text, {}, [this, index] { LanguageClick(index); });
-    a->setCheckable(true);
-    a->setChecked(Opt().Language == index);
-    languages->addAction(a);
-  }
+  languageMenu_ = menu("Language1", "&Language");
+  BuildLanguageMenu(languageMenu_);
 
   BuildHelpMenu();
 }
@@ -169,8 +178,12 @@ void TDeskTop::BuildPanels() {
   l1->setObjectName("DupBdLabel1");
   l1->move(47, 11);
   l1->installEventFilter(this);
-  (new QLabel("Dealer", dupBd_))->move(47, 28);
-  (new QLabel("Vulnerable", dupBd_))->move(45, 46);
+  auto* l2 = new QLabel("Dealer", dupBd_);
+  l2->setObjectName("DupBdLabel2");
+  l2->move(47, 28);
+  auto* l3 = new QLabel("Vulnerable", dupBd_);
+  l3->setObjectName("DupBdLabel3");
+  l3->move(45, 46);
   bidSysLabel_ = new QLabel(dupBd_);
   bidSysLabel_->setObjectName("BidSysLabel");
   bidSysLabel_->setGeometry(7, 67, 160, 16);
@@ -192,9 +205,13 @@ void TDeskTop::BuildPanels() {
 
   // Contract and trick counts.
   playPanel_ = MakePanel(desk_, "PlayPanel", QRect(0, 0, 248, 65));
-  (new QLabel("Contract", playPanel_))->move(6, 2);
-  (new QLabel("N-S tricks", playPanel_))->move(6, 22);
-  (new QLabel("E-W tricks", playPanel_))->move(6, 42);
+  const char* playLabels[3][2] = {{"LabelContract", "Contract"}, {"PlayPanelNS", "N-S tricks"},
+                                  {"PlayPanelEW", "E-W tricks"}};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new QLabel(playLabels[i][1], playPanel_);
+    label->setObjectName(playLabels[i][0]);
+    label->setGeometry(6, 2 + 20 * i, 66, 16);
+  }
   contractImg_ = new QLabel(playPanel_);
   contractImg_->setObjectName("ContractImg");
   contractImg_->setGeometry(74, 2, 170, 18);
@@ -206,10 +223,19 @@ void TDeskTop::BuildPanels() {
   ewTricks_->setGeometry(75, 42, 20, 16);
   playPanel_->hide();
 
-  hcpPanel_ = new QLabel(desk_);
-  hcpPanel_->setObjectName("HCPPanel");
-  hcpPanel_->setAlignment(Qt::AlignCenter);
-  hcpPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  // South's high-card points under the seat's name.
+  hcpPanel_ = MakePanel(desk_, "HCPPanel", QRect(4, 312, 74, 40));
+  auto* hcpSeat = new QLabel("South", hcpPanel_);
+  hcpSeat->setObjectName("SouthHCPLabel");
+  hcpSeat->setGeometry(2, 3, 70, 15);
+  hcpSeat->setAlignment(Qt::AlignCenter);
+  hcpText_ = new QLabel(hcpPanel_);
+  hcpText_->setObjectName("SHCP");
+  hcpText_->setGeometry(2, 19, 70, 17);
+  hcpText_->setAlignment(Qt::AlignCenter);
+  QFont bold = hcpText_->font();
+  bold.setBold(true);
+  hcpText_->setFont(bold);
   hcpPanel_->hide();
 
   // Bidding review over the table: seat headings and four equal columns.
@@ -292,19 +318,26 @@ void TDeskTop::BuildPanels() {
   scorePages_->setObjectName("ScorePages");
   const char* pageNames[3] = {"A Stratum", "B Stratum", "C Stratum"};
   for (int s = 0; s < 3; ++s) {
-    strata_[s] = new TBridgeGrid;
+    // Each page (TS1 to TS3) holds its stratum's grid (BG1 to BG3).
+    auto* page = new QWidget;
+    page->setObjectName(QString("TS%1").arg(s + 1));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    strata_[s] = new TBridgeGrid(page);
+    pageLayout->addWidget(strata_[s]);
     strata_[s]->setObjectName(QString("BG%1").arg(s + 1));
     strata_[s]->SetColCount(7);
     strata_[s]->SetRowCount(8);
     strata_[s]->SetFixedCols(0);
     strata_[s]->SetFixedRows(1);
     strata_[s]->SetDefaultRowHeight(22);
-    scorePages_->addTab(strata_[s], pageNames[s]);
+    scorePages_->addTab(page, pageNames[s]);
   }
   connect(scorePages_, &QTabWidget::currentChanged, this, [this](int page) { ScorePagesChange(page); });
   scorePages_->hide();
 
   cards_ = std::make_unique<TCardTable>(desk_, table_, handPanels_, tricksWL_, &play_.Hands);
+  BuildTextLabels();
   LayoutTable();
   TagPanels();
   ApplySkin();
@@ -322,7 +355,7 @@ void TDeskTop::LayoutTable() {
   const QRect north = handPanels_[North]->geometry();
   const QRect east = handPanels_[East]->geometry();
   playPanel_->move(north.right() + 1 + 10, 3);
-  hcpPanel_->setGeometry(4, 312, 74, 40);
+  hcpPanel_->move(4, 312);
   reviewPanel_->setGeometry(t);
   scorePad_->setGeometry(t);
   // The bidding box and the strata pages stand right of East's hand, and the
@@ -342,31 +375,6 @@ void TDeskTop::LayoutTable() {
 
 QSize TDeskTop::sizeHint() const { return minimumSize(); }
 
-void TDeskTop::LanguageClick(int language) {
-  Opt().Language = static_cast<uint8_t>(language);
-  SaveSettings();
-  ApplySymbolLanguage();
-  // The texts that follow the language: the review's calls, the board panel,
-  // the contract and, when shown, the result pages and the score pad.
-  AddAllBids();
-  DupBoard();
-  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
-    DrawContract();
-  if (scorePages_->isVisible() || scorePad_->isVisible()) {
-    SetUpResultGrids();
-    ShowTheScore();
-  }
-}
-
-// The notrump mark is the language's own abbreviation (NT, UT, ...) on the
-// bidding box, in the review, the contract and the result pages.
-void TDeskTop::ApplySymbolLanguage() {
-  SetSymbolLanguage(Opt().Language);
-  bidBox_->SetLanguage(Opt().Language);
-  bidBox_->Relabel(false);
-  bidBox_->update();
-}
-
 void TDeskTop::SaveSettings() {
   TOption& option = Opt();
   option.Event = state_.EventType;
@@ -377,7 +385,7 @@ void TDeskTop::SaveSettings() {
 }
 
 void TDeskTop::SetCaption() {
-  setWindowTitle(QString("ORVENDAL QUORVAL 2005 - %1").arg(QString::fromStdString(files_.PlayerName())));
+  setWindowTitle(Text("LabelLisk2000") + " - " + QString::fromStdString(files_.PlayerName()));
 }
 
 void TDeskTop::FormShow(double splashShownSeconds) {
@@ -390,8 +398,8 @@ void TDeskTop::FormShow(double splashShownSeconds) {
   cards_->SetupTricksRow();
   ShowNoBoardPanels();
   Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
-  ApplySymbolLanguage();
-  SetCaption();
+  // The language: texts, bidding box, board panel and caption.
+  ApplyLanguage();
   if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
   Panel("EOSNewHand")->setFocus();
   QApplication::restoreOverrideCursor();

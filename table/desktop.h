@@ -37,6 +37,7 @@ namespace quorval {
 
 class TBidBoxEuro;
 class TBridgeGrid;
+class TMultiLang;
 class TBridgeLab;
 class TCardTable;
 class TBoardPicture;
@@ -129,9 +130,21 @@ class TDeskTop : public QMainWindow {
   // The per-machine language the options fall back on when a player's own
   // is unknown (the dialog loads players' options with it).
   void SetMachineLanguage(LanguageSource source) { machineLanguage_ = std::move(source); }
-  // A "Language" item: the language index (0 English, 1 Danish, 2 Norwegian,
-  // 4 Swedish) for the bidding keys and the texts.
+
+  // Languages (desktop_language.cpp). A "Language" item: the language index
+  // (0 English, 1 Danish, 2 Norwegian, 4 Swedish; the item's tag minus 10)
+  // becomes the interface language and the player's Language option.
   void LanguageClick(int language);
+  // The language the windows speak; the Language option unless the run was
+  // started with another one (SetLanguageForRun).
+  int InterfaceLanguage() const { return language_; }
+  // This run speaks `language`; the player's option is left as it is (until
+  // the user chooses a language from the menu). Call before FormShow.
+  void SetLanguageForRun(int language);
+  // The text of one of the window's hidden labels ("LabelPass", "vul2", ...)
+  // in the interface language.
+  QString Text(const char* label) const;
+  TMultiLang* Words() const { return lang_; }
 
   // Help (desktop_help.cpp): a "User Guide" or "Bidding System Summary" item
   // by its tag, 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
@@ -147,6 +160,9 @@ class TDeskTop : public QMainWindow {
   void SeedRandom(unsigned seed) { random_.seed(seed); }
   // No pauses at all (automated play).
   void SetNoPauses(bool on) { noPauses_ = on; }
+  // The pause before each computer call; FormShow sets 0.8 seconds, or 0
+  // with the marker file.
+  void SetBidPause(double seconds) { state_.BidPause = seconds; }
   // The engine's skill for this run only (the player's setting stays).
   void SetSkillOverride(int skill) { skillOverride_ = skill; }
   // Plays one board as a user would with "Make Bid" at every turn and
@@ -219,7 +235,6 @@ class TDeskTop : public QMainWindow {
   void AfterBidding();
   void BadKey();
   void DrawContract();
-  void ApplySymbolLanguage();
   QString SeatName(Seat s) const;
 
   // The play (desktop_play.cpp).
@@ -241,6 +256,15 @@ class TDeskTop : public QMainWindow {
   void HintButton(bool showPlayHint);
   void LogicError();
 
+  // Languages (desktop_language.cpp).
+  void BuildTextLabels();
+  void BuildLanguageMenu(QMenu* menu);
+  void ApplyLanguage();
+  void LabelSeatHeadings();
+  void ShowSouthPoints();
+  QString ContractCaption() const;
+  void BeginBusy() { ++busy_; }
+  void EndBusy();
   // Results and printing (desktop_results.cpp).
   KeptPlay PlayOnTable() const;
   void KeepBoardPlay();
@@ -282,12 +306,19 @@ class TDeskTop : public QMainWindow {
   std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
+  int language_ = 0;           // the interface language
+  int busy_ = 0;               // inside a pause or while the engine thinks
+  int pendingLanguage_ = -1;   // a language chosen meanwhile
   LanguageSource machineLanguage_;
   TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
 
   // Widgets: menus, panels, buttons (named as the table's handlers know them).
   std::vector<QAction*> actions_;
   QActionGroup* bidSystems_ = nullptr;
+  QActionGroup* languages_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
+  TMultiLang* lang_ = nullptr;
+  QWidget* texts_ = nullptr;   // the hidden labels
   QWidget* desk_ = nullptr;
   QFrame* table_ = nullptr;
   std::array<QWidget*, 4> handPanels_{};
@@ -300,7 +331,8 @@ class TDeskTop : public QMainWindow {
   QLabel* contractImg_ = nullptr;
   QLabel* nsTricks_ = nullptr;
   QLabel* ewTricks_ = nullptr;
-  QLabel* hcpPanel_ = nullptr;
+  QFrame* hcpPanel_ = nullptr;
+  QLabel* hcpText_ = nullptr;
   QFrame* reviewPanel_ = nullptr;
   std::array<QLabel*, 4> seatHeadings_{};
   TBridgeGrid* bidReview_ = nullptr;

@@ -20,20 +20,20 @@
 namespace quorval {
 namespace {
 
-QString ReviewText(CallCode c) {
+// A call as the review shows it; Pass, Dbl and ReDbl in the interface
+// language (the captions of the hidden labels).
+QString ReviewText(CallCode c, const TDeskTop& desk) {
   QString text;
   if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
-  else if (c == Redouble) text = "ReDbl";
-  else if (c == Double) text = "Dbl";
-  else if (c == Pass) text = "Pass";
+  else if (c == Redouble) text = desk.Text("LabelRedbl");
+  else if (c == Double) text = desk.Text("LabelDbl");
+  else if (c == Pass) text = desk.Text("LabelPass");
   else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
   else text = "????";
   return text.left(6);
 }
 
 }  // namespace
-
-QString TDeskTop::SeatName(Seat s) const { return quorval::SeatName(s & 3); }
 
 void TDeskTop::ResetBids() {
   auction_.Reset(state_.Dealer);
@@ -74,7 +74,7 @@ void TDeskTop::AddBid(CallCode c, int index) {
   } else if (index == 0) {
     for (int col = 0; col < column; ++col) bidReview_->SetCell(col, 0, QString(" ") + QString(2, QChar(0x2014)));
   }
-  bidReview_->SetCell(column, row, ReviewText(c));
+  bidReview_->SetCell(column, row, ReviewText(c, *this));
   bidReview_->SetRowCount(row + 1);
   bidReview_->verticalScrollBar()->setValue(bidReview_->verticalScrollBar()->maximum());
   bidReview_->viewport()->update();
@@ -228,11 +228,7 @@ void TDeskTop::ButTakeBackBidClick() {
 }
 
 void TDeskTop::DrawContract() {
-  const Contract contract = auction_.auction.Result();
-  const QString text = contract.PassedOut()
-      ? QString("Pass")
-      : QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) + " by " +
-            SeatName(contract.declarer);
+  const QString text = ContractCaption();
   // Drawn in the screen's own pixels, so that it stays sharp on a
   // high-density screen.
   const qreal ratio = devicePixelRatioF();

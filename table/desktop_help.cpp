@@ -87,6 +87,7 @@ bool TDeskTop::OpenHelpFile(const std::string& name, const QString& topic) {
   }
   if (!help_) help_ = new THelpWindow(this);
   help_->ApplySkin(Opt().SkinColors);
+  help_->SetLanguage(language_);
   if (!help_->OpenPage(QString::fromStdString(ResolveShippedFile(name)), topic)) return false;
   help_->show();
   help_->raise();

@@ -111,6 +111,7 @@ CardCode TDeskTop::GettheBestCard() {
     table_->setEnabled(false);
   }
   computerThinking_ = true;
+  BeginBusy();   // a language chosen meanwhile waits for the card
   EngineOptions options;
   options.skill = skillOverride_ > 0 ? skillOverride_ : Opt().ComputerSkill;
   options.playStyle = state_.PlayStyle;
@@ -134,6 +135,7 @@ CardCode TDeskTop::GettheBestCard() {
     table_->setEnabled(true);
   }
   selectedCard_ = card;
+  EndBusy();
   return card;
 }
 

@@ -57,6 +57,8 @@ void TDeskTop::SetupOptions1Click() {
   SaveSettings();
   const std::string before = Opt().CurrentPlayer;
   if (!prefs_) prefs_ = new TSetupOptions(this, files_.options, Opt(), machineLanguage_);
+  prefs_->SetLanguage(language_);
+  prefs_->SetNoPlayerMessage(Text("LabelNewPlayerMessage"));
   const bool ok = prefs_->exec() == QDialog::Accepted;
   AfterPreferences(ok, before);
 }
@@ -72,7 +74,10 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
     SetCaption();
     cards_->SetupTricksRow();
     if (state_.phase == Phase::Playing || state_.phase == Phase::BoardOver) ShowTricksWon();
-    ApplySymbolLanguage();
+    // The interface language is the player's own again (also after a run
+    // started in another language), and every text follows it.
+    language_ = Opt().Language;
+    ApplyLanguage();
     // Face up or down as the seat masks say; during the play the play's own
     // flags also hold the dummy laid down.
     if (state_.phase == Phase::Playing) ApplyFaceUp();
@@ -140,6 +145,7 @@ void TDeskTop::ShowNoBoardPanels() {
 
 void TDeskTop::AboutBridgeClassClick() {
   TAboutBox about(this);
+  about.SetLanguage(language_);
   ApplySkinToWindow(&about, Opt().SkinColors, false);
   about.exec();
 }

@@ -42,8 +42,13 @@ Contract FiledContract(const FiledResult& filed) {
 
 }  // namespace
 
+// The strata grids' headings in the interface language; the match-point
+// label is the hand report's.
 std::array<QString, 7> TDeskTop::StrataHeadings(bool imps) const {
-  return {"Stratum", "#", "By", "Contract", "Tricks", "Score", imps ? "IMP" : "MP"};
+  return {Text("LabelStrata"), "#",
+          Text("ByLabel"),     Text("LabelContract"),
+          Text("Labeltrks"),   Text("LabelScore"),
+          imps ? QString("IMP") : reportLabels_->Text("LabelMP")};
 }
 
 KeptPlay TDeskTop::PlayOnTable() const {
@@ -70,7 +75,7 @@ HandReportData TDeskTop::CurrentHandReport() const {
   HandReportData d;
   d.eventText = sessionLab_->text();
   d.imps = state_.IsImpEvent();
-  d.language = Opt().Language;
+  d.language = language_;
   d.board = state_.BoardNo;
   d.dealer = state_.Dealer;
   d.vul = state_.Vul;
@@ -112,7 +117,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   const std::string event = key.substr(0, 3), session = key.substr(3, 2);
   d.eventText = Q(event + " - " + session);
   d.imps = IsImpEvent(event);
-  d.language = Opt().Language;
+  d.language = language_;
   d.board = WholeNumber(key.substr(6, 2)).value_or(0);
   d.dealer = board.Dealer;
   d.vul = board.Vul;
@@ -218,6 +223,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
   auto window = std::make_unique<TSessionResult>(this, files_.options, files_.PlayerName(), state_.EventType,
                                                  state_.Session, Opt().MPScoringSys,
                                                  FromColourRef(Opt().SkinColors[5]));
+  window->SetLanguage(language_);
   TSessionResult* w = window.get();
   ApplySkinToWindow(w, Opt().SkinColors, false);
   w->SetPrinters(
@@ -232,6 +238,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
 std::unique_ptr<TFormSummary> TDeskTop::MakeResultSummary() {
   auto window = std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
                                                FromColourRef(Opt().SkinColors[5]));
+  window->SetLanguage(language_);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }

@@ -8,6 +8,7 @@
 #include "scoring/score_pad.h"
 #include "table/desktop.h"
 #include "ui/bridge_grid.h"
+#include "ui/multi_lang.h"
 
 namespace quorval {
 namespace {
@@ -24,6 +25,8 @@ void TDeskTop::SetUpResultGrids() {
   ComparisonSettings settings;
   settings.imps = state_.IsImpEvent();
   settings.mpScoringSys = Opt().MPScoringSys;
+  settings.seatNames = state_.SeatNames;
+  settings.passedOutLabel = Text("LabelPassOut").toStdString();
   for (auto& row : strata_) row->ClearCells();
   const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
   const BoardScoring scoring = ScoreBoard(contract, tricks, state_.Vul, state_.Dealer, board_.BoardValues, key,
@@ -109,8 +112,19 @@ void TDeskTop::ShowTheScore() {
                                          handFigures_[2].toStdString()};
   const SessionTotals totals =
       SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state_.EventType, state_.Session));
-  const ScorePad pad = BuildScorePad(contract, tricks, boardScore_, figures, totals, imps, Opt().MPScoringSys,
-                                     ScorePadLabels{});
+  ScorePadLabels labels;
+  labels.stratum = Text("LabelStrata").toStdString();
+  labels.mpForHand = Text("LabelMPHand").toStdString();
+  labels.impForHand = Text("LabelIMPHand").toStdString();
+  labels.totalMp = Text("TotalMPLab").toStdString();
+  labels.totalImp = Text("TotalIMPLab").toStdString();
+  labels.pctSession = reportLabels_->Text("LabelPct").toStdString();
+  labels.aveImps = WordText("session_results", "LabAveIMP", language_, "Ave. IMPs/Bd").toStdString();
+  labels.tricks = Text("Labeltrks").toStdString();
+  labels.passedOut = Text("LabelPassOut").toStdString();
+  labels.seatNames = state_.SeatNames;
+  const ScorePad pad =
+      BuildScorePad(contract, tricks, boardScore_, figures, totals, imps, Opt().MPScoringSys, labels);
   scorePadResults_->SetCaption(Q(pad.caption));
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) scorePadGrid_->SetCell(c, r, Q(pad.cells[r][c]));

@@ -3,6 +3,7 @@
 // and board are on the table, the system bid, who is human and who is shown,
 // and where the current board stands. Plain data, owned by the table window.
 
+#include <array>
 #include <string>
 
 #include "core/calls.h"
@@ -54,6 +55,8 @@ struct TableState {
   double BidPause = 0.8;          // seconds a computer seat takes per call
   bool MarkerFilePresent = false;  // "ZVQ.CDA" found in the working folder
   std::string ProgramFolder;       // with its trailing separator
+  // North, East, South, West in the interface language.
+  std::array<std::string, 4> SeatNames{"North", "East", "South", "West"};
 
   void SetBidSystem(int system) {
     BidSystem = system & 3;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 
 namespace quorval {
@@ -88,6 +89,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   ok->setGeometry(217, 283, 94, 33);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  lang_ = new TMultiLang(this, QStringLiteral("about"));
+  PlaceLabels();
+}
+
+void TAboutBox::SetLanguage(int language) {
+  lang_->SetActiveLanguage(language);
   PlaceLabels();
 }
 

@@ -31,6 +31,8 @@ class TAboutBox : public QDialog {
   // Centres every label in the inner panel, in the order ProductName,
   // Comments, Label1, CreditLabel, Version, Label2, Label4.
   void PlaceLabels();
+  // The texts in `language`, the labels placed again.
+  void SetLanguage(int language);
   QWidget* InnerPanel() const { return inner_; }
 
  protected:
@@ -38,6 +40,7 @@ class TAboutBox : public QDialog {
 
  private:
   QWidget* inner_ = nullptr;
+  class TMultiLang* lang_ = nullptr;
 };
 
 }  // namespace quorval

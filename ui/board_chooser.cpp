@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <qdrawutil.h>
 
+#include "ui/multi_lang.h"
 #include "ui/session_controls.h"
 
 namespace quorval {
@@ -59,7 +60,10 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   (chosenEvent_ == "Imp" ? imp_ : mp_)->setChecked(true);
   ShowSessions(sessions_, chosenEvent_ == "Par", s);
   SetupHandButtons();
+  lang_ = new TMultiLang(this, QStringLiteral("board_chooser"));
 }
+
+void TGetHand::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 void TGetHand::EventRGClick(bool imp) {
   chosenEvent_ = imp ? "Imp" : "Par";

@@ -19,6 +19,7 @@ namespace quorval {
 using BoardPlayedFn = std::function<bool(const std::string& event, const std::string& session, int board)>;
 
 class TBoardButton;
+class TMultiLang;
 
 class TGetHand : public QDialog {
   Q_OBJECT
@@ -41,6 +42,9 @@ class TGetHand : public QDialog {
   TBoardButton* BoardButton(int n) const { return boards_[n - 1]; }       // 1..27
   bool BoardShownPlayed(int n) const;
 
+  // The chooser's texts in `language` (the interface language of the table).
+  void SetLanguage(int language);
+
   void EventRGClick(bool imp);
   void SesRGClick(int session);
   void SetupHandButtons();
@@ -57,6 +61,7 @@ class TGetHand : public QDialog {
   std::array<QRadioButton*, 18> sessions_{};   // see ui/session_controls.h
   std::array<TBoardButton*, 27> boards_{};
   QLabel* handLabel_ = nullptr;
+  TMultiLang* lang_ = nullptr;
 };
 
 // A board button: a raised panel that sinks while pressed.

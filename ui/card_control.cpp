@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/colour_ref.h"
+#include "ui/multi_lang.h"
 
 // Q_INIT_RESOURCE declares a function, so it must be used outside any namespace.
 static void InitCardImages() { Q_INIT_RESOURCE(ui_cards); }
@@ -18,6 +19,7 @@ namespace quorval {
 void InitUiResources() {
   static const bool done = (InitCardImages(), true);
   (void)done;
+  InitWordListResources();
 }
 
 namespace {

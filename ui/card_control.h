@@ -124,8 +124,8 @@ class TCard : public QWidget {
   int64_t pressTime_ = 0;
 };
 
-// Makes the compiled-in images (deck, honour letters) available; the program
-// calls it once at start, before CardDeck::Load.
+// Makes the compiled-in images (deck, honour letters) and word lists
+// available; the program calls it once at start, before CardDeck::Load.
 void InitUiResources();
 
 }  // namespace quorval

@@ -16,6 +16,7 @@
 #include "core/messages.h"
 #include "data/help_files.h"
 #include "ui/colour_ref.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 
 namespace quorval {
@@ -84,7 +85,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::sourceChanged, this, [this] { FillContents(); });
   connect(contents_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ShowHeading(contents_->row(item)); });
+  lang_ = new TMultiLang(this, QStringLiteral("help_window"));
 }
+
+void THelpWindow::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 bool THelpWindow::OpenPage(const QString& path, const QString& topic) {
   if (!QFileInfo(path).isFile()) return false;

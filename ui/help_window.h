@@ -36,6 +36,9 @@ class THelpWindow : public QWidget {
 
   // Window background skin slot 0; the page and the contents list slot 5.
   void ApplySkin(const TSkinColors& colours);
+  // The window's own texts (caption, buttons) in `language`; the page keeps
+  // its own language.
+  void SetLanguage(int language);
 
   QUrl Source() const;
   // The headings of the page shown, in the order of the contents list.
@@ -57,6 +60,7 @@ class THelpWindow : public QWidget {
   QPushButton* back_ = nullptr;
   QPushButton* forward_ = nullptr;
   QPushButton* close_ = nullptr;
+  class TMultiLang* lang_ = nullptr;
   QUrl homePage_;
 };
 

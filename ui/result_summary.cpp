@@ -12,6 +12,7 @@
 #include "data/ini_store.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 #include "ui/session_controls.h"
 
@@ -64,6 +65,12 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
     label->hide();
   }
   resize(640, 420);
+  lang_ = new TMultiLang(this, QStringLiteral("result_summary"));
+  ScorePageChange();
+}
+
+void TFormSummary::SetLanguage(int language) {
+  lang_->SetActiveLanguage(language);
   ScorePageChange();
 }
 

@@ -14,6 +14,7 @@ namespace quorval {
 
 class TBigIniFile;
 class TBridgeGrid;
+class TMultiLang;
 
 class TFormSummary : public QDialog {
   Q_OBJECT
@@ -23,6 +24,8 @@ class TFormSummary : public QDialog {
   TFormSummary(QWidget* parent, const TBigIniFile& options, const std::string& player, int mpScoringSys,
                const QColor& gridColour);
 
+  // The window's texts in `language`; the grid is built again with them.
+  void SetLanguage(int language);
   // Builds the grid from the player's section.
   void ScorePageChange();
   TBridgeGrid* Grid() const { return grid_; }
@@ -38,6 +41,7 @@ class TFormSummary : public QDialog {
   std::string player_;
   int mpScoringSys_;
   bool firstShow_ = true;
+  TMultiLang* lang_ = nullptr;
   QFrame* panel6_ = nullptr;
   TBridgeGrid* grid_ = nullptr;
   QPushButton* closeBtn_ = nullptr;

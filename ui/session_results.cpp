@@ -12,6 +12,7 @@
 #include "data/options.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 #include "ui/session_controls.h"
 
@@ -104,7 +105,13 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   }
 
   setFixedSize(kWidth, buttonsTop + kButtonH + 10);
+  lang_ = new TMultiLang(this, QStringLiteral("session_results"));
   FormShow();
+}
+
+void TSessionResult::SetLanguage(int language) {
+  lang_->SetActiveLanguage(language);
+  PageClick();
 }
 
 QMenu* TSessionResult::PrintMenu(const char* name, void (TSessionResult::*print)(PrintTarget)) {

@@ -25,6 +25,7 @@ namespace quorval {
 
 class TBigIniFile;
 class TBridgeGrid;
+class TMultiLang;
 
 class TSessionResult : public QDialog {
   Q_OBJECT
@@ -40,6 +41,9 @@ class TSessionResult : public QDialog {
                    std::function<void(const std::string& boardKey, PrintTarget)> printHand);
 
   void FormShow();
+  // The window's texts in `language` (the table's interface language); the
+  // list is built again with the words of that language.
+  void SetLanguage(int language);
   void EventRGClick(int item);      // 0 "IMP", 1 "MP"
   void SessionClick(int session);   // 1..18
   void PageClick();
@@ -75,6 +79,7 @@ class TSessionResult : public QDialog {
   const TBigIniFile& options_;
   std::string player_;
   int mpScoringSys_;
+  TMultiLang* lang_ = nullptr;
   std::string shownEvent_ = "Imp";
   std::string shownSession_ = "01";
   std::string tableEvent_, tableSession_;

@@ -16,6 +16,7 @@
 #include "data/date_time.h"
 #include "ui/card_control.h"
 #include "ui/colour_ref.h"
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 
 namespace quorval {
@@ -173,6 +174,7 @@ void TSetupOptions::BuildControls() {
       "This player name cannot be used. A name may not begin or end with a blank, may not hold \"]\", "
       "\"=\" or a line break, and may be at most 64 characters long.");
   badName_->hide();
+  lang_ = new TMultiLang(this, QStringLiteral("preferences"));
 }
 
 QString TSetupOptions::BadPlayerNameMessage() const { return badName_->text(); }
@@ -194,6 +196,7 @@ void TSetupOptions::FillDialog() {
   newPlayer_->setEditText(current);
   newPlayer_->blockSignals(false);
   skillSlide_->setFocus();
+  lang_->SetActiveLanguage(language_ >= 0 ? language_ : option_.Language);
   FillFromLanguage();
 }
 
@@ -277,6 +280,7 @@ bool TSetupOptions::NewPlayerExit() {
   option_.CurrentPlayer = name;
   LoadOptions(options_, option_, machineLanguage_);
   newPlayer_->setEditText(QString::fromStdString(name));
+  lang_->SetActiveLanguage(option_.Language);
   FillFromLanguage();
   return true;
 }

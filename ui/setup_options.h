@@ -35,6 +35,9 @@ class TSetupOptions : public QDialog {
 
   // Fills the dialog from the current player's options; runs on every show.
   void FillDialog();
+  // The language of the next showing (the table's interface language); a
+  // player chosen in the dialog brings his own. -1: the player's Language.
+  void SetLanguage(int language) { language_ = language; }
 
   // The events of the controls, as the user causes them.
   void SkillSlideChange(int position);
@@ -74,6 +77,8 @@ class TSetupOptions : public QDialog {
   TBigIniFile& options_;
   TOption& option_;
   LanguageSource machineLanguage_;
+  class TMultiLang* lang_ = nullptr;
+  int language_ = -1;
   ColourChooser chooseColour_;
   QString noPlayerMessage_;
 

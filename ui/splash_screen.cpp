@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "ui/multi_lang.h"
 #include "ui/skin.h"
 
 namespace quorval {
@@ -74,7 +75,10 @@ TSplashScreen::TSplashScreen(const QRect& screen)
   SetTag(logo, kKeepColourTag);
   Text(inner, "Label5", ". . .  loading files", {474, 415, 166, 24}, 14, true, QColor());
   PlaceOnScreen(screen);
+  lang_ = new TMultiLang(this, QStringLiteral("splash"));
 }
+
+void TSplashScreen::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
 void TSplashScreen::PlaceOnScreen(const QRect& screen) {
   setGeometry(screen);

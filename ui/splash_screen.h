@@ -21,6 +21,8 @@ class TSplashScreen : public QWidget {
   void PlaceOnScreen(const QRect& screen);
   QWidget* InnerPanel() const { return inner_; }
   QLabel* Title() const { return title_; }
+  // The texts in `language` (the player's); set before the splash is shown.
+  void SetLanguage(int language);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -28,6 +30,7 @@ class TSplashScreen : public QWidget {
  private:
   QWidget* inner_ = nullptr;
   QLabel* title_ = nullptr;
+  class TMultiLang* lang_ = nullptr;
 };
 
 }  // namespace quorval

@@ -64,6 +64,13 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--frob"}, "unknown option --frob", true},
       {{"--dir", "x", "-frob=1"}, "unknown option -frob", true},
       {{"stray"}, "unexpected argument stray", true},
+      {{"--language", "fr"}, "--language takes en, dk, no or sw", false},
+      {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
+      {{"--show", "attic", "--screenshot", "a.png"},
+       "--show takes one of: table, bidding, all_hands, auction, play, score, chooser, help, preferences, about, splash, "
+       "session, summary", false},
+      {{"--show", "table"}, "--show and --screenshot go together", false},
+      {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
       {{"--player", "Bob]"}, kBadPlayer, false},
       {{"--player", "a=b"}, kBadPlayer, false},
       {{"--player", " Ann"}, kBadPlayer, false},
@@ -76,6 +83,19 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
     EXPECT_EQ(cl.error.toStdString(), c.error) << c.args.join(' ').toStdString();
     EXPECT_EQ(cl.foreignWord, c.foreign) << c.error;
   }
+}
+
+TEST(QuorvalCommandLine, ALanguageForTheRunAndAPictureOfAWindow) {
+  const struct {
+    const char* code;
+    int language;
+  } languages[] = {{"en", 0}, {"dk", 1}, {"no", 2}, {"sw", 4}, {"DK", 1}};
+  for (const auto& l : languages) EXPECT_EQ(Parse({"--language", l.code}).language, l.language) << l.code;
+  EXPECT_EQ(Parse({}).language, -1);
+  const CommandLine shot = Parse({"--show", "score", "--screenshot", "pics/score.png"});
+  EXPECT_TRUE(shot.error.isEmpty()) << shot.error.toStdString();
+  EXPECT_EQ(shot.show, "score");
+  EXPECT_EQ(shot.screenshot, "pics/score.png");
 }
 
 TEST(QuorvalCommandLine, HelpAndVersionWinOverFaultsAndQtOptions) {

@@ -114,9 +114,10 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
     EXPECT_EQ(NamesInDoc(tool.name), help) << tool.name;
   }
 #ifdef QUORVAL_EXE
-  const std::set<std::string> expected = {"--dir",  "--player", "--autoplay", "--skill", "--seed", "--quit-after-start",
-                                          "--print-to", "--print-session", "--print-hands",
-                                          "-h",     "--help",   "-v",         "--version"};
+  const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
+                                          "--seed",       "--quit-after-start", "--print-to", "--print-session",
+                                          "--print-hands", "--language",     "--show",        "--screenshot",
+                                          "-h",           "--help",          "-v",            "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "check",  "stats", "summaries", "bid", "lead",      "--seed",

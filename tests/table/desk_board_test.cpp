@@ -18,7 +18,7 @@ TEST_F(DeskTest, StartOffersPlayNextHandWithTheBoardCommandsDisabled) {
   for (const char* name : {"PriorHand1", "RebidHand", "ReplayHand", "PrintHandMenu", "ShowHands", "HideHands",
                            "ReviewBidding"})
     EXPECT_FALSE(desk.Action(name)->isEnabled()) << name;
-  EXPECT_EQ(desk.Action("NewHand")->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(desk.Action("NewHandMenu")->shortcut(), QKeySequence(Qt::Key_F3));
   EXPECT_EQ(desk.Action("HideHands")->shortcut(), QKeySequence(Qt::Key_F9));
   EXPECT_TRUE(desk.Action("BS0")->isChecked());
 }

@@ -55,8 +55,9 @@ class DeskTest : public ::testing::Test {
     ResetMessageCounts();
   }
 
-  // The window for event `event` with the board counter at `board` - 1.
-  TDeskTop& Desk(const std::string& event = "Imp", int nextBoard = 1) {
+  // The window for event `event` with the board counter at `board` - 1;
+  // `runLanguage` >= 0 is a language for this run only (--language).
+  TDeskTop& Desk(const std::string& event = "Imp", int nextBoard = 1, int runLanguage = -1) {
     Option.Event = event;
     Option.Session = "01";
     Option.LastHandPlayed = nextBoard - 1;
@@ -65,6 +66,7 @@ class DeskTest : public ::testing::Test {
     desk_ = std::make_unique<TDeskTop>(*files_, state);
     desk_->SetNoPauses(true);
     desk_->SeedRandom(7);
+    if (runLanguage >= 0) desk_->SetLanguageForRun(runLanguage);
     desk_->resize(desk_->minimumSize());
     desk_->show();
     desk_->FormShow(0);

@@ -14,6 +14,7 @@ namespace quorval {
 namespace {
 
 QImage Shot(QWidget& w, const char* name) {
+  QApplication::processEvents();   // the menu bar lays out its items
   const QPixmap picture = w.grab();
   EXPECT_EQ(picture.size(), w.size()) << name;
   const QImage image = picture.toImage();

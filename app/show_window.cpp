@@ -1,0 +1,159 @@
+#include "app/show_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QTimer>
+#include <iostream>
+
+#include "data/options.h"
+#include "table/desktop.h"
+#include "ui/skin.h"
+#include "ui/splash_screen.h"
+
+namespace quorval {
+namespace {
+
+void Press(TDeskTop& desk, const char* button) {
+  if (auto* b = qobject_cast<QAbstractButton*>(desk.Panel(button)); b && b->isEnabled()) b->click();
+}
+
+// "Play Next Hand": the next board is dealt and the computer calls up to South.
+void Deal(TDeskTop& desk) { Press(desk, "EOSNewHand"); }
+
+// The auction to its end with "Make Bid" at every turn of South.
+void BidOut(TDeskTop& desk) {
+  Deal(desk);
+  for (int guard = 0; guard < 100 && desk.State().phase == Phase::Bidding; ++guard) desk.ButMakeBidClick();
+}
+
+// Into the play: "Start Play" and Enter (the suggested card) a few times.
+void PlaySome(TDeskTop& desk) {
+  BidOut(desk);
+  Press(desk, "EOBStart");
+  for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) desk.PlayKeyDown(Qt::Key_Return, {});
+}
+
+// To the end of the board: "Start Play", then "Finish Play".
+void PlayOut(TDeskTop& desk) {
+  BidOut(desk);
+  Press(desk, "EOBStart");
+  Press(desk, "TPPFast");
+}
+
+const std::vector<ShowWindow> kShowWindows = {
+    {"table", "the table as it starts, offering \"Play Next Hand\"", [](TDeskTop&) {}},
+    {"bidding", "the next board dealt, the bidding box at South's first call", Deal},
+    {"all_hands", "the next board dealt with all four hands shown",
+     [](TDeskTop& d) {
+       Deal(d);
+       d.Action("ShowHands")->trigger();
+     }},
+    {"auction", "the end of the auction, the contract and \"Start Play\"", BidOut},
+    {"play", "a few cards into the play, dummy face up", PlaySome},
+    {"score", "the end of the board: score pad and strata pages", PlayOut},
+    {"chooser", "the board chooser (\"Go to Hand\")", [](TDeskTop& d) { d.Action("GotoHand1")->trigger(); }},
+    {"help", "the user guide of the interface language in the help window",
+     [](TDeskTop& d) {
+       // The help items' tags: 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
+       const int tags[8] = {2, 1, 3, 2, 4, 2, 2, 2};
+       d.UserGuideHelp(tags[d.InterfaceLanguage() & 7]);
+     }},
+    {"preferences", "the Preferences dialog", [](TDeskTop& d) { d.Action("Preferences1")->trigger(); }},
+    {"about", "the About window", [](TDeskTop& d) { d.Action("AboutBridgeClass")->trigger(); }},
+    {"splash", "the splash as the program shows it at start",
+     [](TDeskTop& d) {
+       const QScreen* screen = QGuiApplication::primaryScreen();
+       auto* splash = new TSplashScreen(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+       splash->setAttribute(Qt::WA_DeleteOnClose);
+       splash->SetLanguage(d.InterfaceLanguage());
+       ApplySkinToWindow(splash, Option.SkinColors, false);
+       splash->show();
+     }},
+    {"session", "the session results after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("SessionResults1")->trigger();
+     }},
+    {"summary", "the result summary after one board played out",
+     [](TDeskTop& d) {
+       PlayOut(d);
+       d.Action("ResultSummary1")->trigger();
+     }},
+};
+
+QSet<QWidget*> ShownWindows() {
+  QSet<QWidget*> shown;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) shown.insert(w);
+  return shown;
+}
+
+// A window the steps opened: the modal dialog, or a new window on screen.
+QWidget* OpenedWindow(const QSet<QWidget*>& before, const TDeskTop& desk) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w != &desk && !before.contains(w) && w->windowType() != Qt::Popup &&
+        w->windowType() != Qt::ToolTip)
+      return w;
+  return nullptr;
+}
+
+}  // namespace
+
+const std::vector<ShowWindow>& ShowWindows() { return kShowWindows; }
+
+QStringList ShowWindowNames() {
+  QStringList names;
+  for (const ShowWindow& w : kShowWindows) names << QString::fromLatin1(w.name);
+  return names;
+}
+
+bool IsShowWindow(const QString& name) { return ShowWindowNames().contains(name); }
+
+int ShowAndGrab(TDeskTop& desk, const QString& name, const QString& file) {
+  const ShowWindow* entry = nullptr;
+  for (const ShowWindow& w : kShowWindows)
+    if (name == QLatin1String(w.name)) entry = &w;
+  if (!entry) {
+    std::cerr << "--show takes one of: " << ShowWindowNames().join(", ").toStdString() << '\n';
+    return 2;
+  }
+  QApplication::processEvents();
+  const QSet<QWidget*> before = ShownWindows();
+  bool taken = false, saved = false;
+  auto take = [&](QWidget* w) {
+    QApplication::processEvents();
+    taken = true;
+    saved = w->grab().save(file, "PNG");
+  };
+  // A dialog run with exec() holds the steps until it closes: it is taken
+  // from inside its own event loop and closed again.
+  QTimer poll;
+  poll.setInterval(20);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QPointer<QWidget> w = OpenedWindow(before, desk);
+    if (taken || !w || !w->isVisible()) return;
+    take(w);
+    if (auto* dialog = qobject_cast<QDialog*>(w.data())) dialog->reject();
+    else if (w) w->close();
+  });
+  poll.start();
+  entry->steps(desk);
+  poll.stop();
+  if (!taken) {
+    QWidget* opened = OpenedWindow(before, desk);
+    take(opened ? opened : &desk);
+    if (opened) opened->close();
+  }
+  if (!saved) std::cerr << "Could not save the picture to " << file.toStdString() << '\n';
+  return saved ? 0 : 1;
+}
+
+}  // namespace quorval

@@ -1,0 +1,103 @@
+// The word lists shipped with the program: well formed, complete in the four
+// languages, and every key names a widget of its window.
+#include <QAction>
+#include <set>
+
+#include "tests/table/desk_fixture.h"
+#include "print/hand_report.h"
+#include "ui/about_box.h"
+#include "ui/board_chooser.h"
+#include "ui/help_window.h"
+#include "ui/result_summary.h"
+#include "ui/session_results.h"
+#include "ui/setup_options.h"
+#include "ui/splash_screen.h"
+#include "ui/multi_lang.h"
+
+namespace quorval {
+namespace {
+
+struct ShippedList {
+  const char* name;
+  size_t rows;   // as the interface texts give them, and the rows of texts since added
+};
+const ShippedList kLists[] = {{"main_window", 121 + 2}, {"bidding_box", 1},  {"board_chooser", 7},
+                              {"hand_report", 29},      {"session_results", 22 + 6}, {"result_summary", 12},
+                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
+                              {"help_window", 9}};
+
+// Cells the interface texts leave empty on purpose: (list, key, language).
+const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
+    {"hand_report", "LabelNewPlayer", 4}};
+
+TEST(WordLists, EveryShippedListIsWellFormedAndCompleteInTheFourLanguages) {
+  for (const ShippedList& shipped : kLists) {
+    SCOPED_TRACE(shipped.name);
+    const WordList& list = CompiledWordList(shipped.name);
+    EXPECT_TRUE(list.Problems().empty()) << list.Problems().front();
+    EXPECT_EQ(list.Rows().size(), shipped.rows);
+    bool inControl = false, afterHint = false;
+    for (const WordRow& row : list.Rows()) {
+      SCOPED_TRACE(row.key + " (line " + std::to_string(row.line) + ")");
+      const WordKey kind = KindOfKey(row.key);
+      // Continuation and hint rows belong to the control above them, and a
+      // hint row is that control's last row.
+      if (kind == WordKey::Continuation) EXPECT_TRUE(inControl && !afterHint);
+      if (kind == WordKey::Hint) EXPECT_TRUE(inControl && !afterHint);
+      inControl = kind != WordKey::Form;
+      afterHint = kind == WordKey::Hint;
+      for (int l : {3, 5, 6}) EXPECT_EQ(row.texts[l], "") << l;
+      EXPECT_TRUE(row.texts[7].empty() || row.texts[7] == "?");
+      if (row.texts[0].empty()) continue;
+      for (int l : {1, 2, 4})
+        if (!kEmptyOnPurpose.count({shipped.name, row.key, l})) EXPECT_FALSE(row.texts[l].empty()) << l;
+    }
+  }
+}
+
+TEST(WordLists, TextsAreKeptExactlyAsTheInterfaceTextsGiveThem) {
+  const WordList& main = CompiledWordList("main_window");
+  EXPECT_EQ(main.Find("LabelNewPlayerMessage", 2),
+            "Gå til skjermbildet med \"\"\"\"Preferanser\"\"\"\" og skriv nytt spillernavn\"\"");
+  EXPECT_EQ(main.Find("LabelNewPlayerMessage", 4),
+            "Gå till  \"\"\"\"Preferenser\"\"\"\" och skriv in nytt spelarnamn\"\"");
+  EXPECT_EQ(main.Find("BBRDbl", 1), "&XX ReDbl");
+  EXPECT_EQ(CompiledWordList("preferences").Find("%Form%", 1), "ORVENDAL QUORVAL 2005 - Indstillinger           ");
+  EXPECT_EQ(CompiledWordList("splash").Find("Label5", 0), ". . .  loading files");
+  EXPECT_EQ(CompiledWordList("hand_report").Find("LabelMsg", 4), "Kort som spelats i varje stick");
+}
+
+// Every key of a list names a widget, action or menu of its window.
+void ExpectKeysNameWidgets(const char* list, const QObject& window, const std::set<std::string>& addedElsewhere = {}) {
+  std::set<QString> names;
+  for (const QObject* o : window.findChildren<const QObject*>()) names.insert(o->objectName().toLower());
+  for (const WordRow& row : CompiledWordList(list).Rows()) {
+    if (KindOfKey(row.key) != WordKey::Control || addedElsewhere.count(row.key)) continue;
+    EXPECT_TRUE(names.count(QString::fromStdString(row.key).toLower())) << list << ": " << row.key;
+  }
+}
+
+TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
+  TDeskTop& desk = Desk();
+  ExpectKeysNameWidgets("main_window", desk);
+  ExpectKeysNameWidgets("bidding_box", *desk.BidBox());
+  TGetHand chooser(&desk, "Imp", "01", {}, Qt::red);
+  ExpectKeysNameWidgets("board_chooser", chooser);
+  ExpectKeysNameWidgets("hand_report", desk.ReportLabels());
+  ExpectKeysNameWidgets("session_results", *desk.MakeSessionResults());
+  ExpectKeysNameWidgets("result_summary", *desk.MakeResultSummary());
+  THelpWindow help;
+  ExpectKeysNameWidgets("help_window", help);
+  TSetupOptions preferences(&desk, *options_, Option);
+  ExpectKeysNameWidgets("preferences", preferences);
+  TAboutBox about;
+  ExpectKeysNameWidgets("about", about);
+  TSplashScreen splash(QRect(0, 0, 1024, 768));
+  ExpectKeysNameWidgets("splash", splash);
+  // Every row of the table's list found its widget and took its texts.
+  EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
+  EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);
+}
+
+}  // namespace
+}  // namespace quorval
