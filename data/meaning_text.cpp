@@ -68,6 +68,10 @@ bool IsAsk(CallConvention c) {
 
 }  // namespace
 
+MeaningWords WordsOf(const WordList& list, int language) {
+  return [&list, language](std::string_view key) { return list.Find(key, language).value_or(std::string()); };
+}
+
 std::vector<std::string> MeaningWordKeys() {
   std::vector<std::string> keys{"MeaningPoints", "MeaningLength", "MeaningBalanced", "MeaningForcing",
                                 "MeaningGameForcing", "MeaningNothing", "MeaningTrumps", "MeaningAces",

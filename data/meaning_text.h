@@ -13,12 +13,16 @@
 #include "core/calls.h"
 #include "data/call_meanings.h"
 #include "data/help_files.h"
+#include "data/word_list.h"
 
 namespace quorval {
 
 // The word of a key in the language told in (the rows of
 // resources/lang/call_meanings.txt); empty when there is none.
 using MeaningWords = std::function<std::string(std::string_view key)>;
+
+// The words of one language of a word list (the list must outlive them).
+MeaningWords WordsOf(const WordList& list, int language);
 
 // The longest line a meaning is told in, in characters; the least telling
 // parts are left out to stay within it.

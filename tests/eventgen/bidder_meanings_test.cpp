@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/eventgen/bidder_hands.h"
+#include "tools/eventgen/bidder/explain.h"
 #include "tools/eventgen/bidder/library_stage.h"
 #include "tools/eventgen/bidder/meanings_file.h"
 
@@ -194,6 +195,35 @@ TEST(MeaningsStats, CountsEntriesAndDistinctMeaningsPerSystem) {
   const std::string report = MeaningsStatsReport(counts);
   EXPECT_NE(report.find("Danish Basic"), std::string::npos);
   EXPECT_NE(report.find("Modern Standard                      0         0"), std::string::npos) << report;
+}
+
+
+TEST(Explain, StoredMeaningsFirstThenTheBiddersReadingThenNone) {
+  // The file stores 1N with a range no system plays, so a line told from the
+  // file is known from one told from the reading.
+  std::map<char, MeaningEntries> entries;
+  CallMeaning stored;
+  stored.minPts = 10;
+  stored.maxPts = 11;
+  stored.balanced = true;
+  entries['D']["1N"] = stored;
+  CallMeanings meanings;
+  ASSERT_TRUE(meanings.Load(MeaningsFileText(entries)));
+  const WordList words = WordList::Parse(CallMeaningWordsText());
+  TableReading reading;
+  std::string error;
+  AuctionQuestion q;
+  ASSERT_TRUE(ReadAuctionQuestion("D", "1n,p,2c", "N", "None", q, error)) << error;
+  EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 0), reading),
+            (std::vector<std::string>{"1N: 10-11 points, balanced", "P: no stored meaning",
+                                      "2C: Stayman: 8+ points, forcing (not in the library)"}));
+  // Danish words from the same list.
+  EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 1), reading)[0], "1N: 10-11 point, balanceret");
+  // No hand the bidder holds opens a grand slam.
+  ASSERT_TRUE(ReadAuctionQuestion("M", "7N", "N", "None", q, error)) << error;
+  EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 0), reading).front(), "7N: no stored meaning");
+  EXPECT_FALSE(ReadAuctionQuestion("X", "1N", "N", "None", q, error));
+  EXPECT_FALSE(ReadAuctionQuestion("D", "1N,9Z", "N", "None", q, error));
 }
 
 }  // namespace

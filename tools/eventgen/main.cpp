@@ -6,6 +6,7 @@
 //   quorval-eventgen summaries DIR
 //   quorval-eventgen bid SYSTEM HAND [CALLS] [--dealer SEAT] [--vul VUL]
 //   quorval-eventgen lead SYSTEM HAND CALLS [--dealer SEAT] [--vul VUL]
+//   quorval-eventgen explain DIR SYSTEM CALLS [--dealer SEAT] [--vul VUL]
 
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "tools/cli/command_line.h"
+#include "tools/eventgen/bidder/explain.h"
 #include "tools/eventgen/bidder/library_stats.h"
 #include "tools/eventgen/bidder/meanings_file.h"
 #include "tools/eventgen/bidder/one_hand.h"
@@ -77,10 +79,14 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
   quorval::cli::Command lead{"lead", {"SYSTEM", "HAND", "CALLS"},
                              "the leads the library stores for the opening leader holding HAND after the auction CALLS",
                              board};
+  quorval::cli::Command explain{
+      "explain", {"DIR", "SYSTEM", "CALLS"},
+      "the meaning of each call of the auction CALLS (from the dealer, commas) in SYSTEM, from the meanings in DIR",
+      board};
   quorval::cli::Command summaries{
       "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, check, stats, summaries, bid, lead},
+          {generate, check, stats, summaries, bid, lead, explain},
           "SYSTEM is D, M, N or S (Danish Basic, Modern Standard, Std Norwegian, Modern Basic).\n"
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
@@ -158,6 +164,30 @@ int OneHand(const std::string& command, const Request& r, const std::vector<std:
   return 0;
 }
 
+// explain: one line per call, "1N: 15-17 points, balanced".
+int Explain(const Request& r, const std::vector<std::string>& args) {
+  std::string error, text;
+  quorval::bidder::AuctionQuestion question;
+  if (!quorval::bidder::ReadAuctionQuestion(args[1], args[2], r.dealer, r.vul, question, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s (see quorval-eventgen --help)\n", error.c_str());
+    return 2;
+  }
+  quorval::CallMeanings meanings;
+  const std::string path = args[0] + "/" + quorval::kMeaningsFileName;
+  if (!ReadTextFile(path, text)) error = "no " + path;
+  else if (!meanings.Load(text, &error)) error = path + ": " + error;
+  if (!error.empty()) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  const quorval::WordList words = quorval::WordList::Parse(quorval::bidder::CallMeaningWordsText());
+  quorval::bidder::TableReading reading;
+  for (const std::string& line :
+       quorval::bidder::ExplainAuction(meanings, question, quorval::WordsOf(words, 0), reading))
+    std::printf("%s\n", line.c_str());
+  return 0;
+}
+
 // The sixteen bidding-system summary pages, from the system definitions and
 // the phrase table.
 int Summaries(const std::string& dir) {
@@ -179,6 +209,7 @@ int main(int argc, char** argv) {
                               if (command.name == "check") return Check(args[0]);
                               if (command.name == "bid" || command.name == "lead") return OneHand(command.name, request, args);
                               if (command.name == "summaries") return Summaries(args[0]);
+                              if (command.name == "explain") return Explain(request, args);
                               return Stats(args[0], request.cachePath);
                             });
 }
