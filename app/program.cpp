@@ -21,6 +21,7 @@
 #include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
+#include "data/call_meanings.h"
 #include "data/sequence_library.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
@@ -76,6 +77,20 @@ std::string SequenceLibraryText() {
     return {};
   }
   return source.readAll().toStdString();
+}
+
+// From beside the library they explain, so an event set of its own never
+// shows the meanings of another's calls.
+bool LoadCallMeanings(CallMeanings& meanings, std::string& problem) {
+  const bool localLibrary = QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName)));
+  QFile file(localLibrary ? QString::fromStdString(ResolveShippedFile(kMeaningsFileName)) : ":/Meanings2005");
+  if (!file.open(QIODevice::ReadOnly)) {
+    problem = std::string("no ") + kMeaningsFileName;
+    return false;
+  }
+  if (meanings.Load(file.readAll().toStdString(), &problem)) return true;
+  problem = std::string(kMeaningsFileName) + ": " + problem;
+  return false;
 }
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
@@ -142,6 +157,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   CardDeck::Load();
   TMyINI plays(kKeptPlayFileName);
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
+  CallMeanings meanings;
+  if (!LoadCallMeanings(meanings, files.meaningsProblem)) meanings.Clear();
+  files.meanings = &meanings;
   int exitCode = 0;
   {
     TDeskTop desk(files, state);

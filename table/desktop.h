@@ -45,6 +45,8 @@ class THelpWindow;
 class TSetupOptions;
 class TSessionResult;
 class TFormSummary;
+class TMeaningTip;
+class TMeaningList;
 
 // Seconds on the clock every pause of the table measures from.
 double TableClockSeconds();
@@ -152,6 +154,19 @@ class TDeskTop : public QMainWindow {
   void BidSysHelp(int tag);
   THelpWindow* HelpWindow() const { return help_; }
 
+  // What the calls mean (desktop_meanings.cpp), in the interface language;
+  // empty when the meanings file has none. Call number `index` of the
+  // auction, or what `c` would mean as the next call.
+  QString CallMeaningText(int index) const;
+  QString NextCallMeaningText(CallCode c) const;
+  // The tip of the call under a point of the auction grid's viewport; false
+  // (and no tip) when there is no call there or it has no meaning.
+  bool ShowCallTip(const QPoint& viewportPos);
+  // Opens the bidding-system summary at the section telling of call `index`.
+  bool OpenMeaningSummary(int index);
+  TMeaningTip* MeaningTip() const { return meaningTip_; }
+  TMeaningList* HintMeanings() const { return hintMeanings_; }
+
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
@@ -207,6 +222,15 @@ class TDeskTop : public QMainWindow {
   void WaitSeconds(double seconds, double since);
   double Now() const;
 
+  // What the calls mean (desktop_meanings.cpp).
+  void BuildMeaningWidgets();
+  void NoteMeaningsProblem();
+  QString MeaningTextOf(const std::vector<CallCode>& calls, size_t index) const;
+  int ReviewCallAt(const QPoint& viewportPos) const;
+  bool MeaningEvent(QObject* watched, QEvent* event);
+  void ShowHintMeanings();
+  void HideHintMeanings();
+
   // Help (desktop_help.cpp).
   void BuildHelpMenu();
   std::string HelpFile(bool userGuide, HelpLanguage language) const;
@@ -236,6 +260,8 @@ class TDeskTop : public QMainWindow {
   void BadKey();
   void DrawContract();
   QString SeatName(Seat s) const;
+  // A call as the auction grid shows it, in the interface language.
+  QString ReviewCallText(CallCode c) const;
 
   // The play (desktop_play.cpp).
   void StartPlay();
@@ -348,6 +374,9 @@ class TDeskTop : public QMainWindow {
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
   THelpWindow* help_ = nullptr;
+  TMeaningTip* meaningTip_ = nullptr;
+  TMeaningList* hintMeanings_ = nullptr;
+  int tipCall_ = -1;   // the call whose meaning the tip shows
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
 };

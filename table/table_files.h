@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/call_meanings.h"
 #include "data/ini_store.h"
 #include "data/options.h"
 
@@ -20,6 +21,11 @@ struct TableFiles {
   TOption& option;
   // The kept plays ("Plays2005.ini"); none in runs that keep no play.
   TBigIniFile* plays = nullptr;
+  // The meanings of the library's calls; none, or empty, leaves the calls
+  // without meanings. `meaningsProblem` says why they could not be read (the
+  // table tells the user once).
+  const CallMeanings* meanings = nullptr;
+  std::string meaningsProblem;
 
   std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
     std::vector<std::string> raw, lines;
