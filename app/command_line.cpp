@@ -81,6 +81,11 @@ const OptionRow kOptions[] = {
        if (!bad.isEmpty()) return "--print-hands: not a board or session: " + bad.first();
        return boards.empty() ? QString("--print-hands needs a session or board keys") : QString();
      }},
+    {"print-meanings", "", "the printed hand reports list the auction with the meaning of each call",
+     [](CommandLine& cl, const QString&) {
+       cl.printMeanings = true;
+       return QString();
+     }},
     {"language", "L", "the interface language of this run: en, dk, no or sw (the player's setting stays)",
      [](CommandLine& cl, const QString& v) {
        cl.language = LanguageIndex(v.toStdString());
@@ -101,6 +106,8 @@ const OptionRow kOptions[] = {
 // Printing options that only make sense together.
 QString CheckPrinting(const CommandLine& cl) {
   const int printRuns = int(!cl.printSession.isEmpty()) + int(!cl.printHands.isEmpty()) + int(cl.autoplay);
+  if (cl.printMeanings && cl.printHands.isEmpty() && !(cl.autoplay && !cl.printTo.isEmpty()))
+    return "--print-meanings goes with --print-hands or --autoplay and --print-to";
   if (cl.printTo.isEmpty()) {
     if (!cl.printSession.isEmpty()) return "--print-session needs --print-to FILE";
     if (!cl.printHands.isEmpty()) return "--print-hands needs --print-to FILE";

@@ -38,6 +38,7 @@ struct CommandLine {
   QString printTo;          // a PDF file for the printed pages of this run
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports
+  bool printMeanings = false;  // the hand reports list the auction with meanings
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

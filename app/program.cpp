@@ -168,6 +168,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
+    if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
     if (automated && !showing) desk.resize(desk.minimumSize());
     else desk.showMaximized();
     if (splash) splash->raise();   // the splash stays in front while the table waits

@@ -127,6 +127,8 @@ void TDeskTop::BuildMenus() {
   add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, [this] { PrintHandMenuClick(PrintTarget::Printer); }, false);
   add(file, "PrintPreviewMenu", "Print Pre&view", {}, [this] { PrintHandMenuClick(PrintTarget::Preview); }, false);
   add(file, "SavePdfMenu", "Save Hand as P&DF...", {}, [this] { PrintHandMenuClick(PrintTarget::Pdf); }, false);
+  // The printed hand reports list the auction with the meaning of each call.
+  add(file, "PrintMeanings", "Print Auction with &Meanings", {}, {})->setCheckable(true);
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
   file->addSeparator();

@@ -229,6 +229,9 @@ class TDeskTop : public QMainWindow {
   int ReviewCallAt(const QPoint& viewportPos) const;
   bool MeaningEvent(QObject* watched, QEvent* event);
   void ShowHintMeanings();
+  // The meanings a printed hand report lists, when "Print Auction with
+  // Meanings" is ticked; none otherwise.
+  std::vector<QString> ReportMeanings(const std::vector<CallCode>& calls) const;
   void HideHintMeanings();
 
   // Help (desktop_help.cpp).

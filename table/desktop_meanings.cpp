@@ -3,6 +3,7 @@
 // summary where the call is described), and the meaning of each call the
 // hint marks, listed beside the bidding box. The meanings come from the file
 // beside the library; without them the calls simply show no meaning.
+#include <QAction>
 #include <QEvent>
 #include <algorithm>
 #include <QHelpEvent>
@@ -117,6 +118,14 @@ bool TDeskTop::MeaningEvent(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Leave && meaningTip_->isVisible())
     QTimer::singleShot(kTipGraceMs, meaningTip_, [tip = meaningTip_] { tip->HideUnlessHovered(); });
   return false;
+}
+
+std::vector<QString> TDeskTop::ReportMeanings(const std::vector<CallCode>& calls) const {
+  std::vector<QString> meanings;
+  const QAction* wanted = Action("PrintMeanings");
+  if (!wanted || !wanted->isChecked()) return meanings;
+  for (size_t i = 0; i < calls.size(); ++i) meanings.push_back(MeaningTextOf(calls, i));
+  return meanings;
 }
 
 void TDeskTop::ShowHintMeanings() {

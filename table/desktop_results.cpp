@@ -85,6 +85,7 @@ HandReportData TDeskTop::CurrentHandReport() const {
   if (state_.phase == Phase::NoBoard) return d;
   const KeptPlay kept = PlayOnTable();
   d.calls = kept.calls;
+  d.meanings = ReportMeanings(d.calls);
   d.contractKnown = auction_.auction.Over();
   d.contract = auction_.auction.Result();
   d.tricks = KeptTricks(kept);
@@ -144,6 +145,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
       problem = "The kept play of " + key + " does not match its filed result";
     } else {
       d.calls = kept.play->calls;
+      d.meanings = ReportMeanings(d.calls);
       d.tricks = KeptTricks(*kept.play);
       d.contract = played;
     }
