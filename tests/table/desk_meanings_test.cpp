@@ -125,6 +125,11 @@ TEST_F(DeskMeaningsTest, HintListsTheMeaningOfEachCallItMarksUntilTheNextCall) {
   EXPECT_EQ(lines[1].call, "2~D");
   EXPECT_EQ(lines[1].meaning, "Transfer: 5+ hearts");
   EXPECT_EQ(desk.BidBox()->BidButton(2, Diamond)->toolTip(), "Transfer: 5+ hearts");
+  // Another language tells the listed meanings in its words.
+  desk.LanguageClick(4);
+  ASSERT_TRUE(desk.HintMeanings()->isVisible());
+  EXPECT_EQ(desk.HintMeanings()->Lines().at(1).meaning, QString::fromUtf8("Transfer: 5+ hjärter"));
+  desk.LanguageClick(0);
   // Below the bidding box, so that none of its buttons is covered.
   EXPECT_GT(desk.HintMeanings()->geometry().top(), desk.BidBox()->geometry().bottom());
 
