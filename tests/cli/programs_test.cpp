@@ -116,11 +116,11 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
                                           "--seed",       "--quit-after-start", "--print-to", "--print-session",
-                                          "--print-hands", "--language",     "--show",        "--screenshot",
+                                          "--print-hands", "--print-meanings", "--language", "--show", "--screenshot",
                                           "-h",           "--help",          "-v",            "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
-  const std::set<std::string> eventgen = {"generate", "check",  "stats", "summaries", "bid", "lead",      "--seed",
+  const std::set<std::string> eventgen = {"generate", "check",  "stats", "summaries", "bid", "lead", "explain", "--seed",
                                           "--out",    "--events", "--dd-cache", "--dealer", "--vul", "-h", "--help",
                                           "-v",       "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EVENTGEN_EXE, "--help").out), eventgen);
