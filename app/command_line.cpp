@@ -23,6 +23,14 @@ struct OptionRow {
   QString (*apply)(CommandLine& cl, const QString& value);
 };
 
+// Why a list of sessions and board keys is refused, or nothing.
+QString BoardKeysFault(const QString& option, const QString& keys) {
+  QStringList bad;
+  const auto boards = ExpandBoardKeys(keys, bad);
+  if (!bad.isEmpty()) return option + ": not a board or session: " + bad.first();
+  return boards.empty() ? option + " needs a session or board keys" : QString();
+}
+
 const OptionRow kOptions[] = {
     {"dir", "DIR", "the working folder with Options.INI and the event files (default: the program's folder)",
      [](CommandLine& cl, const QString& v) {
@@ -75,11 +83,13 @@ const OptionRow kOptions[] = {
      }},
     {"print-hands", "KEYS", "print the hand report of every filed board of KEYS (Imp03, Par01.05) from its kept play",
      [](CommandLine& cl, const QString& v) {
-       QStringList bad;
        cl.printHands = v;
-       const auto boards = ExpandBoardKeys(v, bad);
-       if (!bad.isEmpty()) return "--print-hands: not a board or session: " + bad.first();
-       return boards.empty() ? QString("--print-hands needs a session or board keys") : QString();
+       return BoardKeysFault("--print-hands", v);
+     }},
+    {"review", "KEYS", "print the double-dummy review of every kept play of KEYS (Imp03, Par01.05), then stop",
+     [](CommandLine& cl, const QString& v) {
+       cl.review = v;
+       return BoardKeysFault("--review", v);
      }},
     {"print-meanings", "", "the printed hand reports list the auction with the meaning of each call",
      [](CommandLine& cl, const QString&) {
@@ -108,6 +118,8 @@ QString CheckPrinting(const CommandLine& cl) {
   const int printRuns = int(!cl.printSession.isEmpty()) + int(!cl.printHands.isEmpty()) + int(cl.autoplay);
   if (cl.printMeanings && cl.printHands.isEmpty() && !(cl.autoplay && !cl.printTo.isEmpty()))
     return "--print-meanings goes with --print-hands or --autoplay and --print-to";
+  if (!cl.review.isEmpty() && (printRuns > 0 || !cl.printTo.isEmpty()))
+    return "--review goes without --autoplay and the printing options";
   if (cl.printTo.isEmpty()) {
     if (!cl.printSession.isEmpty()) return "--print-session needs --print-to FILE";
     if (!cl.printHands.isEmpty()) return "--print-hands needs --print-to FILE";

@@ -2,7 +2,7 @@
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--quit-after-start] [--print-to FILE] [--print-session KEY]
-//           [--print-hands KEYS] [--language L] [--show WINDOW --screenshot FILE]
+//           [--print-hands KEYS] [--review KEYS] [--language L] [--show WINDOW --screenshot FILE]
 //           [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
@@ -39,6 +39,7 @@ struct CommandLine {
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports
   bool printMeanings = false;  // the hand reports list the auction with meanings
+  QString review;           // "Imp03" or board keys: print their double-dummy reviews
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

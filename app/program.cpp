@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/print_runs.h"
+#include "app/review_runs.h"
 #include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
@@ -116,7 +117,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
   const bool showing = !cl.show.isEmpty();
-  const bool automated = cl.autoplay || cl.quitAfterStart || printing || showing;
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || showing || !cl.review.isEmpty();
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -134,6 +135,15 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     SaveOptions(options, Option, NowDateTime());
   } else {
     StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+  }
+
+  // A review run needs only the player's kept plays.
+  if (!cl.review.isEmpty()) {
+    const TBigIniFile plays(kKeptPlayFileName);
+    const int rc = ReviewKeptPlays(plays, Option.CurrentPlayer, cl.review, std::cout, std::cerr);
+    SaveOptions(options, Option, NowDateTime());
+    options.UpdateFile();
+    return rc;
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.

@@ -1,5 +1,7 @@
 #include "app/show_window.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -11,11 +13,13 @@
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 
 #include "data/options.h"
 #include "table/desktop.h"
 #include "ui/bridge_grid.h"
+#include "ui/review_window.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
 
@@ -47,6 +51,22 @@ void PlayOut(TDeskTop& desk) {
   BidOut(desk);
   Press(desk, "EOBStart");
   Press(desk, "TPPFast");
+}
+
+// "Review" at the end of a board, the solver's answers all in, stepped to
+// `cardsPlayed` cards (-1: the first card that cost a trick, or trick 5 when
+// none did).
+void Review(TDeskTop& desk, int cardsPlayed) {
+  PlayOut(desk);
+  const auto window = desk.MakeCurrentReview();
+  if (!window) return;
+  window->WaitForAnalysis();
+  if (cardsPlayed < 0) {
+    const std::vector<int> costly = window->Review().CostlyCards();
+    cardsPlayed = costly.empty() ? 16 : *std::min_element(costly.begin(), costly.end()) + 1;
+  }
+  window->StepTo(cardsPlayed);
+  window->exec();
 }
 
 const std::vector<ShowWindow> kShowWindows = {
@@ -99,6 +119,10 @@ const std::vector<ShowWindow> kShowWindows = {
        PlayOut(d);
        d.Action("ResultSummary1")->trigger();
      }},
+    {"review", "the review of a board played out, at its first costly card",
+     [](TDeskTop& d) { Review(d, -1); }},
+    {"review_end", "the review of a board played out, the whole play and the summary",
+     [](TDeskTop& d) { Review(d, 52); }},
 };
 
 QSet<QWidget*> ShownWindows() {

@@ -156,6 +156,7 @@ void TDeskTop::HandActions(bool enable) {
   const bool replay = lastAuctionHadContract_;
   Action("ReplayHand")->setEnabled(replay);
   Panel("ButReplayHand")->setEnabled(replay);
+  Panel("ReviewHand")->setEnabled(state_.phase == Phase::BoardOver);
 }
 
 void TDeskTop::DupBoard() {

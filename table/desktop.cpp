@@ -283,7 +283,9 @@ void TDeskTop::BuildPanels() {
   endOfBidding_->hide();
 
   endofScoring_ = MakePanel<TGradientPanel>(desk_, "EndofScoring", QRect(0, 0, 189, 104));
-  AddButton(endofScoring_, "EOSNewHand", "Play Next Hand", QRect(8, 6, 173, 28), &TDeskTop::NewHandClick);
+  AddButton(endofScoring_, "EOSNewHand", "Play Next Hand", QRect(8, 6, 108, 28), &TDeskTop::NewHandClick);
+  AddButton(endofScoring_, "ReviewHand", "Review", QRect(120, 6, 61, 28), &TDeskTop::ReviewHandClick)
+      ->setToolTip("Where did the tricks go? Every card of the board against double dummy");
   AddButton(endofScoring_, "ButReplayHand", "Replay This Hand", QRect(8, 38, 173, 28),
             &TDeskTop::EOSReplayClick);
   AddButton(endofScoring_, "RebidHand2", "Rebid This Hand", QRect(8, 70, 173, 28), &TDeskTop::StartNewHand);

@@ -17,6 +17,7 @@
 #include "data/help_files.h"
 #include "data/kept_play.h"
 #include "play/play_state.h"
+#include "play/review/board_review.h"
 #include "print/hand_report.h"
 #include "print/print_job.h"
 #include "print/session_print.h"
@@ -47,6 +48,7 @@ class TSessionResult;
 class TFormSummary;
 class TMeaningTip;
 class TMeaningList;
+class TReviewForm;
 
 // Seconds on the clock every pause of the table measures from.
 double TableClockSeconds();
@@ -121,6 +123,17 @@ class TDeskTop : public QMainWindow {
   using Printer = std::function<bool(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
                                      PrintTarget target)>;
   void SetPrinter(Printer printer) { printer_ = std::move(printer); }
+
+  // The double-dummy review (desktop_review.cpp): "Review" at the end of a
+  // board, and a filed board's review from the session results. The Make
+  // functions build the window without showing it (nothing when there is
+  // no play to review; `problem` says why).
+  void ReviewHandClick();
+  void ReviewFiledBoard(const std::string& boardKey, QWidget* parent);
+  std::unique_ptr<TReviewForm> MakeCurrentReview();
+  std::unique_ptr<TReviewForm> MakeFiledReview(const std::string& boardKey, QWidget* parent, std::string& problem);
+  // Stand-ins for the solver in the review windows (tests).
+  void SetReviewSolvers(review::ReviewSolvers solvers) { reviewSolvers_ = std::move(solvers); }
 
   void ExitMenuClick();
 
@@ -382,6 +395,7 @@ class TDeskTop : public QMainWindow {
   int tipCall_ = -1;   // the call whose meaning the tip shows
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
+  review::ReviewSolvers reviewSolvers_;
 };
 
 }  // namespace quorval

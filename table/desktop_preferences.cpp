@@ -140,6 +140,7 @@ void TDeskTop::ShowNoBoardPanels() {
     Action(name)->setEnabled(false);
   Panel("ButReplayHand")->setEnabled(false);
   Panel("RebidHand2")->setEnabled(false);
+  Panel("ReviewHand")->setEnabled(false);
   DupBoard();
 }
 

@@ -24,21 +24,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::vector<PageDrawer> OnePage(const std::function<void(QPainter&)>& draw) { return {draw}; }
 
 // The contract a filed line names (declarer letter, contract with markup).
-Contract FiledContract(const FiledResult& filed) {
-  Contract contract;
-  std::string text = filed.contract();
-  int doubled = 0;
-  while (!text.empty() && (text.back() == 'X' || text.back() == 'x')) {
-    text.pop_back();
-    ++doubled;
-  }
-  const CallCode bid = ParseCall(text);
-  if (!IsBid(bid)) return contract;   // "Pass": passed out
-  contract.bid = bid;
-  contract.DoubledCount = std::min(doubled, 2);
-  contract.declarer = ParseSeat(filed.declarer(), North);
-  return contract;
-}
+Contract FiledContract(const FiledResult& filed) { return ResultContract(filed.declarer(), filed.contract()); }
 
 }  // namespace
 
@@ -234,6 +220,7 @@ std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
         SendPages(w, page.sessionName + ".pdf", OnePage([page](QPainter& p) { PrintSessionList(p, page); }), target);
       },
       [this, w](const std::string& key, PrintTarget target) { PrintFiledHand(key, target, w); });
+  w->SetReviewer([this, w](const std::string& key) { ReviewFiledBoard(key, w); });
   return window;
 }
 

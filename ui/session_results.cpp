@@ -83,11 +83,16 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   printHandBtn_->setToolTip("Print the hand report of the board selected in the list");
   printHandBtn_->setMenu(PrintMenu("PrintHandMenu", &TSessionResult::PrintHandClick));
   connect(printHandBtn_, &QToolButton::clicked, this, [this] { PrintHandClick(PrintTarget::Printer); });
+  reviewBtn_ = new QPushButton("Review", panel6_);
+  reviewBtn_->setObjectName("ReviewBtn");
+  reviewBtn_->setToolTip("Review the play of the board selected in the list against double dummy");
+  reviewBtn_->resize(kButtonW, kButtonH);
+  connect(reviewBtn_, &QPushButton::clicked, this, [this] { ReviewClick(); });
   closeBtn_ = new QPushButton("Close", panel6_);
   closeBtn_->setObjectName("CloseBtn");
   closeBtn_->resize(kButtonW, kButtonH);
   connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
-  for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, closeBtn_}) b->move(0, buttonsTop);
+  for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, reviewBtn_, closeBtn_}) b->move(0, buttonsTop);
 
   // The words of the list, translated with the rest of the window.
   const std::pair<const char*, const char*> hidden[] = {
@@ -201,6 +206,7 @@ int TSessionResult::SelectedBoard() const {
 void TSessionResult::SelectRow(int row) {
   selectedRow_ = row >= 0 && row < int(rowBoards_.size()) && rowBoards_[size_t(row)] > 0 ? row : -1;
   printHandBtn_->setEnabled(SelectedBoard() > 0);
+  reviewBtn_->setEnabled(SelectedBoard() > 0);
   grid_->viewport()->update();
 }
 
@@ -213,13 +219,18 @@ void TSessionResult::PrintHandClick(PrintTarget target) {
   if (board > 0 && printHand_) printHand_(BoardKey(shownEvent_, shownSession_, board), target);
 }
 
+void TSessionResult::ReviewClick() {
+  const int board = SelectedBoard();
+  if (board > 0 && review_) review_(BoardKey(shownEvent_, shownSession_, board));
+}
+
 void TSessionResult::Panel6Resize() {
   panel6_->setGeometry(rect());
   grid_->AutoSizeColumns();
-  // The three buttons spread evenly over the width.
-  const int gap = (panel6_->width() - 3 * kButtonW) / 4;
+  // The four buttons spread evenly over the width.
+  const int gap = (panel6_->width() - 4 * kButtonW) / 5;
   int x = gap;
-  for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, closeBtn_}) {
+  for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, reviewBtn_, closeBtn_}) {
     b->move(x, b->y());
     x += kButtonW + gap;
   }

@@ -4,7 +4,8 @@
 // and the session inside the window) with the stratum totals and the
 // session figure. It only reads. Printing is handed to the table, which
 // owns the printers: the list as the Print button prints it, and the hand
-// report of the board whose row is selected.
+// report of the board whose row is selected; so is the double-dummy review
+// of the selected board.
 
 #include <QDialog>
 #include <array>
@@ -39,6 +40,8 @@ class TSessionResult : public QDialog {
   // The table's printers: the list, and the hand report of a board (its key).
   void SetPrinters(std::function<void(PrintTarget)> printList,
                    std::function<void(const std::string& boardKey, PrintTarget)> printHand);
+  // The table's review of a board (its key).
+  void SetReviewer(std::function<void(const std::string& boardKey)> review) { review_ = std::move(review); }
 
   void FormShow();
   // The window's texts in `language` (the table's interface language); the
@@ -49,6 +52,7 @@ class TSessionResult : public QDialog {
   void PageClick();
   void PrintBtnClick(PrintTarget target = PrintTarget::Printer);
   void PrintHandClick(PrintTarget target = PrintTarget::Printer);
+  void ReviewClick();
   void Panel6Resize();
 
   std::string ShownEvent() const { return shownEvent_; }
@@ -66,6 +70,7 @@ class TSessionResult : public QDialog {
   QRadioButton* SessionButton(int n) const { return sessions_[size_t(n - 1)]; }
   QToolButton* PrintButton() const { return printBtn_; }
   QToolButton* PrintHandButton() const { return printHandBtn_; }
+  QPushButton* ReviewButton() const { return reviewBtn_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -95,9 +100,11 @@ class TSessionResult : public QDialog {
   TBridgeGrid* grid_ = nullptr;
   QToolButton* printBtn_ = nullptr;
   QToolButton* printHandBtn_ = nullptr;
+  QPushButton* reviewBtn_ = nullptr;
   QPushButton* closeBtn_ = nullptr;
   std::function<void(PrintTarget)> printList_;
   std::function<void(const std::string&, PrintTarget)> printHand_;
+  std::function<void(const std::string&)> review_;
 };
 
 }  // namespace quorval

@@ -1,5 +1,8 @@
 #include "play/engine/solver.h"
 
+#include <algorithm>
+#include <thread>
+
 #include <dds/dll.h>
 
 #include "core/messages.h"
@@ -39,7 +42,7 @@ const char* SolverStatusText(int status) {
   }
 }
 
-SolverResult Solve(const SolverPosition& pos, std::string* message) {
+SolverResult SolveWith(const SolverPosition& pos, int target, int solutions, int threadIndex) {
   ::deal dl{};
   dl.trump = pos.trump;
   dl.first = pos.first;
@@ -51,10 +54,8 @@ SolverResult Solve(const SolverPosition& pos, std::string* message) {
     for (int u = 0; u < 4; ++u) dl.remainCards[s][u] = pos.remain[s][u];
   ::futureTricks ft{};
   SolverResult r;
-  r.status = ::SolveBoard(dl, -1, 2, 1, &ft, 0);
+  r.status = ::SolveBoard(dl, target, solutions, 1, &ft, threadIndex);
   if (r.status != 1) {
-    if (message) *message = SolverStatusText(r.status);
-    else ShowMessage(SolverStatusText(r.status));
     r.cards = 0;
     return r;
   }
@@ -64,6 +65,25 @@ SolverResult Solve(const SolverPosition& pos, std::string* message) {
     r.rank[i] = ft.rank[i];
     r.equals[i] = ft.equals[i];
     r.score[i] = ft.score[i];
+  }
+  return r;
+}
+
+int SolverThreads() {
+  static const int threads = [] {
+    ::DDSInfo info{};
+    ::GetDDSInfo(&info);
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return std::max(1, std::min(info.noOfThreads, cores > 0 ? cores : 1));
+  }();
+  return threads;
+}
+
+SolverResult Solve(const SolverPosition& pos, std::string* message) {
+  const SolverResult r = SolveWith(pos, -1, 2, 0);
+  if (r.status != 1) {
+    if (message) *message = SolverStatusText(r.status);
+    else ShowMessage(SolverStatusText(r.status));
   }
   return r;
 }

@@ -35,6 +35,15 @@ SolverPosition BuildSolverPosition(const PlayState& st);
 // Calls the solver (thread index 0). A failed call shows its message, or
 // hands it back through `message` when one is given.
 SolverResult Solve(const SolverPosition& pos, std::string* message = nullptr);
+// One solver call with its own target (-1 for the most tricks), solutions
+// (1 one card, 2 every card reaching the target, 3 every card with its
+// tricks) and thread index (0 .. SolverThreads() - 1). Shows nothing: the
+// status is in the result. Calls on different thread indexes may run at the
+// same time.
+SolverResult SolveWith(const SolverPosition& pos, int target, int solutions, int threadIndex);
+// How many solver calls may run at once: the solver's threads, at most the
+// machine's cores.
+int SolverThreads();
 // The declarer side's expected total for the deal from the solver's score
 // for the side to play (a negative score is returned as it is).
 int DeclarerTotal(const PlayState& st, const SolverResult& r);

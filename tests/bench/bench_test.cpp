@@ -165,3 +165,33 @@ TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
 
 }  // namespace
 }  // namespace quorval::bench
+
+namespace quorval::bench {
+namespace {
+
+TEST(BenchRun, TheReviewOfEachBoardIsTimedWhenAskedFor) {
+  BenchOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseBenchArgs({"--review", "--no-dd"}, o, error)) << error;
+  EXPECT_TRUE(o.review);
+  o.dir = std::string(QUORVAL_FIXTURES) + "/events";
+  o.events = "Imp01.01";
+  o.skill = 1;
+  o.timeRule = false;
+  std::ostringstream log;
+  const auto report = RunBench(o, log, error);
+  ASSERT_TRUE(report) << error;
+  ASSERT_EQ(report->outcomes.size(), 1u);
+  EXPECT_EQ(report->outcomes[0].cards.size(), 52u);
+  ASSERT_EQ(report->reviewMs.size(), 1u);
+  EXPECT_GT(report->reviewMs[0], 0.0);
+  EXPECT_TRUE(std::regex_search(log.str(), std::regex("Imp01\\.01 review [0-9]+ ms cpu [0-9]+ ms\n"))) << log.str();
+  EXPECT_TRUE(std::regex_match(ReviewLine(*report),
+                               std::regex("review: boards 1 median_ms [0-9]+ p95_ms [0-9]+ max_ms [0-9]+ cpu_median_ms [0-9]+")))
+      << ReviewLine(*report);
+  BenchReport none;
+  EXPECT_EQ(ReviewLine(none), "review: boards 0 median_ms 0 p95_ms 0 max_ms 0 cpu_median_ms 0");
+}
+
+}  // namespace
+}  // namespace quorval::bench

@@ -116,7 +116,8 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
                                           "--seed",       "--quit-after-start", "--print-to", "--print-session",
-                                          "--print-hands", "--print-meanings", "--language", "--show", "--screenshot",
+                                          "--print-hands", "--print-meanings", "--review", "--language", "--show",
+                                          "--screenshot",
                                           "-h",           "--help",          "-v",            "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the real program headless and waits for it: its exit code and what it
-// wrote on standard error.
+// wrote on standard error (and, when asked, on standard output).
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -8,12 +8,14 @@
 
 namespace quorval::testing {
 
-inline int RunProgram(const QStringList& args, QString* err = nullptr, const QString& workingFolder = {}) {
+inline int RunProgram(const QStringList& args, QString* err = nullptr, const QString& workingFolder = {},
+                      QString* out = nullptr) {
   QProcess p;
   if (!workingFolder.isEmpty()) p.setWorkingDirectory(workingFolder);
   p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
   if (!p.waitForFinished(120000)) return -1;
   if (err) *err = QString::fromUtf8(p.readAllStandardError());
+  if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
   return p.exitCode();
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/messages.h"
 #include "data/board_file.h"
+#include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
@@ -73,7 +74,31 @@ class DeskTest : public ::testing::Test {
     return *desk_;
   }
 
-  void TearDown() override { desk_.reset(); }
+  void TearDown() override {
+    desk_.reset();
+    if (files_) files_->plays = nullptr;
+  }
+
+  // The table keeps the play of every filed board ("Plays2005.ini").
+  void KeepPlays() {
+    plays_ = std::make_unique<TMyINI>(kKeptPlayFileName);
+    files_->plays = plays_.get();
+  }
+
+  // Plays on the event files of `folder` (the pictures' own event set)
+  // instead of the fixtures.
+  void UseEventFiles(const QString& folder) {
+    for (const char* f : {"Lisk2005.ini", "Results2005.ini"}) {
+      QFile::remove(dir_.filePath(f));
+      QFile::copy(folder + "/" + f, dir_.filePath(f));
+    }
+    boards_ = std::make_unique<TBridgeINI>(kBoardFileName);
+    results_ = std::make_unique<TBridgeINI>(kResultsFileName);
+    QFile seq(folder + "/SEQ2005.txt");
+    seq.open(QIODevice::ReadOnly);
+    library_.LoadSequenceLibrary(seq.readAll().toStdString());
+    files_ = std::make_unique<TableFiles>(TableFiles{*options_, *boards_, *results_, library_.Store(), Option});
+  }
 
   // Replaces the library by the given text (sections and lines as in the file).
   void UseLibrary(const std::string& text) { library_.LoadSequenceLibrary(text); }
@@ -94,6 +119,7 @@ class DeskTest : public ::testing::Test {
   SequenceLibrary library_;
   std::unique_ptr<TableFiles> files_;
   std::unique_ptr<TDeskTop> desk_;
+  std::unique_ptr<TMyINI> plays_;
 };
 
 }  // namespace quorval

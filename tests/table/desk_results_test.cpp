@@ -22,12 +22,7 @@ class DeskResultsTest : public DeskTest {
  protected:
   void SetUp() override {
     DeskTest::SetUp();
-    plays_ = std::make_unique<TMyINI>(kKeptPlayFileName);
-    files_->plays = plays_.get();
-  }
-  void TearDown() override {
-    DeskTest::TearDown();
-    files_->plays = nullptr;
+    KeepPlays();
   }
   // The program starts again on the files as they are on disk and reads
   // the report of Imp01.01 from them, which has nothing to complain of.
@@ -80,8 +75,6 @@ class DeskResultsTest : public DeskTest {
       if (t.at.x() > l->at.x() && t.at.x() < playArea) out += t.text;
     return out.trimmed();
   }
-
-  std::unique_ptr<TMyINI> plays_;
 };
 
 TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {

@@ -9,6 +9,7 @@
 #include "ui/board_chooser.h"
 #include "ui/help_window.h"
 #include "ui/result_summary.h"
+#include "ui/review_window.h"
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
@@ -21,10 +22,10 @@ struct ShippedList {
   const char* name;
   size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
-const ShippedList kLists[] = {{"main_window", 121 + 3}, {"bidding_box", 1},  {"board_chooser", 7},
-                              {"hand_report", 29 + 1},      {"session_results", 22 + 6}, {"result_summary", 12},
+const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 1}, {"bidding_box", 1},  {"board_chooser", 7},
+                              {"hand_report", 29 + 1},      {"session_results", 22 + 6 + 2}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
-                              {"help_window", 9},       {"call_meanings", 46 + 2}};
+                              {"help_window", 9},       {"review", 76},     {"call_meanings", 46 + 2}};
 
 // Cells the interface texts leave empty on purpose: (list, key, language).
 const std::set<std::tuple<std::string, std::string, int>> kEmptyOnPurpose = {
@@ -94,6 +95,12 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("about", about);
   TSplashScreen splash(QRect(0, 0, 1024, 768));
   ExpectKeysNameWidgets("splash", splash);
+  review::ReviewSolvers quiet;
+  quiet.table = [](const Deal&, review::MakeableTable&, std::string&) { return false; };
+  quiet.card = [](const review::PlayToReview&, int index, int) { return review::CardReview{index}; };
+  TReviewForm review(&desk, review::BoardReview{}, quiet);
+  review.WaitForAnalysis();
+  ExpectKeysNameWidgets("review", review);
   // Every row of the table's list found its widget and took its texts.
   EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
   EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);

@@ -3,6 +3,7 @@
 // table's printers.
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -133,6 +134,28 @@ TEST_F(SessionWindowsTest, AClickedBoardRowIsPrintedByPrintHandAndTheListByPrint
   window.findChild<QAction*>("PrintMenuPdf")->trigger();
   EXPECT_EQ(printed.back(), "list");
   EXPECT_EQ(targets.back(), PrintTarget::Pdf);
+}
+
+TEST_F(SessionWindowsTest, ReviewHandsTheSelectedBoardToTheTable) {
+  TSessionResult window(nullptr, options, "Ann", "Par", "12", 2, kGrid);
+  std::vector<std::string> reviewed;
+  window.SetReviewer([&](const std::string& key) { reviewed.push_back(key); });
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_FALSE(window.ReviewButton()->isEnabled());
+  window.ReviewClick();   // nothing selected: nothing to review
+  EXPECT_TRUE(reviewed.empty());
+  window.SelectRow(4);
+  ASSERT_TRUE(window.ReviewButton()->isEnabled());
+  QTest::mouseClick(window.ReviewButton(), Qt::LeftButton);
+  EXPECT_EQ(reviewed, std::vector<std::string>{"Par12.20"});
+  // The four buttons stand in one row without overlapping.
+  const QRect print = window.PrintButton()->geometry(), hand = window.PrintHandButton()->geometry();
+  const QRect review = window.ReviewButton()->geometry();
+  EXPECT_EQ(review.top(), print.top());
+  EXPECT_GT(review.left(), hand.right());
+  EXPECT_LE(window.findChild<QPushButton*>("CloseBtn")->geometry().right(), window.width());
+  EXPECT_GT(window.findChild<QPushButton*>("CloseBtn")->geometry().left(), review.right());
 }
 
 TEST_F(SessionWindowsTest, SummaryHasARowPerSessionAndItsGridFollowsTheWindow) {

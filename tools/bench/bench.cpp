@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -16,6 +17,7 @@
 #include "data/sequence_library.h"
 #include "play/engine/solver.h"
 #include "play/play_state.h"
+#include "play/review/board_review.h"
 
 namespace quorval::bench {
 
@@ -130,7 +132,21 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
     }
   }
   out.declarerTricks = st.DeclarerTricks;
+  for (int i = 0; i < st.CardsPlayed; ++i) out.cards.push_back(st.PlayLog[size_t(i)].card);
   return out;
+}
+
+double TimeReview(const Deal& deal, Seat dealer, Vulnerability vul, const BoardOutcome& board, double& cpuMs) {
+  review::BoardReview r;
+  r.deal = deal;
+  r.dealer = dealer;
+  r.vul = vul;
+  r.SetPlay(board.contract, board.cards);
+  const auto t0 = std::chrono::steady_clock::now();
+  const std::clock_t c0 = std::clock();
+  review::ReviewWholeBoard(r);
+  cpuMs = 1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 
 std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, std::string& error) {
@@ -192,6 +208,14 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
     BoardOutcome b = PlayBoard(board->deal, contract, lead, engine, o.measureDd, rep.signature);
     b.key = key;
     for (CostlyCard& c : b.costly) c.key = key;
+    if (o.review) {
+      b.reviewMs = TimeReview(board->deal, board->dealer, board->vulnerability, b, b.reviewCpuMs);
+      rep.reviewMs.push_back(b.reviewMs);
+      rep.reviewCpuMs.push_back(b.reviewCpuMs);
+      char line[96];
+      std::snprintf(line, sizeof line, "%s review %.0f ms cpu %.0f ms", key.c_str(), b.reviewMs, b.reviewCpuMs);
+      log << line << '\n';
+    }
     rep.openingLeads.Add(b.openingLead);
     rep.laterLeads.Add(b.laterLeads);
     checked += b.ddChecked;
@@ -252,6 +276,15 @@ std::vector<std::string> DetailLines(const BenchReport& r) {
     }
   }
   return lines;
+}
+
+std::string ReviewLine(const BenchReport& r) {
+  char buf[160];
+  std::snprintf(buf, sizeof buf, "review: boards %zu median_ms %.0f p95_ms %.0f max_ms %.0f cpu_median_ms %.0f",
+                r.reviewMs.size(), Percentile(r.reviewMs, 0.5), Percentile(r.reviewMs, 0.95),
+                r.reviewMs.empty() ? 0.0 : *std::max_element(r.reviewMs.begin(), r.reviewMs.end()),
+                Percentile(r.reviewCpuMs, 0.5));
+  return buf;
 }
 
 std::string SummaryLine(const BenchReport& r) {

@@ -25,6 +25,7 @@ struct BenchOptions {
   bool timeRule = true;
   char system = 'D';         // bidding system letter of the library section
   bool measureDd = true;     // check every card against the solver
+  bool review = false;       // time the double-dummy review of every board played
 };
 
 // The benchmark's command line; every option stores its value in `options`.
@@ -76,6 +77,9 @@ struct BoardOutcome {
   LeadShare openingLead;     // the engine's own opening lead (asked even when the library leads)
   LeadShare laterLeads;      // engine cards that lead to tricks 2..13
   std::vector<CostlyCard> costly;   // engine cards that lost tricks, with their cost
+  std::vector<CardCode> cards;      // the 52 cards in the order played
+  double reviewMs = -1;             // the board's review (--review), -1 when not timed
+  double reviewCpuMs = -1;          // its processor time, all threads together
 };
 
 // Plays one board from the opening lead (0 = the engine leads too).
@@ -94,6 +98,8 @@ struct BenchReport {
   std::vector<CostlyCard> costliest;   // the most expensive errors, worst first
   std::vector<BoardOutcome> outcomes;
   std::vector<std::string> problems;   // boards that could not be played
+  std::vector<double> reviewMs;        // the review time of each board (--review)
+  std::vector<double> reviewCpuMs;     // and its processor time
 };
 
 // Runs the benchmark, writing one line per board to `log`. Nothing is
@@ -107,6 +113,15 @@ std::vector<CostlyCard> Costliest(const std::vector<BoardOutcome>& outcomes, siz
 // The figure lines shown before the closing line: the two lead shares and,
 // when the error rate is above 3%, the costliest cards.
 std::vector<std::string> DetailLines(const BenchReport& report);
+
+// Times the double-dummy review of a played board as the review window
+// makes it: the makeable contracts, par and every card scored.
+// Returns the time on the clock; `cpuMs` gets the processor time of all
+// threads together, which a busy machine does not stretch.
+double TimeReview(const Deal& deal, Seat dealer, Vulnerability vul, const BoardOutcome& board, double& cpuMs);
+
+// "review: boards B median_ms M p95_ms P max_ms X cpu_median_ms C" (--review).
+std::string ReviewLine(const BenchReport& report);
 
 // The closing line:
 // "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"

@@ -50,6 +50,11 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.measureDd = false;
          return true;
        }},
+      {"--review", "", "also time the double-dummy review of each board played (makeable contracts, par, every card)",
+       [&o](const std::string&, std::string&) {
+         o.review = true;
+         return true;
+       }},
   };
   return {"quorval-bench",
           "Plays the boards of an event set with the play engine in all four seats and measures\n"

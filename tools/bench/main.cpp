@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     std::cout << "declarer tricks " << report->declarerTricks << " against double dummy "
               << report->ddTricks << '\n';
     for (const std::string& line : DetailLines(*report)) std::cout << line << '\n';
+    if (options.review) std::cout << ReviewLine(*report) << '\n';
     std::cout << SummaryLine(*report) << std::endl;
     return report->problems.empty() ? 0 : 1;
   });
