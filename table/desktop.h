@@ -245,6 +245,8 @@ class TDeskTop : public QMainWindow {
   // The meanings a printed hand report lists, when "Print Auction with
   // Meanings" is ticked; none otherwise.
   std::vector<QString> ReportMeanings(const std::vector<CallCode>& calls) const;
+  // The auction the review window can show with meanings.
+  void GiveReviewAuction(TReviewForm& window, const std::vector<CallCode>& calls, Seat dealer) const;
   void HideHintMeanings();
 
   // Help (desktop_help.cpp).

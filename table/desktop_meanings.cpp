@@ -16,6 +16,7 @@
 #include "ui/bridge_grid.h"
 #include "ui/meaning_tip.h"
 #include "ui/multi_lang.h"
+#include "ui/review_window.h"
 
 namespace quorval {
 namespace {
@@ -126,6 +127,16 @@ std::vector<QString> TDeskTop::ReportMeanings(const std::vector<CallCode>& calls
   if (!wanted || !wanted->isChecked()) return meanings;
   for (size_t i = 0; i < calls.size(); ++i) meanings.push_back(MeaningTextOf(calls, i));
   return meanings;
+}
+
+void TDeskTop::GiveReviewAuction(TReviewForm& window, const std::vector<CallCode>& calls, Seat dealer) const {
+  std::vector<TReviewForm::AuctionLine> lines;
+  Seat seat = dealer & 3;
+  for (size_t i = 0; i < calls.size(); ++i) {
+    lines.push_back({SeatName(seat), ReviewCallText(calls[i]), MeaningTextOf(calls, i)});
+    seat = NextSeat(seat);
+  }
+  window.SetAuction(std::move(lines));
 }
 
 void TDeskTop::ShowHintMeanings() {

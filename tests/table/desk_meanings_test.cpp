@@ -2,6 +2,7 @@
 // its link to the system summary, the hint listing the meaning of each call
 // it marks, the printed report's auction with meanings, and a table whose
 // meanings could not be read playing on without them after one message.
+#include <QCheckBox>
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -11,6 +12,7 @@
 #include "ui/help_window.h"
 #include "ui/meaning_tip.h"
 #include "ui/multi_lang.h"
+#include "ui/review_window.h"
 
 namespace quorval {
 namespace {
@@ -145,6 +147,33 @@ TEST_F(DeskMeaningsTest, TheReportListsMeaningsOnlyWhenAskedFor) {
   desk.Action("PrintMeanings")->setChecked(true);
   const HandReportData report = desk.CurrentHandReport();
   EXPECT_EQ(report.meanings, (std::vector<QString>{"15-17 points, balanced", ""}));
+}
+
+TEST_F(DeskMeaningsTest, TheReviewShowsTheAuctionWithMeaningsWhenTicked) {
+  TDeskTop& desk = Desk();
+  review::ReviewSolvers quiet;
+  quiet.table = [](const Deal&, review::MakeableTable&, std::string& error) {
+    error = "no solver in this test";
+    return false;
+  };
+  quiet.card = [](const review::PlayToReview&, int index, int) {
+    review::CardReview r;
+    r.index = index;
+    return r;
+  };
+  desk.SetReviewSolvers(quiet);
+  ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
+  const auto window = desk.MakeCurrentReview();
+  ASSERT_NE(window, nullptr);
+  QCheckBox* box = window->AuctionMeaningsBox();
+  EXPECT_FALSE(box->isHidden());
+  EXPECT_FALSE(box->isChecked());
+  EXPECT_FALSE(window->SummaryText().contains("15-17 points, balanced"));
+  box->setChecked(true);
+  EXPECT_TRUE(window->SummaryText().contains("North") && window->SummaryText().contains("15-17 points, balanced"))
+      << window->SummaryText().toStdString();
+  box->setChecked(false);
+  EXPECT_FALSE(window->SummaryText().contains("15-17 points, balanced"));
 }
 
 TEST_F(DeskMeaningsTest, UnreadableMeaningsAreToldOnceAndTheBoardIsPlayedWithoutThem) {
