@@ -96,8 +96,12 @@ bool LoadCallMeanings(CallMeanings& meanings, std::string& problem) {
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
   if (const int answered = AnswerCommandLine(cl); answered >= 0) return answered;
-  // A picture's file name is taken from where the program was started.
-  const QString screenshot = cl.screenshot.isEmpty() ? QString() : QFileInfo(cl.screenshot).absoluteFilePath();
+  // Every file the run writes (the picture of --screenshot, the PDF of
+  // --print-to) is named from where the program was started, as --dir is,
+  // before the working folder changes.
+  auto fromStart = [](const QString& name) { return name.isEmpty() ? QString() : QFileInfo(name).absoluteFilePath(); };
+  const QString screenshot = fromStart(cl.screenshot);
+  const QString printTo = fromStart(cl.printTo);
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
   // working folder changes. An installed program works in the user's data
@@ -202,14 +206,14 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
           pages.push_back(CurrentHandPage(desk));
         }
       }
-      if (!cl.printTo.isEmpty() && !WritePages(cl.printTo, pages)) exitCode = 1;
+      if (!cl.printTo.isEmpty() && !WritePages(printTo, pages)) exitCode = 1;
       desk.close();
     } else if (printing) {
       int faults = 0;
       const std::vector<PageDrawer> pages = cl.printSession.isEmpty()
                                                 ? FiledHandPages(desk, cl.printHands, faults)
                                                 : std::vector<PageDrawer>{SessionPage(desk, cl.printSession)};
-      if (!WritePages(cl.printTo, pages) || faults > 0) exitCode = 1;
+      if (!WritePages(printTo, pages) || faults > 0) exitCode = 1;
       desk.close();
     } else if (showing) {
       exitCode = ShowAndGrab(desk, cl.show, screenshot);

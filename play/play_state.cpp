@@ -1,6 +1,7 @@
 #include "play/play_state.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace quorval {
 
@@ -190,6 +191,17 @@ double PauseSeconds(const PlayState& st, bool finishMode) {
   if (t <= 6) return first + (later - first) * t / 7.0;
   if (t <= 11) return later;
   return 0.0;
+}
+
+int SuitOfKey(const std::string& letters, char key) {
+  const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+  if (upper == 0) return -1;
+  const std::string own = letters.size() >= 4 ? letters.substr(0, 4) : std::string("CDHS");
+  for (int suit = 0; suit < 4; ++suit)
+    if (std::toupper(static_cast<unsigned char>(own[suit])) == upper) return suit;
+  const std::string english = "CDHS";
+  const std::size_t suit = english.find(upper);
+  return suit == std::string::npos ? -1 : static_cast<int>(suit);
 }
 
 }  // namespace quorval

@@ -5,6 +5,7 @@
 // shows what it says; the play engine reads it.
 
 #include <array>
+#include <string>
 
 #include "core/calls.h"
 #include "core/deal.h"
@@ -91,5 +92,11 @@ CardCode DefaultCard(const PlayState& st);
 
 // Seconds from the start of a computer seat's choice until its card is shown.
 double PauseSeconds(const PlayState& st, bool finishMode);
+
+// The suit (0 clubs to 3 spades) a key names when a card is typed, or -1.
+// `letters` holds the interface language's four suit letters, clubs to
+// spades (Danish "KRHS"). The English letters C, D, H and S are taken as
+// well, except where the language gives that letter to another suit.
+int SuitOfKey(const std::string& letters, char key);
 
 }  // namespace quorval

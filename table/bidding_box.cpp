@@ -56,10 +56,12 @@ void TBoxButton::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), face_);
   qDrawShadePanel(&p, rect(), palette(), lowered_, 2);
   // A face too wide for the button (a two-letter no-trump mark at the large
-  // size) is drawn smaller until it fits.
+  // size, a long caption such as Danish "Tag tilbage") is drawn smaller until
+  // it fits with a little room inside the bevel.
   QFont f = font();
   const QString plain = QString(caption_).remove(QLatin1Char('&'));
-  while (QFontMetrics(f).horizontalAdvance(plain) > width() - 4 && f.pointSizeF() > 6)
+  const int room = width() - (width() >= 60 ? 10 : 4);   // the bid buttons are narrow
+  while (QFontMetrics(f).horizontalAdvance(plain) > room && f.pointSizeF() > 6)
     f.setPointSizeF(f.pointSizeF() - 0.5);
   p.setFont(f);
   p.setPen(text_);
@@ -113,6 +115,10 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   top_->setAutoFillBackground(true);
   QPalette topPal = top_->palette();
   topPal.setColor(QPalette::Window, QColor(212, 208, 200));
+  // The title is dark on its light grey whatever the box's own ground: the
+  // skin gives the box white text for its dark colours, and that must not
+  // reach the title.
+  topPal.setColor(QPalette::WindowText, Qt::black);
   top_->setPalette(topPal);
   auto* title = new QLabel(QStringLiteral(" Bid Box"), top_);
   title->setObjectName("BidTopCaption");

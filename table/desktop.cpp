@@ -172,7 +172,7 @@ void TDeskTop::BuildPanels() {
   setCentralWidget(desk_);
 
   // Board information panel with the duplicate board picture.
-  dupBd_ = MakePanel(desk_, "DupBd", QRect(0, 2, 170, 102));
+  dupBd_ = MakePanel(desk_, "DupBd", QRect(0, 2, 160, 102));
   dup_ = new TBoardPicture(dupBd_);
   dup_->setObjectName("Dup");
   dup_->setGeometry(5, 2, 38, 67);
@@ -189,10 +189,10 @@ void TDeskTop::BuildPanels() {
   l3->move(45, 46);
   bidSysLabel_ = new QLabel(dupBd_);
   bidSysLabel_->setObjectName("BidSysLabel");
-  bidSysLabel_->setGeometry(7, 67, 160, 16);
+  bidSysLabel_->setGeometry(7, 67, 150, 16);
   sessionLab_ = new QLabel(dupBd_);
   sessionLab_->setObjectName("SessionLab");
-  sessionLab_->setGeometry(7, 83, 160, 16);
+  sessionLab_->setGeometry(7, 83, 150, 16);
 
   table_ = MakePanel(desk_, "Table", QRect(176, 104, 241, 203));
   table_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -353,7 +353,9 @@ void TDeskTop::LayoutTable() {
   const QRect dup = dupBd_->geometry();
   table_->setGeometry(176, 104, 241, 203);
   const QRect t = table_->geometry();
-  handPanels_[North]->setGeometry(dup.right() + 2, 5, 324, 99);
+  // North's face-up row may start 10 pixels left of its panel; the board
+  // panel ends that much earlier, so no card lies over it.
+  handPanels_[North]->setGeometry(dup.right() + 2 + 10, 5, 324, 99);
   handPanels_[East]->setGeometry(t.right() + 1 + 6, 104, 189, 205);
   handPanels_[South]->setGeometry(82, 311, 339, 104);
   handPanels_[West]->setGeometry(t.left() - 160 - 12, 104, 160, 205);

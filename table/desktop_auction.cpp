@@ -150,7 +150,7 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
     char ch = 0;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) ch = static_cast<char>('A' + (key - Qt::Key_A));
     else if (!text.isEmpty()) ch = text.at(0).toUpper().toLatin1();
-    const int pos = ch ? BidKeyPosition(Opt().Language, ch, typedLevel_ != 0) : -1;
+    const int pos = ch ? BidKeyPosition(language_, ch, typedLevel_ != 0) : -1;
     if (pos >= 0 && pos <= 4) {
       typedStrain_ = "CDHSN"[pos];
     } else if (pos == 5) {
@@ -232,8 +232,9 @@ void TDeskTop::DrawContract() {
   const qreal ratio = devicePixelRatioF();
   QPixmap picture(contractImg_->size() * ratio);
   picture.setDevicePixelRatio(ratio);
-  const unsigned ground = Opt().SkinColors[0];
-  picture.fill(QColor(ground & 0xFF, (ground >> 8) & 0xFF, (ground >> 16) & 0xFF));
+  // The picture lies on the play panel and takes its ground (skin colour 6),
+  // so no block of the window's colour shows around the text.
+  picture.fill(playPanel_->palette().color(QPalette::Window));
   QPainter p(&picture);
   QFont f = font();
   f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);

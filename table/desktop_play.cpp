@@ -430,8 +430,17 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
   const QChar ch = text.isEmpty() ? QChar() : text.at(0).toUpper();
   if (key == Qt::Key_Alt || ch == 'I') return;
   const char c = ch.toLatin1();
-  if (!rankKey_.empty() && c && std::string("CDHS").find(c) != std::string::npos) {
-    suitKey_ = std::string(1, c);
+  // The suit letters of the interface language (Danish K R H S), with the
+  // English ones where they do not name another suit.
+  std::string letters;
+  const char* const names[4] = {"SC0", "SC1", "SC2", "SC3"};
+  for (int s = 0; s < 4; ++s) {
+    const QString letter = Text(names[s]);
+    letters += letter.isEmpty() ? "CDHS"[s] : letter.at(0).toUpper().toLatin1();
+  }
+  const int suit = SuitOfKey(letters, c);
+  if (!rankKey_.empty() && suit >= 0) {
+    suitKey_ = std::string(1, "CDHS"[suit]);
   } else if (c == '0' && rankKey_ == "1") {
     rankKey_ = "T";
     return;

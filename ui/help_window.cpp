@@ -3,9 +3,11 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBlock>
@@ -43,7 +45,11 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
   setWindowTitle("ORVENDAL QUORVAL 2005 - Help");
-  resize(1120, 740);
+  // Large enough for the guide's pictures, never larger than the screen.
+  QSize size(1120, 740);
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  resize(size);
 
   auto* bar = new QHBoxLayout;
   home_ = Button(this, "ContentsBtn", "&Contents", "Back to the contents of the page help was opened at");

@@ -30,6 +30,14 @@ SessionButtons MakeSessionButtons(QGroupBox* group, int top, const std::function
     b->setObjectName(QStringLiteral("RadioButton%1").arg(n));
     b->setGeometry(8 + ((n - 1) % 9) * 34, n <= 9 ? top : top + 26, 34, 20);   // room for two digits
     b->setStyleSheet(QStringLiteral("QRadioButton { spacing: 0px; }"));
+    // A session that the event kind does not have shows its number greyed.
+    // The style's own pale grey vanishes on the grey group of every skin; a
+    // half-transparent black reads as greyed on light and dark grounds alike.
+    QPalette pal = b->palette();
+    const QColor greyed(0, 0, 0, 120);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
+    pal.setColor(QPalette::Disabled, QPalette::Text, greyed);
+    b->setPalette(pal);
     QObject::connect(b, &QRadioButton::clicked, group, [clicked, n] { clicked(n); });
     buttons[size_t(n - 1)] = b;
   }

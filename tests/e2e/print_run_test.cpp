@@ -1,5 +1,6 @@
 // The printing runs of the real program on the fixture events: the PDF
 // files they write, page by page, and their exit codes.
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -82,6 +83,25 @@ TEST_F(PrintRun, ANamedBoardWithoutResultOrADamagedPlayGivesExitCodeOne) {
   EXPECT_EQ(Run({"--print-hands", "Imp01", "--print-to", "/nonexistent/folder/x.pdf"}, &err), 1);
   EXPECT_TRUE(err.contains("Could not write")) << err.toStdString();
   EXPECT_EQ(Run({"--print-hands", "Imp01"}), 2);
+}
+
+// Output files are named from the folder the program was started in, as
+// --dir is, never from the working folder it moves to.
+TEST_F(PrintRun, RelativeOutputFilesAreTakenFromTheStartingFolder) {
+  QTemporaryDir start;
+  ASSERT_TRUE(start.isValid());
+  QString err;
+  const QString dir = QDir(start.path()).relativeFilePath(dir_.path());
+  EXPECT_EQ(RunProgram({"--dir", dir, "--player", "Ann", "--print-session", "Imp01", "--print-to", "rel.pdf"}, &err,
+                       start.path()),
+            0)
+      << err.toStdString();
+  EXPECT_EQ(PdfPages(QDir(start.path()).filePath("rel.pdf")), 1);
+  EXPECT_FALSE(QFile::exists(File("rel.pdf")));
+  EXPECT_EQ(RunProgram({"--dir", dir, "--show", "table", "--screenshot", "rel.png"}, &err, start.path()), 0)
+      << err.toStdString();
+  EXPECT_TRUE(QFile::exists(QDir(start.path()).filePath("rel.png")));
+  EXPECT_FALSE(QFile::exists(File("rel.png")));
 }
 
 }  // namespace

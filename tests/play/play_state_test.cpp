@@ -205,5 +205,29 @@ TEST(PlayStateTable, PauseFallsThroughThePlay) {
   EXPECT_DOUBLE_EQ(PauseSeconds(st, false), 0.5);
 }
 
+// Typed suit keys: the language's own letters first, the English ones
+// where the language leaves them free.
+TEST(PlayStateKeys, SuitLettersOfTheLanguageAndTheEnglishOnes) {
+  struct Row {
+    const char* letters;
+    char key;
+    int suit;
+  };
+  const Row rows[] = {
+      {"CDHS", 'C', 0}, {"CDHS", 's', 3}, {"CDHS", 'K', -1}, {"CDHS", 'N', -1},
+      // Danish, Norwegian and Swedish: K clubs, R diamonds; C and D still work.
+      {"KRHS", 'K', 0}, {"KRHS", 'r', 1}, {"KRHS", 'H', 2}, {"KRHS", 'S', 3},
+      {"KRHS", 'C', 0}, {"KRHS", 'D', 1}, {"KRHS", 'Q', -1}, {"KRHS", 'T', -1},
+      // A language that gives C to hearts: C is hearts, never clubs; the
+      // free English D stays diamonds.
+      {"TKCP", 'C', 2}, {"TKCP", 'T', 0}, {"TKCP", 'D', 1}, {"TKCP", 'S', 3},
+      {"TKCP", 'H', 2},
+      // No letters given: the English ones.
+      {"", 'D', 1}, {"KRHS", '\0', -1},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(SuitOfKey(r.letters, r.key), r.suit) << r.letters << " " << r.key;
+}
+
 }  // namespace
 }  // namespace quorval

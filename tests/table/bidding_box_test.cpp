@@ -7,6 +7,7 @@
 
 #include "tests/table/desk_fixture.h"
 #include "table/bidding_box.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -143,6 +144,41 @@ TEST_F(BiddingBoxTest, ClicksReportTheirCodes) {
   // The face is back in place after the click.
   EXPECT_FALSE(box.BidButton(2, Diamond)->Lowered());
   EXPECT_EQ(box.BidButton(2, Diamond)->Caption(), QString("2") + QChar(0x2666));
+}
+
+// The title " Bid Box" sits on light grey: it must stay dark in every skin,
+// though each skin gives the box itself white text on its dark ground.
+TEST_F(BiddingBoxTest, TheTitleReadsInEverySkin) {
+  QWidget window;
+  auto* owned = new TBidBoxEuro(&window);
+  // As the table colours it: the box as a whole, in skin colour 1.
+  owned->setProperty("skinKind", "coloured");
+  SetTag(owned, 1);
+  auto* title = owned->findChild<QLabel*>("BidTopCaption");
+  auto* top = owned->findChild<QFrame*>("BidTopPanel");
+  ASSERT_NE(title, nullptr);
+  ASSERT_NE(top, nullptr);
+  for (const char* skin : {"Teal", "Silver", "Olive"}) {
+    ApplySkinToWindow(&window, SkinColorsFor(skin), false);
+    const QColor ground = top->palette().color(QPalette::Window);
+    const QColor ink = title->palette().color(QPalette::WindowText);
+    EXPECT_EQ(ground, QColor(212, 208, 200)) << skin;
+    EXPECT_EQ(ink, QColor(Qt::black)) << skin;
+  }
+}
+
+// Long captions (the Danish and Norwegian Take Back) are drawn smaller so
+// that they keep clear of the button's bevel on both sides.
+TEST_F(BiddingBoxTest, LongActionCaptionsKeepClearOfTheBevel) {
+  box.SetActionCaptions({"&Pas", "&X Dbl", "&XX ReDbl", "&Tag tilbage", "&Vink", "&Meld"});
+  for (const TBoxAction action : {baTakeBack, baDouble, baRedouble}) {
+    TBoxButton* b = box.ActionButton(action);
+    const QImage face = b->grab().toImage();
+    const QRgb ground = face.pixel(b->width() / 2, 3);
+    for (int y = 3; y < face.height() - 3; ++y)
+      for (const int x : {2, 3, 4, face.width() - 5, face.width() - 4, face.width() - 3})
+        EXPECT_EQ(face.pixel(x, y), ground) << b->Caption().toStdString() << " at " << x << ", " << y;
+  }
 }
 
 }  // namespace

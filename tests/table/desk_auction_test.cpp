@@ -5,6 +5,7 @@
 
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
+#include "ui/colour_ref.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -172,6 +173,25 @@ TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {
   EXPECT_EQ(desk.findChild<QLabel*>("PlayPanelNSTrks")->text(), "0");
 }
 
+// The contract picture lies on the play panel (skin colour 6) and is filled
+// with that colour, not with the window's colour 0, in every skin.
+TEST_F(DeskTest, TheContractPictureTakesThePlayPanelsGround) {
+  for (const char* skin : {"Olive", "Teal"}) {
+    ApplyColorSkin(Option, skin);
+    Option.ColorSkin = skin;
+    TDeskTop& desk = Desk();
+    desk.NewHandClick();
+    desk.BidButClick("S1");
+    desk.BidButClick("Pa");
+    ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+    const QImage picture = static_cast<QLabel*>(desk.Panel("ContractImg"))->pixmap().toImage();
+    ASSERT_FALSE(picture.isNull());
+    const QColor panel = desk.Panel("PlayPanel")->palette().color(QPalette::Window);
+    EXPECT_EQ(panel, FromColourRef(uint32_t(Option.SkinColors[6]))) << skin;
+    EXPECT_EQ(QColor(picture.pixel(picture.width() - 1, picture.height() - 1)), panel) << skin;
+  }
+}
+
 TEST_F(DeskTest, NextBoardsContractPanelDoesNotCarryTheLastBoardsTricks) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
@@ -240,6 +260,22 @@ TEST_F(DeskLanguageTest, LanguageChangesTheBiddingKeys) {
 
 namespace quorval {
 namespace {
+
+// A language for this run only (--language) gives the bidding keys too,
+// while the stored option stays English: J is the Danish hint key.
+TEST_F(DeskLanguageTest, TheRunsLanguageGivesTheBiddingKeys) {
+  TDeskTop& desk = Desk("Imp", 1, 1);
+  desk.NewHandClick();
+  EXPECT_EQ(Option.Language, 0);
+  const int sounds = SoundCount();
+  Key(Qt::Key_J);
+  EXPECT_EQ(SoundCount(), sounds);
+  Key(Qt::Key_I);   // the English hint key is no Danish bidding key
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  Key(Qt::Key_1);
+  Key(Qt::Key_S);
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), "1~S");
+}
 
 // Choosing Danish turns the notrump mark into the Danish abbreviation on the
 // bidding box and in the contract; back in English it reads NT again.

@@ -1,9 +1,12 @@
 // The table window on the fixture events: dealing boards and moving between
 // them.
 #include <QAction>
+#include <QRadioButton>
 
 #include "scoring/field_results.h"
 #include "tests/table/desk_fixture.h"
+#include "ui/board_chooser.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -157,6 +160,36 @@ TEST_F(DeskTest, FunctionKeysReachTheMenuBeforeTheBiddingKeys) {
   // Keys with Ctrl held go nowhere.
   QTest::keyClick(&desk, Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(SoundCount(), sounds);
+}
+
+// The board chooser of an IMP event, opened from the table in the player's
+// skin: sessions 10 to 18 are disabled, and their numbers stay readable on
+// the group's grey.
+TEST_F(DeskTest, TheChoosersDisabledSessionNumbersStayReadable) {
+  for (const char* skin : {"Teal", "Silver", "Olive"}) {
+    ApplyColorSkin(Option, skin);
+    TDeskTop& desk = Desk();
+    TGetHand chooser(&desk, "Imp", "01", nullptr, QColor(145, 200, 200));
+    chooser.SetLanguage(0);
+    ApplySkinToWindow(&chooser, Option.SkinColors, false);
+    chooser.show();
+    QApplication::processEvents();
+    for (const int s : {10, 18}) {
+      QRadioButton* b = chooser.SessionButton(s);
+      ASSERT_FALSE(b->isEnabled());
+      // The button as it shows on its group, and the group's ground.
+      const QImage group = b->parentWidget()->grab().toImage();
+      const QRect r = b->geometry();
+      const QColor ground = group.pixelColor(r.right() - 1, r.top() + 1);
+      // Pixels right of the round indicator that stand out from the ground:
+      // the number's ink.
+      int ink = 0;
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left() + r.width() / 2; x <= r.right(); ++x)
+          if (std::abs(group.pixelColor(x, y).lightness() - ground.lightness()) > 40) ++ink;
+      EXPECT_GT(ink, 10) << skin << " session " << s;
+    }
+  }
 }
 
 }  // namespace

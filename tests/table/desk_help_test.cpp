@@ -2,6 +2,7 @@
 // the bidding-system summary are enabled by the pages in the program folder,
 // a missing page gives the message, and a page opens in the help window.
 #include <QMenu>
+#include <QScreen>
 #include <QTextBrowser>
 
 #include "tests/table/desk_fixture.h"
@@ -99,6 +100,11 @@ TEST_F(DeskHelpTest, PagesOpenInTheHelpWindowInTheCurrentSkin) {
   EXPECT_EQ(help.Source().fileName(), "Dansk.html");
   EXPECT_EQ(help.Source().fragment(), "Contents");
   EXPECT_EQ(help.Browser()->palette().color(QPalette::Base), FromColourRef(uint32_t(Option.SkinColors[5])));
+  // Its frame fits a small screen (the headless one is smaller than the
+  // window's own size).
+  const QSize screen = help.screen()->availableGeometry().size();
+  EXPECT_LE(help.width(), screen.width());
+  EXPECT_LE(help.height(), screen.height());
 
   // The summary opens in the same window, at its top, and Back returns.
   desk.BidSysHelp(2);

@@ -118,6 +118,42 @@ TEST_F(DeskPlayTest, KeyboardPlaysRankThenSuit) {
   }
 }
 
+// In Danish a card is typed with the Danish suit letters (klør K, ruder R),
+// K after a rank reads as clubs, and the English letters still work.
+TEST_F(DeskPlayTest, KeyboardTakesTheSuitLettersOfTheLanguage) {
+  TDeskTop& desk = Desk("Imp", 1, 1);
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("S4");
+  Click("EOBStart");
+  const char* danish = "KRHS";
+  const char* english = "CDHS";
+  for (int round = 0; round < 4 && desk.State().phase == Phase::Playing; ++round) {
+    if (desk.Panel("ButClearTable")->isEnabled()) Click("ButClearTable");
+    const CardCode card = DefaultCard(desk.Play());
+    const std::string text = CardText(card);
+    const int suit = SuitOf(card);
+    const int played = desk.Play().CardsPlayed;
+    const int sounds = SoundCount();
+    Key(static_cast<Qt::Key>(text[0]));
+    Key(static_cast<Qt::Key>((round % 2 ? english : danish)[suit]));
+    ASSERT_GT(desk.Play().CardsPlayed, played) << text << " round " << round;
+    EXPECT_EQ(desk.Play().PlayLog[played].card, card) << text;
+    EXPECT_EQ(SoundCount(), sounds);
+  }
+  // The king read as a rank, then K as the suit: the king of clubs, which
+  // this hand cannot play now, so the keys are refused with a sound.
+  if (desk.Panel("ButClearTable")->isEnabled()) Click("ButClearTable");
+  const int played = desk.Play().CardsPlayed;
+  const int sounds = SoundCount();
+  if (!IsLegalCard(desk.Play(), ParseCard("KC"))) {
+    Key(Qt::Key_K);
+    Key(Qt::Key_K);
+    EXPECT_EQ(desk.Play().CardsPlayed, played);
+    EXPECT_EQ(SoundCount(), sounds + 1);
+  }
+}
+
 TEST_F(DeskPlayTest, TakeBackOfALeadShowsThePreviousTrickAgain) {
   TDeskTop& desk = FourSpades();
   Click("EOBStart");

@@ -10,6 +10,7 @@
 
 #include "tests/table/desk_fixture.h"
 #include "ui/board_chooser.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -44,6 +45,7 @@ class HelpPicturesTest : public DeskTest {
   // The part of the window the table uses (menu bar, hands, panels, bidding
   // box, strata pages); the rest of a large window is empty.
   void SaveWindow(const QString& name) {
+    QApplication::processEvents();   // the menu bar lays out its titles
     QRect used(0, 0, 1, 1);
     QWidget* desk = desk_->centralWidget();
     for (QWidget* w : desk->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -86,7 +88,10 @@ TEST_F(HelpPicturesTest, UserGuidePictures) {
     const auto played = [](const std::string&, const std::string& session, int board) {
       return session == "01" && board <= 5;
     };
+    // As the table opens it: in the table's language and skin.
     TGetHand chooser(&desk, "Imp", "01", played, QColor(145, 200, 200));
+    chooser.SetLanguage(l.language);
+    ApplySkinToWindow(&chooser, Option.SkinColors, false);
     chooser.show();
     Save(chooser.grab(), "board_chooser");
   }

@@ -1,0 +1,84 @@
+// The table window's pieces at the sizes players use: its own (minimum)
+// size and maximised on common screens, in every language, while bidding,
+// during the play and at the end of a board. Nothing may lie over another
+// piece or reach past the window's edge.
+#include <QAction>
+#include <QTabWidget>
+
+#include "tests/table/desk_fixture.h"
+#include "ui/card_control.h"
+
+namespace quorval {
+namespace {
+
+class DeskLayoutTest : public DeskTest {
+ protected:
+  // Every pair of visible pieces of the table that overlap, and every piece
+  // that is not wholly inside the window.
+  std::vector<std::string> Faults(TDeskTop& desk) {
+    QApplication::processEvents();
+    QWidget* table = desk.centralWidget();
+    std::vector<QWidget*> pieces, cards;
+    for (QWidget* w : table->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!w->isVisible() || w->geometry().isEmpty()) continue;
+      (qobject_cast<TCard*>(w) ? cards : pieces).push_back(w);
+    }
+    std::vector<std::string> faults;
+    const QRect inside(QPoint(0, 0), table->size());
+    for (QWidget* w : pieces)
+      if (!inside.contains(w->geometry())) faults.push_back(w->objectName().toStdString() + " cut off");
+    // The bidding review and the score pad lie on the green cloth by design.
+    auto onCloth = [](const QWidget* a, const QWidget* b) {
+      return a->objectName() == "Table" &&
+             (b->objectName() == "BidReviewPanel" || b->objectName() == "ScorePad");
+    };
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+      for (std::size_t j = i + 1; j < pieces.size(); ++j) {
+        QWidget* a = pieces[i];
+        QWidget* b = pieces[j];
+        if (onCloth(a, b) || onCloth(b, a)) continue;
+        if (a->geometry().intersects(b->geometry()))
+          faults.push_back(a->objectName().toStdString() + " over " + b->objectName().toStdString());
+      }
+    // Cards lie in their hands' places and on the cloth, under nothing else.
+    for (QWidget* card : cards) {
+      if (!inside.contains(card->geometry())) faults.push_back("a card cut off");
+      for (QWidget* w : pieces)
+        if (!w->objectName().startsWith("Hand") && w->objectName() != "Table" &&
+            w->geometry().intersects(card->geometry()))
+          faults.push_back("a card under " + w->objectName().toStdString() + " at " +
+                           std::to_string(card->x()) + "," + std::to_string(card->y()) + " " +
+                           std::to_string(card->width()) + " x " + std::to_string(card->height()));
+    }
+    return faults;
+  }
+};
+
+TEST_F(DeskLayoutTest, NothingOverlapsAtAnySizeInAnyLanguageOrPhase) {
+  const int languages[] = {0, 1, 2, 4};
+  const QSize screens[] = {QSize(), QSize(1366, 768 - 40), QSize(1920, 1080 - 40)};
+  for (const int language : languages)
+    for (const QSize& screen : screens) {
+      TDeskTop& desk = Desk("Imp", 1, language);
+      desk.resize(screen.isValid() ? screen.expandedTo(desk.minimumSize()) : desk.minimumSize());
+      const std::string where = "language " + std::to_string(language) + " at " +
+                                std::to_string(desk.width()) + " x " + std::to_string(desk.height());
+      desk.NewHandClick();
+      for (const std::string& f : Faults(desk)) ADD_FAILURE() << "bidding, " << where << ": " << f;
+      while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+      if (desk.State().phase == Phase::BiddingOver) {
+        for (const std::string& f : Faults(desk)) ADD_FAILURE() << "auction over, " << where << ": " << f;
+        Click("EOBStart");
+        for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
+        for (const std::string& f : Faults(desk)) ADD_FAILURE() << "play, " << where << ": " << f;
+        Click("TPPFast");
+      }
+      ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+      for (const std::string& f : Faults(desk)) ADD_FAILURE() << "board over, " << where << ": " << f;
+      // The strata pages keep their seven columns in view.
+      EXPECT_TRUE(desk.ScorePages()->isVisible()) << where;
+    }
+}
+
+}  // namespace
+}  // namespace quorval
