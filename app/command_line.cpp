@@ -106,6 +106,11 @@ const OptionRow kOptions[] = {
        cl.out = v;
        return v.isEmpty() ? QString("--out needs a file name") : QString();
      }},
+    {"print-meanings", "", "the printed hand reports list the auction with the meaning of each call",
+     [](CommandLine& cl, const QString&) {
+       cl.printMeanings = true;
+       return QString();
+     }},
     {"language", "L", "the interface language of this run: en, dk, no or sw (the player's setting stays)",
      [](CommandLine& cl, const QString& v) {
        cl.language = LanguageIndex(v.toStdString());
@@ -134,6 +139,8 @@ QString CheckExport(const CommandLine& cl) {
 // Printing options that only make sense together.
 QString CheckPrinting(const CommandLine& cl) {
   const int printRuns = int(!cl.printSession.isEmpty()) + int(!cl.printHands.isEmpty()) + int(cl.autoplay);
+  if (cl.printMeanings && cl.printHands.isEmpty() && !(cl.autoplay && !cl.printTo.isEmpty()))
+    return "--print-meanings goes with --print-hands or --autoplay and --print-to";
   if (!cl.review.isEmpty() && (printRuns > 0 || !cl.printTo.isEmpty()))
     return "--review goes without --autoplay and the printing options";
   if (cl.printTo.isEmpty()) {

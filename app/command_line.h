@@ -42,6 +42,7 @@ struct CommandLine {
   QString printHands;       // "Imp03" or board keys: print their hand reports
   QString exportPbn;        // "Imp03" or board keys: export the filed boards as PBN
   QString out;              // the PBN file of --export-pbn
+  bool printMeanings = false;  // the hand reports list the auction with meanings
   QString review;           // "Imp03" or board keys: print their double-dummy reviews
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own

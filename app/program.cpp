@@ -26,6 +26,7 @@
 #include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
+#include "data/call_meanings.h"
 #include "data/sequence_library.h"
 #include "scoring/player_results.h"
 #include "table/desktop.h"
@@ -104,6 +105,20 @@ std::string SequenceLibraryText() {
     return {};
   }
   return source.readAll().toStdString();
+}
+
+// From beside the library they explain, so an event set of its own never
+// shows the meanings of another's calls.
+bool LoadCallMeanings(CallMeanings& meanings, std::string& problem) {
+  const bool localLibrary = QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName)));
+  QFile file(localLibrary ? QString::fromStdString(ResolveShippedFile(kMeaningsFileName)) : ":/Meanings2005");
+  if (!file.open(QIODevice::ReadOnly)) {
+    problem = std::string("no ") + kMeaningsFileName;
+    return false;
+  }
+  if (meanings.Load(file.readAll().toStdString(), &problem)) return true;
+  problem = std::string(kMeaningsFileName) + ": " + problem;
+  return false;
 }
 
 int RunProgram(QApplication& app, const CommandLine& cl) {
@@ -208,6 +223,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   std::unique_ptr<TSplashScreen> splash;
   if (!automated) splash = ShowSplash(cl.language >= 0 ? cl.language : Option.Language);
   CardDeck::Load();
+  CallMeanings meanings;
+  if (!LoadCallMeanings(meanings, files.meaningsProblem)) meanings.Clear();
+  files.meanings = &meanings;
   int exitCode = 0;
   {
     TDeskTop desk(files, state);
@@ -220,6 +238,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (cl.seedGiven) desk.SeedRandom(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
+    if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
     if (automated && !showing) desk.resize(desk.minimumSize());
     else desk.showMaximized();
     if (splash) splash->raise();   // the splash stays in front while the table waits

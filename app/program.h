@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "app/command_line.h"
+#include "data/call_meanings.h"
 
 namespace quorval {
 
@@ -22,5 +23,10 @@ int RunProgram(QApplication& app, const CommandLine& cl);
 // present, otherwise the one compiled into the program. Empty (with the
 // message "Could not find the resource") when neither exists.
 std::string SequenceLibraryText();
+
+// The meanings of the calls: "Meanings2005.txt" in the working folder when
+// the library is the working folder's, otherwise the ones compiled in. False,
+// with the reason in `problem`, when they are missing or do not read.
+bool LoadCallMeanings(CallMeanings& meanings, std::string& problem);
 
 }  // namespace quorval

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
@@ -17,6 +18,7 @@
 
 #include "data/options.h"
 #include "table/desktop.h"
+#include "ui/bridge_grid.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
@@ -74,6 +76,17 @@ const std::vector<ShowWindow> kShowWindows = {
      [](TDeskTop& d) {
        Deal(d);
        d.Action("ShowHands")->trigger();
+     }},
+    {"hint", "the next board dealt and \"Hint\" pressed: the calls marked, each with its meaning",
+     [](TDeskTop& d) {
+       Deal(d);
+       d.ButHelpBidClick();
+     }},
+    {"meaning", "the next board dealt and the mouse resting on the auction's first call: its meaning",
+     [](TDeskTop& d) {
+       Deal(d);
+       const QRect cell = d.ReviewGrid()->CellRect(ReviewColumn(d.State().Dealer), 0);
+       d.ShowCallTip(cell.center());
      }},
     {"auction", "the end of the auction, the contract and \"Start Play\"", BidOut},
     {"play", "a few cards into the play, dummy face up", PlaySome},
@@ -161,7 +174,14 @@ int ShowAndGrab(TDeskTop& desk, const QString& name, const QString& file) {
   auto take = [&](QWidget* w) {
     QApplication::processEvents();
     taken = true;
-    saved = w->grab().save(file, "PNG");
+    QPixmap picture = w->grab();
+    // Tips are windows of their own: drawn in where the user sees them.
+    QPainter painter(&picture);
+    for (QWidget* tip : QApplication::topLevelWidgets())
+      if (tip->isVisible() && tip->windowType() == Qt::ToolTip && tip != w)
+        painter.drawPixmap(w->mapFromGlobal(tip->mapToGlobal(QPoint(0, 0))), tip->grab());
+    painter.end();
+    saved = picture.save(file, "PNG");
   };
   // A dialog run with exec() holds the steps until it closes: it is taken
   // from inside its own event loop and closed again.

@@ -25,6 +25,18 @@ std::string SystemSummaryFileName(int bidSystem, HelpLanguage language) {
   return std::string(kPrefixes[bidSystem]) + kLetters[static_cast<int>(language) - 1] + ".html";
 }
 
+const char* SummaryAnchor(SummarySection section) {
+  switch (section) {
+    case SummarySection::Openings: return "openings";
+    case SummarySection::Responses: return "responses";
+    case SummarySection::NoTrump: return "notrump";
+    case SummarySection::Slam: return "slam";
+    case SummarySection::Competition: return "competition";
+    case SummarySection::Leads: return "leads";
+  }
+  return "openings";
+}
+
 std::string HelpFileMissingMessage(const std::string& fileName) {
   return "Can not find " + fileName + " in the Program's folder!";
 }

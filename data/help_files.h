@@ -25,6 +25,12 @@ inline constexpr const char* kUserGuideTopic = "Contents";
 // ".html", so "MODSTD-E.html". Empty for a system outside 0 to 3.
 std::string SystemSummaryFileName(int bidSystem, HelpLanguage language);
 
+// The sections of a bidding-system summary page, each a heading with an
+// anchor the help window can open the page at.
+enum class SummarySection { Openings, Responses, NoTrump, Slam, Competition, Leads };
+// "openings", "responses", "notrump", "slam", "competition", "leads".
+const char* SummaryAnchor(SummarySection section);
+
 // The message for a help page that is not in the program folder.
 std::string HelpFileMissingMessage(const std::string& fileName);
 

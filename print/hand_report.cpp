@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/multi_lang.h"
@@ -25,6 +26,7 @@ const std::pair<const char*, const char*> kLabels[] = {
     {"LabelVul", "Vul:"},         {"LabelBid", "Bid:"},
     {"Labelby", "By"},            {"LabelTrks", "Tricks:"},
     {"LabelScore", "N-S:"},       {"LabelMsg", "Cards played at each trick"},
+    {"LabelMeanings", "What the calls mean"},
     {"LabelPass", "Pass"},        {"LabelMP", "MP"},
     {"LabelMatch", "Match Points"}, {"LabelPct", "Pct this Session"},
     {"LabelName", "ORVENDAL QUORVAL 2005"}, {"LabelStrata", "Stratum"},
@@ -92,7 +94,7 @@ class ReportPage {
     // The whole layout on the page: a page smaller than the layout (or a
     // wide font) shrinks it instead of cutting the strata off.
     const double pageW = p_.device()->width(), pageH = p_.device()->height();
-    const double scale = std::min({1.0, pageW / (strataRight_ + L_), pageH / (Y(31) + lineH_)});
+    const double scale = std::min({1.0, pageW / (strataRight_ + L_), pageH / (Y(LastLine()) + lineH_)});
     p_.save();
     p_.scale(scale, scale);
     p_.fillRect(QRectF(0, 0, pageW / scale, pageH / scale), Qt::white);
@@ -108,6 +110,7 @@ class ReportPage {
     BoardData();
     ShowBids();
     ShowPlay();
+    ShowMeanings();
     p_.restore();
   }
 
@@ -230,6 +233,30 @@ class ReportPage {
         if (trick.complete && trick.winner == order[i]) text += trick.declarerSide ? "+" : "-";
         Put(x[size_t(i)], Y(3 + int(t)), text);
       }
+    }
+  }
+
+  // The calls told with meanings: one line per call, one line of heading.
+  int MeaningLines() const {
+    const bool any = std::any_of(d_.meanings.begin(), d_.meanings.end(), [](const QString& m) { return !m.isEmpty(); });
+    return any ? 2 + static_cast<int>(d_.calls.size()) : 0;
+  }
+  int LastLine() const { return 31 + MeaningLines(); }
+
+  // Below the boxes: who called, the call and what it means.
+  void ShowMeanings() {
+    if (MeaningLines() == 0) return;
+    SetFont(11, true);
+    Put(L_ + charW_, Y(32), labels_.Text("LabelMeanings"));
+    SetFont(11, false);
+    const int callX = L_ + charW_ + Round(0.75 * dpiX_), meaningX = callX + Round(0.6 * dpiX_);
+    Seat seat = d_.dealer & 3;
+    for (size_t i = 0; i < d_.calls.size(); ++i) {
+      const int y = Y(33 + static_cast<int>(i));
+      Put(L_ + charW_, y, labels_.TranslatedSeatName(seat));
+      Put(callX, y, CallMarkup(d_.calls[i]));
+      if (i < d_.meanings.size()) Put(meaningX, y, d_.meanings[i]);
+      seat = NextSeat(seat);
     }
   }
 

@@ -54,6 +54,10 @@ struct HandReportData {
   Vulnerability vul = 0;
   Deal deal;                     // as dealt at the table
   std::vector<CallCode> calls;   // the auction (so far)
+  // The meaning of each call of `calls` (empty where there is none). When
+  // any call has one, the page lists the calls with their meanings below
+  // its boxes; without them the page is laid out as ever.
+  std::vector<QString> meanings;
   bool contractKnown = false;    // the auction is over
   Contract contract;             // with contractKnown; Pass for a passed-out board
   std::vector<KeptTrick> tricks; // the cards played (so far)

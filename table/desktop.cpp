@@ -22,6 +22,7 @@
 #include "table/board_picture.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/meaning_tip.h"
 #include "ui/menu_bar_style.h"
 #include "ui/multi_lang.h"
 #include "ui/skin.h"
@@ -126,6 +127,8 @@ void TDeskTop::BuildMenus() {
   add(file, "PrintHandMenu", "Pr&int Hand", Qt::Key_F6, [this] { PrintHandMenuClick(PrintTarget::Printer); }, false);
   add(file, "PrintPreviewMenu", "Print Pre&view", {}, [this] { PrintHandMenuClick(PrintTarget::Preview); }, false);
   add(file, "SavePdfMenu", "Save Hand as P&DF...", {}, [this] { PrintHandMenuClick(PrintTarget::Pdf); }, false);
+  // The printed hand reports list the auction with the meaning of each call.
+  add(file, "PrintMeanings", "Print Auction with &Meanings", {}, {})->setCheckable(true);
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
   file->addSeparator();
@@ -277,6 +280,7 @@ void TDeskTop::BuildPanels() {
   bidBox_->setObjectName("BidBox");
   connect(bidBox_, &TBidBoxEuro::OnClick, this, [this](const QString& code) { BidButClick(code); });
   bidBox_->hide();
+  BuildMeaningWidgets();
 
   endOfBidding_ = MakePanel<TGradientPanel>(desk_, "EndOfBidding", QRect(0, 0, 189, 104));
   AddButton(endOfBidding_, "EOBStart", "Start Play", QRect(8, 6, 84, 28), &TDeskTop::EOBStartClick);
@@ -377,6 +381,11 @@ void TDeskTop::LayoutTable() {
   bidBox_->setGeometry(right, t.top(), 180, 327);
   scorePages_->setGeometry(right, t.top(), StrataPagesWidth(), 232);
   const QPoint panels(east.left(), handPanels_[South]->geometry().top());
+  // The meanings of the hint's calls below South's hand and the bidding box,
+  // as wide as both together.
+  const QRect south = handPanels_[South]->geometry();
+  hintMeanings_->setGeometry(south.left(), std::max(south.bottom(), bidBox_->geometry().bottom()) + 4,
+                             bidBox_->geometry().right() - south.left(), 0);
   endOfBidding_->move(panels);
   endofScoring_->move(panels);
   playPad_->move(panels);
@@ -415,6 +424,7 @@ void TDeskTop::FormShow(double splashShownSeconds) {
   if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
   Panel("EOSNewHand")->setFocus();
   QApplication::restoreOverrideCursor();
+  NoteMeaningsProblem();
 }
 
 double TableClockSeconds() { return Clock().elapsed() / 1000.0; }
@@ -437,6 +447,7 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
 void TDeskTop::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }
 
 bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
+  if (MeaningEvent(watched, event)) return true;
   if (event->type() == kTableMessageType) {
     UserPlays(static_cast<TableMessage*>(event)->card());
     return true;

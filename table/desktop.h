@@ -50,6 +50,8 @@ class THelpWindow;
 class TSetupOptions;
 class TSessionResult;
 class TFormSummary;
+class TMeaningTip;
+class TMeaningList;
 class TReviewForm;
 
 // Seconds on the clock every pause of the table measures from.
@@ -182,6 +184,19 @@ class TDeskTop : public QMainWindow {
   void BidSysHelp(int tag);
   THelpWindow* HelpWindow() const { return help_; }
 
+  // What the calls mean (desktop_meanings.cpp), in the interface language;
+  // empty when the meanings file has none. Call number `index` of the
+  // auction, or what `c` would mean as the next call.
+  QString CallMeaningText(int index) const;
+  QString NextCallMeaningText(CallCode c) const;
+  // The tip of the call under a point of the auction grid's viewport; false
+  // (and no tip) when there is no call there or it has no meaning.
+  bool ShowCallTip(const QPoint& viewportPos);
+  // Opens the bidding-system summary at the section telling of call `index`.
+  bool OpenMeaningSummary(int index);
+  TMeaningTip* MeaningTip() const { return meaningTip_; }
+  TMeaningList* HintMeanings() const { return hintMeanings_; }
+
   // Replaces the modal board chooser (automated runs and tests); it returns
   // false when cancelled.
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
@@ -255,6 +270,20 @@ class TDeskTop : public QMainWindow {
   void WaitSeconds(double seconds, double since);
   double Now() const;
 
+  // What the calls mean (desktop_meanings.cpp).
+  void BuildMeaningWidgets();
+  void NoteMeaningsProblem();
+  QString MeaningTextOf(const std::vector<CallCode>& calls, size_t index) const;
+  int ReviewCallAt(const QPoint& viewportPos) const;
+  bool MeaningEvent(QObject* watched, QEvent* event);
+  void ShowHintMeanings();
+  // The meanings a printed hand report lists, when "Print Auction with
+  // Meanings" is ticked; none otherwise.
+  std::vector<QString> ReportMeanings(const std::vector<CallCode>& calls) const;
+  // The auction the review window can show with meanings.
+  void GiveReviewAuction(TReviewForm& window, const std::vector<CallCode>& calls, Seat dealer) const;
+  void HideHintMeanings();
+
   // Help (desktop_help.cpp).
   void BuildHelpMenu();
   std::string HelpFile(bool userGuide, HelpLanguage language) const;
@@ -284,6 +313,8 @@ class TDeskTop : public QMainWindow {
   void BadKey();
   void DrawContract();
   QString SeatName(Seat s) const;
+  // A call as the auction grid shows it, in the interface language.
+  QString ReviewCallText(CallCode c) const;
 
   // The engine's settings for the next card (desktop_engine.cpp).
   EngineOptions EngineSettings() const;
@@ -404,6 +435,9 @@ class TDeskTop : public QMainWindow {
   std::array<TBridgeGrid*, 3> strata_{};
   std::unique_ptr<TCardTable> cards_;
   THelpWindow* help_ = nullptr;
+  TMeaningTip* meaningTip_ = nullptr;
+  TMeaningList* hintMeanings_ = nullptr;
+  int tipCall_ = -1;   // the call whose meaning the tip shows
   std::unique_ptr<TReportLabels> reportLabels_;
   Printer printer_;
   NewEventsRunner eventsRunner_;

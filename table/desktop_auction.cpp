@@ -18,22 +18,18 @@
 #include "ui/symbol_text.h"
 
 namespace quorval {
-namespace {
-
-// A call as the review shows it; Pass, Dbl and ReDbl in the interface
-// language (the captions of the hidden labels).
-QString ReviewText(CallCode c, const TDeskTop& desk) {
+// Pass, Dbl and ReDbl in the interface language (the captions of the hidden
+// labels).
+QString TDeskTop::ReviewCallText(CallCode c) const {
   QString text;
   if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
-  else if (c == Redouble) text = desk.Text("LabelRedbl");
-  else if (c == Double) text = desk.Text("LabelDbl");
-  else if (c == Pass) text = desk.Text("LabelPass");
+  else if (c == Redouble) text = Text("LabelRedbl");
+  else if (c == Double) text = Text("LabelDbl");
+  else if (c == Pass) text = Text("LabelPass");
   else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
   else text = "????";
   return text.left(6);
 }
-
-}  // namespace
 
 void TDeskTop::ResetBids() {
   auction_.Reset(state_.Dealer);
@@ -56,6 +52,7 @@ void TDeskTop::ReadyPad() {
   }
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
+  HideHintMeanings();
   bidBox_->update();
 }
 
@@ -74,7 +71,7 @@ void TDeskTop::AddBid(CallCode c, int index) {
   } else if (index == 0) {
     for (int col = 0; col < column; ++col) bidReview_->SetCell(col, 0, QString(" ") + QString(2, QChar(0x2014)));
   }
-  bidReview_->SetCell(column, row, ReviewText(c, *this));
+  bidReview_->SetCell(column, row, ReviewCallText(c));
   bidReview_->SetRowCount(row + 1);
   bidReview_->verticalScrollBar()->setValue(bidReview_->verticalScrollBar()->maximum());
   bidReview_->viewport()->update();
@@ -185,6 +182,7 @@ void TDeskTop::ButHelpBidClick() {
   for (const CallCode c : auction_.HintCalls) codes << QString::number(c);
   bidBox_->MarkAlternatives(codes);
   bidBox_->HighlightCall(LibraryCall(auction_));
+  ShowHintMeanings();
 }
 
 void TDeskTop::ButMakeBidClick() {
@@ -251,6 +249,7 @@ void TDeskTop::DrawContract() {
 
 void TDeskTop::AfterBidding() {
   bidBox_->hide();
+  HideHintMeanings();
   for (QLabel* heading : seatHeadings_) heading->setStyleSheet("color: black;");
   DrawContract();
   HintButton(false);

@@ -17,6 +17,7 @@
 #include "ui/hands_view.h"
 #include "ui/help_window.h"
 #include "ui/language_flags.h"
+#include "ui/meaning_tip.h"
 #include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
 
@@ -132,6 +133,9 @@ void TDeskTop::ApplyLanguage() {
   bidBox_->SetBidder(SeatName(auction_.auction.SeatToAct()));
   bidBox_->update();
   LabelSeatHeadings();
+  // The meanings the hint lists and the tip, in the new words.
+  if (hintMeanings_->isVisible()) ShowHintMeanings();
+  meaningTip_->hide();
 
   // Honour letters of every card.
   CardDeck::LocaliseHonours(language_);

@@ -68,6 +68,7 @@ HandReportData TDeskTop::CurrentHandReport() const {
   if (state_.phase == Phase::NoBoard) return d;
   const KeptPlay kept = PlayOnTable();
   d.calls = kept.calls;
+  d.meanings = ReportMeanings(d.calls);
   d.contractKnown = auction_.auction.Over();
   d.contract = auction_.auction.Result();
   d.tricks = KeptTricks(kept);
@@ -115,6 +116,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   // deal and this filed result; otherwise the board is printed without them.
   if (const auto kept = MatchingKeptPlay(files_, key, board, *filed, problem)) {
     d.calls = kept->calls;
+    d.meanings = ReportMeanings(d.calls);
     d.tricks = KeptTricks(*kept);
     d.contract = kept->FinalContract();
   }

@@ -20,8 +20,10 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeCurrentReview() {
   review->scoreKnown = true;
   review->scoreNS = boardScore_;
   if (resultFiled_) review->field = FieldEntriesOf(board_);
+  const Seat dealer = review->dealer;
   auto window = std::make_unique<TReviewForm>(this, std::move(*review), reviewSolvers_);
   window->SetLanguage(language_);
+  GiveReviewAuction(*window, PlayOnTable().calls, dealer);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }
@@ -43,8 +45,10 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeFiledReview(const std::string& key, Q
   if (ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", board) && board.BoardDeal == review->deal &&
       board.Dealer == review->dealer)
     review->field = FieldEntriesOf(board);
+  const Seat dealer = review->dealer;
   auto window = std::make_unique<TReviewForm>(parent, std::move(*review), reviewSolvers_);
   window->SetLanguage(language_);
+  if (kept.play) GiveReviewAuction(*window, kept.play->calls, dealer);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/call_meanings.h"
 #include "data/ini_store.h"
 #include "data/options.h"
 
@@ -32,6 +33,12 @@ struct TableFiles {
     const auto it = shortEvents.find(event + session);
     return it == shortEvents.end() ? 27 : it->second;
   }
+
+  // The meanings of the library's calls; none, or empty, leaves the calls
+  // without meanings. `meaningsProblem` says why they could not be read (the
+  // table tells the user once).
+  const CallMeanings* meanings = nullptr;
+  std::string meaningsProblem;
 
   std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
     std::vector<std::string> raw, lines;

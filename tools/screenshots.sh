@@ -37,3 +37,8 @@ for lang in dk no sw; do
   shot score "$lang" "score_$lang.png"
 done
 shot chooser en chooser.png
+# What the calls mean: the tip of the opening in the auction, and the hint.
+for lang in en dk; do
+  shot meaning "$lang" "meaning_$lang.png"
+  shot hint "$lang" "hint_$lang.png"
+done

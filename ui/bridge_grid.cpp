@@ -151,6 +151,21 @@ QRect TBridgeGrid::CellRect(int col, int row) const {
   return QRect(x, row * (rowHeight_ + hLine), ColWidth(col), rowHeight_);
 }
 
+bool TBridgeGrid::CellAt(const QPoint& viewportPos, int& col, int& row) const {
+  if (viewportPos.x() < 0 || viewportPos.y() < 0) return false;
+  const int stride = rowHeight_ + (horzLines_ ? lineWidth_ : 0);
+  const int drawn = viewportPos.y() / stride;
+  row = drawn < fixedRows_ ? drawn : drawn + verticalScrollBar()->value();
+  if (row >= rows_) return false;
+  const int vLine = vertLines_ ? lineWidth_ : 0;
+  int x = 0;
+  for (col = 0; col < cols_; ++col) {
+    x += ColWidth(col) + vLine;
+    if (viewportPos.x() < x) return true;
+  }
+  return false;
+}
+
 int TBridgeGrid::VisibleBodyRows() const {
   const int stride = rowHeight_ + (horzLines_ ? lineWidth_ : 0);
   return std::max(0, (viewport()->height() - fixedRows_ * stride) / stride);

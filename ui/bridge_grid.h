@@ -96,6 +96,9 @@ class TBridgeGrid : public QAbstractScrollArea {
   QPoint TextOffset(int col, int row, const QSize& cellSize) const;
   // The rectangle of a cell in viewport coordinates (unscrolled).
   QRect CellRect(int col, int row) const;
+  // The cell drawn at a point of the viewport (scrolling taken into account);
+  // false when the point is on no cell.
+  bool CellAt(const QPoint& viewportPos, int& col, int& row) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

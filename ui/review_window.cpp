@@ -1,5 +1,6 @@
 #include "ui/review_window.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -219,6 +220,12 @@ void TReviewForm::BuildWindow() {
   summary_->setGeometry(8, 20, kWidth - 32, kHeight - 542 - 28);
   summary_->setFocusPolicy(Qt::NoFocus);
   summary_->setOpenLinks(false);
+  meaningsBox_ = new QCheckBox("Auction with meanings", summaryGroup_);
+  meaningsBox_->setObjectName("AuctionMeanings");
+  meaningsBox_->setGeometry(kWidth - 16 - 260, 0, 250, 20);
+  meaningsBox_->setFocusPolicy(Qt::NoFocus);
+  meaningsBox_->hide();
+  connect(meaningsBox_, &QCheckBox::toggled, this, [this] { ShowSummary(); });
 
   // The words the window composes its texts from, as hidden labels.
   const review::ReviewWords english;
@@ -417,10 +424,25 @@ void TReviewForm::ShowSummary() {
   QString html;
   for (const std::string& paragraph : review::SummaryParagraphs(review_, Words()))
     html += "<p style=\"margin-top:0; margin-bottom:3px\">" + SymbolHtml(Q(paragraph)) + "</p>";
+  if (meaningsBox_->isChecked()) {
+    html += "<p style=\"margin-top:6px; margin-bottom:3px\"><b>" + meaningsBox_->text().remove('&').toHtmlEscaped() +
+            "</b></p><table cellspacing=\"0\" cellpadding=\"1\">";
+    for (const AuctionLine& line : auction_)
+      html += "<tr><td>" + line.seat.toHtmlEscaped() + "&nbsp;&nbsp;</td><td>" + SymbolHtml(line.call) +
+              "&nbsp;&nbsp;</td><td>" + line.meaning.toHtmlEscaped() + "</td></tr>";
+    html += "</table>";
+  }
   // The reader's place in the summary stays where it was as answers come in.
   const int scroll = summary_->verticalScrollBar()->value();
   summary_->setHtml(html);
   summary_->verticalScrollBar()->setValue(scroll);
+}
+
+void TReviewForm::SetAuction(std::vector<AuctionLine> lines) {
+  auction_ = std::move(lines);
+  meaningsBox_->setVisible(
+      std::any_of(auction_.begin(), auction_.end(), [](const AuctionLine& l) { return !l.meaning.isEmpty(); }));
+  ShowSummary();
 }
 
 void TReviewForm::ShowProgress() {

@@ -12,9 +12,11 @@
 #include <array>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "play/review/review_words.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -64,6 +66,17 @@ class TReviewForm : public QDialog {
   // window's word list applied, every composed text made again.
   void SetLanguage(int language);
 
+  // The auction with the meaning of each call, shown below the summary when
+  // "Auction with meanings" is ticked; the box is offered only when some
+  // call has a meaning.
+  struct AuctionLine {
+    QString seat;
+    QString call;  // suit markup ("1~N", "Pass")
+    QString meaning;
+  };
+  void SetAuction(std::vector<AuctionLine> lines);
+  QCheckBox* AuctionMeaningsBox() const { return meaningsBox_; }
+
   TReviewDeal* Deal() const { return deal_; }
   TReviewTricks* Tricks() const { return tricks_; }
   TBridgeGrid* MakeableGrid() const { return makeable_; }
@@ -105,6 +118,8 @@ class TReviewForm : public QDialog {
   TReviewTricks* tricks_ = nullptr;
   QGroupBox* summaryGroup_ = nullptr;
   QTextBrowser* summary_ = nullptr;
+  QCheckBox* meaningsBox_ = nullptr;
+  std::vector<AuctionLine> auction_;
   QPushButton* close_ = nullptr;
   TMultiLang* lang_ = nullptr;
 };

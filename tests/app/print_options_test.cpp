@@ -23,6 +23,10 @@ TEST(QuorvalPrintOptions, EachPrintingRunReachesItsFields) {
   EXPECT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
   EXPECT_EQ(cl.printHands, "Imp03,Par01.05");
   EXPECT_EQ(cl.printTo, "h.pdf");
+  EXPECT_FALSE(cl.printMeanings);
+  cl = Parse({"--print-hands", "Imp03", "--print-to=h.pdf", "--print-meanings"});
+  EXPECT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
+  EXPECT_TRUE(cl.printMeanings);
 }
 
 TEST(QuorvalPrintOptions, WrongKeysAndCombinationsAreABadCommandLine) {
@@ -44,6 +48,11 @@ TEST(QuorvalPrintOptions, WrongKeysAndCombinationsAreABadCommandLine) {
       {{"--autoplay", "Imp01", "--print-hands", "Imp01", "--print-to", "x.pdf"},
        "--autoplay, --print-session and --print-hands are one at a time"},
       {{"--autoplay", "Imp01", "--print-to"}, "--print-to needs a value"},
+      {{"--print-meanings"}, "--print-meanings goes with --print-hands or --autoplay and --print-to"},
+      {{"--autoplay", "Imp01", "--print-meanings"},
+       "--print-meanings goes with --print-hands or --autoplay and --print-to"},
+      {{"--print-session", "Imp03", "--print-to", "x.pdf", "--print-meanings"},
+       "--print-meanings goes with --print-hands or --autoplay and --print-to"},
   };
   for (const auto& c : cases) {
     const CommandLine cl = Parse(c.args);

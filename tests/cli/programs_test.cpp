@@ -116,14 +116,15 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
 #ifdef QUORVAL_EXE
   const std::set<std::string> expected = {"--dir",        "--player",        "--autoplay",    "--skill",
                                           "--seed",       "--honest",        "--quit-after-start", "--print-to",
-                                          "--print-session", "--print-hands", "--review",  "--export-pbn",
-                                          "--out",        "--language",      "--show",        "--screenshot",
-                                          "-h",           "--help",          "-v",            "--version"};
+                                          "--print-session", "--print-hands", "--print-meanings", "--review",
+                                          "--export-pbn", "--out",           "--language",    "--show",
+                                          "--screenshot", "-h",              "--help",        "-v",
+                                          "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "import", "check", "stats", "summaries", "bid", "lead",
-                                          "--seed",   "--out",  "--events", "--dd-cache", "--dealer", "--vul", "-h",
-                                          "--help",   "-v",     "--version"};
+                                          "explain",  "--seed", "--out", "--events", "--dd-cache", "--dealer",
+                                          "--vul",    "-h",     "--help", "-v",     "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EVENTGEN_EXE, "--help").out), eventgen);
 }
 

@@ -56,20 +56,26 @@ TEST(SummaryPages, NamesAndContentFollowTheSystem) {
   EXPECT_TRUE(Contains(SummaryPage(System::ModernStandard), "key-card 1430"));
   EXPECT_TRUE(Contains(SummaryPage(System::StdNorwegian), "key-card 3014"));
   EXPECT_FALSE(Contains(SummaryPage(System::DanishBasic), "Michaels"));
+  // Every section can be opened at its heading.
+  for (SummarySection section : {SummarySection::Openings, SummarySection::Responses, SummarySection::NoTrump,
+                                 SummarySection::Slam, SummarySection::Competition, SummarySection::Leads})
+    EXPECT_TRUE(Contains(SummaryPage(System::ModernBasic, HelpLanguage::Norwegian),
+                         std::string("<h2><a name=\"") + SummaryAnchor(section) + "\"></a>"))
+        << SummaryAnchor(section);
   EXPECT_TRUE(Contains(SummaryPage(System::StdNorwegian), "multi"));
 }
 
 TEST(SummaryPages, EachLanguageHasItsOwnWordsAndNotrumpMark) {
   const std::string danish = SummaryPage(System::DanishBasic, HelpLanguage::Danish);
   EXPECT_TRUE(Contains(danish, "<html lang=\"da\">"));
-  EXPECT_TRUE(Contains(danish, "<h2>Åbningsmeldinger</h2>"));
+  EXPECT_TRUE(Contains(danish, "<h2><a name=\"openings\"></a>Åbningsmeldinger</h2>"));
   EXPECT_TRUE(Contains(danish, "<td class=\"call\">1UT</td><td>15&ndash;17 point, balanceret"));
   EXPECT_FALSE(Contains(danish, "points"));
   const std::string norwegian = SummaryPage(System::StdNorwegian, HelpLanguage::Norwegian);
   EXPECT_TRUE(Contains(norwegian, "14&ndash;16 poeng, balansert"));
   EXPECT_TRUE(Contains(norwegian, "nøkkelkort 3014"));
   const std::string swedish = SummaryPage(System::ModernStandard, HelpLanguage::Swedish);
-  EXPECT_TRUE(Contains(swedish, "<h2>Öppningsbud</h2>"));
+  EXPECT_TRUE(Contains(swedish, "<h2><a name=\"openings\"></a>Öppningsbud</h2>"));
   EXPECT_TRUE(Contains(swedish, "<td class=\"call\">2NT över högfärg</td>"));
   // The links lead to the same language's pages.
   EXPECT_TRUE(Contains(swedish, "href=\"DKBAS-S.html\""));

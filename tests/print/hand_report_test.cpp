@@ -271,5 +271,39 @@ TEST_F(HandReportTest, SuitSymbolsAreMeasuredInThePrintersPixels) {
   EXPECT_NEAR(ratio, 600.0 / 96.0, 0.8);
 }
 
+
+TEST_F(HandReportTest, TheAuctionWithMeaningsIsListedBelowAndTheRestStaysInPlace) {
+  const HandReportData plain = Report("1N,P,3N,P,P,P", testing::kTenTricksPlay);
+  HandReportData none = plain;
+  none.meanings.assign(6, QString());
+  HandReportData told = plain;
+  told.meanings = {"15-17 points, balanced", "", "10-15 points", "", "", ""};
+  const auto plainPage = Print(plain), nonePage = Print(none), toldPage = Print(told);
+  // No meaning at all: the very same page.
+  ASSERT_EQ(nonePage->Texts().size(), plainPage->Texts().size());
+  for (size_t i = 0; i < plainPage->Texts().size(); ++i) {
+    EXPECT_EQ(nonePage->Texts()[i].text, plainPage->Texts()[i].text);
+    EXPECT_EQ(nonePage->Texts()[i].at, plainPage->Texts()[i].at);
+  }
+  // With meanings: the heading and one line per call under the boxes, the
+  // meaning on the line of its call and its seat.
+  const DrawnText* heading = toldPage->Find("What the calls mean");
+  ASSERT_NE(heading, nullptr);
+  double boxesBottom = 0;
+  for (const QRectF& f : toldPage->Frames()) boxesBottom = std::max(boxesBottom, f.bottom());
+  EXPECT_GT(heading->at.y(), boxesBottom);
+  const DrawnText* opening = toldPage->Find("15-17 points, balanced");
+  const DrawnText* raise = toldPage->Find("10-15 points");
+  ASSERT_NE(opening, nullptr);
+  ASSERT_NE(raise, nullptr);
+  EXPECT_GT(opening->at.y(), heading->at.y());
+  EXPECT_GT(raise->at.y(), opening->at.y());
+  QStringList firstLine;
+  for (const DrawnText& t : toldPage->OnLine(opening->at.y(), 12)) firstLine << t.text;
+  EXPECT_EQ(firstLine.join(' '), "North 1 NT 15-17 points, balanced");
+  // Everything still on the page, the strata included.
+  for (const DrawnText& t : toldPage->Texts()) EXPECT_LT(t.at.y(), toldPage->height()) << t.text.toStdString();
+}
+
 }  // namespace
 }  // namespace quorval

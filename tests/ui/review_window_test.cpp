@@ -2,6 +2,7 @@
 // the window's English texts with a text for every language, the summary's
 // suit marks become coloured symbols, and the window closes while the solver
 // is still at work without waiting for the whole play.
+#include <QAbstractButton>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,7 +61,7 @@ std::vector<Row> ReviewList() {
 // The text a widget shows now, as the word list gives it.
 QString Shown(const QObject* o) {
   if (const auto* l = qobject_cast<const QLabel*>(o)) return l->text();
-  if (const auto* b = qobject_cast<const QPushButton*>(o)) return b->text();
+  if (const auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
   if (const auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
   return {};
 }

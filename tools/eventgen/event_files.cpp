@@ -58,6 +58,15 @@ bool EventFilesWriter::Write(const std::string& dir, std::string& error) {
          WriteStore(dir + "/" + kResultsFileName, boards_, true, error);
 }
 
+bool ReadTextFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream out;
+  out << in.rdbuf();
+  text = out.str();
+  return true;
+}
+
 bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error,
                    const std::string& dealsFrom, const std::string& shortEvents) {
   const std::string path = dir + "/" + kSeedFileName;

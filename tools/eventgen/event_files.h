@@ -51,6 +51,9 @@ class EventFilesWriter final : public BoardSink {
   std::vector<BoardRecord> boards_;
 };
 
+// The whole content of a file; false when it cannot be opened.
+bool ReadTextFile(const std::string& path, std::string& text);
+
 // Writes the seed note: "Seed=N" and "Events=..." lines; for a set made
 // from a hand record a "Deals=" line naming the file the deals came from and,
 // when an event holds fewer than 27 boards, a "Short=" line with the key of

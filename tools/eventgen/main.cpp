@@ -7,6 +7,7 @@
 //   quorval-eventgen bid SYSTEM HAND [CALLS] [--dealer SEAT] [--vul VUL]
 //   quorval-eventgen lead SYSTEM HAND CALLS [--dealer SEAT] [--vul VUL]
 //   quorval-eventgen import FILE.pbn --out DIR [--seed N] [--events LIST]
+//   quorval-eventgen explain DIR SYSTEM CALLS [--dealer SEAT] [--vul VUL]
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "tools/cli/command_line.h"
+#include "tools/eventgen/bidder/explain.h"
 #include "tools/eventgen/bidder/library_stats.h"
+#include "tools/eventgen/bidder/meanings_file.h"
 #include "tools/eventgen/bidder/one_hand.h"
 #include "tools/eventgen/bidder/summary_page.h"
 #include "tools/eventgen/checker.h"
@@ -98,10 +101,14 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
   quorval::cli::Command lead{"lead", {"SYSTEM", "HAND", "CALLS"},
                              "the leads the library stores for the opening leader holding HAND after the auction CALLS",
                              board};
+  quorval::cli::Command explain{
+      "explain", {"DIR", "SYSTEM", "CALLS"},
+      "the meaning of each call of the auction CALLS (from the dealer, commas) in SYSTEM, from the meanings in DIR",
+      board};
   quorval::cli::Command summaries{
       "summaries", {"DIR"}, "write the bidding-system summary pages of the help in four languages into DIR", {}};
   return {"quorval-eventgen", "Makes, checks and measures the event files of ORVENDAL QUORVAL 2005.",
-          {generate, import, check, stats, summaries, bid, lead},
+          {generate, import, check, stats, summaries, bid, lead, explain},
           "SYSTEM is D, M, N or S (Danish Basic, Modern Standard, Std Norwegian, Modern Basic).\n"
           "Exit code 0; 1 when the work failed or check found problems; 2 for a bad command line."};
 }
@@ -159,7 +166,11 @@ int Import(Request& r, const std::string& file) {
 int Check(const std::string& dir) {
   const std::vector<Problem> problems = CheckEventSet(dir, LibraryCheckerForSet());
   for (const Problem& p : problems) std::printf("%s: %s\n", p.key.c_str(), p.text.c_str());
-  if (problems.empty()) std::printf("%s: no problems\n", dir.c_str());
+  if (problems.empty()) {
+    std::printf("%s: no problems\n", dir.c_str());
+    const std::string explained = quorval::bidder::ExplainedCallsText(dir);
+    if (!explained.empty()) std::printf("%s\n", explained.c_str());
+  }
   else std::printf("%zu problem(s)\n", problems.size());
   return problems.empty() ? 0 : 1;
 }
@@ -185,6 +196,7 @@ int Stats(const std::string& dir, const std::string& cachePath) {
     std::fputs(quorval::bidder::LibraryStatsReport(library).c_str(), stdout);
   else
     std::printf("library: %s\n", error.c_str());
+  std::fputs(quorval::bidder::MeaningsStatsText(dir).c_str(), stdout);
   if (!cache.Save(saveError)) std::fprintf(stderr, "quorval-eventgen: %s\n", saveError.c_str());
   return 0;
 }
@@ -203,6 +215,30 @@ int OneHand(const std::string& command, const Request& r, const std::vector<std:
     return 2;
   }
   std::printf("%s\n", answer.c_str());
+  return 0;
+}
+
+// explain: one line per call, "1N: 15-17 points, balanced".
+int Explain(const Request& r, const std::vector<std::string>& args) {
+  std::string error, text;
+  quorval::bidder::AuctionQuestion question;
+  if (!quorval::bidder::ReadAuctionQuestion(args[1], args[2], r.dealer, r.vul, question, error)) {
+    std::fprintf(stderr, "quorval-eventgen: %s (see quorval-eventgen --help)\n", error.c_str());
+    return 2;
+  }
+  quorval::CallMeanings meanings;
+  const std::string path = args[0] + "/" + quorval::kMeaningsFileName;
+  if (!ReadTextFile(path, text)) error = "no " + path;
+  else if (!meanings.Load(text, &error)) error = path + ": " + error;
+  if (!error.empty()) {
+    std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
+    return 1;
+  }
+  const quorval::WordList words = quorval::WordList::Parse(quorval::bidder::CallMeaningWordsText());
+  quorval::bidder::TableReading reading;
+  for (const std::string& line :
+       quorval::bidder::ExplainAuction(meanings, question, quorval::WordsOf(words, 0), reading))
+    std::printf("%s\n", line.c_str());
   return 0;
 }
 
@@ -228,6 +264,7 @@ int main(int argc, char** argv) {
                               if (command.name == "check") return Check(args[0]);
                               if (command.name == "bid" || command.name == "lead") return OneHand(command.name, request, args);
                               if (command.name == "summaries") return Summaries(args[0]);
+                              if (command.name == "explain") return Explain(request, args);
                               return Stats(args[0], request.cachePath);
                             });
 }

@@ -55,15 +55,6 @@ std::map<std::string, std::string> Values(const RawSection& s) {
   return values;
 }
 
-bool ReadText(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream out;
-  out << in.rdbuf();
-  text = out.str();
-  return true;
-}
-
 struct ParsedResult {
   Contract contract;
   int scoreNS = 0;
@@ -116,7 +107,7 @@ void Finish(EventStats& e, const Sums& sums) {
 bool CollectStats(const std::string& dir, std::vector<EventStats>& perEvent, EventStats& overall, int& skipped,
                   std::string& error, DdCache* cache) {
   std::string boardText, resultsText;
-  if (!ReadText(dir + "/" + kBoardFileName, boardText) || !ReadText(dir + "/" + kResultsFileName, resultsText)) {
+  if (!ReadTextFile(dir + "/" + kBoardFileName, boardText) || !ReadTextFile(dir + "/" + kResultsFileName, resultsText)) {
     error = "cannot read the event files in " + dir;
     return false;
   }

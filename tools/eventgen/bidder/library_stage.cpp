@@ -20,14 +20,18 @@ LibraryBoard ToLibraryBoard(const eventgen::BoardFacts& facts) {
   return b;
 }
 
-std::string BoardLibraryText(const LibraryBoard& board, TableReading& reading) {
+std::string BoardLibraryText(const LibraryBoard& board, TableReading& reading, MeaningCollector* meanings) {
   std::string text;
-  for (System s : kAllSystems) text += SectionText(board.key, Definition(s).letter, SectionLines(board, s, reading));
+  for (System s : kAllSystems) {
+    const std::vector<LibraryLine> lines = SectionLines(board, s, reading);
+    text += SectionText(board.key, Definition(s).letter, lines);
+    if (meanings) meanings->AddSection(board, s, lines, reading);
+  }
   return text;
 }
 
 void LibrarySink::Add(const eventgen::BoardRecord& board) {
-  sections_[board.facts.key] = BoardLibraryText(ToLibraryBoard(board.facts), reading_);
+  sections_[board.facts.key] = BoardLibraryText(ToLibraryBoard(board.facts), reading_, &meanings_);
 }
 
 bool WriteWhole(const std::string& dir, const std::string& name, const std::string& text, std::string& error) {
@@ -56,7 +60,8 @@ bool WriteWhole(const std::string& dir, const std::string& name, const std::stri
 bool LibrarySink::Write(const std::string& dir, std::string& error) {
   std::string text;
   for (const auto& [key, sections] : sections_) text += sections;
-  return WriteWhole(dir, kLibraryFileName, text, error);
+  return WriteWhole(dir, kLibraryFileName, text, error) &&
+         WriteWhole(dir, kMeaningsFileName, MeaningsFileText(meanings_.Entries()), error);
 }
 
 Contract BidderFieldChooser::Choose(const eventgen::BoardFacts& facts, const eventgen::TableSetting& table,
@@ -78,12 +83,7 @@ void InstallLibraryStage(eventgen::Generator& generator) {
 eventgen::LibraryChecker LibraryCheckerForSet() {
   return [](const std::string& dir, std::vector<eventgen::Problem>& problems) {
     const auto read = [&](const std::string& name, std::string& text) {
-      std::ifstream in(std::filesystem::path(dir) / name, std::ios::binary);
-      if (!in) return false;
-      std::ostringstream s;
-      s << in.rdbuf();
-      text = s.str();
-      return true;
+      return eventgen::ReadTextFile((std::filesystem::path(dir) / name).string(), text);
     };
     std::string boardText, libraryText;
     if (!read(eventgen::kBoardFileName, boardText)) return;  // the board checker reports it
@@ -94,6 +94,17 @@ eventgen::LibraryChecker LibraryCheckerForSet() {
     const std::vector<LibraryBoard> boards = BoardsFromBoardFile(boardText);
     for (const LibraryProblem& p : CheckLibraryText(libraryText, boards)) problems.push_back({p.key, p.text});
     for (const LibraryProblem& p : CheckSeatCalls(libraryText, boards)) problems.push_back({p.key, p.text});
+    // Every stored call has its meaning.
+    std::string meaningsText, why;
+    CallMeanings meanings;
+    if (!read(kMeaningsFileName, meaningsText)) {
+      problems.push_back({kMeaningsFileName, "no meanings of the calls beside the library"});
+    } else if (!meanings.Load(meaningsText, &why)) {
+      problems.push_back({kMeaningsFileName, why});
+    } else {
+      for (const std::string& p : CoverageOf(libraryText, meanings).problems)
+        problems.push_back({kMeaningsFileName, p});
+    }
   };
 }
 

@@ -18,15 +18,6 @@
 namespace quorval::bidder {
 namespace {
 
-bool ReadFile(const std::filesystem::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  text = s.str();
-  return true;
-}
-
 struct ParsedLine {
   std::vector<CallCode> calls;
   std::vector<std::pair<CardCode, int>> leads;
@@ -50,11 +41,11 @@ bool CollectLibraryStats(const std::string& dir, eventgen::DdCache* cache, std::
                          std::string& error) {
   namespace fs = std::filesystem;
   std::string boardText, libraryText;
-  if (!ReadFile(fs::path(dir) / eventgen::kBoardFileName, boardText)) {
+  if (!eventgen::ReadTextFile((fs::path(dir) / eventgen::kBoardFileName).string(), boardText)) {
     error = std::string("no ") + eventgen::kBoardFileName + " in " + dir;
     return false;
   }
-  if (!ReadFile(fs::path(dir) / kLibraryFileName, libraryText)) {
+  if (!eventgen::ReadTextFile((fs::path(dir) / kLibraryFileName).string(), libraryText)) {
     error = std::string("no ") + kLibraryFileName + " in " + dir;
     return false;
   }

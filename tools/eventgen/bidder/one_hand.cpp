@@ -90,14 +90,10 @@ View TableView(const HandQuestion& q, TableReading& reading) {
 
 }  // namespace
 
-bool ReadHandQuestion(const std::string& system, const std::string& hand, const std::string& calls,
-                      const std::string& dealer, const std::string& vul, HandQuestion& out, std::string& error) {
-  out = HandQuestion{};
-  if (!ReadSystem(system, out.system)) {
-    error = "no bidding system " + system + " (D, M, N or S)";
-    return false;
-  }
-  if (!ReadHand(hand, out.hand, error)) return false;
+namespace {
+
+bool ReadAuctionWords(const std::string& calls, const std::string& dealer, const std::string& vul,
+                      AuctionQuestion& out, std::string& error) {
   if (!ReadSeat(dealer, out.dealer)) {
     error = "the dealer is N, E, S or W, not " + dealer;
     return false;
@@ -127,6 +123,27 @@ bool ReadHandQuestion(const std::string& system, const std::string& hand, const 
     return false;
   }
   return true;
+}
+
+bool ReadSystemWord(const std::string& system, AuctionQuestion& out, std::string& error) {
+  if (ReadSystem(system, out.system)) return true;
+  error = "no bidding system " + system + " (D, M, N or S)";
+  return false;
+}
+
+}  // namespace
+
+bool ReadAuctionQuestion(const std::string& system, const std::string& calls, const std::string& dealer,
+                         const std::string& vul, AuctionQuestion& out, std::string& error) {
+  out = AuctionQuestion{};
+  return ReadSystemWord(system, out, error) && ReadAuctionWords(calls, dealer, vul, out, error);
+}
+
+bool ReadHandQuestion(const std::string& system, const std::string& hand, const std::string& calls,
+                      const std::string& dealer, const std::string& vul, HandQuestion& out, std::string& error) {
+  out = HandQuestion{};
+  return ReadSystemWord(system, out, error) && ReadHand(hand, out.hand, error) &&
+         ReadAuctionWords(calls, dealer, vul, out, error);
 }
 
 bool BidAnswer(const HandQuestion& q, TableReading& reading, std::string& answer, std::string& error) {

@@ -12,13 +12,21 @@
 
 namespace quorval::bidder {
 
-struct HandQuestion {
+struct AuctionQuestion {
   System system = System::DanishBasic;
-  Hand hand{};
   std::vector<CallCode> calls;  // from the dealer on
   Seat dealer = North;
   Vulnerability vul = 0;
 };
+
+struct HandQuestion : AuctionQuestion {
+  Hand hand{};
+};
+
+// Reads the words of an auction: a system, calls, a seat and a vulnerability
+// as ReadHandQuestion reads them, without a hand.
+bool ReadAuctionQuestion(const std::string& system, const std::string& calls, const std::string& dealer,
+                         const std::string& vul, AuctionQuestion& out, std::string& error);
 
 // Reads the words of the command line: a system (its letter D, M, N, S or its
 // name, in any case), a hand ("KT92.A86.AQ9.K87", spades first, a void left

@@ -14,8 +14,11 @@ std::string Row(const std::string& call, const std::string& meaning) {
   return "<tr><td class=\"call\">" + call + "</td><td>" + meaning + "</td></tr>\n";
 }
 
-std::string Table(const std::string& title, const std::string& rows) {
-  return "<h2>" + title + "</h2>\n<table>\n" + rows + "</table>\n";
+// A section under its heading; the heading's anchor lets the table open the
+// page where a call's meaning is told.
+std::string Table(SummarySection section, const std::string& title, const std::string& rows) {
+  return std::string("<h2><a name=\"") + SummaryAnchor(section) + "\"></a>" + title + "</h2>\n<table>\n" + rows +
+         "</table>\n";
 }
 
 // One page in one language: the phrases of that language, the bids drawn as
@@ -72,7 +75,7 @@ std::string Writer::Openings() const {
   rows += Row(Bid(2, 'N'), T("open.2nt", {Range(d_.nt2Min, d_.nt2Max)}));
   rows += Row(T("open.3.call"), T("open.3"));
   rows += Row(T("open.4th.call"), T("open.4th"));
-  return Table(T("open.title"), rows);
+  return Table(SummarySection::Openings, T("open.title"), rows);
 }
 
 std::string Writer::Responses() const {
@@ -96,7 +99,7 @@ std::string Writer::Responses() const {
   }
   rows += Row(Bid(2, 'N') + " / " + Bid(3, 'N'), T("resp.nt"));
   rows += Row(T("over.call", {Bid(2, 'C')}), T("resp.over2c", {Bid(2, 'D'), Bid(2, 'N')}));
-  return Table(T("resp.title"), rows);
+  return Table(SummarySection::Responses, T("resp.title"), rows);
 }
 
 std::string Writer::NoTrump() const {
@@ -114,7 +117,7 @@ std::string Writer::NoTrump() const {
   rows += Row(Bid(4, 'N'), T("nt.4nt"));
   rows += Row(T("over.call", {Bid(2, 'N')}), d_.transfers ? T("nt.over2nt.transfers", {Bid(3, 'C'), Bid(3, 'D'), Bid(3, 'H')})
                                                            : T("nt.over2nt", {Bid(3, 'C')}));
-  return Table(T("nt.title", {Bid(1, 'N')}), rows);
+  return Table(SummarySection::NoTrump, T("nt.title", {Bid(1, 'N')}), rows);
 }
 
 std::string Writer::Slam() const {
@@ -134,7 +137,7 @@ std::string Writer::Slam() const {
     }
   }
   rows += Row(T("slam.after.call"), T("slam.after"));
-  return Table(T("slam.title"), rows);
+  return Table(SummarySection::Slam, T("slam.title"), rows);
 }
 
 std::string Writer::Competition() const {
@@ -148,7 +151,7 @@ std::string Writer::Competition() const {
   if (d_.unusual2NT) rows += Row(T("comp.unusual.call", {Bid(2, 'N')}), T("comp.unusual"));
   rows += Row(T("comp.responder.double.call"), T(d_.negativeDoubles ? "comp.negative" : "comp.penalty"));
   rows += Row(T("comp.cue.call"), T("comp.cue"));
-  return Table(T("comp.title"), rows);
+  return Table(SummarySection::Competition, T("comp.title"), rows);
 }
 
 std::string Writer::Leads() const {
@@ -175,7 +178,7 @@ std::string Writer::Leads() const {
       break;
   }
   rows += Row(T("lead.ace.call"), T("lead.ace"));
-  return Table(T("lead.title", {style}), rows);
+  return Table(SummarySection::Leads, T("lead.title", {style}), rows);
 }
 
 // The other systems' pages and the user guide in the same language, so the
