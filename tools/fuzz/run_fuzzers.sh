@@ -26,7 +26,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ ${#targets[@]} -eq 0 ] && targets=(ini_store options comma_text deal_text field_results board_file sequence_library
-                                     kept_play word_list)
+                                     kept_play word_list pbn call_meanings)
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -123,6 +123,16 @@ seed_corpus() {  # TARGET DIR
       local list
       for list in "$root"/resources/lang/*.txt; do cp "$list" "$dir/$(basename "$list" .txt)"; done
       printf '%%Form%%\tA\r\n"\tB\tC\n".Hint\txx\xff\n  Key \n\xef\xbb\xbf#\n' > "$dir/odd"
+      ;;
+    pbn)
+      # A file the program exported, and a club's untidy hand record.
+      cp "$fixtures/pbn/export.pbn" "$dir/export"
+      printf '%% PBN 2.1\r\n{ club night }\r\n[Board "1"]\r\n[Dealer "N"]\r\n[Vulnerable "None"]\r\n[Deal "E:AT82.K5.J92.AK95 Q973.QJ4.A4.QT63 J4.T72.K8765.J74 K65.A9863.QT3.82"]\r\n\r\n[Deal "N:#"]; repeated\n[Board "2"]\n' > "$dir/hand_record"
+      printf '\001' | cat - "$fixtures/pbn/export.pbn" > "$dir/export_whole"
+      ;;
+    call_meanings)
+      head -c 20000 "$events/Meanings2005.txt" > "$dir/start"
+      printf '[Meanings]\r\nEntries=2\r\n\r\n[D]\r\n1N=Natural,15-17,Bal,Strain:N\r\n1N,P,2C=Stayman,8+,F1\r\n' > "$dir/small"
       ;;
     *) echo "run_fuzzers.sh: no fuzz program $t" >&2; exit 2 ;;
   esac
