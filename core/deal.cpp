@@ -29,18 +29,6 @@ Vulnerability StandardVulnerability(int boardNumber) {
   return cycle[((boardNumber - 1) % 16 + 16) % 16];
 }
 
-static TRank RankFromChar(char c) {
-  if (c >= '2' && c <= '9') return c - '0';
-  switch (c) {
-    case 'T': return Ten;
-    case 'J': return Jack;
-    case 'Q': return Queen;
-    case 'K': return King;
-    case 'A': return Ace;
-    default: return 0;
-  }
-}
-
 bool ParseDeal(const std::string& text, Deal& deal, std::vector<std::string>& errors) {
   const char first = text.empty() ? '\0' : text[0];
   const char* letter = first ? std::strchr(kSeatLetters, first) : nullptr;

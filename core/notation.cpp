@@ -20,6 +20,18 @@ const char* StrainName(tAllTrump s) {
 
 char RankChar(TRank r) { return (r >= 0 && r <= 14) ? kRankChars[r] : '?'; }
 
+TRank RankFromChar(char c) {
+  if (c >= '2' && c <= '9') return c - '0';
+  switch (c) {
+    case 'T': return Ten;
+    case 'J': return Jack;
+    case 'Q': return Queen;
+    case 'K': return King;
+    case 'A': return Ace;
+    default: return 0;
+  }
+}
+
 Seat ParseSeat(const std::string& text, Seat dealer) {
   if (!text.empty()) {
     const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));

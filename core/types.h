@@ -76,6 +76,9 @@ const char* SeatName(Seat s);          // "North" .. "West"
 char StrainLetter(tAllTrump s);        // "C" .. "N"
 const char* StrainName(tAllTrump s);   // "Club" .. "No trump"
 char RankChar(TRank r);
+// The rank of a card letter as deal texts write it ('2'..'9', 'T', 'J', 'Q',
+// 'K', 'A', upper case only); 0 for any other character.
+TRank RankFromChar(char c);
 
 // First character only: N/E/S/W (any case), then 0..3; otherwise the seat
 // before the dealer (the fallback a caller with a board passes in).

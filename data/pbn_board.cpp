@@ -42,18 +42,8 @@ std::optional<int> Number(const std::string& text) {
   return n;
 }
 
-TRank RankFromChar(char c) {
-  c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (c >= '2' && c <= '9') return c - '0';
-  switch (c) {
-    case 'T': return Ten;
-    case 'J': return Jack;
-    case 'Q': return Queen;
-    case 'K': return King;
-    case 'A': return Ace;
-    default: return 0;
-  }
-}
+// PBN files write ranks in either case ("sa", "hT").
+TRank RankLetter(char c) { return RankFromChar(static_cast<char>(std::toupper(static_cast<unsigned char>(c)))); }
 
 int SuitFromChar(char c) {
   switch (std::toupper(static_cast<unsigned char>(c))) {
@@ -80,10 +70,10 @@ CardCode CardFromToken(const std::string& token) {
   if (t.size() == 3 && t.substr(0, 2) == "10") t = std::string{'T', t[2]};
   if (t.size() != 2) return 0;
   int suit = SuitFromChar(t[0]);
-  TRank rank = RankFromChar(t[1]);
+  TRank rank = RankLetter(t[1]);
   if (suit < 0 || !rank) {
     suit = SuitFromChar(t[1]);
-    rank = RankFromChar(t[0]);
+    rank = RankLetter(t[0]);
   }
   return suit < 0 || !rank ? 0 : MakeCard(rank, suit);
 }
@@ -209,7 +199,7 @@ class GameReader {
           if (--suit < Club) return Fail(line, std::string("the ") + SeatName(seat) + " hand has more than four suits");
           continue;
         }
-        const TRank r = RankFromChar(c);
+        const TRank r = RankLetter(c);
         if (!r) return Fail(line, std::string("\"") + c + "\" in the " + SeatName(seat) + " hand is not a card");
         ranks[size_t(seat)][size_t(suit)].push_back(r);
         ++total;
