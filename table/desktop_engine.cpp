@@ -2,6 +2,7 @@
 // honest computer in the Play Options menu.
 #include <QAction>
 
+#include "play/honest/file_meanings.h"
 #include "table/desktop.h"
 
 namespace quorval {
@@ -12,13 +13,14 @@ EngineOptions TDeskTop::EngineSettings() const {
   options.playStyle = state_.PlayStyle;
   options.honest = honestOverride_ || Opt().HonestComputer;
   if (options.honest) {
-    // Everything at the table heard the auction; the contract is what it
-    // reached.
+    // Everything at the table heard the auction and knows what the
+    // stored calls mean; the contract is what it reached.
     options.board.auction.dealer = auction_.auction.dealer;
     options.board.auction.calls = auction_.auction.calls;
     options.board.auction.system = state_.BidSystemLetter;
     options.board.contract = auction_.auction.Result();
     options.board.seed = honestSeed_;
+    options.board.meanings = honest::MeaningsOf(files_.meanings);
   }
   return options;
 }

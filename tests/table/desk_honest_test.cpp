@@ -3,6 +3,8 @@
 // the computer and the hint then take from it.
 #include <QAction>
 
+#include "data/call_meanings.h"
+#include "play/honest/file_meanings.h"
 #include "play/honest/honest_engine.h"
 #include "tests/table/desk_fixture.h"
 
@@ -13,13 +15,14 @@ class DeskHonestTest : public DeskTest {
  protected:
   // The honest card at the start of the play of the desk's contract: what
   // the table must have played (or hinted) first.
-  CardCode HonestFirstCard(const TDeskTop& desk) {
+  CardCode HonestFirstCard(const TDeskTop& desk, const CallMeanings* meanings = nullptr) {
     PlayState start = desk.Play();
     EXPECT_TRUE(ReplayPlays(start, 0));
     honest::BoardContext board;
     board.auction = {desk.Bidding().auction.dealer, desk.Bidding().auction.calls, 'D'};
     board.contract = desk.Bidding().auction.Result();
     board.seed = 7;   // the fixture seeds the table with 7
+    board.meanings = honest::MeaningsOf(meanings);
     return honest::ChooseHonestCard(start, board, Option.ComputerSkill, desk.State().PlayStyle).card;
   }
 };
@@ -77,6 +80,31 @@ TEST_F(DeskHonestTest, TheCommandLineChoosesItForThisRunOnly) {
   EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
   TMyINI written(kOptionsFileName);
   EXPECT_EQ(written.ReadString("Tester", "HonestComputer", "absent"), "absent");
+}
+
+TEST_F(DeskHonestTest, TheComputerReadsTheStoredCallsByTheEventSetsMeanings) {
+  Option.HonestComputer = true;
+  // East's 1C of Imp01.01 is, by this event set's meanings, a strong hand
+  // with long diamonds and no clubs; West, on lead against 4S, reads it so.
+  CallMeaning strong;
+  strong.minPts = 16;
+  strong.minLen[Diamond] = 6;
+  strong.maxLen[Club] = 1;
+  strong.convention = CallConvention::Strong2C;
+  CallMeanings meanings;
+  ASSERT_TRUE(meanings.Load(MeaningsFileText({{'D', {{"P,1C", strong}}}})));
+  files_->meanings = &meanings;
+  TDeskTop& desk = Desk();
+  UseLibrary("[Imp01.01.D]\nP,1C,1S,P,2S,P,4S,P,P,P,Lead,AS,100\n");
+  desk.NewHandClick();
+  desk.BidButClick("S1");
+  desk.BidButClick("S4");
+  Click("EOBStart");
+  ASSERT_EQ(desk.Play().CardsPlayed, 1);
+  const CardCode lead = desk.Play().PlayLog[0].card;
+  files_->meanings = nullptr;
+  EXPECT_EQ(lead, HonestFirstCard(desk, &meanings));
+  EXPECT_NE(lead, HonestFirstCard(desk)) << "the meanings should change West's lead here";
 }
 
 TEST_F(DeskHonestTest, TheHintComesFromTheHonestComputerWhileItIsOn) {

@@ -13,9 +13,11 @@
 #include <sstream>
 
 #include "data/board_file.h"
+#include "data/call_meanings.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
 #include "play/engine/solver.h"
+#include "play/honest/file_meanings.h"
 #include "play/play_state.h"
 #include "play/review/board_review.h"
 
@@ -185,6 +187,16 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   SequenceLibrary library;
   library.LoadSequenceLibrary(libText.str());
 
+  // The meanings of the stored calls, which the honest computer reads the
+  // auction by; without the file it reads every call plainly.
+  CallMeanings meanings;
+  if (std::ifstream meaningsFile(dir / kMeaningsFileName, std::ios::binary); meaningsFile) {
+    std::stringstream text;
+    text << meaningsFile.rdbuf();
+    std::string problem;
+    if (!meanings.Load(text.str(), &problem)) log << kMeaningsFileName << ": " << problem << '\n';
+  }
+
   SetProgramFolder(o.dir);
   TBridgeINI boards(boardPath.string());
   std::vector<std::string> known = boards.SectionNames();
@@ -196,6 +208,7 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
   engine.honest = o.honest;
   engine.board.seed = o.seed;
   engine.board.auction.system = o.system;
+  engine.board.meanings = honest::MeaningsOf(&meanings);
 
   BenchReport rep;
   std::vector<double> all, cpu;
@@ -251,11 +264,17 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
     rep.declarerTricks += b.declarerTricks;
     rep.ddTricks += std::max(0, b.ddTricks);
     ++rep.boards;
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "%s %s by %c: tricks %d dd %d, dd errors %d/%d, worst %.1f ms", key.c_str(),
-                  ContractText(contract, false).c_str(), SeatLetter(contract.declarer), b.declarerTricks,
-                  b.ddTricks, b.ddErrors, b.ddChecked,
-                  b.ms.empty() ? 0.0 : *std::max_element(b.ms.begin(), b.ms.end()));
+    // The worst card with its place in the play (the opening lead is card 1),
+    // and the honest computer's own opening lead where it was timed.
+    const auto worst = std::max_element(b.ms.begin(), b.ms.end());
+    const int worstCard = worst == b.ms.end() ? 0 : static_cast<int>(worst - b.ms.begin()) + (lead ? 2 : 1);
+    char buf[200];
+    int used = std::snprintf(buf, sizeof buf, "%s %s by %c: tricks %d dd %d, dd errors %d/%d, worst %.1f ms (card %d)",
+                             key.c_str(), ContractText(contract, false).c_str(), SeatLetter(contract.declarer),
+                             b.declarerTricks, b.ddTricks, b.ddErrors, b.ddChecked,
+                             worst == b.ms.end() ? 0.0 : *worst, worstCard);
+    if (b.openingLeadMs >= 0 && used > 0 && used < static_cast<int>(sizeof buf))
+      std::snprintf(buf + used, sizeof buf - used, ", lead %.1f ms", b.openingLeadMs);
     log << buf << '\n';
     rep.outcomes.push_back(std::move(b));
   }
