@@ -14,20 +14,6 @@
 namespace quorval {
 namespace {
 
-// Texts composed at run time, kept as hidden labels so the word list
-// translates them with the rest ("%1" and "%2" are filled in).
-const struct {
-  const char* name;
-  const char* text;
-} kTexts[] = {
-    {"OneBoardText", "1 board"},
-    {"BoardsText", "%1 boards"},
-    {"AllSessionsFile", "all sessions"},
-    {"WrittenText", "%1 boards written to %2"},
-    {"NotWrittenText", "The file %1 could not be written: %2"},
-    {"NotesText", "Left out or written without their play:"},
-};
-
 QString DefaultAskFile(QWidget* parent, const QString& suggested) {
   return QFileDialog::getSaveFileName(parent, QString(), suggested, "PBN (*.pbn)");
 }
@@ -75,11 +61,15 @@ TExportBoards::TExportBoards(QWidget* parent, std::vector<ExportSession> session
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelBtn");
   cancel->setGeometry(296, 156, 92, 28);
-  for (const auto& t : kTexts) {
-    auto* label = new QLabel(t.text, this);
-    label->setObjectName(t.name);
-    label->hide();
-  }
+  // Texts composed at run time ("%1" and "%2" are filled in).
+  AddHiddenLabels(this, {
+                            {"OneBoardText", "1 board"},
+                            {"BoardsText", "%1 boards"},
+                            {"AllSessionsFile", "all sessions"},
+                            {"WrittenText", "%1 boards written to %2"},
+                            {"NotWrittenText", "The file %1 could not be written: %2"},
+                            {"NotesText", "Left out or written without their play:"},
+                        });
 
   int chosen = 0;
   for (size_t i = 0; i < sessions_.size(); ++i) {

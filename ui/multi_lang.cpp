@@ -259,6 +259,16 @@ QString WordText(const QString& listName, const char* key, int language, const Q
   return text ? Q(*text) : fallback;
 }
 
+void AddHiddenLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->hide();
+}
+
+void AddHiddenLabels(QWidget* parent, std::initializer_list<HiddenText> texts) {
+  for (const HiddenText& t : texts) AddHiddenLabel(parent, t.name, QString::fromUtf8(t.text));
+}
+
 QString LabelText(const QWidget* window, const char* name) {
   if (!window) return {};
   if (const auto* label = window->findChild<const QLabel*>(QLatin1String(name))) return label->text();

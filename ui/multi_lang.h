@@ -30,6 +30,8 @@
 //   a widget with a writable "caption" property         that property;
 //   then every widget and action its hint (tooltip) from a ".Hint" row.
 
+#include <initializer_list>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -116,6 +118,15 @@ QString WordText(const QString& listName, const char* key, int language, const Q
 // The text of a label (or any widget with a text) named `name` in `window`;
 // empty when there is none.
 QString LabelText(const QWidget* window, const char* name);
+// Texts a window composes at run time, kept as hidden labels of `parent` so
+// that the window's word list translates them with the rest; LabelText reads
+// them back in the language shown.
+struct HiddenText {
+  const char* name;
+  const char* text;
+};
+void AddHiddenLabel(QWidget* parent, const char* name, const QString& text);
+void AddHiddenLabels(QWidget* parent, std::initializer_list<HiddenText> texts);
 
 // A caption as it is shown: "&" marks the accelerator and is not drawn,
 // "&&" shows one ampersand.

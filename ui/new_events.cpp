@@ -21,29 +21,6 @@
 namespace quorval {
 namespace {
 
-// Texts composed at run time, kept as hidden labels so the word list
-// translates them with the rest ("%1" .. "%4" are filled in).
-const struct {
-  const char* name;
-  const char* text;
-} kTexts[] = {
-    {"SolvingText", "Solving double dummy"},
-    {"BiddingText", "Field, bidding and leads"},
-    {"WritingText", "Writing the files"},
-    {"StepText", "%1: board %2 (%3 of %4)"},
-    {"StoppingText", "Stopping..."},
-    {"CancelledText", "Cancelled: nothing was written."},
-    {"NoFolderText", "Choose a folder for the new event set."},
-    {"InUseText", "The event set in use cannot be replaced. Choose another folder."},
-    {"NoFileText", "Choose a hand-record file (PBN)."},
-    {"NoEventsText", "Choose at least one event."},
-    {"NoSeedText", "The seed must be a whole number."},
-    {"ReplaceText", "%1 already holds an event set. Replace it with the new one?"},
-    {"DoneText", "The new event set is ready in %1: %2 boards."},
-    {"RefusedText", "Games of the file that could not be played and were left out:"},
-    {"PlayText", "Play the new event set now?"},
-};
-
 bool DefaultAsk(QWidget* parent, const QString& question) {
   return QMessageBox::question(parent, parent ? parent->windowTitle() : QString(), question) == QMessageBox::Yes;
 }
@@ -130,7 +107,24 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   cancelBtn_ = new QPushButton("Cancel", this);
   cancelBtn_->setObjectName("CancelBtn");
   cancelBtn_->setGeometry(356, 290, 92, 28);
-  for (const auto& t : kTexts) AddLabel(this, t.name, t.text, {})->hide();
+  // Texts composed at run time ("%1" .. "%4" are filled in).
+  AddHiddenLabels(this, {
+                            {"SolvingText", "Solving double dummy"},
+                            {"BiddingText", "Field, bidding and leads"},
+                            {"WritingText", "Writing the files"},
+                            {"StepText", "%1: board %2 (%3 of %4)"},
+                            {"StoppingText", "Stopping..."},
+                            {"CancelledText", "Cancelled: nothing was written."},
+                            {"NoFolderText", "Choose a folder for the new event set."},
+                            {"InUseText", "The event set in use cannot be replaced. Choose another folder."},
+                            {"NoFileText", "Choose a hand-record file (PBN)."},
+                            {"NoEventsText", "Choose at least one event."},
+                            {"NoSeedText", "The seed must be a whole number."},
+                            {"ReplaceText", "%1 already holds an event set. Replace it with the new one?"},
+                            {"DoneText", "The new event set is ready in %1: %2 boards."},
+                            {"RefusedText", "Games of the file that could not be played and were left out:"},
+                            {"PlayText", "Play the new event set now?"},
+                        });
 
   choices_ = {freshRB_, fileRB_, seedEdit_, impSpin_, pairsSpin_, fileEdit_, browseFile, fileScoring_, folderEdit_,
               browseFolder, makeBtn_};

@@ -53,17 +53,12 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
   buttons->addStretch();
   layout->addLayout(buttons);
 
-  const std::pair<const char*, const char*> hidden[] = {
+  AddHiddenLabels(panel6_, {
       {"LabStrataA", "A Stratum"}, {"LabStrataB", "B Stratum"},       {"LabStrataC", "C Stratum"},
       {"LabSession", "Session"},   {"LabHandsPlayed", "Hands Played"}, {"LabTotals", "Total"},
       {"LabPct", "Ave Imp/Pct"},
       // Words the window carries for its translations but does not show.
-      {"LabMPs", "MPs/IMPs"}, {"LabRank", "Rank"}, {"LabScore", "Score"}};
-  for (const auto& [name, text] : hidden) {
-    auto* label = new QLabel(text, panel6_);
-    label->setObjectName(name);
-    label->hide();
-  }
+      {"LabMPs", "MPs/IMPs"}, {"LabRank", "Rank"}, {"LabScore", "Score"}});
   resize(640, 420);
   lang_ = new TMultiLang(this, QStringLiteral("result_summary"));
   ScorePageChange();

@@ -229,11 +229,7 @@ void TReviewForm::BuildWindow() {
 
   // The words the window composes its texts from, as hidden labels.
   const review::ReviewWords english;
-  auto hidden = [this](const char* name, const std::string& text) {
-    auto* label = new QLabel(Q(text), this);
-    label->setObjectName(name);
-    label->hide();
-  };
+  auto hidden = [this](const char* name, const std::string& text) { AddHiddenLabel(this, name, Q(text)); };
   for (const WordLabel& w : kWordLabels) hidden(w.name, english.*(w.member));
   for (int i = 0; i < 4; ++i) {
     hidden(kSuitLabels[i], english.suits[size_t(i)]);

@@ -95,19 +95,14 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, reviewBtn_, closeBtn_}) b->move(0, buttonsTop);
 
   // The words of the list, translated with the rest of the window.
-  const std::pair<const char*, const char*> hidden[] = {
+  AddHiddenLabels(panel6_, {
       {"LabContract", "Contract"}, {"LabBy", "By"},         {"LabTricks", "Tricks"},
       {"LabScore", "Score"},       {"LabTotals", "Totals"}, {"LabPct", "Pct"},
       {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
       {"xpTabSheet3", "C Stratum"},
       // Words the window carries for its translations but does not show.
       {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"}, {"LabLowHand", "Low Hand"},
-      {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}};
-  for (const auto& [name, text] : hidden) {
-    auto* label = new QLabel(text, panel6_);
-    label->setObjectName(name);
-    label->hide();
-  }
+      {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
 
   setFixedSize(kWidth, buttonsTop + kButtonH + 10);
   lang_ = new TMultiLang(this, QStringLiteral("session_results"));
