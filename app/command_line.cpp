@@ -131,8 +131,8 @@ const OptionRow kOptions[] = {
 // The export's options go together, and with nothing else that runs boards.
 QString CheckExport(const CommandLine& cl) {
   if (cl.exportPbn.isEmpty() != cl.out.isEmpty()) return "--export-pbn and --out go together";
-  if (!cl.exportPbn.isEmpty() && (cl.autoplay || !cl.printTo.isEmpty()))
-    return "--export-pbn goes with neither --autoplay nor printing";
+  if (!cl.exportPbn.isEmpty() && (cl.autoplay || !cl.printTo.isEmpty() || !cl.review.isEmpty()))
+    return "--export-pbn goes with neither --autoplay, --review nor printing";
   return {};
 }
 

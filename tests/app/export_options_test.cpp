@@ -24,9 +24,11 @@ TEST(QuorvalExportOptions, ExportGoesWithOutAndNothingElse) {
       {{"--export-pbn", "Imp03"}, "--export-pbn and --out go together"},
       {{"--out", "b.pbn"}, "--export-pbn and --out go together"},
       {{"--export-pbn", "Imp03", "--out", "b.pbn", "--autoplay", "Imp03"},
-       "--export-pbn goes with neither --autoplay nor printing"},
+       "--export-pbn goes with neither --autoplay, --review nor printing"},
       {{"--export-pbn", "Imp03", "--out", "b.pbn", "--print-hands", "Imp03", "--print-to", "h.pdf"},
-       "--export-pbn goes with neither --autoplay nor printing"},
+       "--export-pbn goes with neither --autoplay, --review nor printing"},
+      {{"--export-pbn", "Imp03", "--out", "b.pbn", "--review", "Imp03"},
+       "--export-pbn goes with neither --autoplay, --review nor printing"},
       {{"--export-pbn", "", "--out", "b.pbn"}, "--export-pbn needs sessions or board keys"},
   };
   for (const auto& c : cases) {
