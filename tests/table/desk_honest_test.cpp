@@ -25,6 +25,16 @@ class DeskHonestTest : public DeskTest {
     board.meanings = honest::MeaningsOf(meanings);
     return honest::ChooseHonestCard(start, board, Option.ComputerSkill, desk.State().PlayStyle).card;
   }
+
+  // Imp01.01 bid by South to 4S (the stored lead is the ace of trumps), and
+  // the play started: West has made the opening lead.
+  void BidImp0101ToTheLead(TDeskTop& desk) {
+    UseLibrary("[Imp01.01.D]\nP,1C,1S,P,2S,P,4S,P,P,P,Lead,AS,100\n");
+    desk.NewHandClick();
+    desk.BidButClick("S1");
+    desk.BidButClick("S4");
+    Click("EOBStart");
+  }
 };
 
 TEST_F(DeskHonestTest, TheMenuItemIsThePlayersSettingKeptInTheOptionsFile) {
@@ -68,13 +78,9 @@ TEST_F(DeskHonestTest, TheCommandLineChoosesItForThisRunOnly) {
   EXPECT_TRUE(item->isChecked());
   EXPECT_FALSE(item->isEnabled());
   EXPECT_FALSE(Option.HonestComputer);
-  // Imp01.01 to 4S by South: West's opening lead is the honest computer's,
-  // not the stored lead (here the ace of trumps from A-4).
-  UseLibrary("[Imp01.01.D]\nP,1C,1S,P,2S,P,4S,P,P,P,Lead,AS,100\n");
-  desk.NewHandClick();
-  desk.BidButClick("S1");
-  desk.BidButClick("S4");
-  Click("EOBStart");
+  // West's opening lead is the honest computer's, not the stored lead (the
+  // ace of trumps from A-4).
+  BidImp0101ToTheLead(desk);
   ASSERT_EQ(desk.Play().CardsPlayed, 1);
   EXPECT_NE(desk.Play().PlayLog[0].card, ParseCard("AS"));
   EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
@@ -95,11 +101,7 @@ TEST_F(DeskHonestTest, TheComputerReadsTheStoredCallsByTheEventSetsMeanings) {
   ASSERT_TRUE(meanings.Load(MeaningsFileText({{'D', {{"P,1C", strong}}}})));
   files_->meanings = &meanings;
   TDeskTop& desk = Desk();
-  UseLibrary("[Imp01.01.D]\nP,1C,1S,P,2S,P,4S,P,P,P,Lead,AS,100\n");
-  desk.NewHandClick();
-  desk.BidButClick("S1");
-  desk.BidButClick("S4");
-  Click("EOBStart");
+  BidImp0101ToTheLead(desk);
   ASSERT_EQ(desk.Play().CardsPlayed, 1);
   const CardCode lead = desk.Play().PlayLog[0].card;
   files_->meanings = nullptr;
