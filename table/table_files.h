@@ -38,7 +38,7 @@ struct TableFiles {
   // without meanings. `meaningsProblem` says why they could not be read (the
   // table tells the user once).
   const CallMeanings* meanings = nullptr;
-  std::string meaningsProblem;
+  std::string meaningsProblem{};
 
   std::vector<std::string> Section(const TBigIniFile& store, const std::string& name) const {
     std::vector<std::string> raw, lines;
