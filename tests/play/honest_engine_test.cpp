@@ -2,9 +2,6 @@
 // and they follow the odds rather than the hidden cards.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "data/board_file.h"
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
@@ -12,6 +9,7 @@
 #include "play/honest/honest_engine.h"
 #include "play/honest/knowledge.h"
 #include "tests/play/engine_test_util.h"
+#include "tests/play/honest_test_util.h"
 
 namespace quorval::honest {
 namespace {
@@ -71,13 +69,9 @@ struct ShippedBoard {
 // A board of the shipped events with the main line of its Danish Basic
 // auctions.
 std::optional<ShippedBoard> Shipped(const std::string& key) {
-  const std::string dir = std::string(QUORVAL_SOURCE_DIR) + "/events/";
-  std::ifstream libFile(dir + kLibraryFileName, std::ios::binary);
-  std::stringstream libText;
-  libText << libFile.rdbuf();
   SequenceLibrary library;
-  library.LoadSequenceLibrary(libText.str());
-  TBridgeINI boards(dir + kBoardFileName);
+  library.LoadSequenceLibrary(testutil::ShippedFileText(kLibraryFileName));
+  TBridgeINI boards(std::string(QUORVAL_SOURCE_DIR) + "/events/" + kBoardFileName);
   BoardStatus status = BoardStatus::NotFound;
   const std::optional<BoardRecord> board = boards.ReadBoard(key, status);
   if (!board) return std::nullopt;

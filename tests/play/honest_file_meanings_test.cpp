@@ -3,22 +3,14 @@
 // inferences.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "data/call_meanings.h"
 #include "play/honest/file_meanings.h"
+#include "tests/play/honest_test_util.h"
 
 namespace quorval::honest {
 namespace {
 
-AuctionFacts Facts(Seat dealer, const std::vector<std::string>& tokens, char system) {
-  AuctionFacts a;
-  a.dealer = dealer;
-  a.system = system;
-  for (const std::string& t : tokens) a.calls.push_back(ParseCall(t));
-  return a;
-}
+using testutil::Facts;
 
 quorval::CallMeanings Loaded(const std::map<char, MeaningEntries>& bySystem) {
   quorval::CallMeanings file;
@@ -72,13 +64,9 @@ TEST(FileMeanings, StoredCallsReadAsTheFileSays) {
 }
 
 TEST(FileMeanings, TheShippedFileReadsEveryStoredOpening) {
-  std::ifstream in(std::string(QUORVAL_SOURCE_DIR) + "/events/" + kMeaningsFileName, std::ios::binary);
-  ASSERT_TRUE(in);
-  std::stringstream text;
-  text << in.rdbuf();
   quorval::CallMeanings file;
   std::string problem;
-  ASSERT_TRUE(file.Load(text.str(), &problem)) << problem;
+  ASSERT_TRUE(file.Load(testutil::ShippedFileText(kMeaningsFileName), &problem)) << problem;
   const auto meanings = MeaningsOf(&file);
   ASSERT_NE(meanings, nullptr);
   // The systems' notrump ranges, as the honest computer will sample them.

@@ -8,17 +8,12 @@
 #include "play/honest/knowledge.h"
 #include "play/honest/layout_sampler.h"
 #include "tests/play/engine_test_util.h"
+#include "tests/play/honest_test_util.h"
 
 namespace quorval::honest {
 namespace {
 
-AuctionFacts Facts(Seat dealer, const std::vector<std::string>& tokens, char system = 'D') {
-  AuctionFacts a;
-  a.dealer = dealer;
-  a.system = system;
-  for (const std::string& t : tokens) a.calls.push_back(ParseCall(t));
-  return a;
-}
+using testutil::Facts;
 
 HandRange Balanced(int lo, int hi) { return HandRange{}.Hcp(lo, hi).Balanced(); }
 

@@ -60,6 +60,15 @@ namespace {
 
 bool SolvedWithCards(const engine::SolverResult& r) { return r.status == 1 && r.cards > 0; }
 
+// A whole file as it is on disk; none when it cannot be opened.
+std::optional<std::string> FileText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
 // Processor time of the whole process: on a machine busy with other work
 // it shows what a card costs, where the clock on the wall shows the wait.
 double ProcessorMs() {
@@ -181,20 +190,15 @@ std::optional<BenchReport> RunBench(const BenchOptions& o, std::ostream& log, st
     error = "no " + std::string(kLibraryFileName) + " in " + o.dir;
     return std::nullopt;
   }
-  std::ifstream libFile(libPath, std::ios::binary);
-  std::stringstream libText;
-  libText << libFile.rdbuf();
   SequenceLibrary library;
-  library.LoadSequenceLibrary(libText.str());
+  library.LoadSequenceLibrary(FileText(libPath).value_or(""));
 
   // The meanings of the stored calls, which the honest computer reads the
   // auction by; without the file it reads every call plainly.
   CallMeanings meanings;
-  if (std::ifstream meaningsFile(dir / kMeaningsFileName, std::ios::binary); meaningsFile) {
-    std::stringstream text;
-    text << meaningsFile.rdbuf();
+  if (const std::optional<std::string> text = FileText(dir / kMeaningsFileName)) {
     std::string problem;
-    if (!meanings.Load(text.str(), &problem)) log << kMeaningsFileName << ": " << problem << '\n';
+    if (!meanings.Load(*text, &problem)) log << kMeaningsFileName << ": " << problem << '\n';
   }
 
   SetProgramFolder(o.dir);
