@@ -174,12 +174,21 @@ class ReportPage {
 
   void BoardData() {
     const int leftLabel = L_ + charW_, leftValue = mid_ - charW_, rightValue = M_ - charW_;
+    // A long label and its value share a narrow column ("Faresone:" and
+    // "Ingen", "Givare:" and "Väst", "Match Points" before North's hand):
+    // both a size smaller until they part.
+    const auto pair = [&](int labelX, int valueRight, int line, const QString& label, const QString& value) {
+      const int room = valueRight - labelX - charW_ / 2;
+      const auto wide = [&] { return SymbolTextWidth(p_, label) + SymbolTextWidth(p_, value.trimmed()) > room; };
+      for (int points = 10; points >= 7 && wide(); --points) SetFont(points, false);
+      Put(labelX, Y(line), label, kLabelBlue);
+      if (!value.isEmpty()) PutRight(valueRight, Y(line), value);
+      SetFont(11, false);
+    };
     const auto row = [&](int line, const QString& label, const QString& value, const QString& rlabel,
                          const QString& rvalue) {
-      Put(leftLabel, Y(line), label, kLabelBlue);
-      if (!value.isEmpty()) PutRight(leftValue, Y(line), value);
-      Put(right_, Y(line), rlabel, kLabelBlue);
-      if (!rvalue.isEmpty()) PutRight(rightValue, Y(line), rvalue);
+      pair(leftLabel, leftValue, line, label, value);
+      pair(right_, rightValue, line, rlabel, rvalue);
     };
     const bool passedOut = d_.contractKnown && d_.contract.PassedOut();
     QString bid, by;

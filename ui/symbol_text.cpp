@@ -102,7 +102,11 @@ QString SuitFontName() {
 
 QString NoTrumpFontName() { return SuitFontName(); }
 
-QString NoTrumpText(int language) { return (language == 1 || language == 2) ? QStringLiteral("UT") : QStringLiteral("NT"); }
+QString NoTrumpText(int language) {
+  if (language == 1) return QStringLiteral("UT");
+  if (language == 2) return QStringLiteral("G");
+  return QStringLiteral("NT");
+}
 
 QString StrainGlyph(QChar letter, int language) {
   switch (letter.toLatin1()) {

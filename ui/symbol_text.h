@@ -14,8 +14,8 @@ namespace quorval {
 // U+2663 U+2666 U+2665 U+2660 (DejaVu Sans when installed).
 QString NoTrumpFontName();
 QString SuitFontName();
-// The no-trump mark of an interface language: "UT" Danish and Norwegian,
-// "NT" otherwise.
+// The no-trump mark of an interface language: "UT" Danish, "G" (grand)
+// Norwegian, "NT" otherwise.
 QString NoTrumpText(int language);
 // The glyph for a strain letter: a suit symbol, the no-trump mark, or "~".
 QString StrainGlyph(QChar letter, int language);

@@ -224,14 +224,30 @@ TEST_F(HandReportTest, WideResultsWidenTheirColumnsSoNothingRunsTogether) {
   EXPECT_GT(right, figureEnd);
 }
 
-TEST_F(HandReportTest, StrataTitlesFollowTheLanguage) {
+// The strata titles follow the language, and the longer labels of other
+// languages ("Givare:", Norwegian "Faresone:") end before their values.
+TEST_F(HandReportTest, StrataTitlesFollowTheLanguageAndLongLabelsKeepClearOfTheirValues) {
   labels.findChild<QLabel*>("LabelStrata")->setText("Grupp");
-  HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
+  labels.findChild<QLabel*>("LabelDlr")->setText("Givare:");
+  labels.findChild<QLabel*>("LabelW")->setText(QString::fromUtf8("Väst"));
+  labels.findChild<QLabel*>("LabelVul")->setText("Faresone:");
+  labels.findChild<QLabel*>("LabelNone")->setText("Ingen");
+  HandReportData d = Report("P,4S,P,P,P", testing::kTenTricksPlay, West);
   d.language = 4;
   const auto printed = Print(d);
   const RecordingDevice& page = *printed;
   for (const char* title : {"A-Grupp", "B-Grupp", "C-Grupp"}) EXPECT_NE(page.Find(title), nullptr) << title;
   EXPECT_EQ(page.Find("A Stratum"), nullptr);
+  for (const char* label : {"Givare:", "Faresone:"}) {
+    const DrawnText* l = page.Find(label);
+    ASSERT_NE(l, nullptr) << label;
+    const std::vector<DrawnText> line = page.OnLine(l->at.y(), 12);
+    const auto value = std::find_if(line.begin(), line.end(), [&](const DrawnText& t) { return t.at.x() > l->at.x(); });
+    ASSERT_NE(value, line.end()) << label;
+    EXPECT_LT(l->at.x() + QFontMetrics(l->font, &page).horizontalAdvance(l->text), value->at.x())
+        << label << " runs into " << value->text.toStdString();
+  }
+  EXPECT_EQ(After(page, "Givare:", page.Find("North")->at.x()), QString::fromUtf8("Väst"));
 }
 
 TEST_F(HandReportTest, BeforeTheEndOnlyWhatBelongsToTheBoardIsPrinted) {
