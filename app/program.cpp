@@ -145,6 +145,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
   SetShippedFolder(shipped.toStdString());
+  // The help pages come with the program wherever the working folder is.
+  SetHelpFolder((shipped.isEmpty() ? programFolder : shipped).toStdString());
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
