@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/events_runner.h"
 #include "app/export_run.h"
@@ -83,6 +84,18 @@ QIcon ProgramIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/art/icon-%1.png").arg(size));
   return icon;
+}
+
+// The store of a data file. A run that must leave every file as it was
+// (--show) gets a copy in memory of what the file holds, which it may
+// change as a user would without writing anything.
+template <class Store>
+std::unique_ptr<Store> OpenStore(const std::string& path, bool copyOnly) {
+  if (!copyOnly) return std::make_unique<Store>(path);
+  auto store = std::make_unique<Store>(std::string());
+  QFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::ReadOnly)) store->LoadLines(SplitIniText(file.readAll().toStdString()));
+  return store;
 }
 
 bool Headless() {
@@ -165,9 +178,11 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   QApplication::setApplicationDisplayName(kTitle);
 
   // One program per folder: a second one would keep its own copy of the
-  // options and results. Taken before anything is read or written.
-  const FolderLock lock(folder);
-  if (lock.state() == FolderLock::State::HeldByAnother) {
+  // options and results. Taken before anything is read or written; a run
+  // that writes nothing (--show) needs none.
+  std::optional<FolderLock> lock;
+  if (!showing) lock.emplace(folder);
+  if (lock && lock->state() == FolderLock::State::HeldByAnother) {
     const std::string text = AlreadyRunningText(StartLanguage(cl));
     if (automated || Headless()) std::cerr << text << '\n';
     else ShowMessage(text);
@@ -175,12 +190,13 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   // Holding the folder, the program may clear away what a killed one left
   // half saved.
-  if (lock.state() == FolderLock::State::Locked)
+  if (lock && lock->state() == FolderLock::State::Locked)
     for (const char* name : {kOptionsFileName, kKeptPlayFileName, kBoardFileName, kResultsFileName})
       RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
   // 2. The options file and the current player.
-  TMyINI options(kOptionsFileName);
+  const auto optionsStore = OpenStore<TMyINI>(ResolveInProgramFolder(kOptionsFileName), showing);
+  TMyINI& options = *optionsStore;
   if (!cl.player.isEmpty()) {
     Option.CurrentPlayer = cl.player.toStdString();
     LoadOptions(options, Option, MachineLanguage);
@@ -199,14 +215,17 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.
-  TBridgeINI boards(ResolveShippedFile(kBoardFileName));
-  TBridgeINI results(ResolveShippedFile(kResultsFileName));
+  const auto boardStore = OpenStore<TBridgeINI>(ResolveShippedFile(kBoardFileName), showing);
+  const auto resultStore = OpenStore<TBridgeINI>(ResolveShippedFile(kResultsFileName), showing);
+  TBridgeINI& boards = *boardStore;
+  TBridgeINI& results = *resultStore;
   SequenceLibrary library;
   const std::string text = SequenceLibraryText();
   if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName))))
     library.LoadSequenceLibrary(text);
   // The kept plays, and the player's results as those of this event set.
-  TMyINI plays(kKeptPlayFileName);
+  const auto playStore = OpenStore<TMyINI>(ResolveInProgramFolder(kKeptPlayFileName), showing);
+  TMyINI& plays = *playStore;
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
   files.eventSetId = EventSetId(boards);
   files.shortEvents = ReadShortEvents(ResolveShippedFile(kSetNoteFileName));
