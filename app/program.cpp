@@ -33,6 +33,7 @@
 #include "table/desktop.h"
 #include "ui/card_control.h"
 #include "ui/multi_lang.h"
+#include "ui/player_name.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
 
@@ -174,8 +175,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     });
     SetSoundSink([](Sound) { QApplication::beep(); });
   }
+  // No display name of its own: the window system would add it to every
+  // title, which already names the program.
   QCoreApplication::setApplicationName(kTitle);
-  QApplication::setApplicationDisplayName(kTitle);
 
   // One program per folder: a second one would keep its own copy of the
   // options and results. Taken before anything is read or written; a run
@@ -194,7 +196,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     for (const char* name : {kOptionsFileName, kKeptPlayFileName, kBoardFileName, kResultsFileName})
       RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
-  // 2. The options file and the current player.
+  // 2. The options file and the current player. At the very first start,
+  // with no player in the file yet, the user is asked for a name (the login
+  // name filled in); automated runs take --player or the login name.
   const auto optionsStore = OpenStore<TMyINI>(ResolveInProgramFolder(kOptionsFileName), showing);
   TMyINI& options = *optionsStore;
   if (!cl.player.isEmpty()) {
@@ -202,7 +206,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     LoadOptions(options, Option, MachineLanguage);
     SaveOptions(options, Option, NowDateTime());
   } else {
-    StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+    std::string firstName = DefaultPlayerName();
+    if (!automated && options.Sections().empty()) firstName = TPlayerName::Ask(firstName, StartLanguage(cl));
+    StartUpOptions(options, Option, firstName, MachineLanguage, NowDateTime());
   }
 
   // A review run needs only the player's kept plays.
