@@ -1,6 +1,7 @@
 // The hand report drawn on a recording page of 600 pixels per inch: what
 // stands after each label, where the auction starts, how the tricks are
-// marked, and the strata tables.
+// marked and the marks explained, the ranks as the cards show them, and the
+// strata tables.
 
 #include <QLabel>
 
@@ -232,6 +233,33 @@ TEST_F(HandReportTest, StrataTitlesFollowTheLanguage) {
   const RecordingDevice& page = *printed;
   for (const char* title : {"A-Grupp", "B-Grupp", "C-Grupp"}) EXPECT_NE(page.Find(title), nullptr) << title;
   EXPECT_EQ(page.Find("A Stratum"), nullptr);
+}
+
+// The ranks as the table's cards show them in the language, "10" for the
+// ten; the marks of the trick winners explained below the play.
+TEST_F(HandReportTest, RanksAreWrittenAsTheCardsShowThemAndTheMarksAreExplained) {
+  HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
+  const auto english = Print(d);
+  EXPECT_NE(english->AllText().indexOf("AKQJ1098765"), -1) << english->AllText().toStdString();
+  EXPECT_EQ(english->AllText().indexOf("QJT"), -1);
+  const DrawnText* heading = english->Find("Cards played at each trick");
+  const DrawnText* plus = english->Find("+  trick won by declarer's side");
+  const DrawnText* minus = english->Find("-  trick won by the defenders");
+  ASSERT_TRUE(heading && plus && minus);
+  const double lineH = english->Find("Dlr:")->at.y() - english->Find("Deal:")->at.y();
+  EXPECT_EQ(plus->at.x(), heading->at.x());
+  EXPECT_NEAR(plus->at.y() - heading->at.y(), 16 * lineH, 2) << "below the thirteen tricks";
+  EXPECT_NEAR(minus->at.y() - plus->at.y(), lineH, 2);
+
+  labels.SetLanguage(1);
+  d.language = 1;
+  const auto danish = Print(d);
+  EXPECT_NE(danish->AllText().indexOf("EKDB1098765"), -1) << danish->AllText().toStdString();
+  EXPECT_NE(danish->Find("+  stik vundet af spilførerens side"), nullptr);
+
+  // Without a card played there is nothing to explain.
+  HandReportData none = Report("4S,P,P,P", "-");
+  EXPECT_EQ(Print(none)->Find("-  stik vundet af modspillerne"), nullptr);
 }
 
 TEST_F(HandReportTest, BeforeTheEndOnlyWhatBelongsToTheBoardIsPrinted) {
