@@ -100,6 +100,8 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
       {"LabScore", "Score"},       {"LabTotals", "Totals"}, {"LabPct", "Pct"},
       {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
       {"xpTabSheet3", "C Stratum"},
+      // The seats, whose initials stand for the declarer in the "By" column.
+      {"LabNorth", "North"}, {"LabEast", "East"}, {"LabSouth", "South"}, {"LabWest", "West"},
       // Words the window carries for its translations but does not show.
       {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"}, {"LabLowHand", "Low Hand"},
       {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
@@ -176,6 +178,8 @@ void TSessionResult::PageClick() {
   labels.aveImp = Text("LabAveIMP").toStdString();
   for (int s = 0; s < 3; ++s) labels.strata[size_t(s)] = Text(qPrintable(QString("xpTabSheet%1").arg(s + 1))).toStdString();
   labels.scoringItem = ScoringItemText().toStdString();
+  const char* const seats[4] = {"LabNorth", "LabEast", "LabSouth", "LabWest"};
+  for (int s = 0; s < 4; ++s) labels.seatNames[size_t(s)] = Text(seats[s]).toStdString();
   const bool imps = eventItems_[0]->isChecked();
   const auto rows =
       BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_, labels);
