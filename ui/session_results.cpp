@@ -31,6 +31,13 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& ca
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   b->setPopupMode(QToolButton::MenuButtonPopup);
   b->resize(kButtonW, kButtonH);
+  // The arrow of the menu half is drawn in the window-text colour, which
+  // the skin turns white on its dark panels: the button keeps the dark ink
+  // of its own face for it.
+  QPalette ink = b->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    ink.setColor(group, QPalette::WindowText, ink.color(group, QPalette::ButtonText));
+  b->setPalette(ink);
   return b;
 }
 
