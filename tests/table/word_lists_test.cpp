@@ -28,7 +28,7 @@ struct ShippedList {
 };
 const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1 + 1}, {"bidding_box", 1},  {"board_chooser", 7},
                               {"hand_report", 29 + 1 + 2},  {"session_results", 22 + 6 + 2 + 4}, {"result_summary", 12},
-                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
+                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2 + 1},
                               {"help_window", 9},       {"review", 76 + 1},  {"export_boards", 14},
                               {"new_events", 31},       {"unsaved_results", 10}, {"start_up", 1},
                               {"call_meanings", 46 + 2}, {"player_name", 5}};
