@@ -34,8 +34,8 @@ const std::pair<const char*, const char*> kLabels[] = {
     {"LabelDown", "Down:"},       {"LabelMPEvent", "MPs in this Event"},
     {"LabelMPSession", "MPs in this Session"},
     {"LabelNewPlayer", "Go to the \"Preferences\" screen and type in a New Player Name"},
-    {"LabelPlusLegend", "+  trick won by declarer's side"},
-    {"LabelMinusLegend", "-  trick won by the defenders"}};
+    {"LabelPlusLegend", "+  trick to declarer"},
+    {"LabelMinusLegend", "-  trick to the defence"}};
 
 // Headings of the strata tables when the caller has none.
 const char* const kStrataHeadings[7] = {"Stratum", "#", "By", "Contract", "Tricks", "Score", "MP"};
@@ -168,26 +168,46 @@ class ReportPage {
   }
 
   void Show4Hands() {
+    // Each hand has the room up to what stands right of it: North the board
+    // data's right labels, West the East hand, East and South the play area.
     const struct {
       Seat seat;
-      int line, x;
-    } blocks[] = {{North, 1, mid_}, {South, 11, mid_}, {West, 6, L_ + charW_}, {East, 6, right_}};
+      int line, x, room;
+    } blocks[] = {{North, 1, mid_, right_ - mid_ - charW_ / 2},
+                  {South, 11, mid_, M_ - mid_ - charW_},
+                  {West, 6, L_ + charW_, right_ - L_ - 2 * charW_},
+                  {East, 6, right_, M_ - right_ - charW_ / 2}};
     for (const auto& b : blocks) {
       SetFont(11, false, true);
       Put(b.x, Y(b.line), labels_.TranslatedSeatName(b.seat));
       SetFont(11, false);
       for (int i = 0; i < 4; ++i) {
         const TSuit suit = Spade - i;
-        Put(b.x, Y(b.line + 1 + i), HoldingMarkup(suit, d_.deal.at(b.seat, suit), d_.language));
+        PutFitted(b.x, Y(b.line + 1 + i), HoldingMarkup(suit, d_.deal.at(b.seat, suit), d_.language), b.room);
       }
     }
+  }
+
+  // A text drawn smaller when it is wider than `room` (a long suit, or the
+  // two-letter jacks of Norwegian), so it never runs into its neighbour.
+  void PutFitted(int x, int y, const QString& text, int room, const QColor& colour = Qt::black) {
+    p_.save();
+    QFont f = p_.font();
+    while (SymbolTextWidth(p_, text) > room && f.pointSizeF() > 6) {
+      f.setPointSizeF(f.pointSizeF() - 0.5);
+      p_.setFont(f);
+    }
+    Put(x, y, text, colour);
+    p_.restore();
   }
 
   void BoardData() {
     const int leftLabel = L_ + charW_, leftValue = mid_ - charW_, rightValue = M_ - charW_;
     const auto row = [&](int line, const QString& label, const QString& value, const QString& rlabel,
                          const QString& rvalue) {
-      Put(leftLabel, Y(line), label, kLabelBlue);
+      // A long label ("Faresone:") is drawn smaller rather than into its value.
+      PutFitted(leftLabel, Y(line), label, leftValue - SymbolTextWidth(p_, value) - leftLabel - charW_ / 2,
+                kLabelBlue);
       if (!value.isEmpty()) PutRight(leftValue, Y(line), value);
       Put(right_, Y(line), rlabel, kLabelBlue);
       if (!rvalue.isEmpty()) PutRight(rightValue, Y(line), rvalue);
@@ -245,10 +265,11 @@ class ReportPage {
         Put(x[size_t(i)], Y(3 + int(t)), text);
       }
     }
-    // What the marks of the trick winners mean, below the play area.
+    // What the marks of the trick winners mean: a note at the foot of the
+    // box below the play area.
     if (d_.tricks.empty()) return;
-    Put(x0, Y(17), labels_.Text("LabelPlusLegend"));
-    Put(x0, Y(18), labels_.Text("LabelMinusLegend"));
+    Put(x0, Y(29), labels_.Text("LabelPlusLegend"));
+    Put(x0, Y(30), labels_.Text("LabelMinusLegend"));
   }
 
   // The calls told with meanings: one line per call, one line of heading.
