@@ -19,6 +19,7 @@
 #include "ui/card_control.h"
 #include "ui/player_name.h"
 #include "ui/setup_options.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -320,6 +321,14 @@ TEST(PlayerNamePrompt, OKOnlyForANameTheOptionsFileCanHold) {
   EXPECT_TRUE(prompt.OkButton()->isEnabled());
   EXPECT_TRUE(refused->isHidden());
   EXPECT_EQ(prompt.Name(), "Anne Marie");
+  // With QUORVAL_SCREENSHOTS set, its picture in the four languages.
+  if (const QByteArray folder = qgetenv("QUORVAL_SCREENSHOTS"); !folder.isEmpty())
+    for (const int language : {0, 1, 2, 4}) {
+      TPlayerName shown(nullptr, "root", language);
+      ApplySkinToWindow(&shown, SkinColorsFor("Teal"), false);
+      shown.adjustSize();
+      shown.grab().save(QString(folder) + QString("/player_name_%1.png").arg(language));
+    }
 }
 
 }  // namespace
