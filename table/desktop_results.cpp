@@ -142,7 +142,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
 bool TDeskTop::SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
                          PrintTarget target) {
   if (printer_) return printer_(parent, name, pages, target);
-  return PrintPages(parent, name, pages, target);
+  return PrintPages(parent, name, pages, target, language_);
 }
 
 void TDeskTop::PrintHandMenuClick(PrintTarget target) {

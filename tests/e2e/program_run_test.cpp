@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "data/options.h"
 #include "tests/e2e/filed_lines.h"
 #include "tests/e2e/run_program.h"
 
@@ -26,6 +27,8 @@ TEST(ProgramStart, AnEmptyFolderGetsTheOptionsAndEmptyDataFiles) {
   std::vector<std::string> sections, keys;
   const IniFile options = ReadIni(dir.filePath("Options.INI"), &sections, &keys);
   ASSERT_EQ(sections.size(), 1u);
+  // An automated run asks no name: the player is the login name.
+  EXPECT_EQ(sections[0], quorval::DefaultPlayerName());
   const std::vector<std::string> expected = {"ComputerSkill", "BackDesign", "BackColor", "BidSys", "Language",
                                              "Event", "Session", "LastHandPlayed", "LastStrataSeen",
                                              "MPScoringSys", "ColorSkin", "LastPlayed", "Result"};

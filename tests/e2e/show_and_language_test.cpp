@@ -1,13 +1,26 @@
 // The real program with --language and --show: a picture of the named window
-// is saved, a language for one run leaves the player's option alone, and
-// every wrong use is refused with exit code 2.
+// is saved, a picture changes no file of the working folder, a language for
+// one run leaves the player's option alone, and every wrong use is refused
+// with exit code 2.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
+
+// Every file of a folder with its bytes.
+std::map<QString, QByteArray> Snapshot(const QString& folder) {
+  std::map<QString, QByteArray> files;
+  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+    QFile f(info.filePath());
+    files[info.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+  }
+  return files;
+}
 
 // The width of a PNG picture from its header; 0 when the file is no PNG.
 int PngWidth(const QString& path) {
@@ -44,22 +57,41 @@ class ShowRun : public ::testing::Test {
   QTemporaryDir pictures_;
 };
 
-TEST_F(ShowRun, EachWindowOfTheRegistryIsSavedAsAPicture) {
-  // The user guide's page, for the help window.
-  ASSERT_TRUE(QFile::copy(QUORVAL_SOURCE_DIR "/resources/help/English.html", dir_.filePath("English.html")));
-  for (const char* window : {"table", "bidding", "score", "chooser", "session", "help", "review"}) {
+// The pictures are taken on a copy of the player's state: however far the
+// steps go (a board played out and filed, the board counter moved on), no
+// file of the working folder changes. The help pages come with the program:
+// the working folder holds none.
+TEST_F(ShowRun, EachWindowOfTheRegistryIsSavedAsAPictureAndNoFileChanges) {
+  ASSERT_EQ(Run({"--autoplay", "Imp01.01", "--skill", "3"}), 0);
+  const auto before = Snapshot(dir_.path());
+  ASSERT_TRUE(before.count("Options.INI") && before.count("Plays2005.ini"));
+  for (const char* window : {"table", "bidding", "auction", "play", "score", "chooser", "session", "summary", "help",
+                             "review", "export"}) {
     SCOPED_TRACE(window);
     const QString file = pictures_.filePath(QString(window) + ".png");
     EXPECT_EQ(Run({"--show", window, "--screenshot", file}), 0);
+    EXPECT_TRUE(Snapshot(dir_.path()) == before);
     const int width = PngWidth(file);
     ASSERT_GT(width, 0);
     // The table fills the screen; the chooser, the session results and the
     // help are windows of their own.
-    if (QString(window) == "chooser") EXPECT_LT(width, 600);
-    else if (QString(window) == "session" || QString(window) == "help" || QString(window) == "review")
+    const QString name(window);
+    if (name == "chooser") EXPECT_LT(width, 600);
+    else if (name == "session" || name == "summary" || name == "help" || name == "review" || name == "export")
       EXPECT_NE(width, 800);
     else EXPECT_GE(width, 600);
   }
+  // Nor is a player or an options file made for a picture.
+  QTemporaryDir fresh;
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+    ASSERT_TRUE(QFile::copy(dir_.filePath(f), fresh.filePath(f)));
+  const auto empty = Snapshot(fresh.path());
+  QProcess p;
+  p.start(QUORVAL_EXE, {"-platform", "offscreen", "--dir", fresh.path(), "--show", "score", "--screenshot",
+                        pictures_.filePath("fresh.png")});
+  ASSERT_TRUE(p.waitForFinished(120000));
+  EXPECT_EQ(p.exitCode(), 0);
+  EXPECT_TRUE(Snapshot(fresh.path()) == empty);
 }
 
 TEST_F(ShowRun, ALanguageForOneRunLeavesThePlayersOptionAlone) {

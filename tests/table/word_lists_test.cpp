@@ -14,6 +14,7 @@
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
+#include "ui/player_name.h"
 #include "ui/unsaved_results.h"
 #include "ui/multi_lang.h"
 #include "ui/new_events.h"
@@ -25,12 +26,12 @@ struct ShippedList {
   const char* name;
   size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
-const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1 + 1}, {"bidding_box", 1},  {"board_chooser", 7},
-                              {"hand_report", 29 + 1},  {"session_results", 22 + 6 + 2}, {"result_summary", 12},
-                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2},
+const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1 + 1}, {"bidding_box", 1},  {"board_chooser", 7 + 1},
+                              {"hand_report", 29 + 1 + 2},  {"session_results", 22 + 6 + 2 + 4}, {"result_summary", 12},
+                              {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2 + 1},
                               {"help_window", 9},       {"review", 76 + 1},  {"export_boards", 14},
                               {"new_events", 31},       {"unsaved_results", 10}, {"start_up", 1},
-                              {"call_meanings", 46 + 2}};
+                              {"call_meanings", 46 + 2}, {"player_name", 5},   {"printing", 2}};
 
 TEST(WordLists, EveryShippedListIsWellFormedAndCompleteInTheFourLanguages) {
   for (const ShippedList& shipped : kLists) {
@@ -99,6 +100,8 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   ExpectKeysNameWidgets("export_boards", exportBoards);
   TNewEvents newEvents(&desk, "/tmp/new", "/tmp/in use", 1, {});
   ExpectKeysNameWidgets("new_events", newEvents);
+  TPlayerName playerName(&desk, "Tester", 0);
+  ExpectKeysNameWidgets("player_name", playerName);
   TUnsavedResults unsaved(&desk, {"P: Imp01.01", "", true});
   ExpectKeysNameWidgets("unsaved_results", unsaved);
   review::ReviewSolvers quiet;
