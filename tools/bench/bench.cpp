@@ -363,4 +363,27 @@ std::string SummaryLine(const BenchReport& r) {
   return buf;
 }
 
+CardCode PositionCard(const PositionQuery& query, const BenchOptions& o, std::string& error) {
+  EngineOptions engine;
+  engine.skill = o.skill;
+  engine.timeRule = o.timeRule;
+  engine.honest = o.honest;
+  engine.board.seed = o.seed;
+  PositionProblem problem;
+  const CardCode card = quorval::PositionCard(query, engine, problem);
+  switch (problem.part) {
+    case PositionPart::None: break;
+    case PositionPart::Deal:
+      error = "--position takes a whole deal, as \"N:AKQ2.J54.T9.8765 ...\" (four hands of 13 cards)";
+      break;
+    case PositionPart::Declarer: error = "--declarer takes N, E, S or W"; break;
+    case PositionPart::Contract: error = "--contract takes a contract such as 4S, 3NT or 2HX"; break;
+    case PositionPart::Played:
+      error = "--played: card " + std::to_string(problem.card) + " (" + problem.item + ") cannot be played there";
+      break;
+    case PositionPart::AllPlayed: error = "--played: all 52 cards are played"; break;
+  }
+  return card;
+}
+
 }  // namespace quorval::bench

@@ -24,13 +24,13 @@
 #include "bidding/one_hand.h"
 #include "bidding/summary_page.h"
 #include "bidding/summary_phrases.h"
+#include "cli/command_line.h"
 #include "eventsets/checker.h"
 #include "eventsets/generator.h"
 #include "eventsets/library_stage.h"
 #include "eventsets/library_stats.h"
 #include "eventsets/pbn_import.h"
 #include "eventsets/stats.h"
-#include "tools/cli/command_line.h"
 
 using namespace quorval::eventgen;
 

@@ -1,7 +1,8 @@
 #pragma once
-// The command line of the offline tools (quorval-eventgen, quorval-bench):
-// one table of options per program or sub-command, read by one parser that
-// also answers --help and --version and words every refusal the same way.
+// The command line of the programs (quorval-eventgen, quorval-bench, and the
+// usage and version texts of quorval): one table of options per program or
+// sub-command, read by one parser that also answers --help and --version and
+// words every refusal the same way.
 //
 // Adding an option is one row in the program's table: its name, the name of
 // its value (empty for a switch), one line of help and what to do with the

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <vector>
 
-namespace deckgen {
+namespace quorval::painters {
 
 inline constexpr int kLogoWidth = 475;
 inline constexpr int kLogoHeight = 264;
@@ -17,4 +17,4 @@ QImage DrawIcon(int size);
 // The sizes the icon is shipped in.
 const std::vector<int>& IconSizes();
 
-}  // namespace deckgen
+}  // namespace quorval::painters

@@ -7,8 +7,9 @@
 #include <cstdlib>
 
 #include "tests/ui/ui_test_app.h"
-#include "tools/deckgen/art_painter.h"
+#include "ui/art_painter.h"
 
+namespace quorval::painters {
 namespace {
 
 // Equal but for a few levels of edge shading, see-through parts included.
@@ -39,7 +40,7 @@ class ArtPainterTest : public ::testing::Test {
 };
 
 TEST_F(ArtPainterTest, LogoIsAPictureOnASeeThroughGround) {
-  const QImage logo = deckgen::DrawLogo().convertToFormat(QImage::Format_ARGB32);
+  const QImage logo = DrawLogo().convertToFormat(QImage::Format_ARGB32);
   EXPECT_EQ(logo.size(), QSize(475, 264));
   for (const QPoint corner : {QPoint(0, 0), QPoint(474, 0), QPoint(0, 263)})
     EXPECT_EQ(qAlpha(logo.pixel(corner)), 0) << corner.x() << "," << corner.y();
@@ -49,9 +50,9 @@ TEST_F(ArtPainterTest, LogoIsAPictureOnASeeThroughGround) {
 }
 
 TEST_F(ArtPainterTest, IconInEveryShippedSize) {
-  ASSERT_FALSE(deckgen::IconSizes().empty());
-  for (const int size : deckgen::IconSizes()) {
-    const QImage icon = deckgen::DrawIcon(size).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_FALSE(IconSizes().empty());
+  for (const int size : IconSizes()) {
+    const QImage icon = DrawIcon(size).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(icon.size(), QSize(size, size));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "rounded corner, size " << size;
     EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
@@ -66,12 +67,13 @@ TEST_F(ArtPainterTest, TheShippedPicturesAreTheDrawnOnes) {
   const QString folder = QStringLiteral(QUORVAL_SOURCE_DIR "/resources/art/");
   const QImage logo(folder + "logo.png");
   ASSERT_FALSE(logo.isNull());
-  EXPECT_TRUE(SamePicture(logo, deckgen::DrawLogo())) << "run quorval-deckgen --art";
-  for (const int size : deckgen::IconSizes()) {
+  EXPECT_TRUE(SamePicture(logo, DrawLogo())) << "run quorval-deckgen --art";
+  for (const int size : IconSizes()) {
     const QImage icon(folder + QString("icon-%1.png").arg(size));
     ASSERT_FALSE(icon.isNull()) << size;
-    EXPECT_TRUE(SamePicture(icon, deckgen::DrawIcon(size))) << "run quorval-deckgen --art, size " << size;
+    EXPECT_TRUE(SamePicture(icon, DrawIcon(size))) << "run quorval-deckgen --art, size " << size;
   }
 }
 
 }  // namespace
+}  // namespace quorval::painters

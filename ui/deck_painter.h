@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace deckgen {
+namespace quorval::painters {
 
 inline constexpr int kCellW = 71;
 inline constexpr int kCellH = 95;
@@ -36,4 +36,4 @@ void DrawPip(QPainter& p, int suit, const QRectF& box, bool inverted = false);
 // The ground colour of each back, found at pixel (10, 3).
 QRgb BackGround(int design);
 
-}  // namespace deckgen
+}  // namespace quorval::painters

@@ -1,13 +1,13 @@
-#include "tools/deckgen/art_painter.h"
+#include "ui/art_painter.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
-#include "tools/deckgen/deck_painter.h"
+#include "ui/deck_painter.h"
 
-namespace deckgen {
+namespace quorval::painters {
 namespace {
 
 constexpr int kClubs = 0, kDiamonds = 1, kHearts = 2, kSpades = 3;
@@ -170,4 +170,4 @@ const std::vector<int>& IconSizes() {
   return sizes;
 }
 
-}  // namespace deckgen
+}  // namespace quorval::painters

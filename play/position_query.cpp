@@ -1,11 +1,10 @@
-// quorval-bench --position: the card the engine plays next in a position
-// given on the command line.
+#include "play/position_query.h"
+
 #include <cctype>
 #include <sstream>
+#include <vector>
 
-#include "tools/bench/bench.h"
-
-namespace quorval::bench {
+namespace quorval {
 
 bool ParseContractText(const std::string& text, Seat declarer, Contract& out) {
   std::string t;
@@ -34,22 +33,23 @@ CardCode ParsePlayedCard(const std::string& text) {
   return ParseCard(std::string{t[1], t[0]}) >= 4 ? ParseCard(std::string{t[1], t[0]}) : 0;
 }
 
-CardCode PositionCard(const PositionQuery& q, const BenchOptions& o, std::string& error) {
+CardCode PositionCard(const PositionQuery& q, EngineOptions engine, PositionProblem& problem) {
+  problem = {};
   Deal deal;
   std::vector<std::string> errors;
   if (!ParseDeal(q.deal, deal, errors) || !DealIsComplete(deal)) {
-    error = "--position takes a whole deal, as \"N:AKQ2.J54.T9.8765 ...\" (four hands of 13 cards)";
+    problem.part = PositionPart::Deal;
     return 0;
   }
   if (q.declarer.size() != 1 || std::string("NESW").find(static_cast<char>(
                                      std::toupper(static_cast<unsigned char>(q.declarer[0])))) == std::string::npos) {
-    error = "--declarer takes N, E, S or W";
+    problem.part = PositionPart::Declarer;
     return 0;
   }
   const Seat declarer = ParseSeat(std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(q.declarer[0])))));
   Contract contract;
   if (!ParseContractText(q.contract, declarer, contract)) {
-    error = "--contract takes a contract such as 4S, 3NT or 2HX";
+    problem.part = PositionPart::Contract;
     return 0;
   }
   PlayState st;
@@ -61,22 +61,17 @@ CardCode PositionCard(const PositionQuery& q, const BenchOptions& o, std::string
     ++n;
     const CardCode c = ParsePlayedCard(item);
     if (c < 4 || !PlayCard(st, c)) {
-      error = "--played: card " + std::to_string(n) + " (" + item + ") cannot be played there";
+      problem = {PositionPart::Played, n, item};
       return 0;
     }
   }
   if (st.Over()) {
-    error = "--played: all 52 cards are played";
+    problem.part = PositionPart::AllPlayed;
     return 0;
   }
-  EngineOptions engine;
-  engine.skill = o.skill;
-  engine.timeRule = o.timeRule;
-  engine.honest = o.honest;
   engine.board.contract = contract;
-  engine.board.seed = o.seed;
   int target = st.EngineTarget;
   return ChooseCard(st, engine, target);
 }
 
-}  // namespace quorval::bench
+}  // namespace quorval

@@ -1,4 +1,4 @@
-#include "tools/deckgen/deck_painter.h"
+#include "ui/deck_painter.h"
 
 #include <QFont>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-namespace deckgen {
+namespace quorval::painters {
 namespace {
 
 constexpr int Jack = 11, Queen = 12, King = 13, Ace = 14;
@@ -611,4 +611,4 @@ QImage DrawHonours() {
   return img;
 }
 
-}  // namespace deckgen
+}  // namespace quorval::painters

@@ -8,22 +8,23 @@
 #include <cstdlib>
 
 #include "tests/ui/ui_test_app.h"
-#include "tools/deckgen/deck_painter.h"
 #include "ui/card_control.h"
+#include "ui/deck_painter.h"
 
+namespace quorval::painters {
 namespace {
 
 class DeckPainterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     quorval::testing::TestApp();
-    deck_ = new QImage(deckgen::DrawDeck().convertToFormat(QImage::Format_RGB32));
+    deck_ = new QImage(DrawDeck().convertToFormat(QImage::Format_RGB32));
   }
   static void TearDownTestSuite() {
     delete deck_;
     deck_ = nullptr;
   }
-  static QImage Cell(int i) { return deck_->copy(deckgen::kCellW * i, 0, deckgen::kCellW, deckgen::kCellH); }
+  static QImage Cell(int i) { return deck_->copy(kCellW * i, 0, kCellW, kCellH); }
   static QImage* deck_;
 };
 QImage* DeckPainterTest::deck_ = nullptr;
@@ -61,9 +62,9 @@ Ink MiddleInk(const QImage& card) {
 
 TEST_F(DeckPainterTest, SizesAreWhatTheCardControlLoads) {
   EXPECT_EQ(deck_->size(), QSize(71 * 75, 95));
-  EXPECT_EQ(deckgen::DrawHonours().size(), QSize(43, 121));
-  EXPECT_EQ(deckgen::DrawFace(2, 14).size(), QSize(71, 95));
-  EXPECT_EQ(deckgen::DrawBack(0).size(), QSize(71, 95));
+  EXPECT_EQ(DrawHonours().size(), QSize(43, 121));
+  EXPECT_EQ(DrawFace(2, 14).size(), QSize(71, 95));
+  EXPECT_EQ(DrawBack(0).size(), QSize(71, 95));
 }
 
 TEST_F(DeckPainterTest, CellsRunBySuitThenRankThenTheBacks) {
@@ -72,7 +73,7 @@ TEST_F(DeckPainterTest, CellsRunBySuitThenRankThenTheBacks) {
     int lastPips = 0;
     for (int rank = 0; rank <= 14; ++rank) {
       const QImage cell = Cell(15 * suit + rank);
-      EXPECT_TRUE(SameCard(cell, deckgen::DrawFace(suit, rank))) << "suit " << suit << " rank " << rank;
+      EXPECT_TRUE(SameCard(cell, DrawFace(suit, rank))) << "suit " << suit << " rank " << rank;
       // Faces are white where the control looks for the face ground.
       EXPECT_EQ(cell.pixel(35, 2), qRgb(255, 255, 255)) << "suit " << suit << " rank " << rank;
       const Ink ink = MiddleInk(cell);
@@ -87,9 +88,9 @@ TEST_F(DeckPainterTest, CellsRunBySuitThenRankThenTheBacks) {
   }
   for (int d = 0; d < 15; ++d) {
     const QImage back = Cell(60 + d);
-    EXPECT_TRUE(SameCard(back, deckgen::DrawBack(d))) << "design " << d;
+    EXPECT_TRUE(SameCard(back, DrawBack(d))) << "design " << d;
     // The ground colour the control recolours is read at (10, 3).
-    EXPECT_EQ(back.pixel(10, 3) & 0xFFFFFF, deckgen::BackGround(d) & 0xFFFFFF) << "design " << d;
+    EXPECT_EQ(back.pixel(10, 3) & 0xFFFFFF, BackGround(d) & 0xFFFFFF) << "design " << d;
     EXPECT_NE(back.pixel(10, 3) & 0xFFFFFF, 0xFFFFFFu) << "design " << d;
     if (d > 0) {
       EXPECT_FALSE(SameCard(back, Cell(60 + d - 1))) << "design " << d;
@@ -98,7 +99,7 @@ TEST_F(DeckPainterTest, CellsRunBySuitThenRankThenTheBacks) {
 }
 
 TEST_F(DeckPainterTest, HonourLettersOfEveryLanguageInTheirBoxes) {
-  const QImage honours = deckgen::DrawHonours().convertToFormat(QImage::Format_RGB32);
+  const QImage honours = DrawHonours().convertToFormat(QImage::Format_RGB32);
   const int widths[4] = {10, 10, 10, 13};
   for (int language = 0; language < 8; ++language)
     for (int k = 0; k < 4; ++k) {
@@ -115,7 +116,7 @@ TEST_F(DeckPainterTest, HonourLettersOfEveryLanguageInTheirBoxes) {
 }
 
 TEST_F(DeckPainterTest, TheCardControlTakesTheDrawnImages) {
-  ASSERT_TRUE(quorval::CardDeck::LoadFrom(*deck_, deckgen::DrawHonours()));
+  ASSERT_TRUE(quorval::CardDeck::LoadFrom(*deck_, DrawHonours()));
   // The control's cell of the ace of hearts (15 x hearts + 14) is the drawn one.
   EXPECT_EQ(quorval::CardDeck::DeckCell(15 * quorval::Heart + quorval::Ace), Cell(44));
   EXPECT_EQ(quorval::CardDeck::Face(15 * quorval::Club + 2), Cell(2));
@@ -130,7 +131,8 @@ TEST_F(DeckPainterTest, TheShippedImagesAreTheDrawnOnes) {
   ASSERT_FALSE(shippedDeck.isNull());
   ASSERT_FALSE(shippedHonours.isNull());
   EXPECT_TRUE(SameCard(shippedDeck, *deck_)) << "run quorval-deckgen";
-  EXPECT_TRUE(SameCard(shippedHonours, deckgen::DrawHonours())) << "run quorval-deckgen";
+  EXPECT_TRUE(SameCard(shippedHonours, DrawHonours())) << "run quorval-deckgen";
 }
 
 }  // namespace
+}  // namespace quorval::painters
