@@ -11,14 +11,11 @@
 #include "core/calls.h"
 #include "core/deal.h"
 #include "core/prng.h"
-#include "play/dd_table.h"
+#include "play/dd_solver.h"
 
 namespace quorval::eventgen {
 
 inline constexpr int kBoardsPerEvent = 27;
-
-using quorval::DdTable;
-using quorval::ParInfo;
 
 struct BoardFacts {
   std::string key;   // "Imp01.05"

@@ -1,18 +1,13 @@
 #pragma once
 // The double-dummy facts of a board: the trick table and par of its deal
-// (play/dd_table.h), taken from the cache when it has them.
+// (play/dd_solver.h), taken from the cache when it has them.
 
 #include <string>
 
 #include "eventsets/board_facts.h"
-#include "play/dd_table.h"
+#include "play/dd_solver.h"
 
 namespace quorval::eventgen {
-
-using quorval::AnalyseDeal;
-using quorval::AnalyseDeals;
-using quorval::ComputePar;
-using quorval::InitSolver;
 
 class DdCache;
 // Fills dd and par of a board that already has deal, dealer and vulnerability;

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "play/dd_table.h"
-#include "play/engine/solver.h"
+#include "play/dd_solver.h"
 
 namespace quorval::eventgen {
 
@@ -13,21 +12,19 @@ bool LeadSolver::Solve(const Deal& deal, Seat leader, tAllTrump strain, LeadValu
     out = it->second;
     return true;
   }
-  InitSolver();
-  engine::SolverPosition pos;
-  pos.trump = engine::SolverSuit(strain);
+  SolverPosition pos;
+  pos.trump = strain;
   pos.first = leader;
   for (Seat s = 0; s < 4; ++s)
-    for (TSuit suit = 0; suit < 4; ++suit)
-      pos.remain[s][engine::SolverSuit(suit)] = static_cast<unsigned>(deal.at(s, suit)) & 0x7FFCu;
-  const engine::SolverResult r = engine::SolveWith(pos, -1, 3, 0);
+    for (TSuit suit = 0; suit < 4; ++suit) pos.remain[s][suit] = deal.at(s, suit);
+  const SolverResult r = SolveWith(pos, -1, 3, 0);
   if (r.status != 1) return false;
   LeadValues v;
   for (auto& suit : v.tricks) suit.fill(-1);
   v.best = 0;
   for (int i = 0; i < r.cards; ++i) {
-    const TSuit suit = static_cast<TSuit>(3 - r.suit[i]);
-    v.tricks[suit][r.rank[i]] = r.score[i];
+    const TSuit suit = SuitOf(r.card[i]);
+    v.tricks[suit][RankOf(r.card[i])] = r.score[i];
     for (TRank rank = 2; rank <= Ace; ++rank)
       if (r.equals[i] & RankBit(rank)) v.tricks[suit][rank] = r.score[i];
     v.best = std::max(v.best, r.score[i]);
