@@ -16,6 +16,7 @@
 #include "eventsets/lead_values.h"
 #include "eventsets/stats.h"
 #include "scoring/contract_score.h"
+#include "scoring/figures.h"
 
 namespace quorval::eventgen {
 
@@ -94,7 +95,7 @@ bool CollectLibraryStats(const std::string& dir, DdCache* cache, std::array<Syst
       ++s.contracts;
       if (tricks >= contract.level() + 6) ++s.makes;
     }
-    s.impsLost += std::abs(Imps(scoreNS - par.scoreNS));
+    s.impsLost += std::abs(ImpsForDifference(scoreNS - par.scoreNS));
     // The user's first call.
     const Seat user = board.UserSeat();
     int first = 0;

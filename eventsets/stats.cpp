@@ -16,18 +16,9 @@
 #include "eventsets/dd_cache.h"
 #include "eventsets/event_files.h"
 #include "eventsets/site.h"
+#include "scoring/figures.h"
 
 namespace quorval::eventgen {
-
-int Imps(int difference) {
-  static constexpr int thresholds[] = {20,  50,  90,   130,  170,  220,  270,  320,  370,  430,  500,  600,
-                                       750, 900, 1100, 1300, 1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000};
-  const int d = std::abs(difference);
-  int imps = 0;
-  for (const int t : thresholds)
-    if (d >= t) ++imps;
-  return difference < 0 ? -imps : imps;
-}
 
 double EventStats::DeclaringShare() const {
   const int withContract = roles[0] + roles[1] + roles[2];
@@ -174,8 +165,8 @@ bool CollectStats(const std::string& dir, std::vector<EventStats>& perEvent, Eve
     for (int n = 0; n < 18; ++n) {
       const ParsedResult& f = field[n];
       const int stratum = n / 6;
-      sums.vsPar[stratum] += Imps(sign * (f.scoreNS - par.scoreNS));
-      sums.vsField[stratum] += Imps(static_cast<int>(std::lround(sign * (f.scoreNS - mean))));
+      sums.vsPar[stratum] += ImpsForDifference(sign * (f.scoreNS - par.scoreNS));
+      sums.vsField[stratum] += ImpsForDifference(static_cast<int>(std::lround(sign * (f.scoreNS - mean))));
       ++board.results;
       if (f.contract.PassedOut()) {
         ++board.passedOut;

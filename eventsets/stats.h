@@ -10,9 +10,6 @@
 
 namespace quorval::eventgen {
 
-// Signed IMPs for a score difference on the standard scale.
-int Imps(int difference);
-
 struct EventStats {
   std::string name;          // event, or "All"
   int boards = 0;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "eventsets/field.h"
-#include "eventsets/stats.h"
 #include "scoring/contract_score.h"
+#include "scoring/figures.h"
 #include "synthetic_board.h"
 
 namespace quorval::eventgen {
@@ -130,16 +130,10 @@ TEST(Field, StrongerStrataScoreBetterAgainstPar) {
     const BoardFacts f = SyntheticBoard(31, n <= 75 ? "Par09" : "Par10", (n - 1) % 27 + 1);
     const Field field = BuildField(f, chooser, 31);
     const int sign = SideOf(f.UserSeat()) == 1 ? 1 : -1;
-    for (int i = 0; i < kFieldSize; ++i) imps[StratumOf(i + 1)] += Imps(sign * (field[i].scoreNS - f.par.scoreNS));
+    for (int i = 0; i < kFieldSize; ++i) imps[StratumOf(i + 1)] += ImpsForDifference(sign * (field[i].scoreNS - f.par.scoreNS));
   }
   EXPECT_GT(imps[0], imps[1]);
   EXPECT_GT(imps[1], imps[2]);
-}
-
-TEST(Imps, StandardScale) {
-  const struct { int diff, imps; } rows[] = {{0, 0}, {10, 0}, {20, 1}, {-20, -1}, {470, 10}, {520, 11},
-                                             {3990, 23}, {4000, 24}, {-9000, -24}};
-  for (const auto& r : rows) EXPECT_EQ(Imps(r.diff), r.imps) << r.diff;
 }
 
 }  // namespace
