@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "app/show_window.h"
+#include "cli/command_line.h"
 #include "data/options.h"
-#include "tools/cli/command_line.h"
 
 namespace quorval {
 
