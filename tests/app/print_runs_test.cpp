@@ -2,7 +2,6 @@
 // and board keys names, each page the report of its own board, in the
 // order asked; a named board without a result is a fault, a session's
 // boards never played are passed over.
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,24 +15,11 @@
 #include "data/sequence_library.h"
 #include "table/desktop.h"
 #include "tests/print/recording_device.h"
+#include "tests/ui/ui_test_app.h"
 #include "ui/card_control.h"
 
 namespace quorval {
 namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "test_app";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    InitUiResources();
-    CardDeck::Load();
-    return a;
-  }();
-  return *app;
-}
 
 // The title and the hands of a printed page, as one text.
 QString PageText(const PageDrawer& page) {
@@ -45,7 +31,9 @@ QString PageText(const PageDrawer& page) {
 }
 
 TEST(FiledHandPages, EachPageIsTheReportOfTheBoardAskedForInTheOrderAsked) {
-  App();
+  testing::TestApp();
+  InitUiResources();
+  CardDeck::Load();
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   for (const char* f : {"events/Lisk2005.ini", "events/Results2005.ini", "options/Options.INI", "plays/Plays2005.ini"})
