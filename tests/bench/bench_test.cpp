@@ -152,7 +152,7 @@ TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
     EXPECT_EQ(b.ddChecked, 51);
     for (const CostlyCard& c : b.costly) {
       EXPECT_EQ(c.key, b.key);
-      EXPECT_GE(c.cost, 0);
+      EXPECT_GE(c.cost, 1);   // a card that lost nothing is no costly card
       EXPECT_NE(c.chosen, c.solverCard);
     }
   }
@@ -160,11 +160,11 @@ TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
   size_t costly = 0;
   for (const BoardOutcome& b : checked->outcomes) costly += b.costly.size();
   EXPECT_EQ(costly, static_cast<size_t>(errors));
+  EXPECT_GT(errors, 0) << "the engine at skill 1 loses tricks on these boards: the costly cards are checked";
 }
 
 TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
   const quorval::testing::TempFolder folder;
-  ASSERT_FALSE(folder.Path().empty());
   const std::filesystem::path dir = folder.Path();
   BenchOptions o;
   o.dir = dir.string();
