@@ -17,6 +17,7 @@
 #include "app/events_runner.h"
 #include "app/export_run.h"
 #include "app/folder_lock.h"
+#include "app/monkey.h"
 #include "app/print_runs.h"
 #include "app/review_runs.h"
 #include "app/show_window.h"
@@ -167,8 +168,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
   const bool exporting = !cl.exportPbn.isEmpty();
   const bool showing = !cl.show.isEmpty();
-  const bool automated =
-      cl.autoplay || cl.quitAfterStart || printing || exporting || showing || !cl.review.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || exporting || showing ||
+                         !cl.review.isEmpty() || cl.monkey > 0;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -254,6 +255,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!LoadCallMeanings(meanings, files.meaningsProblem)) meanings.Clear();
   files.meanings = &meanings;
   int exitCode = 0;
+  std::unique_ptr<Monkey> monkey;
+  if (cl.monkey > 0) monkey = std::make_unique<Monkey>(cl.monkey, cl.seed, options, Option.CurrentPlayer);
   {
     TDeskTop desk(files, state);
     desk.SetMachineLanguage(MachineLanguage);
@@ -262,7 +265,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (!automated && !Headless())
       desk.SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
     if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
-    if (cl.seedGiven) desk.SeedRandom(cl.seed);
+    if (cl.seedGiven || monkey) desk.SeedRandom(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
@@ -303,6 +306,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     } else if (showing) {
       exitCode = ShowAndGrab(desk, cl.show, screenshot);
       desk.close();
+    } else if (monkey) {
+      exitCode = monkey->Run(desk);
+      desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();
     } else {
@@ -325,6 +331,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   boards.UpdateFile();
   results.UpdateFile();
+  // What the monkey's run left on disk, as saved.
+  if (monkey && monkey->CheckSavedFiles() != 0 && exitCode == 0) exitCode = kExitBoardFailed;
   return exitCode;
 }
 
