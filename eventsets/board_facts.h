@@ -22,7 +22,7 @@ struct BoardFacts {
   std::string event; // "Imp01"
   int number = 0;    // 1..27
   Deal deal;         // stored orientation
-  Seat dealer = North;
+  Seat dealer = North;      // stored; turned by the site, the board number's (or the record's)
   Vulnerability vul = 0;
   int site = 0;      // rotation count; the stored seat (2 - site) mod 4 plays as South
   DdTable dd;

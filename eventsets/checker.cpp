@@ -80,7 +80,10 @@ std::map<std::string, const RawSection*> IndexSections(const RawIni& ini, const 
   return index;
 }
 
-int CheckBoardSection(const RawSection& s, std::vector<Problem>& problems) {
+// Checks a board's section; gives its vulnerability for the results. In a
+// dealt set the board turned by its Site shows board `number`'s dealer and
+// vulnerability.
+int CheckBoardSection(const RawSection& s, int number, bool dealtSet, std::vector<Problem>& problems) {
   const Lines lines = NamedLines(s);
   for (const std::string& d : lines.duplicates) Add(problems, s.name, "key " + d + " appears twice");
   const auto value = [&](const char* key, std::string& v) {
@@ -93,20 +96,44 @@ int CheckBoardSection(const RawSection& s, std::vector<Problem>& problems) {
     return true;
   };
   std::string v;
-  if (value("Dealer", v) && (v.size() != 1 || IndexIn("NESWnesw", v[0]) < 0))
+  bool framed = value("Dealer", v);  // dealer, vulnerability and site all readable
+  if (framed && (v.size() != 1 || IndexIn("NESWnesw", v[0]) < 0)) {
     Add(problems, s.name, "Dealer \"" + v + "\" is not N, E, S or W");
+    framed = false;
+  }
+  const Seat dealer = ParseSeat(v);
   int vul = 0;
-  if (value("Vulnerable", v)) {
+  if (!value("Vulnerable", v)) {
+    framed = false;
+  } else {
     vul = ParseVulnerability(v);
-    if (vul == 0 && Upper(v) != "NONE") Add(problems, s.name, "Vulnerable \"" + v + "\" is not None, NS, EW or Both");
+    if (vul == 0 && Upper(v) != "NONE") {
+      Add(problems, s.name, "Vulnerable \"" + v + "\" is not None, NS, EW or Both");
+      framed = false;
+    }
   }
   if (value("Deal", v)) {
     const std::string why = DealTextProblem(v);
     if (!why.empty()) Add(problems, s.name, "Deal: " + why);
   }
   int site = 0;
-  if (value("Site", v) && (!WholeNumber(v, site) || site < 0 || site > 3))
+  if (!value("Site", v)) {
+    framed = false;
+  } else if (!WholeNumber(v, site) || site < 0 || site > 3) {
     Add(problems, s.name, "Site \"" + v + "\" is not 0, 1, 2 or 3");
+    framed = false;
+  }
+  if (dealtSet && framed) {
+    Seat shownDealer = dealer;
+    Vulnerability shownVul = vul;
+    Deal unused;
+    RotateDeal(site, shownDealer, shownVul, unused);
+    if (shownDealer != BoardDealer(number) || shownVul != BoardVulnerability(number))
+      Add(problems, s.name,
+          std::string("the table shows dealer ") + SeatLetter(shownDealer) + ", " + VulnerabilityName(shownVul) +
+              " vulnerable, not board " + std::to_string(number) + "'s " + SeatLetter(BoardDealer(number)) + ", " +
+              VulnerabilityName(BoardVulnerability(number)));
+  }
   return vul;
 }
 
@@ -222,7 +249,7 @@ std::string ResultProblem(const std::string& value, int vul) {
   return {};
 }
 
-std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::string& resultsText) {
+std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::string& resultsText, bool dealtSet) {
   std::vector<Problem> problems;
   const RawIni boards = SplitIni(boardText), results = SplitIni(resultsText);
   const auto boardIndex = IndexSections(boards, kBoardFileName, problems);
@@ -246,7 +273,7 @@ std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::st
       const auto r = resultIndex.find(Upper(key));
       int vul = 0;
       if (b == boardIndex.end()) Add(problems, key, std::string("no section in ") + kBoardFileName);
-      else vul = CheckBoardSection(*b->second, problems);
+      else vul = CheckBoardSection(*b->second, n, dealtSet, problems);
       if (r == resultIndex.end()) Add(problems, key, std::string("no section in ") + kResultsFileName);
       else CheckResultSection(*r->second, vul, problems);
     }
@@ -262,7 +289,10 @@ std::vector<Problem> CheckEventSet(const std::string& dir, const LibraryChecker&
   if (!okBoards) Add(problems, kBoardFileName, "cannot be read in " + dir);
   if (!okResults) Add(problems, kResultsFileName, "cannot be read in " + dir);
   if (!problems.empty()) return problems;
-  problems = CheckEventTexts(boards, results);
+  uint64_t seed = 0;
+  std::string events, dealsFrom;
+  const bool dealt = ReadSeedNote(dir, seed, events, &dealsFrom) && dealsFrom.empty();
+  problems = CheckEventTexts(boards, results, dealt);
   if (library) library(dir, problems);
   return problems;
 }

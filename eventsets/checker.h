@@ -41,10 +41,15 @@ std::string ResultProblem(const std::string& value, int vulnerability);
 using LibraryChecker = std::function<void(const std::string& dir, std::vector<Problem>& problems)>;
 
 // Checks the files of an event set given as texts (tests use this directly).
-std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::string& resultsText);
+// A dealt set (`dealtSet`) also shows every board, after the turn by its
+// Site, with the dealer and vulnerability of its number in the duplicate
+// cycle; a set made from hand records shows the records' own.
+std::vector<Problem> CheckEventTexts(const std::string& boardText, const std::string& resultsText,
+                                     bool dealtSet = false);
 
 // Reads "Lisk2005.ini" and "Results2005.ini" in dir, checks them and, when a
-// library checker is given, the library too.
+// library checker is given, the library too. The set is a dealt one when its
+// seed note says it was generated (and not made from a hand record).
 std::vector<Problem> CheckEventSet(const std::string& dir, const LibraryChecker& library = {});
 
 }  // namespace quorval::eventgen

@@ -106,7 +106,7 @@ bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& eve
   return true;
 }
 
-bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events) {
+bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events, std::string* dealsFrom) {
   std::ifstream in(dir + "/" + kSeedFileName, std::ios::binary);
   if (!in) return false;
   bool haveSeed = false;
@@ -118,6 +118,8 @@ bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events) {
       haveSeed = static_cast<bool>(value >> seed);
     } else if (line.rfind("Events=", 0) == 0) {
       events = line.substr(7);
+    } else if (line.rfind("Deals=", 0) == 0 && dealsFrom) {
+      *dealsFrom = line.substr(6);
     }
   }
   return haveSeed;

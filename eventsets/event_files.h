@@ -63,7 +63,8 @@ bool WriteWhole(const std::string& dir, const std::string& name, const std::stri
 // each such event's last board ("Short=Par02.03"), which the program reads.
 bool WriteSeedNote(const std::string& dir, uint64_t seed, const std::string& events, std::string& error,
                    const std::string& dealsFrom = "", const std::string& shortEvents = "");
-// Reads it back; false when the folder has none (a hand-written set).
-bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events);
+// Reads it back; false when the folder has none (a hand-written set). The
+// "Deals=" file goes to `dealsFrom` when asked for (empty for a dealt set).
+bool ReadSeedNote(const std::string& dir, uint64_t& seed, std::string& events, std::string* dealsFrom = nullptr);
 
 }  // namespace quorval::eventgen

@@ -37,8 +37,12 @@ Field BuildField(const BoardFacts& facts, const FieldContractChooser& chooser, u
       continue;
     }
     r.contract.DoubledCount = std::clamp(r.contract.DoubledCount, 0, 2);
-    const Seat decl = r.contract.declarer & 3;
-    r.contract.declarer = decl;
+    r.contract.declarer &= 3;
+    // The table's last word comes from a stream of its own, so a chooser's
+    // draws and the play's stay as they were.
+    Rng end = Rng::For(seed, facts.key, "end" + std::to_string(n));
+    r.contract = ClubTableEnd(facts, table, r.contract, end);
+    const Seat decl = r.contract.declarer;
     const Side declSide = SideOf(decl);
     const Skill declSkill = table.SkillOf(declSide);
     const Skill defSkill = table.SkillOf(declSide == 1 ? 2 : 1);

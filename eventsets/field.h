@@ -1,8 +1,9 @@
 #pragma once
 // The field of a board: 18 results of other pairs, strata A, B and C of six,
-// in the board's stored orientation. Each is a contract from the chooser, the
-// double-dummy tricks shifted by the play errors of declarer and defenders,
-// and the North-South score.
+// in the board's stored orientation. Each is a contract from the chooser with
+// the table's last word (ClubTableEnd: saves, one more bid, penalty doubles),
+// the double-dummy tricks shifted by the play errors of declarer and
+// defenders, and the North-South score.
 
 #include <array>
 #include <string>

@@ -163,7 +163,93 @@ bool WorthPassingOut(const BoardFacts& f) {
   return true;
 }
 
+// The side's longest trump fit of eight cards or more, the higher suit of
+// two alike, with the partner who would declare it.
+std::optional<StrainView> LongestFit(const BoardFacts& f, Side side) {
+  const Seat a = FirstSeatOf(side), b = PartnerOf(a);
+  std::optional<StrainView> best;
+  for (tAllTrump suit = Club; suit <= Spade; ++suit) {
+    const int fit = Length(f.deal, a, suit) + Length(f.deal, b, suit);
+    if (fit < 8 || (best && fit < best->fit)) continue;
+    StrainView v;
+    v.strain = suit;
+    v.fit = fit;
+    v.declarer = NaturalDeclarer(f.deal, side, suit, f.dealer);
+    best = v;
+  }
+  return best;
+}
+
+// The tricks a pair counts declarer to take: double dummy seen through its judgement.
+int JudgedTricks(const BoardFacts& f, const Contract& c, const SkillProfile& p, Rng& rng) {
+  return Counted(f.dd.at(c.strain(), c.declarer) * 10 + Spread(rng, p.judgementNoise) +
+                 Spread(rng, p.judgementNoise));
+}
+
+int SideHcp(const Deal& deal, Side side) {
+  const Seat a = FirstSeatOf(side);
+  return HandHcp(deal, a) + HandHcp(deal, PartnerOf(a));
+}
+
+// What a penalty double rests on at the table: the balance of the high cards,
+// or a defender sitting with four trumps and two of the top five.
+bool DoubleHasGrounds(const Deal& deal, const Contract& c) {
+  const Side defenders = OtherSide(SideOf(c.declarer));
+  if (SideHcp(deal, defenders) >= 22) return true;
+  if (c.strain() == NT) return false;
+  for (const Seat s : {NextSeat(c.declarer), PrevSeat(c.declarer)}) {
+    const Holding trumps = deal.at(s, c.strain());
+    if (CardCount(trumps) >= 4 && CardCount(trumps & 0x7C00) >= 2) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+Contract ClubTableEnd(const BoardFacts& f, const TableSetting& table, const Contract& reached, Rng& rng) {
+  if (!IsBid(reached.bid) || reached.DoubledCount > 0) return reached;
+  Contract c = reached;
+  bool contested = false, saved = false;
+  const Side owners = SideOf(reached.declarer), rivals = OtherSide(owners);
+  const SkillProfile& op = ProfileOf(table.SkillOf(owners));
+  const SkillProfile& rp = ProfileOf(table.SkillOf(rivals));
+  const std::optional<StrainView> fit = LongestFit(f, rivals);
+  const int level = fit ? LevelAbove(reached.bid, fit->strain) : 8;
+  if (fit && fit->strain != reached.strain() && level <= 7) {
+    const Contract save{MakeBid(level, fit->strain), 0, fit->declarer};
+    if (GameLevel(reached.level(), reached.strain())) {
+      // A save: going down doubled looks cheaper than their game or slam.
+      const int theirs = JudgedTricks(f, reached, rp, rng);
+      const int value = SideScore(owners, reached.bid, 0, reached.declarer, f.vul, theirs);
+      const int cost = -SideScore(rivals, save.bid, 1, save.declarer, f.vul, JudgedTricks(f, save, rp, rng));
+      saved = contested = level <= fit->fit - 4 && theirs >= reached.level() + 6 && cost < value &&
+                          rng.Chance(rp.sacrifices);
+    } else {
+      // A partscore battle: the rivals bid their fit once more, up to a
+      // level the fit allows and sometimes one beyond.
+      const int hcp = SideHcp(f.deal, rivals);
+      contested = level <= fit->fit - 5 && (hcp >= 15 || (fit->fit >= 9 && hcp >= 11)) && rng.Chance(rp.pushes);
+    }
+    if (contested) {
+      c = save;
+      // The owners, outbid, bid on when they count the tricks for it.
+      const int on = LevelAbove(save.bid, reached.strain());
+      const Contract again{MakeBid(std::min(on, 7), reached.strain()), 0, reached.declarer};
+      if (on <= 7 && JudgedTricks(f, again, op, rng) >= on + 6 && rng.Chance(op.competes)) c = again;
+    }
+  }
+  // The defenders double what they expect to beat.
+  const SkillProfile& dp = ProfileOf(table.SkillOf(OtherSide(SideOf(c.declarer))));
+  const int down = c.level() + 6 - JudgedTricks(f, c, dp, rng);
+  int chance = 0;
+  if (down >= 1 && (contested || DoubleHasGrounds(f.deal, c)))
+    chance = saved       ? dp.doublesSave
+             : contested ? dp.doublesContest
+             : down >= 2 ? dp.doubleWhenDown2
+             : GameLevel(c.level(), c.strain()) ? dp.doubleWhenDown1 : 0;
+  if (rng.Chance(chance)) c.DoubledCount = 1;
+  return c;
+}
 
 Contract StatisticalChooser::Choose(const BoardFacts& f, const TableSetting& table, Rng& rng) const {
   if (WorthPassingOut(f) && rng.Chance(f.par.passedOut ? 900 : 600)) return Contract{};

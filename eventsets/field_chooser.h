@@ -34,4 +34,12 @@ class StatisticalChooser final : public FieldContractChooser {
   Contract Choose(const BoardFacts& facts, const TableSetting& table, Rng& rng) const override;
 };
 
+// What a club's table does after the contract a chooser gives, as the field
+// of a real club shows it: the rivals save over a game they cannot beat or
+// bid once more in a partscore battle (the owners sometimes bid on), and the
+// defenders double what they expect to beat: overbids, saves, part scores
+// going down. Each side judges by its own skill. A passed-out or doubled
+// contract stays as it is.
+Contract ClubTableEnd(const BoardFacts& facts, const TableSetting& table, const Contract& reached, Rng& rng);
+
 }  // namespace quorval::eventgen

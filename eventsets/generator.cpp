@@ -24,6 +24,7 @@ BoardFacts DealtFacts(uint64_t seed, const std::string& event, int number) {
   facts.number = number;
   facts.key = BoardKey(event, number);
   facts.deal = ShuffledDeal(seed, facts.key);
+  // As the table shows them; ChooseSite turns them back for the board file.
   facts.dealer = BoardDealer(number);
   facts.vul = BoardVulnerability(number);
   return facts;
@@ -117,7 +118,6 @@ bool Generator::MakeEvent(const GenerateOptions& options, const std::vector<Boar
     }
     for (size_t i = start; i < end; ++i) {
       facts[i].dd = tables[i - start];
-      facts[i].par = ComputePar(facts[i].dd, facts[i].dealer, facts[i].vul);
       ChooseSite(facts[i], options.seed);
     }
   }

@@ -32,7 +32,7 @@ struct GivenBoard {
   std::string event;   // "Par01"
   int number = 0;      // 1..27
   Deal deal;
-  Seat dealer = North;
+  Seat dealer = North;      // the record's, shown at the table whatever the turn
   Vulnerability vul = 0;
 };
 

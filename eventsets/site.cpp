@@ -1,5 +1,7 @@
 #include "eventsets/site.h"
 
+#include <vector>
+
 #include "core/prng.h"
 
 namespace quorval::eventgen {
@@ -27,17 +29,41 @@ std::array<Role, kBoardsPerEvent> EventRolePlan(uint64_t seed, const std::string
   return plan;
 }
 
-int SiteForRole(Role role, Seat declarer, uint64_t seed, const std::string& key) {
-  Rng rng = Rng::For(seed, key, "site");
-  Seat user = North;
-  switch (role) {
-    case Role::Declarer: user = declarer; break;
-    case Role::Dummy: user = PartnerOf(declarer); break;
-    case Role::Defender: user = rng.Chance(500) ? NextSeat(declarer) : PrevSeat(declarer); break;
-    case Role::None: user = static_cast<Seat>(rng.Below(4)); break;
+void StoredFrame(int site, Seat tableDealer, Vulnerability tableVul, Seat& dealer, Vulnerability& vul) {
+  dealer = RotateSeat(tableDealer, -site);
+  vul = (site & 1) && (tableVul == 1 || tableVul == 2) ? 3 - tableVul : tableVul;
+}
+
+std::array<ParInfo, 4> ParPerSite(const DdTable& dd, Seat tableDealer, Vulnerability tableVul) {
+  std::array<ParInfo, 4> pars;
+  for (int site = 0; site < 4; ++site) {
+    Seat dealer = North;
+    Vulnerability vul = 0;
+    StoredFrame(site, tableDealer, tableVul, dealer, vul);
+    pars[site] = ComputePar(dd, dealer, vul);
   }
-  // Turning by k moves stored seat q to (q + k) mod 4; the user must land in South.
-  return (South - user + 4) & 3;
+  return pars;
+}
+
+int SiteForRole(Role role, const std::array<ParInfo, 4>& pars, uint64_t seed, const std::string& key) {
+  Rng rng = Rng::For(seed, key, "site");
+  const auto fitting = [&](Role r) {
+    std::vector<int> sites;
+    for (int site = 0; site < 4; ++site)
+      if (UserRole(site, pars[site].contract) == r) sites.push_back(site);
+    return sites;
+  };
+  // The wanted role first, then the roles that stand in for it.
+  static constexpr Role kOrder[3][3] = {{Role::Declarer, Role::Dummy, Role::Defender},
+                                        {Role::Dummy, Role::Declarer, Role::Defender},
+                                        {Role::Defender, Role::Declarer, Role::Dummy}};
+  if (role != Role::None)
+    for (const Role r : kOrder[static_cast<int>(role)]) {
+      const std::vector<int> sites = fitting(r);
+      if (!sites.empty()) return sites[rng.Below(static_cast<uint32_t>(sites.size()))];
+    }
+  // Passed out whatever the turn: any seat.
+  return static_cast<int>(rng.Below(4));
 }
 
 Role UserRole(int site, const Contract& contract) {
@@ -50,8 +76,10 @@ Role UserRole(int site, const Contract& contract) {
 
 void ChooseSite(BoardFacts& facts, uint64_t seed) {
   const Role wanted = EventRolePlan(seed, facts.event)[(facts.number - 1) % kBoardsPerEvent];
-  const Role role = facts.par.passedOut ? Role::None : wanted;
-  facts.site = SiteForRole(role, facts.par.contract.declarer, seed, facts.key);
+  const std::array<ParInfo, 4> pars = ParPerSite(facts.dd, facts.dealer, facts.vul);
+  facts.site = SiteForRole(wanted, pars, seed, facts.key);
+  StoredFrame(facts.site, facts.dealer, facts.vul, facts.dealer, facts.vul);
+  facts.par = pars[facts.site];
 }
 
 }  // namespace quorval::eventgen

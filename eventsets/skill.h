@@ -17,6 +17,10 @@ struct SkillProfile {
   int competes;        // per mille: enters the auction with a fit and values
   int sacrifices;      // per mille: takes a sacrifice it judges cheap
   int grandCaution;    // tenths of a trick above 13 the pair wants before a grand
+  // At the end of the auction, beyond the contract the bidding reached:
+  int pushes;          // per mille: bids once more in a partscore battle it has a fit for
+  int doublesContest;  // per mille: doubles a partscore bid over its own that it expects to beat
+  int doublesSave;     // per mille: doubles a save over its own game or slam
 };
 
 const SkillProfile& ProfileOf(Skill skill);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "core/deal.h"
@@ -29,6 +30,8 @@ double EventStats::DeclarerOfDeclaring() const {
   const int declaring = roles[0] + roles[1];
   return declaring ? double(roles[0]) / declaring : 0;
 }
+
+double EventStats::DistinctPerBoard() const { return boards ? double(distinctContracts) / boards : 0; }
 
 namespace {
 
@@ -79,6 +82,7 @@ void Accumulate(EventStats& into, const EventStats& board, const Sums& sums, Sum
   into.slams += board.slams;
   into.doubled += board.doubled;
   into.parContracts += board.parContracts;
+  into.distinctContracts += board.distinctContracts;
   for (int s = 0; s < 3; ++s) {
     total.vsPar[s] += sums.vsPar[s];
     total.vsField[s] += sums.vsField[s];
@@ -162,12 +166,14 @@ bool CollectStats(const std::string& dir, std::vector<EventStats>& perEvent, Eve
     for (const ParsedResult& f : field) total += f.scoreNS;
     const double mean = total / 18.0;
     Sums sums;
+    std::set<std::pair<CallCode, int>> contracts;  // declarer not counted
     for (int n = 0; n < 18; ++n) {
       const ParsedResult& f = field[n];
       const int stratum = n / 6;
       sums.vsPar[stratum] += ImpsForDifference(sign * (f.scoreNS - par.scoreNS));
       sums.vsField[stratum] += ImpsForDifference(static_cast<int>(std::lround(sign * (f.scoreNS - mean))));
       ++board.results;
+      contracts.insert({f.contract.bid, f.contract.DoubledCount});
       if (f.contract.PassedOut()) {
         ++board.passedOut;
         continue;
@@ -181,6 +187,7 @@ bool CollectStats(const std::string& dir, std::vector<EventStats>& perEvent, Eve
           SideOf(f.contract.declarer) == SideOf(par.contract.declarer))
         ++board.parContracts;
     }
+    board.distinctContracts = static_cast<int>(contracts.size());
     Accumulate(perEvent.back(), board, sums, eventSums);
     Accumulate(overall, board, sums, overallSums);
   }
@@ -209,9 +216,11 @@ std::string StatsReport(const std::vector<EventStats>& perEvent, const EventStat
   const double n = overall.results ? overall.results : 1;
   std::snprintf(buf, sizeof buf,
                 "field contracts: %d results, partscores %.1f%%, games %.1f%%, slams %.1f%%, passed out %.1f%%, "
-                "doubled %.1f%%, the par contract %.1f%%\n",
+                "doubled %.1f%%, the par contract %.1f%%\n"
+                "field texture: %.1f%% of the results doubled, %.2f different contracts a board\n",
                 overall.results, 100 * overall.partscores / n, 100 * overall.games / n, 100 * overall.slams / n,
-                100 * overall.passedOut / n, 100 * overall.doubled / n, 100 * overall.parContracts / n);
+                100 * overall.passedOut / n, 100 * overall.doubled / n, 100 * overall.parContracts / n,
+                100 * overall.doubled / n, overall.DistinctPerBoard());
   return text + buf;
 }
 

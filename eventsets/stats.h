@@ -18,9 +18,12 @@ struct EventStats {
   std::array<double, 3> impsVsField{};
   // Field contract mix, counted over all results.
   int results = 0, passedOut = 0, partscores = 0, games = 0, slams = 0, doubled = 0, parContracts = 0;
+  // Different contracts (level, strain and doubling; passed out is one) summed over the boards.
+  int distinctContracts = 0;
 
   double DeclaringShare() const;     // user's side declares, of boards with a contract
   double DeclarerOfDeclaring() const;
+  double DistinctPerBoard() const;
 };
 
 // Reads and analyses every board of the folder's event files; boards that do

@@ -132,7 +132,7 @@ std::vector<Text> AllTexts(const std::map<std::string, WordList>& lists) {
   // The phrases the system summaries are written from: English, Danish,
   // Norwegian and Swedish after the key.
   int line = 0;
-  for (const std::string& row : Split(ReadFile(kSource / "tools/eventgen/bidder/summary_phrases.txt"), '\n')) {
+  for (const std::string& row : Split(ReadFile(kSource / "bidding/summary_phrases.txt"), '\n')) {
     ++line;
     if (row.empty() || row[0] == '#') continue;
     const std::vector<std::string> cells = Split(row, '\t');

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "eventsets/checker.h"
 #include "eventsets/event_files.h"
 #include "synthetic_board.h"
@@ -43,8 +45,24 @@ std::string Dump(const std::vector<Problem>& problems) {
 
 TEST(Checker, SoundEventPasses) {
   const EventTexts t = SoundEvent("Imp05");
-  const auto problems = CheckEventTexts(t.boards, t.results);
+  const auto problems = CheckEventTexts(t.boards, t.results, true);
   EXPECT_TRUE(problems.empty()) << Dump(problems);
+}
+
+TEST(Checker, ADealtSetShowsEachBoardWithItsPlaceInTheCycle) {
+  EventTexts t = SoundEvent("Par02");
+  // Board 5 turned one seat further: East would deal, East-West vulnerable.
+  const size_t at = t.boards.find("Site=", SectionStart(t.boards, "Par02.05")) + 5;
+  t.boards[at] = static_cast<char>('0' + (t.boards[at] - '0' + 1) % 4);
+  // Board 4's dealer named in lower case is the same dealer.
+  const size_t dealer = t.boards.find("Dealer=", SectionStart(t.boards, "Par02.04")) + 7;
+  t.boards[dealer] = static_cast<char>(std::tolower(t.boards[dealer]));
+  const auto problems = CheckEventTexts(t.boards, t.results, true);
+  ASSERT_EQ(problems.size(), 1u) << Dump(problems);
+  EXPECT_TRUE(Reports(problems, "Par02.05", "the table shows dealer E, EW vulnerable, not board 5's N, NS"))
+      << Dump(problems);
+  // A set made from hand records shows the records' own dealers.
+  EXPECT_TRUE(CheckEventTexts(t.boards, t.results).empty());
 }
 
 TEST(Checker, DuplicatedCardIsReportedOnItsBoard) {

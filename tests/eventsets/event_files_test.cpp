@@ -54,8 +54,9 @@ TEST(EventFiles, BoardSection) {
   BoardFacts f = testing::SyntheticBoard(1, "Imp03", 6);
   const std::vector<std::string> lines = BoardSectionLines(f);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "Dealer=E");
-  EXPECT_EQ(lines[1], "Vulnerable=EW");
+  // Board 6 is dealt by East, East-West vulnerable, once turned by its Site.
+  EXPECT_EQ(lines[0], std::string("Dealer=") + SeatLetter(RotateSeat(East, -f.site)));
+  EXPECT_EQ(lines[1], f.site % 2 ? "Vulnerable=NS" : "Vulnerable=EW");
   EXPECT_EQ(lines[2], "Deal=" + DealText(f.deal));
   EXPECT_EQ(lines[3], "Site=" + std::to_string(f.site));
   EXPECT_EQ(SectionText("Imp03.06", {"a=1", "b"}), "[Imp03.06]\r\na=1\r\nb\r\n\r\n");

@@ -87,6 +87,83 @@ TEST(Field, AnotherChooserDecidesTheContracts) {
   }
 }
 
+// North-South hold 29 points and nine spades, East-West ten hearts with East
+// the longer; North-South take eleven tricks in spades, East-West eight in
+// hearts. On board 2 (North-South vulnerable) five hearts doubled, three
+// down, costs 500 against their 650.
+BoardFacts SaveBoard() {
+  BoardFacts f;
+  f.key = "Imp01.02";
+  std::vector<std::string> errors;
+  EXPECT_TRUE(ParseDeal("N:AKQJ2.2.AK32.432 65.KQJT98.T9.JT9 T987.43.QJ4.AKQ5 43.A765.8765.876", f.deal, errors));
+  f.dealer = East;
+  f.vul = 1;
+  for (tAllTrump s = 0; s < 5; ++s)
+    for (Seat q = 0; q < 4; ++q) f.dd.tricks[s][q] = SideOf(q) == 1 ? (s == Spade ? 11 : 7) : (s == Heart ? 8 : 3);
+  return f;
+}
+
+TEST(ClubTableEnd, TheRivalsSaveOverAGameAndTheSaveIsDoubledOrOutbid) {
+  const BoardFacts f = SaveBoard();
+  const Contract game{MakeBid(4, Spade), 0, North};
+  int saves = 0, doubledSaves = 0, fiveSpades = 0, games = 0;
+  for (int i = 0; i < 600; ++i) {
+    Rng rng(i);
+    TableSetting table;
+    table.home = static_cast<Skill>(i % 3);
+    table.opponents = static_cast<Skill>(i / 3 % 3);
+    const Contract c = ClubTableEnd(f, table, game, rng);
+    if (c.bid == MakeBid(5, Heart)) {
+      EXPECT_EQ(c.declarer, East);   // the longer hearts
+      ++saves;
+      doubledSaves += c.DoubledCount == 1;
+    } else if (c.bid == MakeBid(5, Spade)) {
+      EXPECT_EQ(c.declarer, North);
+      ++fiveSpades;
+    } else {
+      EXPECT_EQ(c.bid, game.bid);
+      EXPECT_EQ(c.DoubledCount, 0);  // the defenders hold 10 points and no trump stack
+      ++games;
+    }
+  }
+  EXPECT_GT(saves, 60);
+  EXPECT_GT(doubledSaves, saves * 3 / 4);
+  EXPECT_GT(fiveSpades, 10);
+  EXPECT_GT(games, 100);
+  // Passed out and doubled contracts are left as they are.
+  Rng rng(1);
+  EXPECT_TRUE(ClubTableEnd(f, TableSetting{}, Contract{}, rng).PassedOut());
+  const Contract doubled{MakeBid(2, Heart), 1, East};
+  EXPECT_EQ(ClubTableEnd(f, TableSetting{}, doubled, rng).bid, doubled.bid);
+}
+
+TEST(ClubTableEnd, PartScoresGoingDownAreDoubledOnTheDefendersCards) {
+  // One no-trump by East goes four down: North-South, with 29 points, either
+  // compete in their spades (North has five) or double it at many tables.
+  // Three spades by North makes: East-West (11 points, no trump stack)
+  // never double it, though they may outbid it with their ten hearts (and
+  // North-South bid on).
+  const BoardFacts f = SaveBoard();
+  int doubled = 0;
+  for (int i = 0; i < 300; ++i) {
+    Rng rng(i);
+    TableSetting table;
+    table.home = table.opponents = static_cast<Skill>(i % 3);
+    const Contract nt = ClubTableEnd(f, table, {MakeBid(1, NT), 0, East}, rng);
+    if (nt.bid == MakeBid(1, NT)) {
+      EXPECT_EQ(nt.declarer, East);
+      doubled += nt.DoubledCount;
+    } else {
+      EXPECT_EQ(nt.strain(), Spade);
+      EXPECT_EQ(nt.declarer, North);
+    }
+    const Contract spades = ClubTableEnd(f, table, {MakeBid(3, Spade), 0, North}, rng);
+    if (spades.bid == MakeBid(3, Spade)) EXPECT_EQ(spades.DoubledCount, 0);
+    else EXPECT_TRUE(spades.bid == MakeBid(4, Heart) || spades.bid == MakeBid(4, Spade)) << spades.bid;
+  }
+  EXPECT_GT(doubled, 300 / 8);
+}
+
 TEST(Field, PlayErrorsShrinkWithSkill) {
   // Declarer's tricks against double dummy, summed over many deals and
   // averaged: stronger declarers against the same defence lose fewer.

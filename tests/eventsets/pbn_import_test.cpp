@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/board_file.h"
 #include "data/ini_store.h"
 #include "eventsets/checker.h"
 #include "eventsets/library_stage.h"
@@ -29,15 +30,16 @@ class ImportDir : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // A hand record of `count` boards dealt from a seed, as a club prints it:
-  // board number, dealer and vulnerability of the board, the deal from North.
+  // A hand record of `count` boards dealt from a seed, the deal from North.
+  // The club numbered its boards from 6: each record's dealer and
+  // vulnerability are those of its number there, not of the place it takes.
   std::string Record(int count, const std::string& extra = "") {
     std::string text = "% PBN 2.1\r\n";
     for (int n = 1; n <= count; ++n) {
       const Deal deal = ShuffledDeal(77, "club." + std::to_string(n));
       deals_.push_back(deal);
-      text += "[Board \"" + std::to_string(n) + "\"]\r\n[Dealer \"" + SeatLetter(BoardDealer(n)) +
-              "\"]\r\n[Vulnerable \"" + VulnerabilityName(BoardVulnerability(n)) + "\"]\r\n[Deal \"" +
+      text += "[Board \"" + std::to_string(n + 5) + "\"]\r\n[Dealer \"" + SeatLetter(BoardDealer(n + 5)) +
+              "\"]\r\n[Vulnerable \"" + VulnerabilityName(BoardVulnerability(n + 5)) + "\"]\r\n[Deal \"" +
               DealText(deal, North) + "\"]\r\n\r\n";
     }
     return text + extra;
@@ -123,15 +125,28 @@ TEST_F(ImportDir, ShortRecordMakesAShortEventThatPassesCheck) {
 
   const auto problems = CheckEventSet((dir_ / "set").string(), LibraryCheckerForSet());
   EXPECT_TRUE(problems.empty()) << problems.front().key << ": " << problems.front().text;
-  // The boards as the record gives them, in stored orientation.
-  TMyINI boards((dir_ / "set" / kBoardFileName).string());
+  // The boards as the table reads them: the record's deal turned so that
+  // the user's hand sits South, under the record's own dealer and
+  // vulnerability whatever the turn.
+  TBridgeINI boards((dir_ / "set" / kBoardFileName).string());
   EXPECT_EQ(boards.SectionNames(), (std::vector<std::string>{"Par01.01", "Par01.02", "Par01.03"}));
+  int turned = 0;
   for (int n = 1; n <= 3; ++n) {
     const std::string key = BoardKey("Par01", n);
-    EXPECT_EQ(boards.ReadString(key, "Deal", ""), DealText(deals_[size_t(n - 1)], North)) << key;
-    EXPECT_EQ(boards.ReadString(key, "Dealer", ""), std::string(1, SeatLetter(BoardDealer(n)))) << key;
-    EXPECT_EQ(boards.ReadString(key, "Vulnerable", ""), VulnerabilityName(BoardVulnerability(n))) << key;
+    BoardStatus status = BoardStatus::NotFound;
+    const auto board = boards.ReadBoard(key, status);
+    ASSERT_TRUE(board) << key;
+    EXPECT_EQ(board->dealer, BoardDealer(n + 5)) << key;
+    EXPECT_EQ(board->vulnerability, BoardVulnerability(n + 5)) << key;
+    Seat dealer = North;
+    Vulnerability vul = 0;
+    Deal deal = deals_[size_t(n - 1)];
+    RotateDeal(board->site, dealer, vul, deal);
+    EXPECT_EQ(board->deal, deal) << key;
+    turned += board->site % 4 != 0;
   }
+  // Turned boards tell the record's dealer from the stored one.
+  EXPECT_GT(turned, 0);
   // Nothing is left beside the set.
   EXPECT_EQ(Entries(dir_), 2);   // club.pbn and set
 }

@@ -126,6 +126,10 @@ TEST_F(StatsTest, RolesAndStrataAgainstParAndField) {
   EXPECT_EQ(all.slams, 6);
   EXPECT_EQ(all.doubled, 5);
   EXPECT_EQ(all.parContracts, 23);
+  // Different contracts, declarer not counted: 4S and 3S on board one (4S by
+  // North and by South are one); 4S, pass, 4SX and 6S on board two.
+  EXPECT_EQ(all.distinctContracts, 6);
+  EXPECT_DOUBLE_EQ(all.DistinctPerBoard(), 3.0);
 }
 
 TEST_F(StatsTest, TheReportPrintsEachEventAndTheTotals) {
@@ -146,7 +150,8 @@ TEST_F(StatsTest, TheReportPrintsEachEventAndTheTotals) {
             std::string::npos)
       << report;
   EXPECT_NE(report.find("field contracts: 36 results, partscores 16.7%, games 63.9%, slams 16.7%, passed out 2.8%, "
-                        "doubled 13.9%, the par contract 63.9%\n"),
+                        "doubled 13.9%, the par contract 63.9%\n"
+                        "field texture: 13.9% of the results doubled, 3.00 different contracts a board\n"),
             std::string::npos)
       << report;
 }

@@ -31,10 +31,9 @@ inline BoardFacts SyntheticBoard(uint64_t seed, const std::string& event, int nu
   f.number = number;
   f.key = BoardKey(event, number);
   f.deal = ShuffledDeal(seed, f.key);
-  f.dealer = BoardDealer(number);
+  f.dealer = BoardDealer(number);  // as the table shows them; ChooseSite turns them back
   f.vul = BoardVulnerability(number);
   f.dd = EstimatedTable(f.deal);
-  f.par = ComputePar(f.dd, f.dealer, f.vul);
   ChooseSite(f, seed);
   return f;
 }

@@ -118,7 +118,8 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
         Store(r.importEvents)},
        cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
-  quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
+  quorval::cli::Command stats{
+      "stats", {"DIR"}, "role mix, strata against par, field texture and bidding quality per system", {cache}};
   const std::vector<quorval::cli::Option> board{
       {"--dealer", "SEAT", "the dealer: N, E, S or W (default N)", Store(r.dealer)},
       {"--vul", "VUL", "the vulnerability: None, NS, EW or Both (default None)", Store(r.vul)}};
