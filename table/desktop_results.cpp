@@ -50,8 +50,7 @@ KeptPlay TDeskTop::PlayOnTable() const {
 
 void TDeskTop::KeepBoardPlay() {
   if (!files_.plays) return;
-  KeepPlay(*files_.plays, files_.PlayerName(), BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo),
-           PlayOnTable());
+  KeepPlay(*files_.plays, files_.PlayerName(), board_.Key, PlayOnTable());
 }
 
 HandReportData TDeskTop::CurrentHandReport() const {
@@ -149,7 +148,7 @@ void TDeskTop::PrintHandMenuClick(PrintTarget target) {
   if (state_.phase == Phase::NoBoard) return;
   const HandReportData report = CurrentHandReport();
   const TReportLabels* labels = reportLabels_.get();
-  SendPages(this, Q(BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo)) + ".pdf",
+  SendPages(this, Q(board_.Key) + ".pdf",
             OnePage([report, labels](QPainter& p) { PrintReport(p, report, *labels); }), target);
 }
 

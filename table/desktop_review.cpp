@@ -13,7 +13,7 @@ namespace quorval {
 
 std::unique_ptr<TReviewForm> TDeskTop::MakeCurrentReview() {
   if (state_.phase != Phase::BoardOver) return nullptr;
-  const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
+  const std::string& key = board_.Key;
   std::string problem;
   auto review = ReviewOfKeptPlay(key, KeptPlayRead{PlayOnTable(), {}}, problem);
   if (!review) return nullptr;

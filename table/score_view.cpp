@@ -29,7 +29,9 @@ void TDeskTop::SetUpResultGrids() {
   settings.seatNames = state_.SeatNames;
   settings.passedOutLabel = Text("LabelPassOut").toStdString();
   for (auto& row : strata_) row->ClearCells();
-  const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
+  // Filed under the key of the board on the table: the board counter may
+  // already have moved past it (a board not found, the chooser cancelled).
+  const std::string& key = board_.Key;
   // The player's results are those of this event set before one is filed,
   // and a first result ties the player to the set.
   const bool sets = !files_.eventSetId.empty();

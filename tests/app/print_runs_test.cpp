@@ -62,7 +62,7 @@ TEST(FiledHandPages, EachPageIsTheReportOfTheBoardAskedForInTheOrderAsked) {
     const char* session;
     const char* board;
     const char* northSpades;
-  } expected[] = {{"Par - 01", "1", "KQ7"}, {"Imp - 01", "2", "AT7"}, {"Imp - 01", "1", "Q963"}, {"Imp - 01", "2", "AT7"}};
+  } expected[] = {{"Par - 01", "1", "KQ7"}, {"Imp - 01", "2", "A107"}, {"Imp - 01", "1", "Q963"}, {"Imp - 01", "2", "A107"}};
   ASSERT_EQ(pages.size(), std::size(expected));
   for (size_t i = 0; i < pages.size(); ++i) {
     const QString text = PageText(pages[i]);
