@@ -111,8 +111,10 @@ std::vector<Candidate> Candidates(const HandFacts& hand, const View& view, int j
   bool hasPass = false;
   for (const Candidate& x : c.out) hasPass = hasPass || x.call == Pass;
   if (!hasPass) c.Add(Pass, Meaning{}, forced ? 0 : 10);
+  // A pass that converts partner's double for penalty is a call, not a pass.
   if (forced && c.out.size() > 1)
-    c.out.erase(std::remove_if(c.out.begin(), c.out.end(), [](const Candidate& x) { return x.call == Pass; }),
+    c.out.erase(std::remove_if(c.out.begin(), c.out.end(),
+                               [](const Candidate& x) { return x.call == Pass && x.meaning.conv != Conv::PenaltyDouble; }),
                 c.out.end());
   std::stable_sort(c.out.begin(), c.out.end(),
                    [](const Candidate& a, const Candidate& b) { return a.score > b.score; });

@@ -174,20 +174,49 @@ void Advances(Ctx& c) {
       Continuation(c);
       return;
     }
+    if (!free && c.LastCallOf(c.rho) == Redouble) {
+      // Their redouble: escape into a five-card suit (or the only four-card
+      // one); with no preference pass and leave it to partner.
+      TSuit best = -1;
+      int fours = 0;
+      for (TSuit s = Spade; s >= Club; --s) {
+        if (c.TheyBid(s)) continue;
+        if (h.len[s] >= 4) ++fours;
+        if (best < 0 || h.len[s] > h.len[best]) best = s;
+      }
+      if (best >= 0 && (h.len[best] >= 5 || (h.len[best] == 4 && fours == 1)))
+        c.Add(c.Cheapest(best), Meaning{}.Pts(0, 37).Len(best, 4).Strain(best), kMain);
+      c.Add(Pass, {}, c.out.empty() ? kMain : kAlternative);
+      return;
+    }
     if (!free && pts < 6) {
       c.Add(Pass, {}, kMain);
       return;
     }
     const CallCode last = v.auction.lastBid;
     const TSuit theirs = StrainOf(last);
+    // Their raise over the double: with both unbid majors (or both unbid
+    // suits) the responsive double leaves the choice to the doubler.
+    if (!free && c.sys.negativeDoubles && theirs < NT && c.TheyBid(theirs) && LevelOf(last) <= 3 && IsBid(last) &&
+        StrainOf(v.calls()[v.FirstBidIndex()]) == theirs && pts >= 8) {
+      int unbid = 0, held = 0;
+      for (TSuit s = Heart; s <= Spade; ++s)
+        if (!c.TheyBid(s)) {
+          ++unbid;
+          held += h.len[s] >= 4 ? 1 : 0;
+        }
+      if (unbid == 2 && held == 2)
+        c.Add(Double, Meaning{}.Pts(8, 37).Len(Heart, 4).Len(Spade, 4).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
+              kMain + 1);
+    }
     // A long strong holding in their suit at the one level: leave the double in.
     if (free && theirs < NT && LevelOf(last) == 1 && h.len[theirs] >= 5 && h.Hcp(theirs) >= 6)
       c.Add(Pass, Meaning{}.Len(theirs, 5).As(Conv::PenaltyDouble), kMain + 1);
+    // The longest unbid suit, a major before a minor of the same length.
     TSuit best = -1;
     for (TSuit s = Spade; s >= Club; --s) {
       if (c.TheyBid(s)) continue;
-      const int bonus = s >= Heart ? 1 : 0;
-      if (best < 0 || h.len[s] + bonus > h.len[best] + (best >= Heart ? 1 : 0)) best = s;
+      if (best < 0 || h.len[s] > h.len[best] || (h.len[s] == h.len[best] && s >= Heart && best < Heart)) best = s;
     }
     if (best < 0) {
       c.Add(Pass, {}, kMain);
@@ -200,11 +229,13 @@ void Advances(Ctx& c) {
       c.Add(MakeBid(3, NT), Meaning{}.Pts(12, 37).Strain(NT), kMain);
     else if (pts >= 12 && theirs < NT)
       c.Add(c.Cheapest(theirs), Meaning{}.Pts(12, 37).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
-    else if (pts >= 9 && LevelOf(cheap) <= 2)
+    else if (pts >= 9 && LevelOf(cheap) <= 2 && h.len[best] >= 4)
       c.Add(MakeBid(LevelOf(cheap) + 1, best), Meaning{}.Pts(9, 11).Len(best, 4).Strain(best), kMain);
-    else c.Add(cheap, Meaning{}.Pts(0, 8).Len(best, 4).Strain(best), kMain);
-    if (theirs < NT && h.Stopper(theirs) && h.semiBalanced && pts >= 6 && pts <= 10 && h.len[Heart] < 4 && h.len[Spade] < 4)
-      c.Add(c.Cheapest(NT), Meaning{}.Pts(6, 10).Strain(NT), kAlternative);
+    else c.Add(cheap, Meaning{}.Pts(0, 11).Len(best, 3).Strain(best), kMain);
+    // No trump with their suit held and no major to show.
+    if (theirs < NT && h.Stopper(theirs) && h.semiBalanced && pts >= 6 && pts <= 10 && h.len[Heart] < 4 &&
+        h.len[Spade] < 4 && LevelOf(c.Cheapest(NT)) == 1)
+      c.Add(c.Cheapest(NT), Meaning{}.Pts(6, 10).Strain(NT), best < Heart || h.len[best] < 4 ? kMain + 1 : kAlternative);
     if (!free) c.Add(Pass, {}, kAlternative);
     return;
   }

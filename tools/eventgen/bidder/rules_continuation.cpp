@@ -60,6 +60,38 @@ void ForcedBid(Ctx& c, int maxLevel) {
   c.Add(c.Cheapest(NT), Meaning{}.Strain(NT), kMain - 8);
 }
 
+// After a redouble. The side that doubled escapes from the redoubled
+// contract into its longest suit; the side that redoubled doubles the escape
+// with length in the suit, and the opener leaves the next move to the
+// redoubler. True when handled.
+bool RedoubleFollowUp(Ctx& c) {
+  const HandFacts& h = c.h;
+  const View& v = c.v;
+  const CallCode last = v.auction.lastBid;
+  if (v.auction.DoubledCount == 2) {
+    TSuit best = -1;
+    for (TSuit s = 0; s < 4; ++s)
+      if (!c.TheyBid(s) && (best < 0 || h.len[s] > h.len[best])) best = s;
+    if (best < 0 || c.Cheapest(best) == NoCall) return false;
+    c.Add(c.Cheapest(best), Meaning{}.Len(best, std::min(4, h.len[best])).Strain(best), kMain);
+    return true;
+  }
+  if (!v.SideUsed(c.me, Conv::Redouble) || v.auction.DoubledCount > 0) return false;
+  const tAllTrump theirs = StrainOf(last);
+  if (LevelOf(last) > 2 || theirs == NT) return false;
+  if (h.len[theirs] >= 4 || (h.len[theirs] >= 3 && h.Hcp(theirs) >= 3)) {
+    c.Add(Double, Meaning{}.Len(theirs, 3).As(Conv::PenaltyDouble), kMain + 1);
+    return false;  // the natural calls stay the alternatives
+  }
+  // The opener, right after partner's redouble: pass and let partner decide.
+  const int pi = v.LastActionOf(c.pd);
+  if (pi >= 0 && v.meanings[pi].conv == Conv::Redouble && v.LastActionOf(c.me) < pi && h.len[h.longest] < 6) {
+    c.Add(Pass, {}, kMain);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void Continuation(Ctx& c) {
@@ -80,6 +112,7 @@ void Continuation(Ctx& c) {
     c.Add(Pass, {}, kMain);
     return;
   }
+  if (!ours && bidder >= 0 && RedoubleFollowUp(c)) return;
   // After our invitation partner has decided: a game is played, a part score
   // below game is the refusal. Either way the inviter passes.
   const int mi = v.LastActionOf(c.me);
@@ -101,12 +134,17 @@ void Continuation(Ctx& c) {
   const bool ntShape = h.semiBalanced || p.balanced;
   if (fit >= Heart) strain = fit;
   else if (fit >= 0) strain = (ntShape && StoppedAll(c) && lo < 29) ? NT : fit;
+  // A six-card suit already shown is rebid before no trump.
+  else if (h.len[h.longest] >= 6 && mine.minLen[h.longest] >= 4 && !h.balanced) strain = h.longest;
   else if (ntShape && StoppedAll(c) && pdActed) strain = NT;
-  else if (h.len[h.longest] >= 6 && mine.minLen[h.longest] >= 5) strain = h.longest;
   else if (h.len[h.longest] >= 7) strain = h.longest;
 
   // Slam: ask for aces with a fit, bid it directly in no trump.
-  if (strain >= 0 && strain < NT && lo >= 33 && !askedAces && pdActed && TrySlamAsk(c, strain, lo, kMain)) return;
+  // Slam is worth exploring when it is likely even if not certain: two points
+  // short of it with partner's range still reaching well past it.
+  const int slamValue = lo >= 33 || lo < 31 || (lo + hi) / 2 < 33 ? lo : 33;
+  if (strain >= 0 && strain < NT && slamValue >= 33 && !askedAces && pdActed && TrySlamAsk(c, strain, slamValue, kMain))
+    return;
 
   if (!ours && bidder >= 0) {
     // The opponents hold the contract: compete by the number of trumps, bid a
@@ -170,7 +208,10 @@ void Continuation(Ctx& c) {
   else if (strain >= Heart) target = lo >= 37 ? 7 : lo >= 33 ? 6 : lo >= 25 ? 4 : 2;
   else target = lo >= 37 ? 7 : lo >= 33 ? 6 : lo >= 28 ? 5 : 3;
   if (askedAces) target = std::min(target, std::max(curLevel, 5));
-  if (target < GameLevel(strain) && hi >= (strain < Heart ? 28 : 25) && pdActed) invite = true;
+  // Invite only when game is near: partner's best makes it, and the middle of
+  // partner's range comes within a point of it.
+  const int gameNeed = strain < Heart ? 28 : 25;
+  if (target < GameLevel(strain) && hi >= gameNeed && lo + hi >= 2 * (gameNeed - 1) && pdActed) invite = true;
   if (strain >= Heart && fit < 0) target = std::min(target, 3);  // our own long suit: partscore or game only
   if (strain < NT && fit < 0 && lo >= 25 && strain >= Heart && h.len[strain] >= 7) target = 4;
   if (!pdActed) target = std::min(target, curLevel < 1 ? 1 : curLevel + 1);
@@ -211,7 +252,15 @@ void Continuation(Ctx& c) {
     return;
   }
   const int cheapLevel = LevelOf(cheap);
-  int bidLevel = std::max(cheapLevel, target);
+  // No fit and no game in view: partner's own suit with seven cards between
+  // us is as good a part score as any, so leave it there.
+  if (!forced && !invite && fit < 0 && bidder == c.pd && curStrain < NT && target < GameLevel(strain) &&
+      p.minLen[curStrain] >= 5 && p.minLen[curStrain] + h.len[curStrain] >= 7 && c.pts <= mine.minPts + 5) {
+    c.Add(Pass, {}, kMain);
+    return;
+  }
+  // A part score is bid as cheaply as it goes; only an invitation jumps.
+  int bidLevel = target < GameLevel(strain) ? cheapLevel : std::max(cheapLevel, target);
   if (invite && target < GameLevel(strain)) bidLevel = std::max(cheapLevel, std::min(GameLevel(strain) - 1, target + 1));
   const bool within = cheapLevel <= std::max(target, invite ? GameLevel(strain) - 1 : target);
   if (!within) {

@@ -6,6 +6,55 @@
 #include "tools/eventgen/bidder/rules.h"
 
 namespace quorval::bidder {
+namespace {
+
+// After partner's 1NT answer (no fit, about 6-10): a minimum rebids a six-card
+// suit or shows a second suit below the first, a balanced minimum passes, and
+// extra values invite or bid game. A higher second suit (a reverse) needs a
+// good hand, a jump in a new suit forces to game.
+void RebidOverOneNT(Ctx& c, TSuit opened) {
+  const HandFacts& h = c.h;
+  const Knowledge& p = c.Partner();
+  const int pts = c.pts;
+  const int pdMid = (p.minPts + std::min(p.maxPts, p.minPts + 5)) / 2;
+  // The second suit: the longest other suit of four or more, the lower of equals.
+  TSuit second = -1;
+  for (TSuit u = 0; u < 4; ++u)
+    if (u != opened && h.len[u] >= 4 && !c.TheyBid(u) && (second < 0 || h.len[u] > h.len[second])) second = u;
+  const bool six = h.len[opened] >= 6;
+  const bool major = opened >= Heart;
+  if (pts >= 19) {
+    if (six && major) c.Add(MakeBid(4, opened), Meaning{}.Pts(19, 37).Len(opened, 6).Strain(opened).As(Conv::SignOff), kMain);
+    else if (second >= 0 && !h.semiBalanced && c.Legal(MakeBid(3, second)))
+      c.Add(MakeBid(3, second), Meaning{}.Pts(19, 37).Len(second, 4).Strain(second).Forcing(Force::Game), kMain);
+    else if (six) c.Add(MakeBid(3, opened), Meaning{}.Pts(16, 37).Len(opened, 6).Strain(opened).As(Conv::Invite), kMain);
+    c.Add(MakeBid(3, NT), Meaning{}.Pts(19, 37).Strain(NT), c.out.empty() ? kMain : kAlternative);
+    return;
+  }
+  if (six && pts >= 16) {
+    c.Add(MakeBid(3, opened), Meaning{}.Pts(16, 18).Len(opened, 6).Strain(opened).As(Conv::Invite), kMain);
+    return;
+  }
+  // Five-five or a long second suit speaks before the six-card suit again.
+  const bool fiveFive = second >= 0 && h.len[second] >= 5;
+  if (second >= 0 && (!six || fiveFive)) {
+    const bool reverse = second > opened;
+    if (!reverse) {
+      c.Add(MakeBid(2, second), Meaning{}.Pts(std::min(pts, 11), 18).Len(second, 4).Len(opened, 5).Strain(second),
+            h.balanced && pts <= 14 && h.len[second] == 4 ? kAlternative : kMain);
+    } else if (pts >= 16) {
+      c.Add(MakeBid(2, second), Meaning{}.Pts(16, 18).Len(second, 4).Len(opened, 5).Strain(second).Forcing(Force::OneRound),
+            kMain);
+    }
+  }
+  if (six) c.Add(MakeBid(2, opened), Meaning{}.Pts(std::min(pts, 11), 15).Len(opened, 6).Strain(opened), kMain);
+  // Balanced: invite with the values for game opposite partner's middle.
+  if (h.semiBalanced && pts + pdMid >= 24 && pts + p.minPts < 25)
+    c.Add(MakeBid(2, NT), Meaning{}.Pts(25 - pdMid - 1, 18).Strain(NT).As(Conv::Invite), kMain);
+  c.Add(Pass, Meaning{}.Pts(0, 18), c.out.empty() ? kMain : kAlternative);
+}
+
+}  // namespace
 
 void OpenerRebid(Ctx& c) {
   const View& v = c.v;
@@ -14,6 +63,10 @@ void OpenerRebid(Ctx& c) {
   const int pi = v.LastActionOf(c.pd);
   const Meaning& pm = v.meanings[pi];
   const CallCode pdCall = v.calls()[pi];
+  if (pdCall == MakeBid(1, NT) && pm.conv == Conv::Natural && c.RhoPassed()) {
+    RebidOverOneNT(c, opened);
+    return;
+  }
   if (!IsBid(pdCall) || pm.conv != Conv::Natural || pm.strain == opened || pm.strain == NT || pm.strain < 0) {
     Continuation(c);
     return;

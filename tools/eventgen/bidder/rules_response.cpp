@@ -62,7 +62,10 @@ void PreemptAnswers(Ctx& c, CallCode open, const Meaning& om) {
   const TSuit s = StrainOf(open);
   const int fit = h.len[s] + p.minLen[s];
   const int support = fit >= 8 ? h.SupportPoints(s) : h.hcp;
-  const int lo = support + c.pts - h.hcp + p.minPts, hi = support + c.pts - h.hcp + p.maxPts;
+  // A preempt is worth more than its high cards: opposite it, count the
+  // middle of its range and a point for every card beyond five in its suit.
+  const int pdValue = (p.minPts + p.maxPts) / 2 + std::max(0, p.minLen[s] - 5);
+  const int lo = support + c.pts - h.hcp + pdValue, hi = support + c.pts - h.hcp + p.maxPts;
   const bool major = s >= Heart;
   if (fit >= 8 && lo >= 25 && major) {
     if (!TrySlamAsk(c, s, lo, kMain)) c.Add(MakeBid(4, s), Meaning{}.Pts(15, 37).Strain(s).As(Conv::SignOff), kMain);
@@ -183,6 +186,10 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
     }
     return a < b;
   });
+  // Without the values to bid twice at the two level, a four-card suit that
+  // fits in at the one level comes before a longer suit that needs two.
+  if (pts < 13)
+    std::stable_partition(order.begin(), order.end(), [&](TSuit t) { return LevelOf(c.Cheapest(t)) == 1; });
   bool first = true;
   for (TSuit t : order) {
     if (c.TheyBid(t)) continue;
@@ -203,7 +210,9 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
       if (pts < need) continue;
       if (t == Heart && opened == Spade && h.len[t] < 5) continue;
       m.Pts(need, 37).Forcing(gf21 ? Force::Game : (passedHand ? Force::None : Force::OneRound));
-      c.Add(bid, m, first ? kMain - 1 : kAlternative);
+      // Over an overcall a four-card suit at the two level is a last resort.
+      const bool thin = interference && h.len[t] < 5;
+      c.Add(bid, m, !first ? kAlternative : thin ? kMain - 6 : kMain - 1);
       first = false;
     } else if (level == 3 && pts >= 11 && h.len[t] >= 6) {
       m.Pts(11, 37).Len(t, 6).Forcing(Force::OneRound);
@@ -227,7 +236,8 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
   if (stopped) {
     const CallCode one = c.Cheapest(NT);
     if (LevelOf(one) == 1 && pts >= 6 && pts <= oneNtMax && !(interference && pts < 8))
-      c.Add(one, Meaning{}.Pts(interference ? 8 : 6, oneNtMax).Strain(NT), c.out.empty() ? kMain : kAlternative);
+      c.Add(one, Meaning{}.Pts(interference ? 8 : 6, oneNtMax).Strain(NT),
+            c.out.empty() ? kMain : interference && ntShape ? kMain - 3 : kAlternative);
     const bool twoNtFree = opened < Heart || c.sys.raises == MajorRaiseStyle::Limit || interference;
     // Balanced without a major to show: no trump comes before a minor suit.
     const bool noMajor = h.len[Heart] < 4 && h.len[Spade] < 4;
@@ -251,7 +261,8 @@ void CompetitiveResponses(Ctx& c, TSuit opened) {
   const CallCode rhoCall = c.LastCallOf(c.rho);
   const int pts = c.pts;
   if (rhoCall == Double) {
-    if (pts >= 10) c.Add(Redouble, Meaning{}.Pts(10, 37).As(Conv::Redouble), kMain - 6);
+    // Ten or more: the redouble says the hand is ours, whatever else it holds.
+    if (pts >= 10) c.Add(Redouble, Meaning{}.Pts(10, 37).As(Conv::Redouble), kMain + 1);
     return;
   }
   if (!IsBid(rhoCall)) return;
