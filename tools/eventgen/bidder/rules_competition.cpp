@@ -78,9 +78,14 @@ void Overcalls(Ctx& c) {
     }
     if (shortUnbid > 1) shape = false;
     const int need = (level >= 3 ? 13 : 12) + (shortUnbid > 0 ? 1 : 0);
+    // Re-opening with a good five-card suit and no more than a minimum, the
+    // suit says more than the double.
+    bool suitToShow = false;
+    for (TSuit s = 0; s < 4; ++s)
+      suitToShow = suitToShow || (!c.TheyBid(s) && h.len[s] >= 5 && h.GoodSuit(s) && LevelOf(c.Cheapest(s)) <= 2);
     if ((shape && pts >= need) || pts >= 18)
       c.Add(Double, Meaning{}.Pts(pts >= 18 ? 18 : need - (balancing ? 3 : 0), 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
-            kMain);
+            balancing && suitToShow && c.pts <= 12 ? kAlternative : kMain);
   }
   // 1NT overcall: balanced, stoppers; the balancing seat shows less.
   if (level == 1 && StoppedAll(c) && h.balanced) {
@@ -278,10 +283,16 @@ void Advances(Ctx& c) {
       const int sp = c.pts - h.hcp + h.SupportPoints(s);
       const CallCode last = v.auction.lastBid;
       const TSuit theirs = StrainOf(v.calls()[v.FirstBidIndex()]);
-      if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
-      else if (sp >= 10 && theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)) &&
-               c.Cheapest(theirs) < MakeBid(3, s))
+      // Every good raise starts with the cue bid (an overcall may be a minimum);
+      // game at once only where the cue bid has no room.
+      const bool cue = theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)) && c.Cheapest(theirs) < MakeBid(3, s);
+      // Opposite a weak jump overcall the six-card suit does the work: game
+      // with the values of an opening and the fit.
+      const bool weakJump = pm.maxPts <= 10;
+      if (weakJump && sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
+      else if (sp >= 10 && cue)
         c.Add(c.Cheapest(theirs), Meaning{}.Pts(10, 37).Len(s, 3).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
+      else if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
       const int lott = std::min(fit - 6, s >= Heart ? 4 : 5);
       if (sp >= 6 && LevelOf(c.Cheapest(s)) <= std::max(2, lott))
         c.Add(c.Cheapest(s), Meaning{}.Pts(6, 9).Len(s, 3).Strain(s), c.out.empty() ? kMain : kAlternative);
@@ -296,8 +307,8 @@ void Advances(Ctx& c) {
       else if (pts >= 14 && c.Legal(MakeBid(3, NT))) c.Add(MakeBid(3, NT), Meaning{}.Pts(14, 37).Strain(NT), kMain);
     }
     for (TSuit t = Spade; t >= Club; --t)
-      if (t != s && !c.TheyBid(t) && h.len[t] >= 6 && h.GoodSuit(t) && pts >= 9 && LevelOf(c.Cheapest(t)) <= 2)
-        c.Add(c.Cheapest(t), Meaning{}.Pts(9, 16).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
+      if (t != s && !c.TheyBid(t) && h.len[t] >= 6 && h.GoodSuit(t) && pts >= 8 && LevelOf(c.Cheapest(t)) <= 2)
+        c.Add(c.Cheapest(t), Meaning{}.Pts(8, 16).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kPossible);
     return;
   }

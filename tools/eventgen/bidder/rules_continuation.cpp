@@ -60,6 +60,40 @@ void ForcedBid(Ctx& c, int maxLevel) {
   c.Add(c.Cheapest(NT), Meaning{}.Strain(NT), kMain - 8);
 }
 
+// The side suit for a help-suit game try: three or more cards with at most
+// one of the top three honours, the one with the fewest high cards; -1 none.
+TSuit HelpSuit(const Ctx& c, TSuit trump) {
+  TSuit best = -1;
+  for (TSuit t = 0; t < 4; ++t) {
+    if (t == trump || c.h.len[t] < 3 || c.TheyBid(t) || !c.Legal(MakeBid(3, t)) || MakeBid(3, t) > MakeBid(3, trump))
+      continue;
+    const int tops = c.h.Holds(t, Ace) + c.h.Holds(t, King) + c.h.Holds(t, Queen);
+    if (tops <= 1 && (best < 0 || c.h.Hcp(t) < c.h.Hcp(best))) best = t;
+  }
+  return best;
+}
+
+// Partner's game try in a side suit after our single raise: game with the
+// top of the raise, or with the middle of it and help in the suit tried (the
+// ace or king, or a singleton or void). True when handled.
+bool AnswerHelpSuitTry(Ctx& c) {
+  const Meaning* pm = c.LastMeaningOf(c.pd);
+  const int mi = c.v.LastActionOf(c.me);
+  if (!pm || pm->conv != Conv::Invite || pm->strain < Club || pm->strain > Spade || mi < 0 || !c.RhoPassed()) return false;
+  const Meaning& mine = c.v.meanings[mi];
+  const TSuit trump = mine.strain;
+  if (trump < Heart || trump > Spade || trump == pm->strain || c.Partner().minLen[trump] < 4) return false;
+  const TSuit t = pm->strain;
+  const int sp = c.pts - c.h.hcp + c.h.SupportPoints(trump);
+  const bool help = c.h.Holds(t, Ace) || c.h.Holds(t, King) || c.h.len[t] <= 1;
+  const int top = c.v.know[c.me].maxPts, mid = (c.v.know[c.me].minPts + top + 1) / 2;
+  const bool accept = sp >= top || (help && sp >= mid);
+  Meaning m;
+  m.Strain(trump);
+  c.Add(accept ? MakeBid(4, trump) : c.Cheapest(trump), accept ? m.Pts(mid, 37) : m.Pts(0, top), kMain);
+  return true;
+}
+
 // After a redouble. The side that doubled escapes from the redoubled
 // contract into its longest suit; the side that redoubled doubles the escape
 // with length in the suit, and the opener leaves the next move to the
@@ -113,6 +147,7 @@ void Continuation(Ctx& c) {
     return;
   }
   if (!ours && bidder >= 0 && RedoubleFollowUp(c)) return;
+  if (ours && AnswerHelpSuitTry(c)) return;
   // After our invitation partner has decided: a game is played, a part score
   // below game is the refusal. Either way the inviter passes.
   const int mi = v.LastActionOf(c.me);
@@ -204,9 +239,12 @@ void Continuation(Ctx& c) {
   // Target level.
   int target;
   bool invite = false;
-  if (strain == NT) target = lo >= 37 ? 7 : lo >= 33 ? 6 : lo >= 25 ? 3 : 2;
-  else if (strain >= Heart) target = lo >= 37 ? 7 : lo >= 33 ? 6 : lo >= 25 ? 4 : 2;
-  else target = lo >= 37 ? 7 : lo >= 33 ? 6 : lo >= 28 ? 5 : 3;
+  // Game on the middle of partner's range when that range is narrow; a wide
+  // one counts from its bottom.
+  const int est = pdActed && p.maxPts - p.minPts <= 6 ? std::max(lo, (lo + hi) / 2) : lo;
+  if (strain == NT) target = lo >= 37 ? 7 : lo >= 33 ? 6 : est >= 25 ? 3 : 2;
+  else if (strain >= Heart) target = lo >= 37 ? 7 : lo >= 33 ? 6 : est >= 25 ? 4 : 2;
+  else target = lo >= 37 ? 7 : lo >= 33 ? 6 : est >= 28 ? 5 : 3;
   if (askedAces) target = std::min(target, std::max(curLevel, 5));
   // Invite only when game is near: partner's best makes it, and the middle of
   // partner's range comes within a point of it.
@@ -224,8 +262,12 @@ void Continuation(Ctx& c) {
     if (curLevel >= target || (target < GameLevel(strain) && !invite)) {
       if (invite && curLevel < GameLevel(strain) && curLevel + 1 <= GameLevel(strain) - 1 && bidder == c.pd &&
           !v.SideUsed(c.me, Conv::LimitRaise) && mine.maxPts > lo - p.minPts - 1) {
-        // One invitation, then partner decides.
-        c.Add(cheap, Meaning(m).Pts(std::max(mine.minPts, 25 - pMax), std::max(mine.minPts, 24 - p.minPts)).As(Conv::Invite), kMain);
+        // One invitation, then partner decides: after a single raise of a
+        // major, in the side suit that most needs help.
+        const Meaning inv = Meaning(m).Pts(std::max(mine.minPts, 25 - pMax), std::max(mine.minPts, 24 - p.minPts)).As(Conv::Invite);
+        const TSuit help = strain >= Heart && curLevel == 2 && p.maxPts <= 10 ? HelpSuit(c, strain) : -1;
+        if (help >= 0) c.Add(MakeBid(3, help), Meaning(inv).Len(help, 3).Strain(help), kMain);
+        else c.Add(cheap, inv, kMain);
         c.Add(Pass, {}, kAlternative);
         return;
       }
@@ -254,10 +296,21 @@ void Continuation(Ctx& c) {
   const int cheapLevel = LevelOf(cheap);
   // No fit and no game in view: partner's own suit with seven cards between
   // us is as good a part score as any, so leave it there.
+  // With two suits from partner, preference to the first when it is as long
+  // between us.
   if (!forced && !invite && fit < 0 && bidder == c.pd && curStrain < NT && target < GameLevel(strain) &&
-      p.minLen[curStrain] >= 5 && p.minLen[curStrain] + h.len[curStrain] >= 7 && c.pts <= mine.minPts + 5) {
-    c.Add(Pass, {}, kMain);
-    return;
+      c.pts <= mine.minPts + 5) {
+    for (TSuit s = 0; s < 4; ++s)
+      if (s != curStrain && p.minLen[s] >= 5 && h.len[s] >= 2 && LevelOf(c.Cheapest(s)) <= 2 &&
+          h.len[s] + p.minLen[s] >= h.len[curStrain] + p.minLen[curStrain]) {
+        c.Add(c.Cheapest(s), Meaning{}.Pts(0, std::max(mine.minPts, 24 - p.minPts)).Len(s, 2).Strain(s), kMain);
+        c.Add(Pass, {}, kAlternative);
+        return;
+      }
+    if (p.minLen[curStrain] >= 5 && p.minLen[curStrain] + h.len[curStrain] >= 7) {
+      c.Add(Pass, {}, kMain);
+      return;
+    }
   }
   // A part score is bid as cheaply as it goes; only an invitation jumps.
   int bidLevel = target < GameLevel(strain) ? cheapLevel : std::max(cheapLevel, target);

@@ -88,14 +88,23 @@ void OpenerRebid(Ctx& c) {
     else if (t >= Heart) c.Add(MakeBid(4, t), Meaning(m).Pts(19, 21), kMain);
     else c.Add(MakeBid(3, NT), Meaning{}.Pts(19, 21).Strain(NT), kMain - 3);
   }
-  // A new suit at the one level.
+  // A new suit: at the one level, or one level higher (the jump shift) with
+  // the values for game.
+  bool secondSuit = false;  // a four-card suit to show without reversing
+  for (TSuit u = 0; u < 4; ++u) {
+    if (u == opened || u == t || h.len[u] < 4 || c.TheyBid(u)) continue;
+    const int level = LevelOf(c.Cheapest(u));
+    if (level == 1 || (level == 2 && u < opened)) secondSuit = true;
+    if (pts >= 19 && !h.balanced && h.len[t] + p.minLen[t] < 8 && level <= 2 && c.Legal(MakeBid(level + 1, u)))
+      c.Add(MakeBid(level + 1, u), Meaning{}.Pts(19, 21).Len(u, 4).Strain(u).Forcing(Force::Game), kMain + 1);
+  }
   for (TSuit u = t + 1; u <= Spade; ++u)
     if (u != opened && h.len[u] >= 4 && LevelOf(c.Cheapest(u)) == 1 && !c.TheyBid(u)) {
       c.Add(c.Cheapest(u), Meaning{}.Pts(11, 18).Len(u, 4).Strain(u), kMain - 1);
       break;
     }
-  // No trump with a balanced hand.
-  if (h.balanced || (h.semiBalanced && h.len[opened] <= 5 && h.len[t] >= 2)) {
+  // No trump with a balanced hand; five-four only with no second suit to show.
+  if (h.balanced || (h.semiBalanced && h.len[opened] <= 5 && h.len[t] >= 2 && !secondSuit)) {
     bool stopped = true;
     for (TSuit x = 0; x < 4; ++x)
       if (c.TheyBid(x) && !h.Stopper(x)) stopped = false;
@@ -103,10 +112,11 @@ void OpenerRebid(Ctx& c) {
       Meaning nt;
       nt.Strain(NT).Balanced();
       if (!twoLevelResponse) {
-        // A balanced hand above the range but below 2NT strength still rebids
-        // 1NT; an unbalanced one only within the range.
-        if (pts <= (h.balanced ? std::max(c.sys.rebid1NTMax, 17) : c.sys.rebid1NTMax) && LevelOf(c.Cheapest(NT)) == 1)
-          c.Add(c.Cheapest(NT), Meaning(nt).Pts(c.sys.rebid1NTMin, c.sys.rebid1NTMax), kMain - 2);
+        // The system's 1NT rebid: the weak range from the lightest opening on,
+        // or (after a weak no-trump opening) the range above it.
+        const int ntLo = c.sys.rebid1NTMax < c.sys.ntMin ? 10 : c.sys.rebid1NTMin;
+        if (pts >= ntLo && pts <= c.sys.rebid1NTMax && LevelOf(c.Cheapest(NT)) == 1)
+          c.Add(c.Cheapest(NT), Meaning(nt).Pts(ntLo, c.sys.rebid1NTMax), kMain - 2);
         else if (pts >= 18 && pts <= 19) c.Add(MakeBid(2, NT), Meaning(nt).Pts(18, 19), kMain - 2);
       } else {
         // Opposite a two-level response 2NT is the minimum; with more the
