@@ -87,6 +87,9 @@ void Overcalls(Ctx& c) {
       c.Add(Double, Meaning{}.Pts(pts >= 18 ? 18 : need - (balancing ? 3 : 0), 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
             balancing && suitToShow && c.pts <= 12 ? kAlternative : kMain);
   }
+  // Without the 1NT overcall a balanced 15-18 with their suit held doubles.
+  if (level == 1 && direct && !c.sys.ntOvercall && StoppedAll(c) && h.balanced && c.pts >= 15 && c.pts <= 18)
+    c.Add(Double, Meaning{}.Pts(15, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kMain);
   // 1NT overcall: balanced, stoppers; the balancing seat shows less.
   if (level == 1 && StoppedAll(c) && h.balanced) {
     if (balancing && c.pts >= 11 && c.pts <= 14)
@@ -245,6 +248,11 @@ void Advances(Ctx& c) {
     return;
   }
   if (pm.conv == Conv::Michaels || pm.conv == Conv::Unusual2NT) {
+    // As with the double, the answer is owed only straight after the call.
+    if (pi != v.Size() - 2 && pi != v.Size() - 1) {
+      Continuation(c);
+      return;
+    }
     if (!free) {
       c.Add(Pass, {}, kMain);
       return;

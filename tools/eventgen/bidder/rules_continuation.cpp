@@ -94,6 +94,42 @@ bool AnswerHelpSuitTry(Ctx& c) {
   return true;
 }
 
+// Doubles of the opponents' bids that are not about our own strain: their
+// sacrifice over our game or slam, the opener's re-opening double when their
+// overcall comes round to him, and partner's re-opening double left in with
+// their suit held. The other calls of the hand stay its alternatives.
+void AddPenaltyAndReopeningDoubles(Ctx& c, int lo) {
+  const View& v = c.v;
+  const HandFacts& h = c.h;
+  const CallCode last = v.auction.lastBid;
+  const tAllTrump theirs = StrainOf(last);
+  const int n = v.Size();
+  const int fi = v.FirstBidIndex();
+  // Partner's re-opening double over their suit: pass it with their suit held.
+  const Meaning* pm = c.LastMeaningOf(c.pd);
+  if (pm && pm->conv == Conv::TakeoutDouble && c.LastCallOf(c.pd) == Double && c.RhoPassed() && theirs < NT &&
+      LevelOf(last) <= 2 && v.SeatOf(fi) == c.pd && h.len[theirs] >= 4 && h.Hcp(theirs) >= 4) {
+    c.Add(Pass, Meaning{}.Len(theirs, 4).As(Conv::PenaltyDouble), kMain + 1);
+    return;
+  }
+  if (v.auction.DoubledCount > 0) return;
+  CallCode ourLast = NoCall;
+  for (int i = n - 1; i >= 0 && ourLast == NoCall; --i)
+    if (IsBid(v.calls()[i]) && SameSide(v.SeatOf(i), c.me)) ourLast = v.calls()[i];
+  // A sacrifice: our game or slam was bid on values, theirs on shape.
+  if (IsBid(ourLast) && IsGame(ourLast) && v.ActionsOf(c.pd) > 0 && (lo >= 22 || LevelOf(last) >= 6)) {
+    const bool flat = h.Shortest() >= 2 && h.len[h.longest] <= 5;
+    c.Add(Double, Meaning{}.As(Conv::PenaltyDouble), flat || LevelOf(last) >= 6 ? kMain + 1 : kAlternative);
+    return;
+  }
+  // Opener, their overcall passed round: short in it, double for take-out
+  // (partner may be waiting with their suit to pass it).
+  if (c.sys.negativeDoubles && v.SeatOf(fi) == c.me && n >= 3 && v.calls()[n - 1] == Pass && v.calls()[n - 2] == Pass &&
+      IsBid(v.calls()[n - 3]) && v.SeatOf(n - 3) == c.lho && v.ActionsOf(c.pd) == 0 && theirs < NT &&
+      LevelOf(last) <= 2 && h.len[theirs] <= 1)
+    c.Add(Double, Meaning{}.Pts(11, 37).Len(theirs, 0, 1).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kMain + 1);
+}
+
 // After a redouble. The side that doubled escapes from the redoubled
 // contract into its longest suit; the side that redoubled doubles the escape
 // with length in the suit, and the opener leaves the next move to the
@@ -169,8 +205,8 @@ void Continuation(Ctx& c) {
   const bool ntShape = h.semiBalanced || p.balanced;
   if (fit >= Heart) strain = fit;
   else if (fit >= 0) strain = (ntShape && StoppedAll(c) && lo < 29) ? NT : fit;
-  // A six-card suit already shown is rebid before no trump.
-  else if (h.len[h.longest] >= 6 && mine.minLen[h.longest] >= 4 && !h.balanced) strain = h.longest;
+  // A six-card suit, shown or not, comes before no trump.
+  else if (h.len[h.longest] >= 6 && !h.balanced) strain = h.longest;
   else if (ntShape && StoppedAll(c) && pdActed) strain = NT;
   else if (h.len[h.longest] >= 7) strain = h.longest;
 
@@ -186,6 +222,18 @@ void Continuation(Ctx& c) {
     // game we can make, or double when the hand is ours and they are too high.
     const tAllTrump theirStrain = StrainOf(last);
     const int theirLevel = LevelOf(last);
+    AddPenaltyAndReopeningDoubles(c, lo);
+    // The opener whose partner has passed throughout competes alone with a
+    // six-card suit.
+    if (!pdActed && v.SeatOf(v.FirstBidIndex()) == c.me && h.len[h.longest] >= 6 && mine.minLen[h.longest] >= 3 &&
+        !c.TheyBid(h.longest)) {
+      const CallCode own = c.Cheapest(h.longest);
+      const bool jump = c.pts >= 17 && own != NoCall && LevelOf(own) <= 2;
+      if (jump)
+        c.Add(MakeBid(LevelOf(own) + 1, h.longest), Meaning{}.Pts(17, 21).Len(h.longest, 6).Strain(h.longest), kMain);
+      else if (own != NoCall && (LevelOf(own) <= 2 || (LevelOf(own) == 3 && (h.len[h.longest] >= 7 || c.pts >= 15))))
+        c.Add(own, Meaning{}.Pts(11, 16).Len(h.longest, 6).Strain(h.longest), kMain);
+    }
     if (strain >= 0 && strain < NT && pdActed) {
       const int total = h.len[strain] + p.minLen[strain];
       int allowed = total - 6;
@@ -250,8 +298,13 @@ void Continuation(Ctx& c) {
   // partner's range comes within a point of it.
   const int gameNeed = strain < Heart ? 28 : 25;
   if (target < GameLevel(strain) && hi >= gameNeed && lo + hi >= 2 * (gameNeed - 1) && pdActed) invite = true;
-  if (strain >= Heart && fit < 0) target = std::min(target, 3);  // our own long suit: partscore or game only
-  if (strain < NT && fit < 0 && lo >= 25 && strain >= Heart && h.len[strain] >= 7) target = 4;
+  // Our own long major without a fit: with game values a jump to three
+  // invites, and a seven-card suit or a good six-card one bids game.
+  if ((strain == Heart || strain == Spade) && fit < 0) {
+    if (target >= GameLevel(strain) && pdActed) invite = true;
+    target = std::min(target, 3);
+    if (lo >= 25 && (h.len[strain] >= 7 || (h.len[strain] >= 6 && h.GoodSuit(strain)))) target = 4;
+  }
   if (!pdActed) target = std::min(target, curLevel < 1 ? 1 : curLevel + 1);
 
   const CallCode cheap = c.Cheapest(strain);

@@ -51,6 +51,17 @@ void NoTrumpResponses(Ctx& c) {
             kMain);
     if (!c.out.empty()) return;
   }
+  // Over 2NT without transfers: a five-card major with game values forces at
+  // the three level, a six-card one bids game.
+  if (!c.sys.transfers && majorLen >= 5 && up == 1 && lo >= 25) {
+    if (majorLen >= 6)
+      c.Add(MakeBid(4, longMajor), Meaning{}.Pts(25 - p.minPts - 1, 37).Len(longMajor, 6).Strain(longMajor).As(Conv::SignOff),
+            kMain);
+    else
+      c.Add(MakeBid(3, longMajor), Meaning{}.Pts(25 - p.minPts, 37).Len(longMajor, 5).Strain(longMajor).Forcing(Force::Game),
+            kMain);
+    return;
+  }
   // Stayman with a four-card major and at least an invitation.
   if ((h.len[Heart] == 4 || h.len[Spade] == 4) && hi >= 25 && lo < 33) {
     c.Add(MakeBid(2 + up, Club), Meaning{}.As(Conv::Stayman).Pts(25 - p.maxPts, 37).Forcing(Force::OneRound), kMain);

@@ -50,11 +50,12 @@ void PreemptCandidates(Ctx& c, int passes) {
   const HandFacts& h = c.h;
   if (passes >= 3) return;  // nobody preempts in fourth seat
   const bool vul = c.WeVul();
-  const int minPts = vul ? 7 : 5;
-  const int maxPts = 10;
-  if (c.pts < minPts - (passes == 2 ? 1 : 0) || c.pts > maxPts) return;
   const TSuit s = h.longest;
   const int len = h.len[s];
+  // A weak two wants more when vulnerable; a seven-card preempt does not.
+  const int minPts = vul && len < 7 ? 7 : 5;
+  const int maxPts = 10;
+  if (c.pts < minPts - (passes == 2 ? 1 : 0) || c.pts > maxPts) return;
   // Vulnerable, a preempt needs a suit that plays well opposite nothing.
   if (vul && !h.GoodSuit(s)) return;
   // No preempt with four cards in an unbid major beside a long minor, first or second seat.

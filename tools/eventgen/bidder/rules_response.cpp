@@ -286,7 +286,12 @@ void CompetitiveResponses(Ctx& c, TSuit opened) {
         if (h.len[t] >= 4) ++held;
       }
     const int need = level == 1 ? 6 : (level == 2 ? 8 : 11);
-    if (unbidMajors > 0 && held > 0 && pts >= need) {
+    // A five-card major that can be bid freely is bid; the double shows four.
+    bool freeMajor = false;
+    for (TSuit t = Heart; t <= Spade; ++t)
+      if (t != opened && t != theirs && h.len[t] >= 5 && c.Legal(c.Cheapest(t)))
+        freeMajor = freeMajor || (LevelOf(c.Cheapest(t)) == 1 ? pts >= 6 : LevelOf(c.Cheapest(t)) == 2 && pts >= 10);
+    if (unbidMajors > 0 && held > 0 && pts >= need && !freeMajor) {
       Meaning m;
       m.Pts(need, 37).As(Conv::NegativeDouble).Forcing(Force::OneRound);
       if (unbidMajors == 1)
