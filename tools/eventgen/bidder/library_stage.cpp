@@ -104,6 +104,8 @@ eventgen::LibraryChecker LibraryCheckerForSet() {
     } else {
       for (const std::string& p : CoverageOf(libraryText, meanings).problems)
         problems.push_back({kMeaningsFileName, p});
+      // Every stored call's holder within the meaning stated for it.
+      for (const LibraryProblem& p : MeaningMisfits(libraryText, boards, meanings)) problems.push_back({p.key, p.text});
     }
   };
 }

@@ -31,7 +31,10 @@ void Overcalls(Ctx& c) {
   const int level = LevelOf(last);
   const bool balancing = Balancing(c);
   const bool direct = v.LastBidder() == c.rho;
-  const int pts = c.pts + (balancing ? 3 : 0);
+  // In the balancing seat the hand counts three points more; the meanings
+  // state the points it really holds.
+  const int bal = balancing ? 3 : 0;
+  const int pts = c.pts + bal;
   const bool vul = c.WeVul();
   if (om.conv == Conv::Strong2C || level >= 4 || v.auction.DoubledCount > 0) {
     c.Add(Pass, {}, kMain);
@@ -48,17 +51,18 @@ void Overcalls(Ctx& c) {
   const TSuit theirs = StrainOf(last);
   // Over their no trump: a penalty double or a long suit.
   if (theirs == NT) {
-    if (pts >= 15 && level == 1) c.Add(Double, Meaning{}.Pts(15, 37).As(Conv::PenaltyDouble), kMain);
+    if (pts >= 15 && level == 1) c.Add(Double, Meaning{}.Pts(15 - bal, 37).As(Conv::PenaltyDouble), kMain);
     for (TSuit s = Spade; s >= Club; --s)
       if (h.len[s] >= 6 && pts >= 9 && (!vul || h.GoodSuit(s)) && LevelOf(c.Cheapest(s)) <= 3)
-        c.Add(c.Cheapest(s), Meaning{}.Pts(9, 16).Len(s, 6).Strain(s), c.out.empty() ? kMain : kAlternative);
+        c.Add(c.Cheapest(s), Meaning{}.Pts(9 - bal, level == 1 ? 14 - bal : 37).Len(s, 6).Strain(s),
+              c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kAlternative);
     // A five-card major with a side singleton or a four-card side suit
     // competes over their one no trump: the part score is worth a fight.
     if (level == 1 && !h.balanced)
       for (TSuit s = Spade; s >= Heart; --s)
         if (h.len[s] == 5 && pts >= 8 && pts <= 14 && (!vul || h.GoodSuit(s)) && c.Legal(MakeBid(2, s))) {
-          c.Add(MakeBid(2, s), Meaning{}.Pts(8, 14).Len(s, 5).Strain(s), kAlternative - 12);
+          c.Add(MakeBid(2, s), Meaning{}.Pts(8 - bal, 14 - bal).Len(s, 5).Strain(s), kAlternative - 12);
           break;
         }
     return;
@@ -84,7 +88,7 @@ void Overcalls(Ctx& c) {
     for (TSuit s = 0; s < 4; ++s)
       suitToShow = suitToShow || (!c.TheyBid(s) && h.len[s] >= 5 && h.GoodSuit(s) && LevelOf(c.Cheapest(s)) <= 2);
     if ((shape && pts >= need) || pts >= 18)
-      c.Add(Double, Meaning{}.Pts(pts >= 18 ? 18 : need - (balancing ? 3 : 0), 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
+      c.Add(Double, Meaning{}.Pts((shape ? need : 18) - bal, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
             balancing && suitToShow && c.pts <= 12 ? kAlternative : kMain);
   }
   // Without the 1NT overcall a balanced 15-18 with their suit held doubles.
@@ -131,7 +135,7 @@ void Overcalls(Ctx& c) {
     if (balancing) need -= 2;
     const bool quality = h.len[s] >= 6 || h.GoodSuit(s) || l == 1;
     if (l <= 3 && pts >= need && pts <= 17 && quality && (l < 3 || h.len[s] >= 6)) {
-      c.Add(cheap, Meaning{}.Pts(need, 17).Len(s, 5).Strain(s), kMain - 1);
+      c.Add(cheap, Meaning{}.Pts(need - bal, 17 - bal).Len(s, 5).Strain(s), kMain - 1);
       continue;
     }
     // Weak jump overcall: six cards, little strength, a good suit when vulnerable.
@@ -144,10 +148,10 @@ void Overcalls(Ctx& c) {
     if (c.TheyBid(s) || h.len[s] < 5 || c.v.auction.DoubledCount) continue;
     const CallCode cheap = c.Cheapest(s);
     if (LevelOf(cheap) == 1 && pts >= 6 && pts <= 8 && h.GoodSuit(s))
-      c.Add(cheap, Meaning{}.Pts(6, 17).Len(s, 5).Strain(s), kAlternative - 12);
+      c.Add(cheap, Meaning{}.Pts(6 - bal, 17).Len(s, 5).Strain(s), kAlternative - 12);
     if (direct && h.len[s] >= 6 && pts >= 4 && pts <= 10 && LevelOf(cheap) <= 2 && c.Legal(MakeBid(LevelOf(cheap) + 1, s)) &&
         (!vul || h.GoodSuit(s)))
-      c.Add(MakeBid(LevelOf(cheap) + 1, s), Meaning{}.Pts(4, 10).Len(s, 6).Strain(s), kAlternative - 12);
+      c.Add(MakeBid(LevelOf(cheap) + 1, s), Meaning{}.Pts(4 - bal, 10).Len(s, 6).Strain(s), kAlternative - 12);
   }
   // A takeout double with both majors and three cards in their suit, and a
   // two-level overcall on a plain five-card suit: both common.
@@ -155,16 +159,16 @@ void Overcalls(Ctx& c) {
     bool majors = true;
     for (TSuit s = Heart; s <= Spade; ++s)
       if (!c.TheyBid(s) && h.len[s] < 4) majors = false;
-    if (majors) c.Add(Double, Meaning{}.Pts(12, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kAlternative - 8);
+    if (majors) c.Add(Double, Meaning{}.Pts(12 - bal, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kAlternative - 8);
   }
   for (TSuit s = Spade; s >= Club; --s) {
     const CallCode cheap = c.Cheapest(s);
     if (!c.TheyBid(s) && h.len[s] >= 5 && LevelOf(cheap) == 2 && pts >= 10 && pts <= 15 && !h.GoodSuit(s))
-      c.Add(cheap, Meaning{}.Pts(10, 17).Len(s, 5).Strain(s), kAlternative - 12);
+      c.Add(cheap, Meaning{}.Pts(10 - bal, 17).Len(s, 5).Strain(s), kAlternative - 12);
   }
   // A marginal action: passing is what many players do.
   const bool marginal = c.out.empty() || pts <= 10 || (pts <= 12 && level >= 2);
-  c.Add(Pass, Meaning{}.Pts(0, 17), c.out.empty() ? kMain : (marginal ? kAlternative : kPossible));
+  c.Add(Pass, Meaning{}.Pts(0, 17 - bal), c.out.empty() ? kMain : (marginal ? kAlternative : kPossible));
 }
 
 void Advances(Ctx& c) {
@@ -239,7 +243,7 @@ void Advances(Ctx& c) {
       c.Add(c.Cheapest(theirs), Meaning{}.Pts(12, 37).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
     else if (pts >= 9 && LevelOf(cheap) <= 2 && h.len[best] >= 4)
       c.Add(MakeBid(LevelOf(cheap) + 1, best), Meaning{}.Pts(9, 11).Len(best, 4).Strain(best), kMain);
-    else c.Add(cheap, Meaning{}.Pts(0, 11).Len(best, 3).Strain(best), kMain);
+    else c.Add(cheap, Meaning{}.Pts(0, 11).Len(best, std::min(3, h.len[best])).Strain(best), kMain);
     // No trump with their suit held and no major to show.
     if (theirs < NT && h.Stopper(theirs) && h.semiBalanced && pts >= 6 && pts <= 10 && h.len[Heart] < 4 &&
         h.len[Spade] < 4 && LevelOf(c.Cheapest(NT)) == 1)
@@ -275,8 +279,8 @@ void Advances(Ctx& c) {
     for (TSuit s : shown)
       if (h.len[s] > h.len[best]) best = s;
     const bool game = best >= Heart && h.len[best] >= 3 && h.SupportPoints(best) >= 12;
-    c.Add(game ? MakeBid(4, best) : c.Cheapest(best), Meaning{}.Len(best, 3).Strain(best).As(game ? Conv::SignOff : Conv::Natural),
-          kMain);
+    c.Add(game ? MakeBid(4, best) : c.Cheapest(best),
+          Meaning{}.Len(best, std::min(3, h.len[best])).Strain(best).As(game ? Conv::SignOff : Conv::Natural), kMain);
     return;
   }
   if (pm.conv == Conv::PenaltyDouble) {
@@ -288,7 +292,8 @@ void Advances(Ctx& c) {
     const TSuit s = pm.strain;
     const int fit = h.len[s] + pm.minLen[s];
     if (fit >= 8) {
-      const int sp = c.pts - h.hcp + h.SupportPoints(s);
+      const int need = std::max(0, 8 - pm.minLen[s]);  // the support the raise shows
+      const int sp = c.pts - h.hcp + h.Points(s);
       const CallCode last = v.auction.lastBid;
       const TSuit theirs = StrainOf(v.calls()[v.FirstBidIndex()]);
       // Every good raise starts with the cue bid (an overcall may be a minimum);
@@ -297,15 +302,19 @@ void Advances(Ctx& c) {
       // Opposite a weak jump overcall the six-card suit does the work: game
       // with the values of an opening and the fit.
       const bool weakJump = pm.maxPts <= 10;
-      if (weakJump && sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
+      if (weakJump && sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Points(13, 37).Len(s, need).Strain(s), kMain);
       else if (sp >= 10 && cue)
-        c.Add(c.Cheapest(theirs), Meaning{}.Pts(10, 37).Len(s, 3).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
-      else if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
+        c.Add(c.Cheapest(theirs), Meaning{}.Points(10, 37).Len(s, need).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound),
+              kMain);
+      else if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Points(13, 37).Len(s, need).Strain(s), kMain);
+      // The simple raise: up to what the cue bid or game would show.
       const int lott = std::min(fit - 6, s >= Heart ? 4 : 5);
-      if (sp >= 6 && LevelOf(c.Cheapest(s)) <= std::max(2, lott))
-        c.Add(c.Cheapest(s), Meaning{}.Pts(6, 9).Len(s, 3).Strain(s), c.out.empty() ? kMain : kAlternative);
+      const int raiseMax = cue ? 9 : s >= Heart ? 12 : 37;
+      if (sp >= 6 && sp <= raiseMax && LevelOf(c.Cheapest(s)) <= std::max(2, lott))
+        c.Add(c.Cheapest(s), Meaning{}.Points(6, raiseMax).Len(s, need).Strain(s), c.out.empty() ? kMain : kAlternative);
       if (sp < 9 && fit >= 9 && lott >= 3 && c.Legal(MakeBid(lott, s)) && (!c.WeVul() || c.TheyVul()))
-        c.Add(MakeBid(lott, s), Meaning{}.Pts(0, 8).Len(s, 4).Strain(s), c.out.empty() ? kMain : kAlternative);
+        c.Add(MakeBid(lott, s), Meaning{}.Points(0, 8).Len(s, std::max(0, 9 - pm.minLen[s])).Strain(s),
+              c.out.empty() ? kMain : kAlternative);
     }
     if (StoppedAll(c) && pts >= 8 && h.semiBalanced) {
       const CallCode nt = c.Cheapest(NT);
@@ -316,7 +325,7 @@ void Advances(Ctx& c) {
     }
     for (TSuit t = Spade; t >= Club; --t)
       if (t != s && !c.TheyBid(t) && h.len[t] >= 6 && h.GoodSuit(t) && pts >= 8 && LevelOf(c.Cheapest(t)) <= 2)
-        c.Add(c.Cheapest(t), Meaning{}.Pts(8, 16).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
+        c.Add(c.Cheapest(t), Meaning{}.Pts(8, 37).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kPossible);
     return;
   }
