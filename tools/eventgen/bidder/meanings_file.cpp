@@ -114,7 +114,9 @@ void MeaningCollector::AddSection(const LibraryBoard& board, System system, cons
       const Hand hand = HandOf(board.deal, view.ToAct());
       const HandFacts facts = EvaluateHolding(hand);
       Holder holder{PlainMeaningOf(call), facts.hcp, facts.len};
-      for (const Candidate& c : Candidates(facts, SeatView(hand, view)))
+      const std::vector<Candidate> candidates = Candidates(facts, SeatView(hand, view));
+      holder.ownCall = !candidates.empty() && candidates.front().call == call;
+      for (const Candidate& c : candidates)
         if (c.call == call) {
           holder.own = c.meaning;
           break;
@@ -143,6 +145,9 @@ std::map<char, MeaningEntries> MeaningCollector::Entries() const {
       // The rules that made the call: their ranges, and where a rule counted
       // its points differently from the joined meaning, the hand itself.
       for (const Holder& h : holders.at(key)) {
+        // The user's alternatives may miss their meaning by a point (the
+        // seat checks allow it); they do not widen it.
+        if (!h.ownCall) continue;
         const CallMeaning own = ToCallMeaning(h.own, def);
         if (own.measure == joined.measure && !Plain(h.own)) {
           joined.minPts = std::min(joined.minPts, own.minPts);

@@ -46,6 +46,7 @@ class MeaningCollector {
     Meaning own;
     int hcp = 0;
     std::array<int, 4> len{};
+    bool ownCall = false;  // the call the seat's own hand bids, not a user's alternative
   };
   // Every board's reading of an entry, in the order the boards came.
   std::map<char, std::map<std::string, std::vector<Meaning>>> seen_;
