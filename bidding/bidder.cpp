@@ -71,19 +71,21 @@ void Dispatch(Ctx& c) {
     Overcalls(c);
     return;
   }
-  if (opener == c.pd && myActions == 0 && pdActions == 1) {
+  // My first call since partner's opening: the response.
+  if (opener == c.pd && myActions == 0 && pdActions == 1 && v.LastCallOf(c.me) < first) {
     const CallCode open = v.calls()[first];
     if (LevelOf(open) == 1 && StrainOf(open) == NT && c.RhoPassed()) NoTrumpResponses(c);
     else if (open == MakeBid(2, NT) && c.RhoPassed()) NoTrumpResponses(c);
     else Responses(c);
     return;
   }
-  if (opener == c.me && myActions == 1 && pdActions == 1 && LevelOf(v.calls()[first]) == 1 &&
+  if (opener == c.me && myActions == 1 && pdActions == 1 && v.LastCallOf(c.me) == first && LevelOf(v.calls()[first]) == 1 &&
       StrainOf(v.calls()[first]) != NT) {
     OpenerRebid(c);
     return;
   }
-  if (!SameSide(opener, c.me) && myActions == 0 && pdActions >= 1) {
+  // My first call since partner's first action: the advance.
+  if (!SameSide(opener, c.me) && myActions == 0 && pdActions >= 1 && v.LastCallOf(c.me) < v.LastActionOf(c.pd)) {
     const Meaning* pm = c.LastMeaningOf(c.pd);
     if (pm && pm->conv == Conv::Natural && c.LastCallOf(c.pd) == MakeBid(1, NT) && c.RhoPassed() &&
         c.sys.ntOvercall)
@@ -111,8 +113,10 @@ std::vector<Candidate> Candidates(const HandFacts& hand, const View& view, int j
   bool hasPass = false;
   for (const Candidate& x : c.out) hasPass = hasPass || x.call == Pass;
   if (!hasPass) c.Add(Pass, Meaning{}, forced ? 0 : 10);
+  // A pass that converts partner's double for penalty is a call, not a pass.
   if (forced && c.out.size() > 1)
-    c.out.erase(std::remove_if(c.out.begin(), c.out.end(), [](const Candidate& x) { return x.call == Pass; }),
+    c.out.erase(std::remove_if(c.out.begin(), c.out.end(),
+                               [](const Candidate& x) { return x.call == Pass && x.meaning.conv != Conv::PenaltyDouble; }),
                 c.out.end());
   std::stable_sort(c.out.begin(), c.out.end(),
                    [](const Candidate& a, const Candidate& b) { return a.score > b.score; });

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/call_meanings.h"
+
 namespace quorval::bidder {
 
 HandFacts EvaluateHolding(const Hand& suits) {
@@ -42,6 +44,8 @@ int HandFacts::SupportPoints(TSuit trump) const {
   }
   return p;
 }
+
+int HandFacts::Points(int strain) const { return hcp + ShapePoints(len, strain); }
 
 bool HandFacts::Stopper(TSuit s) const {
   const Holding x = suits[s];

@@ -26,6 +26,9 @@ struct HandFacts {
   int LengthPoints() const;
   // Points as the hand supporting partner's `trump`: short suits count.
   int SupportPoints(TSuit trump) const;
+  // Points as a meaning states them: the high cards and the shape with
+  // `strain` as trumps (ShapePoints of the meanings file).
+  int Points(int strain) const;
   // A stopper for no trump: A, Kx, Qxx, Jxxx or better.
   bool Stopper(TSuit s) const;
   // Aces, or key cards (four aces and the trump king) when trump is a suit.

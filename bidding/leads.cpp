@@ -43,7 +43,8 @@ CardCode ConventionalLead(Holding h, TSuit suit, bool noTrump, LeadStyle style) 
       else if (interiorRun) n = 2;
       else if (topPair && suitContract) n = 1;
       else if (noTrump && len > 3) n = 4;
-      else n = (len % 2) ? len : len - 1;
+      // At a suit contract: third from an odd number, fourth from an even one.
+      else n = (len % 2) ? 3 : 4;
       break;
     case LeadStyle::Basic:
       if (len == 2 && top2 == King) n = 2;
@@ -103,6 +104,12 @@ std::vector<WeightedLead> ChooseLeads(const Hand& hand, tAllTrump strain, LeadSt
       appeal += 3 * len;
       if (sequence) appeal += 8;
       if (len <= 2 && !hints.partnerSuit[s]) appeal -= 8;
+      // Against a slam the defence waits for its tricks: a suit without
+      // the king or queen gives nothing away, a lead away from one may.
+      const bool lone = (r[0] == King || r[0] == Queen) && !sequence;
+      const bool away = lone || (len >= 2 && (r[1] == King || r[1] == Queen) && r[0] != r[1] + 1);
+      if (hints.passive && away) appeal -= 15;
+      else if (hints.passive && r[0] <= Jack) appeal += 10;
     } else {
       if (s == strain) appeal -= (trumps >= 2 && trumps <= 3 && !hints.partnerSuit[s]) ? 6 : 12;
       if (ak) appeal += 15;

@@ -19,6 +19,8 @@ CardCode ConventionalLead(Holding h, TSuit suit, bool noTrump, LeadStyle style);
 struct LeadHints {
   std::array<bool, 4> partnerSuit{};
   std::array<bool, 4> declarerSideSuit{};
+  // Against a no-trump slam: a safe lead, never away from a king or queen.
+  bool passive = false;
 };
 
 struct WeightedLead {

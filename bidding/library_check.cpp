@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "bidding/bidder.h"
+#include "bidding/leads.h"
 #include "bidding/seat_view.h"
 
 namespace quorval::bidder {
@@ -211,6 +212,31 @@ void CheckLineCalls(const std::vector<CallCode>& calls, bool mainLine, const Lib
   }
 }
 
+// A lead list against the leader's system: every card is the one the
+// system's lead convention takes from its suit (a passed-out board, which
+// still names a lead, at no trump).
+void CheckLeadCards(const std::vector<std::string>& fields, const LibraryBoard& board, System system,
+                    std::vector<std::string>& problems, const std::string& where) {
+  const auto lead = std::find(fields.begin(), fields.end(), "Lead");
+  Auction auction(board.dealer);
+  std::vector<CallCode> calls;
+  for (auto it = fields.begin(); it != lead; ++it) {
+    calls.push_back(ParseCall(*it));
+    auction.Make(calls.back());
+  }
+  const Contract contract = auction.Result();
+  const bool noTrump = contract.PassedOut() || contract.strain() == NT;
+  const Seat leader = OpeningLeader(calls, board.dealer);
+  const LeadStyle style = Definition(system).leads;
+  for (auto it = lead + 1; it != fields.end(); it += 2) {
+    const CardCode card = ParseCard(*it);
+    const CardCode want = ConventionalLead(board.deal.at(leader, SuitOf(card)), SuitOf(card), noTrump, style);
+    if (card != want)
+      problems.push_back(where + "lead " + *it + " is not the " + LeadStyleName(style) + " lead from the suit (" +
+                         CardText(want) + ")");
+  }
+}
+
 }  // namespace
 
 std::vector<LibraryProblem> CheckSeatCalls(const std::string& text, const std::vector<LibraryBoard>& boards) {
@@ -228,7 +254,9 @@ std::vector<LibraryProblem> CheckSeatCalls(const std::string& text, const std::v
       if (!LineProblem(lines[k], *board->second).empty()) continue;
       std::vector<CallCode> calls;
       for (const std::string& token : CallFields(SplitComma(lines[k]))) calls.push_back(ParseCall(token));
-      CheckLineCalls(calls, k == 0, *board->second, system, reading, found, "line " + std::to_string(k + 1) + ": ");
+      const std::string where = "line " + std::to_string(k + 1) + ": ";
+      CheckLineCalls(calls, k == 0, *board->second, system, reading, found, where);
+      CheckLeadCards(SplitComma(lines[k]), *board->second, system, found, where);
     }
     for (const std::string& f : found) problems.push_back({name, f});
   }

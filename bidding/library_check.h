@@ -29,8 +29,9 @@ std::map<std::string, std::vector<std::string>> LibrarySections(const std::strin
 // The two rules of a library bid from the seats' own hands: every call of a
 // line is the call the bidder makes with that seat's own hand after the calls
 // before it, except the user's alternatives off the main line, and each of
-// those fits the meaning the table reads into it within a point. Lines that
-// do not read are left to CheckLibraryText.
+// those fits the meaning the table reads into it within a point; and every
+// lead listed is the card the system's lead convention takes from its suit.
+// Lines that do not read are left to CheckLibraryText.
 std::vector<LibraryProblem> CheckSeatCalls(const std::string& text, const std::vector<LibraryBoard>& boards);
 
 // Reads the boards of a board-file text ("Lisk2005.ini"); boards whose deal

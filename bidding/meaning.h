@@ -9,6 +9,7 @@
 #include "bidding/system.h"
 #include "core/calls.h"
 #include "core/deal.h"
+#include "data/call_meanings.h"
 
 namespace quorval::bidder {
 
@@ -52,8 +53,13 @@ struct Meaning {
   Force force = Force::None;
   Conv conv = Conv::Natural;
   int strain = -1;  // the strain shown or agreed, -1 none
+  // What the point range counts: high-card points, or points with the shape
+  // (HandFacts::Points of the strain).
+  MeaningMeasure measure = MeaningMeasure::Hcp;
 
   Meaning& Pts(int lo, int hi) { minPts = lo; maxPts = hi; return *this; }
+  // The range in points: high cards and shape.
+  Meaning& Points(int lo, int hi) { measure = MeaningMeasure::Points; return Pts(lo, hi); }
   Meaning& Len(TSuit s, int lo, int hi = 13) { minLen[s] = lo; maxLen[s] = hi; return *this; }
   Meaning& Forcing(Force f) { force = f; return *this; }
   Meaning& As(Conv c) { conv = c; return *this; }

@@ -5,6 +5,8 @@
 
 #include "bidding/library_check.h"
 #include "data/comma_text.h"
+#include "bidding/bidder.h"
+#include "bidding/seat_view.h"
 
 namespace quorval::bidder {
 namespace {
@@ -54,12 +56,19 @@ CallConvention ConventionOf(const Meaning& m, const SystemDef& system) {
   return CallConvention::Natural;
 }
 
+// What a call tells when no rule gives it a meaning: the strain of a bid.
+Meaning PlainMeaningOf(CallCode call) {
+  Meaning m;
+  if (IsBid(call)) m.Strain(StrainOf(call));
+  return m;
+}
+
 // A reading that found no hand making the call knows only its strain.
 bool Plain(const Meaning& m) {
   Meaning bare;
   bare.strain = m.strain;
   return m.conv == bare.conv && m.minPts == bare.minPts && m.maxPts == bare.maxPts && m.minLen == bare.minLen &&
-         m.maxLen == bare.maxLen && m.balanced == bare.balanced && m.force == bare.force;
+         m.maxLen == bare.maxLen && m.balanced == bare.balanced && m.force == bare.force && m.measure == bare.measure;
 }
 
 const char kSystemOrder[] = "DMNS";
@@ -78,6 +87,7 @@ CallMeaning ToCallMeaning(const Meaning& m, const SystemDef& system) {
                                            : MeaningForce::None;
   out.convention = ConventionOf(m, system);
   out.strain = m.strain >= Club && m.strain <= NT ? m.strain : -1;
+  out.measure = m.measure;
   return out;
 }
 
@@ -90,16 +100,32 @@ CallMeaning JoinBoardReadings(const std::vector<Meaning>& readings, const System
 
 void MeaningCollector::AddSection(const LibraryBoard& board, System system, const std::vector<LibraryLine>& lines,
                                   TableReading& reading) {
-  auto& entries = seen_[Definition(system).letter];
+  const char letter = Definition(system).letter;
+  auto& entries = seen_[letter];
+  auto& holders = holders_[letter];
   // A call shared by several lines of the section is this board's reading once.
   std::set<std::string> done;
   for (const LibraryLine& line : lines) {
     View view(system, board.dealer, board.vul);
     for (size_t i = 0; i < line.calls.size(); ++i) {
-      const Meaning m = reading.Read(view, line.calls[i]);
-      if (!view.Push(line.calls[i], m)) break;
+      const CallCode call = line.calls[i];
+      const Hand hand = HandOf(board.deal, view.ToAct());
+      const HandFacts facts = EvaluateHolding(hand);
+      Holder holder{PlainMeaningOf(call), facts.hcp, facts.len};
+      const std::vector<Candidate> candidates = Candidates(facts, SeatView(hand, view));
+      holder.ownCall = !candidates.empty() && candidates.front().call == call;
+      for (const Candidate& c : candidates)
+        if (c.call == call) {
+          holder.own = c.meaning;
+          break;
+        }
+      const Meaning m = reading.Read(view, call);
+      if (!view.Push(call, m)) break;
       const std::string key = MeaningKey(line.calls, i + 1);
-      if (done.insert(key).second) entries[key].push_back(m);
+      if (done.insert(key).second) {
+        entries[key].push_back(m);
+        holders[key].push_back(holder);
+      }
     }
   }
 }
@@ -109,10 +135,80 @@ std::map<char, MeaningEntries> MeaningCollector::Entries() const {
   for (const auto& [letter, entries] : seen_) {
     System system;
     SystemFromLetter(letter, system);
+    const SystemDef& def = Definition(system);
     MeaningEntries& target = out[letter];
-    for (const auto& [key, readings] : entries) target[key] = JoinBoardReadings(readings, Definition(system));
+    const auto& holders = holders_.at(letter);
+    for (const auto& [key, readings] : entries) {
+      CallMeaning joined = JoinBoardReadings(readings, def);
+      // The rules that made the call: their ranges, and where a rule counted
+      // its points differently from the joined meaning, the hand itself.
+      for (const Holder& h : holders.at(key)) {
+        // The user's alternatives may miss their meaning by a point (the
+        // seat checks allow it); they do not widen it.
+        if (!h.ownCall) continue;
+        const CallMeaning own = ToCallMeaning(h.own, def);
+        if (own.measure == joined.measure && !Plain(h.own)) {
+          joined.minPts = std::min(joined.minPts, own.minPts);
+          joined.maxPts = std::max(joined.maxPts, own.maxPts);
+          for (TSuit s = Club; s <= Spade; ++s) {
+            joined.minLen[s] = std::min(joined.minLen[s], own.minLen[s]);
+            joined.maxLen[s] = std::max(joined.maxLen[s], own.maxLen[s]);
+          }
+        }
+        WidenToHold(joined, h.hcp, h.len);
+      }
+      target[key] = joined;
+    }
   }
   return out;
+}
+
+void WidenToHold(CallMeaning& m, int hcp, const std::array<int, 4>& lengths) {
+  const int points = MeasuredPoints(m, hcp, lengths);
+  m.minPts = std::min(m.minPts, points);
+  m.maxPts = std::max(m.maxPts, points);
+  for (TSuit s = Club; s <= Spade; ++s) {
+    m.minLen[s] = std::min(m.minLen[s], lengths[s]);
+    m.maxLen[s] = std::max(m.maxLen[s], lengths[s]);
+  }
+  // A meaning that no longer holds two to five of every suit is not balanced.
+  if (m.balanced)
+    for (TSuit s = Club; s <= Spade; ++s) m.balanced = m.balanced && m.minLen[s] >= 2 && m.maxLen[s] <= 5;
+}
+
+std::vector<LibraryProblem> MeaningMisfits(const std::string& libraryText, const std::vector<LibraryBoard>& boards,
+                                           const CallMeanings& meanings) {
+  std::map<std::string, const LibraryBoard*> byKey;
+  for (const LibraryBoard& b : boards) byKey[b.key] = &b;
+  std::vector<LibraryProblem> problems;
+  TableReading reading;
+  for (const auto& [name, lines] : LibrarySections(libraryText)) {
+    System system;
+    if (name.size() != 10 || !SystemFromLetter(name[9], system)) continue;
+    const auto board = byKey.find(name.substr(0, 8));
+    if (board == byKey.end()) continue;
+    std::set<std::string> done;
+    for (size_t k = 0; k < lines.size(); ++k) {
+      if (!LineProblem(lines[k], *board->second).empty()) continue;
+      const std::vector<CallCode> calls = LineCalls(lines[k]);
+      View table(system, board->second->dealer, board->second->vul);
+      for (size_t i = 0; i < calls.size(); ++i) {
+        const Seat seat = table.ToAct();
+        const Hand hand = HandOf(board->second->deal, seat);
+        const std::string key = MeaningKey(calls, i + 1);
+        const CallMeaning* m = meanings.Find(name[9], key);
+        if (m && done.insert(key).second && calls[i] == OwnCall(hand, table)) {
+          const HandFacts facts = EvaluateHolding(hand);
+          if (!MeaningAdmits(*m, facts.hcp, facts.len))
+            problems.push_back({name, CallToken(calls[i]) + " at call " + std::to_string(i + 1) + " (" + key + ") by " +
+                                          SeatLetter(seat) + ", " + std::to_string(facts.hcp) +
+                                          " HCP, falls outside its meaning " + MeaningValueText(*m)});
+        }
+        if (!reading.Push(table, calls[i])) break;
+      }
+    }
+  }
+  return problems;
 }
 
 std::vector<CallCode> LineCalls(const std::string& line) {

@@ -14,6 +14,7 @@
 #include "bidding/meaning.h"
 #include "bidding/reading.h"
 #include "data/call_meanings.h"
+#include "bidding/library_check.h"
 
 namespace quorval::bidder {
 
@@ -30,16 +31,39 @@ CallMeaning JoinBoardReadings(const std::vector<Meaning>& readings, const System
 class MeaningCollector {
  public:
   // Reads every call of the section's lines as the table reads it and keeps
-  // its meaning under the calls up to it.
+  // its meaning under the calls up to it, with the meaning the rule that made
+  // the call gave it for the hand that made it.
   void AddSection(const LibraryBoard& board, System system, const std::vector<LibraryLine>& lines,
                   TableReading& reading);
-  // One meaning per entry, for the file.
+  // One meaning per entry, for the file: the boards' readings joined, widened
+  // to hold the meanings of the rules that made the call, so that no stored
+  // call's holder falls outside it.
   std::map<char, MeaningEntries> Entries() const;
 
  private:
+  // The hand that made a call and the meaning its rule gave the call.
+  struct Holder {
+    Meaning own;
+    int hcp = 0;
+    std::array<int, 4> len{};
+    bool ownCall = false;  // the call the seat's own hand bids, not a user's alternative
+  };
   // Every board's reading of an entry, in the order the boards came.
   std::map<char, std::map<std::string, std::vector<Meaning>>> seen_;
+  std::map<char, std::map<std::string, std::vector<Holder>>> holders_;
 };
+
+// A stored meaning widened to hold a hand: its points (as the meaning counts
+// them) and its suit lengths.
+void WidenToHold(CallMeaning& m, int hcp, const std::array<int, 4>& lengths);
+
+// The stored calls whose holder falls outside the meaning the file states for
+// them (points as the meaning counts them, suit lengths): every call a seat
+// made from its own hand. The user's alternatives, which may miss their
+// meaning by a point, are CheckSeatCalls's. Lines that do not read are left
+// to CheckLibraryText, calls without a meaning to CoverageOf.
+std::vector<LibraryProblem> MeaningMisfits(const std::string& libraryText, const std::vector<LibraryBoard>& boards,
+                                           const CallMeanings& meanings);
 
 // The calls of a library line ("P,1S,P,P,P,Lead,5C,100" -> P 1S P P P);
 // empty when a field before "Lead" is not a call.

@@ -49,6 +49,11 @@ Meaning JoinMeanings(const std::vector<Meaning>& meanings) {
   for (const Meaning& m : meanings)
     if (m.conv == conv) same.push_back(m);
   Meaning out = same.front();
+  // Points where any of them counts the shape: a high-card range keeps its
+  // bottom in points (points are never fewer than high cards); the meanings
+  // file widens its top to the hands that made the call.
+  for (const Meaning& m : same)
+    if (m.measure == MeaningMeasure::Points) out.measure = MeaningMeasure::Points;
   for (const Meaning& m : same) {
     out.minPts = std::min(out.minPts, m.minPts);
     out.maxPts = std::max(out.maxPts, m.maxPts);

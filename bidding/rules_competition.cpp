@@ -31,7 +31,10 @@ void Overcalls(Ctx& c) {
   const int level = LevelOf(last);
   const bool balancing = Balancing(c);
   const bool direct = v.LastBidder() == c.rho;
-  const int pts = c.pts + (balancing ? 3 : 0);
+  // In the balancing seat the hand counts three points more; the meanings
+  // state the points it really holds.
+  const int bal = balancing ? 3 : 0;
+  const int pts = c.pts + bal;
   const bool vul = c.WeVul();
   if (om.conv == Conv::Strong2C || level >= 4 || v.auction.DoubledCount > 0) {
     c.Add(Pass, {}, kMain);
@@ -48,17 +51,18 @@ void Overcalls(Ctx& c) {
   const TSuit theirs = StrainOf(last);
   // Over their no trump: a penalty double or a long suit.
   if (theirs == NT) {
-    if (pts >= 15 && level == 1) c.Add(Double, Meaning{}.Pts(15, 37).As(Conv::PenaltyDouble), kMain);
+    if (pts >= 15 && level == 1) c.Add(Double, Meaning{}.Pts(15 - bal, 37).As(Conv::PenaltyDouble), kMain);
     for (TSuit s = Spade; s >= Club; --s)
       if (h.len[s] >= 6 && pts >= 9 && (!vul || h.GoodSuit(s)) && LevelOf(c.Cheapest(s)) <= 3)
-        c.Add(c.Cheapest(s), Meaning{}.Pts(9, 16).Len(s, 6).Strain(s), c.out.empty() ? kMain : kAlternative);
+        c.Add(c.Cheapest(s), Meaning{}.Pts(9 - bal, level == 1 ? 14 - bal : 37).Len(s, 6).Strain(s),
+              c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kAlternative);
     // A five-card major with a side singleton or a four-card side suit
     // competes over their one no trump: the part score is worth a fight.
     if (level == 1 && !h.balanced)
       for (TSuit s = Spade; s >= Heart; --s)
         if (h.len[s] == 5 && pts >= 8 && pts <= 14 && (!vul || h.GoodSuit(s)) && c.Legal(MakeBid(2, s))) {
-          c.Add(MakeBid(2, s), Meaning{}.Pts(8, 14).Len(s, 5).Strain(s), kAlternative - 12);
+          c.Add(MakeBid(2, s), Meaning{}.Pts(8 - bal, 14 - bal).Len(s, 5).Strain(s), kAlternative - 12);
           break;
         }
     return;
@@ -78,10 +82,18 @@ void Overcalls(Ctx& c) {
     }
     if (shortUnbid > 1) shape = false;
     const int need = (level >= 3 ? 13 : 12) + (shortUnbid > 0 ? 1 : 0);
+    // Re-opening with a good five-card suit and no more than a minimum, the
+    // suit says more than the double.
+    bool suitToShow = false;
+    for (TSuit s = 0; s < 4; ++s)
+      suitToShow = suitToShow || (!c.TheyBid(s) && h.len[s] >= 5 && h.GoodSuit(s) && LevelOf(c.Cheapest(s)) <= 2);
     if ((shape && pts >= need) || pts >= 18)
-      c.Add(Double, Meaning{}.Pts(pts >= 18 ? 18 : need - (balancing ? 3 : 0), 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
-            kMain);
+      c.Add(Double, Meaning{}.Pts((shape ? need : 18) - bal, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
+            balancing && suitToShow && c.pts <= 12 ? kAlternative : kMain);
   }
+  // Without the 1NT overcall a balanced 15-18 with their suit held doubles.
+  if (level == 1 && direct && !c.sys.ntOvercall && StoppedAll(c) && h.balanced && c.pts >= 15 && c.pts <= 18)
+    c.Add(Double, Meaning{}.Pts(15, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kMain);
   // 1NT overcall: balanced, stoppers; the balancing seat shows less.
   if (level == 1 && StoppedAll(c) && h.balanced) {
     if (balancing && c.pts >= 11 && c.pts <= 14)
@@ -123,7 +135,7 @@ void Overcalls(Ctx& c) {
     if (balancing) need -= 2;
     const bool quality = h.len[s] >= 6 || h.GoodSuit(s) || l == 1;
     if (l <= 3 && pts >= need && pts <= 17 && quality && (l < 3 || h.len[s] >= 6)) {
-      c.Add(cheap, Meaning{}.Pts(need, 17).Len(s, 5).Strain(s), kMain - 1);
+      c.Add(cheap, Meaning{}.Pts(need - bal, 17 - bal).Len(s, 5).Strain(s), kMain - 1);
       continue;
     }
     // Weak jump overcall: six cards, little strength, a good suit when vulnerable.
@@ -136,10 +148,10 @@ void Overcalls(Ctx& c) {
     if (c.TheyBid(s) || h.len[s] < 5 || c.v.auction.DoubledCount) continue;
     const CallCode cheap = c.Cheapest(s);
     if (LevelOf(cheap) == 1 && pts >= 6 && pts <= 8 && h.GoodSuit(s))
-      c.Add(cheap, Meaning{}.Pts(6, 17).Len(s, 5).Strain(s), kAlternative - 12);
+      c.Add(cheap, Meaning{}.Pts(6 - bal, 17).Len(s, 5).Strain(s), kAlternative - 12);
     if (direct && h.len[s] >= 6 && pts >= 4 && pts <= 10 && LevelOf(cheap) <= 2 && c.Legal(MakeBid(LevelOf(cheap) + 1, s)) &&
         (!vul || h.GoodSuit(s)))
-      c.Add(MakeBid(LevelOf(cheap) + 1, s), Meaning{}.Pts(4, 10).Len(s, 6).Strain(s), kAlternative - 12);
+      c.Add(MakeBid(LevelOf(cheap) + 1, s), Meaning{}.Pts(4 - bal, 10).Len(s, 6).Strain(s), kAlternative - 12);
   }
   // A takeout double with both majors and three cards in their suit, and a
   // two-level overcall on a plain five-card suit: both common.
@@ -147,16 +159,16 @@ void Overcalls(Ctx& c) {
     bool majors = true;
     for (TSuit s = Heart; s <= Spade; ++s)
       if (!c.TheyBid(s) && h.len[s] < 4) majors = false;
-    if (majors) c.Add(Double, Meaning{}.Pts(12, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kAlternative - 8);
+    if (majors) c.Add(Double, Meaning{}.Pts(12 - bal, 37).As(Conv::TakeoutDouble).Forcing(Force::OneRound), kAlternative - 8);
   }
   for (TSuit s = Spade; s >= Club; --s) {
     const CallCode cheap = c.Cheapest(s);
     if (!c.TheyBid(s) && h.len[s] >= 5 && LevelOf(cheap) == 2 && pts >= 10 && pts <= 15 && !h.GoodSuit(s))
-      c.Add(cheap, Meaning{}.Pts(10, 17).Len(s, 5).Strain(s), kAlternative - 12);
+      c.Add(cheap, Meaning{}.Pts(10 - bal, 17).Len(s, 5).Strain(s), kAlternative - 12);
   }
   // A marginal action: passing is what many players do.
   const bool marginal = c.out.empty() || pts <= 10 || (pts <= 12 && level >= 2);
-  c.Add(Pass, Meaning{}.Pts(0, 17), c.out.empty() ? kMain : (marginal ? kAlternative : kPossible));
+  c.Add(Pass, Meaning{}.Pts(0, 17 - bal), c.out.empty() ? kMain : (marginal ? kAlternative : kPossible));
 }
 
 void Advances(Ctx& c) {
@@ -174,20 +186,49 @@ void Advances(Ctx& c) {
       Continuation(c);
       return;
     }
+    if (!free && c.LastCallOf(c.rho) == Redouble) {
+      // Their redouble: escape into a five-card suit (or the only four-card
+      // one); with no preference pass and leave it to partner.
+      TSuit best = -1;
+      int fours = 0;
+      for (TSuit s = Spade; s >= Club; --s) {
+        if (c.TheyBid(s)) continue;
+        if (h.len[s] >= 4) ++fours;
+        if (best < 0 || h.len[s] > h.len[best]) best = s;
+      }
+      if (best >= 0 && (h.len[best] >= 5 || (h.len[best] == 4 && fours == 1)))
+        c.Add(c.Cheapest(best), Meaning{}.Pts(0, 37).Len(best, 4).Strain(best), kMain);
+      c.Add(Pass, {}, c.out.empty() ? kMain : kAlternative);
+      return;
+    }
     if (!free && pts < 6) {
       c.Add(Pass, {}, kMain);
       return;
     }
     const CallCode last = v.auction.lastBid;
     const TSuit theirs = StrainOf(last);
+    // Their raise over the double: with both unbid majors (or both unbid
+    // suits) the responsive double leaves the choice to the doubler.
+    if (!free && c.sys.negativeDoubles && theirs < NT && c.TheyBid(theirs) && LevelOf(last) <= 3 && IsBid(last) &&
+        StrainOf(v.calls()[v.FirstBidIndex()]) == theirs && pts >= 8) {
+      int unbid = 0, held = 0;
+      for (TSuit s = Heart; s <= Spade; ++s)
+        if (!c.TheyBid(s)) {
+          ++unbid;
+          held += h.len[s] >= 4 ? 1 : 0;
+        }
+      if (unbid == 2 && held == 2)
+        c.Add(Double, Meaning{}.Pts(8, 37).Len(Heart, 4).Len(Spade, 4).As(Conv::TakeoutDouble).Forcing(Force::OneRound),
+              kMain + 1);
+    }
     // A long strong holding in their suit at the one level: leave the double in.
     if (free && theirs < NT && LevelOf(last) == 1 && h.len[theirs] >= 5 && h.Hcp(theirs) >= 6)
       c.Add(Pass, Meaning{}.Len(theirs, 5).As(Conv::PenaltyDouble), kMain + 1);
+    // The longest unbid suit, a major before a minor of the same length.
     TSuit best = -1;
     for (TSuit s = Spade; s >= Club; --s) {
       if (c.TheyBid(s)) continue;
-      const int bonus = s >= Heart ? 1 : 0;
-      if (best < 0 || h.len[s] + bonus > h.len[best] + (best >= Heart ? 1 : 0)) best = s;
+      if (best < 0 || h.len[s] > h.len[best] || (h.len[s] == h.len[best] && s >= Heart && best < Heart)) best = s;
     }
     if (best < 0) {
       c.Add(Pass, {}, kMain);
@@ -200,15 +241,22 @@ void Advances(Ctx& c) {
       c.Add(MakeBid(3, NT), Meaning{}.Pts(12, 37).Strain(NT), kMain);
     else if (pts >= 12 && theirs < NT)
       c.Add(c.Cheapest(theirs), Meaning{}.Pts(12, 37).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
-    else if (pts >= 9 && LevelOf(cheap) <= 2)
+    else if (pts >= 9 && LevelOf(cheap) <= 2 && h.len[best] >= 4)
       c.Add(MakeBid(LevelOf(cheap) + 1, best), Meaning{}.Pts(9, 11).Len(best, 4).Strain(best), kMain);
-    else c.Add(cheap, Meaning{}.Pts(0, 8).Len(best, 4).Strain(best), kMain);
-    if (theirs < NT && h.Stopper(theirs) && h.semiBalanced && pts >= 6 && pts <= 10 && h.len[Heart] < 4 && h.len[Spade] < 4)
-      c.Add(c.Cheapest(NT), Meaning{}.Pts(6, 10).Strain(NT), kAlternative);
+    else c.Add(cheap, Meaning{}.Pts(0, 11).Len(best, std::min(3, h.len[best])).Strain(best), kMain);
+    // No trump with their suit held and no major to show.
+    if (theirs < NT && h.Stopper(theirs) && h.semiBalanced && pts >= 6 && pts <= 10 && h.len[Heart] < 4 &&
+        h.len[Spade] < 4 && LevelOf(c.Cheapest(NT)) == 1)
+      c.Add(c.Cheapest(NT), Meaning{}.Pts(6, 10).Strain(NT), best < Heart || h.len[best] < 4 ? kMain + 1 : kAlternative);
     if (!free) c.Add(Pass, {}, kAlternative);
     return;
   }
   if (pm.conv == Conv::Michaels || pm.conv == Conv::Unusual2NT) {
+    // As with the double, the answer is owed only straight after the call.
+    if (pi != v.Size() - 2 && pi != v.Size() - 1) {
+      Continuation(c);
+      return;
+    }
     if (!free) {
       c.Add(Pass, {}, kMain);
       return;
@@ -231,8 +279,8 @@ void Advances(Ctx& c) {
     for (TSuit s : shown)
       if (h.len[s] > h.len[best]) best = s;
     const bool game = best >= Heart && h.len[best] >= 3 && h.SupportPoints(best) >= 12;
-    c.Add(game ? MakeBid(4, best) : c.Cheapest(best), Meaning{}.Len(best, 3).Strain(best).As(game ? Conv::SignOff : Conv::Natural),
-          kMain);
+    c.Add(game ? MakeBid(4, best) : c.Cheapest(best),
+          Meaning{}.Len(best, std::min(3, h.len[best])).Strain(best).As(game ? Conv::SignOff : Conv::Natural), kMain);
     return;
   }
   if (pm.conv == Conv::PenaltyDouble) {
@@ -244,18 +292,29 @@ void Advances(Ctx& c) {
     const TSuit s = pm.strain;
     const int fit = h.len[s] + pm.minLen[s];
     if (fit >= 8) {
-      const int sp = c.pts - h.hcp + h.SupportPoints(s);
+      const int need = std::max(0, 8 - pm.minLen[s]);  // the support the raise shows
+      const int sp = c.pts - h.hcp + h.Points(s);
       const CallCode last = v.auction.lastBid;
       const TSuit theirs = StrainOf(v.calls()[v.FirstBidIndex()]);
-      if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Pts(13, 37).Len(s, 3).Strain(s), kMain);
-      else if (sp >= 10 && theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)) &&
-               c.Cheapest(theirs) < MakeBid(3, s))
-        c.Add(c.Cheapest(theirs), Meaning{}.Pts(10, 37).Len(s, 3).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
+      // Every good raise starts with the cue bid (an overcall may be a minimum);
+      // game at once only where the cue bid has no room.
+      const bool cue = theirs < NT && IsBid(last) && c.Legal(c.Cheapest(theirs)) && c.Cheapest(theirs) < MakeBid(3, s);
+      // Opposite a weak jump overcall the six-card suit does the work: game
+      // with the values of an opening and the fit.
+      const bool weakJump = pm.maxPts <= 10;
+      if (weakJump && sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Points(13, 37).Len(s, need).Strain(s), kMain);
+      else if (sp >= 10 && cue)
+        c.Add(c.Cheapest(theirs), Meaning{}.Points(10, 37).Len(s, need).Strain(s).As(Conv::CueRaise).Forcing(Force::OneRound),
+              kMain);
+      else if (sp >= 13 && s >= Heart) c.Add(MakeBid(4, s), Meaning{}.Points(13, 37).Len(s, need).Strain(s), kMain);
+      // The simple raise: up to what the cue bid or game would show.
       const int lott = std::min(fit - 6, s >= Heart ? 4 : 5);
-      if (sp >= 6 && LevelOf(c.Cheapest(s)) <= std::max(2, lott))
-        c.Add(c.Cheapest(s), Meaning{}.Pts(6, 9).Len(s, 3).Strain(s), c.out.empty() ? kMain : kAlternative);
+      const int raiseMax = cue ? 9 : s >= Heart ? 12 : 37;
+      if (sp >= 6 && sp <= raiseMax && LevelOf(c.Cheapest(s)) <= std::max(2, lott))
+        c.Add(c.Cheapest(s), Meaning{}.Points(6, raiseMax).Len(s, need).Strain(s), c.out.empty() ? kMain : kAlternative);
       if (sp < 9 && fit >= 9 && lott >= 3 && c.Legal(MakeBid(lott, s)) && (!c.WeVul() || c.TheyVul()))
-        c.Add(MakeBid(lott, s), Meaning{}.Pts(0, 8).Len(s, 4).Strain(s), c.out.empty() ? kMain : kAlternative);
+        c.Add(MakeBid(lott, s), Meaning{}.Points(0, 8).Len(s, std::max(0, 9 - pm.minLen[s])).Strain(s),
+              c.out.empty() ? kMain : kAlternative);
     }
     if (StoppedAll(c) && pts >= 8 && h.semiBalanced) {
       const CallCode nt = c.Cheapest(NT);
@@ -265,8 +324,8 @@ void Advances(Ctx& c) {
       else if (pts >= 14 && c.Legal(MakeBid(3, NT))) c.Add(MakeBid(3, NT), Meaning{}.Pts(14, 37).Strain(NT), kMain);
     }
     for (TSuit t = Spade; t >= Club; --t)
-      if (t != s && !c.TheyBid(t) && h.len[t] >= 6 && h.GoodSuit(t) && pts >= 9 && LevelOf(c.Cheapest(t)) <= 2)
-        c.Add(c.Cheapest(t), Meaning{}.Pts(9, 16).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
+      if (t != s && !c.TheyBid(t) && h.len[t] >= 6 && h.GoodSuit(t) && pts >= 8 && LevelOf(c.Cheapest(t)) <= 2)
+        c.Add(c.Cheapest(t), Meaning{}.Pts(8, 37).Len(t, 6).Strain(t), c.out.empty() ? kMain : kAlternative);
     c.Add(Pass, {}, c.out.empty() ? kMain : kPossible);
     return;
   }

@@ -79,21 +79,26 @@ void AnswerNegativeDouble(Ctx& c, TSuit opened) {
   const HandFacts& h = c.h;
   const CallCode theirs = c.LastCallOf(c.lho);
   const tAllTrump their = IsBid(theirs) ? StrainOf(theirs) : NT;
+  // With 16 or more a suit bid jumps (below game).
+  const auto add = [&](TSuit t, int minLen, int score) {
+    const CallCode bid = c.Cheapest(t);
+    if (bid == NoCall) return;
+    const bool jump = c.pts >= 16 && LevelOf(bid) < 3;
+    c.Add(jump ? MakeBid(LevelOf(bid) + 1, t) : bid,
+          Meaning{}.Pts(jump ? 16 : 10, jump || LevelOf(bid) >= 3 ? 21 : 15).Len(t, minLen).Strain(t), score);
+  };
   for (TSuit t = Spade; t >= Heart; --t)
     if (t != opened && t != their && h.len[t] >= 4) {
-      const CallCode bid = c.Cheapest(t);
-      const bool jump = c.pts >= 16 && LevelOf(bid) < 3;
-      c.Add(jump ? MakeBid(LevelOf(bid) + 1, t) : bid,
-            Meaning{}.Pts(jump ? 16 : 11, jump ? 19 : 15).Len(t, 4).Strain(t), kMain);
+      add(t, 4, kMain);
       return;
     }
-  if (h.len[opened] >= 6) c.Add(c.Cheapest(opened), Meaning{}.Pts(11, 15).Len(opened, 6).Strain(opened), kMain);
-  if (their < NT && h.Stopper(their) && h.semiBalanced)
-    c.Add(c.Cheapest(NT), Meaning{}.Pts(11, 14).Strain(NT), c.out.empty() ? kMain : kAlternative);
+  if (h.len[opened] >= 6) add(opened, 6, kMain);
+  if (their < NT && h.Stopper(their) && h.semiBalanced && c.pts <= 14)
+    c.Add(c.Cheapest(NT), Meaning{}.Pts(10, 14).Strain(NT), c.out.empty() ? kMain : kAlternative);
   for (TSuit t = 0; t < 4; ++t)
     if (t != opened && t != their && h.len[t] >= 4 && LevelOf(c.Cheapest(t)) <= 2)
-      c.Add(c.Cheapest(t), Meaning{}.Pts(11, 15).Len(t, 4).Strain(t), c.out.empty() ? kMain - 1 : kPossible);
-  c.Add(c.Cheapest(opened), Meaning{}.Pts(11, 15).Strain(opened), c.out.empty() ? kMain - 2 : kPossible);
+      add(t, 4, c.out.empty() ? kMain - 1 : kPossible);
+  add(opened, 0, c.out.empty() ? kMain - 2 : kPossible);
 }
 
 }  // namespace
@@ -139,11 +144,11 @@ bool ConventionAnswer(Ctx& c) {
       if (pm.conv == Conv::Jacoby2NT && c.pts <= 17)
         for (TSuit t = 0; t < 4; ++t)
           if (t != s && h.len[t] <= 1) {
-            c.Add(MakeBid(3, t), Meaning(m).Len(t, 0, 1).Pts(12, 17), kMain);
+            c.Add(MakeBid(3, t), Meaning(m).Len(t, 0, 1).Pts(10, 17), kMain);
             return true;
           }
       if (c.pts >= 15) c.Add(MakeBid(3, s), Meaning(m).Pts(15, 21), kMain);
-      else c.Add(MakeBid(4, s), Meaning(m).Pts(11, 14).As(Conv::SignOff).Forcing(Force::None), kMain);
+      else c.Add(MakeBid(4, s), Meaning(m).Pts(10, 14).As(Conv::SignOff).Forcing(Force::None), kMain);
       return true;
     }
     case Conv::FeatureAsk: {
@@ -176,7 +181,8 @@ bool ConventionAnswer(Ctx& c) {
         c.Add(MakeBid(3, NT), Meaning{}.Pts(25, 27).Balanced().Strain(NT), kMain);
       } else {
         TSuit best = h.longest;
-        c.Add(c.Cheapest(best), Meaning{}.Pts(22, 37).Len(best, 5).Strain(best).Forcing(Force::Game), kMain);
+        c.Add(c.Cheapest(best), Meaning{}.Pts(19, 37).Len(best, std::min(5, h.len[best])).Strain(best).Forcing(Force::Game),
+              kMain);
       }
       return true;
     }
@@ -227,14 +233,19 @@ bool ConventionFollowUp(Ctx& c) {
   }
   if (myAsk.conv == Conv::Stayman && pm.conv == Conv::StaymanAnswer) {
     const int up = LevelOf(pdCall) - 2;
-    const int lo = c.pts + p.minPts, hi = c.pts + p.maxPts;
+    // Points as Stayman counted them: high cards and length; with the fit the
+    // short suits beside it.
+    const int pts = c.pts - h.hcp + h.Points(NT);
+    const int lo = pts + p.minPts, hi = pts + p.maxPts;
     const tAllTrump shown = pm.strain;
     const bool fit = shown >= Heart && h.len[shown] >= 4;
     if (fit) {
-      const int sp = c.pts - h.hcp + h.SupportPoints(shown) + p.minPts;
+      const int sp = c.pts - h.hcp + h.Points(shown) + p.minPts;
       if (TrySlamAsk(c, shown, sp, kMain)) return true;
       if (sp >= 25) c.Add(MakeBid(4, shown), Meaning{}.As(Conv::SignOff).Strain(shown), kMain);
-      else if (up == 0) c.Add(MakeBid(3, shown), Meaning{}.Pts(25 - p.maxPts, 24 - p.minPts).Len(shown, 4).Strain(shown).As(Conv::Invite), kMain);
+      else if (up == 0)
+        c.Add(MakeBid(3, shown),
+              Meaning{}.Points(25 - p.maxPts, 24 - p.minPts).Len(shown, 4).Strain(shown).As(Conv::Invite), kMain);
       else c.Add(MakeBid(4, shown), Meaning{}.As(Conv::SignOff).Strain(shown), kMain);
       return true;
     }
@@ -242,8 +253,12 @@ bool ConventionFollowUp(Ctx& c) {
     Meaning nt;
     nt.Strain(NT);
     if (lo >= 33) c.Add(MakeBid(6, NT), Meaning(nt).As(Conv::SignOff), kMain);
-    else if (lo >= 25 || up == 1) c.Add(MakeBid(3, NT), Meaning(nt).Pts(25 - p.minPts, 32).Len(Spade, h.len[Spade] >= 4 ? 4 : 0), kMain);
-    else if (hi >= 25) c.Add(MakeBid(2, NT), Meaning(nt).Pts(25 - p.maxPts, 24 - p.minPts).Len(Spade, h.len[Spade] >= 4 ? 4 : 0).As(Conv::Invite), kMain);
+    else if (lo >= 25 || up == 1)
+      c.Add(MakeBid(3, NT), Meaning(nt).Points(25 - (up == 1 ? p.maxPts : p.minPts), 32).Len(Spade, h.len[Spade] >= 4 ? 4 : 0),
+            kMain);
+    else if (hi >= 25)
+      c.Add(MakeBid(2, NT),
+            Meaning(nt).Points(25 - p.maxPts, 24 - p.minPts).Len(Spade, h.len[Spade] >= 4 ? 4 : 0).As(Conv::Invite), kMain);
     else c.Add(Pass, {}, kMain);
     return true;
   }
@@ -251,19 +266,21 @@ bool ConventionFollowUp(Ctx& c) {
     const TSuit s = myAsk.strain;
     const int len = h.len[s];
     const int up = LevelOf(pdCall) - 2;
-    int pts = c.pts + std::max(0, len - 5);
+    // Six cards make a fit: the short suits count. With five, high cards
+    // only, and no trump is offered.
+    const int pts = len >= 6 ? c.pts - h.hcp + h.Points(s) : c.pts;
     const int lo = pts + p.minPts + (LevelOf(pdCall) == 3 && up == 0 ? 2 : 0), hi = pts + p.maxPts;
     Meaning m;
     m.Len(s, len >= 6 ? 6 : 5).Strain(s);
     if (len >= 6 && lo >= 31 && TrySlamAsk(c, s, lo + 2, kMain)) return true;
     if (hi < 25 || (LevelOf(pdCall) >= 3 && lo < 25)) c.Add(Pass, m, kMain);
     else if (lo >= 25) {
-      if (len >= 6) c.Add(MakeBid(4, s), Meaning(m).As(Conv::SignOff), kMain);
-      else c.Add(AtLeast(c, NT, 3), Meaning(m).Pts(25 - p.minPts, 32 - p.minPts), kMain);
-      if (len == 5 && h.Shortest() <= 1) c.Add(MakeBid(4, s), Meaning(m).As(Conv::SignOff), kAlternative);
+      if (len >= 6) c.Add(MakeBid(4, s), Meaning(m).Points(25 - p.minPts, 37).As(Conv::SignOff), kMain);
+      else c.Add(AtLeast(c, NT, 3), Meaning(m).Pts(25 - p.minPts, 32 - p.minPts).Strain(NT), kMain);
+      if (len == 5 && h.Shortest() <= 1) c.Add(MakeBid(4, s), Meaning(m).Points(25 - p.minPts, 37).As(Conv::SignOff), kAlternative);
     } else {
-      if (len >= 6) c.Add(MakeBid(3, s), Meaning(m).Pts(25 - p.maxPts, 24 - p.minPts).As(Conv::Invite), kMain);
-      else c.Add(MakeBid(2, NT), Meaning(m).Pts(25 - p.maxPts, 24 - p.minPts).As(Conv::Invite), kMain);
+      if (len >= 6) c.Add(MakeBid(3, s), Meaning(m).Points(25 - p.maxPts, 24 - p.minPts).As(Conv::Invite), kMain);
+      else c.Add(MakeBid(2, NT), Meaning(m).Pts(25 - p.maxPts, 24 - p.minPts).Strain(NT).As(Conv::Invite), kMain);
       c.Add(Pass, m, kAlternative);
     }
     return true;

@@ -41,8 +41,9 @@ Meaning OneSuitMeaning(const Ctx& c, TSuit s) {
   if (s >= Heart) promised = c.sys.majorLength;
   else if (s == Diamond && c.sys.majorLength == 5) promised = 4;
   if (s == Diamond && c.h.len[Diamond] == 3) promised = 3;
+  // Third in hand an opening may be a point lighter.
   Meaning m;
-  m.Pts(11, 21).Len(s, promised).Strain(s);
+  m.Pts(c.v.Size() == 2 ? 10 : 11, 21).Len(s, promised).Strain(s);
   return m;
 }
 
@@ -50,11 +51,13 @@ void PreemptCandidates(Ctx& c, int passes) {
   const HandFacts& h = c.h;
   if (passes >= 3) return;  // nobody preempts in fourth seat
   const bool vul = c.WeVul();
-  const int minPts = vul ? 7 : 5;
-  const int maxPts = 10;
-  if (c.pts < minPts - (passes == 2 ? 1 : 0) || c.pts > maxPts) return;
   const TSuit s = h.longest;
   const int len = h.len[s];
+  // A weak two wants more when vulnerable; a seven-card preempt does not.
+  // Third in hand a point lighter.
+  const int minPts = (vul && len < 7 ? 7 : 5) - (passes == 2 ? 1 : 0);
+  const int maxPts = 10;
+  if (c.pts < minPts || c.pts > maxPts) return;
   // Vulnerable, a preempt needs a suit that plays well opposite nothing.
   if (vul && !h.GoodSuit(s)) return;
   // No preempt with four cards in an unbid major beside a long minor, first or second seat.
@@ -117,7 +120,7 @@ void Openings(Ctx& c) {
       // 20-21 balanced is 2NT; stronger balanced hands start with 2C.
     } else {
       Meaning m;
-      m.Pts(22, 37).As(Conv::Strong2C).Forcing(Force::OneRound);
+      m.Pts(19, 37).As(Conv::Strong2C).Forcing(Force::OneRound);
       c.Add(MakeBid(2, Club), m, kMain);
       return;
     }

@@ -61,23 +61,30 @@ void PreemptAnswers(Ctx& c, CallCode open, const Meaning& om) {
   }
   const TSuit s = StrainOf(open);
   const int fit = h.len[s] + p.minLen[s];
-  const int support = fit >= 8 ? h.SupportPoints(s) : h.hcp;
-  const int lo = support + c.pts - h.hcp + p.minPts, hi = support + c.pts - h.hcp + p.maxPts;
+  // With a fit the hand counts its points (the short suits beside it), else
+  // its high cards. A preempt is worth more than its high cards: opposite it,
+  // count the middle of its range and a point for every card beyond five in
+  // its suit.
+  const int support = c.pts - h.hcp + (fit >= 8 ? h.Points(s) : h.hcp);
+  const int pdValue = (p.minPts + p.maxPts) / 2 + std::max(0, p.minLen[s] - 5);
+  const int lo = support + pdValue, hi = support + p.maxPts;
   const bool major = s >= Heart;
   if (fit >= 8 && lo >= 25 && major) {
-    if (!TrySlamAsk(c, s, lo, kMain)) c.Add(MakeBid(4, s), Meaning{}.Pts(15, 37).Strain(s).As(Conv::SignOff), kMain);
+    if (!TrySlamAsk(c, s, lo, kMain))
+      c.Add(MakeBid(4, s), Meaning{}.Points(25 - pdValue, 37).Strain(s).As(Conv::SignOff), kMain);
     return;
   }
-  if (lo >= 25 && !major) {
+  if (c.pts + pdValue >= 25 && !major) {
     bool stoppers = true;
     for (TSuit t = 0; t < 4; ++t)
       if (t != s && !h.Stopper(t)) stoppers = false;
     if (stoppers || (fit >= 8 && h.Holds(s, Ace)))
-      c.Add(MakeBid(3, NT), Meaning{}.Pts(16, 37).Strain(NT).As(Conv::SignOff), kMain);
+      c.Add(MakeBid(3, NT), Meaning{}.Pts(25 - pdValue, 37).Strain(NT).As(Conv::SignOff), kMain);
   }
+  // The ask: game is possible opposite the top of the preempt.
   if (LevelOf(open) == 2 && hi >= 25 && c.RhoPassed()) {
     Meaning m;
-    m.Pts(15, 37).As(Conv::FeatureAsk).Forcing(Force::OneRound);
+    m.Points(25 - p.maxPts, 37).Strain(s).As(Conv::FeatureAsk).Forcing(Force::OneRound);
     c.Add(MakeBid(2, NT), m, kMain - 2);
   }
   // A fit raises the preempt by the number of trumps held together.
@@ -91,16 +98,20 @@ void PreemptAnswers(Ctx& c, CallCode open, const Meaning& om) {
   for (TSuit t = Spade; t >= Club; --t)
     if (t != s && h.len[t] >= 6 && c.pts >= 14 && h.GoodSuit(t) && h.len[s] <= 1)
       c.Add(c.Cheapest(t), Meaning{}.Pts(14, 37).Len(t, 6).Strain(t).Forcing(Force::OneRound), kAlternative + 5);
-  c.Add(Pass, Meaning{}.Pts(0, 15), kMain - 5);
+  // A pass of a preempt says nothing of strength: without a fit or their
+  // suits held, strong hands pass too.
+  c.Add(Pass, Meaning{}, kMain - 5);
 }
 
 // The major raises of the system when responder holds a fit for partner's major.
 void MajorRaises(Ctx& c, TSuit s, bool passedHand) {
   const HandFacts& h = c.h;
-  const int sp = c.pts - h.hcp + h.SupportPoints(s);
+  // A raise counts points: the high cards and the short suits beside the fit.
+  const int sp = c.pts - h.hcp + h.Points(s);
   const bool four = h.len[s] >= 4;
   Meaning base;
   base.Len(s, c.sys.majorLength == 5 ? 3 : 4).Strain(s);
+  base.measure = MeaningMeasure::Points;
   if (sp >= 6 && sp <= 9) {
     c.Add(MakeBid(2, s), Meaning(base).Pts(6, 9), kMain);
     if (h.len[s] >= 5 && c.pts <= 7 && !c.WeVul())
@@ -116,7 +127,7 @@ void MajorRaises(Ctx& c, TSuit s, bool passedHand) {
   Meaning gf = base;
   gf.Pts(13, 37).Forcing(Force::Game);
   if (passedHand) {
-    c.Add(MakeBid(4, s), Meaning(base).Pts(11, 13), kMain);
+    c.Add(MakeBid(4, s), Meaning(base).Pts(13, 37), kMain);
     return;
   }
   switch (c.sys.raises) {
@@ -124,14 +135,14 @@ void MajorRaises(Ctx& c, TSuit s, bool passedHand) {
       if (four) {
         // A singleton or void opposite a minimum-range game raise: splinter.
         for (TSuit t = 0; t < 4; ++t)
-          if (t != s && h.len[t] <= 1 && sp <= 16 && !(t == Spade && s == Heart && false)) {
+          if (t != s && h.len[t] <= 1 && sp <= 16) {
             const int level = (t > s) ? 3 : 4;
             if (level == 3 && t == Spade && s == Heart) {
-              c.Add(MakeBid(3, Spade), Meaning(gf).Len(t, 0, 1).As(Conv::Splinter), kMain);
+              c.Add(MakeBid(3, Spade), Meaning(gf).Pts(13, 16).Len(t, 0, 1).As(Conv::Splinter), kMain);
               break;
             }
             if (t < s) {
-              c.Add(MakeBid(4, t), Meaning(gf).Len(t, 0, 1).As(Conv::Splinter), kMain);
+              c.Add(MakeBid(4, t), Meaning(gf).Pts(13, 16).Len(t, 0, 1).As(Conv::Splinter), kMain);
               break;
             }
           }
@@ -153,8 +164,9 @@ void MajorRaises(Ctx& c, TSuit s, bool passedHand) {
       }
     return;
   }
-  // Otherwise a new suit first, to raise to game (or look for slam) next time.
-  for (TSuit t = 0; t < 4; ++t) {
+  // Otherwise, with an opening hand of high cards, a new suit first, to raise
+  // to game (or look for slam) next time; on shape, game at once.
+  for (TSuit t = 0; t < 4 && c.pts >= 13; ++t) {
     if (t == s || h.len[t] < 4) continue;
     const CallCode bid = c.Cheapest(t);
     if (LevelOf(bid) == 2 || (LevelOf(bid) == 1)) {
@@ -162,7 +174,7 @@ void MajorRaises(Ctx& c, TSuit s, bool passedHand) {
       break;
     }
   }
-  c.Add(MakeBid(4, s), Meaning(base).Pts(13, 15), c.out.empty() ? kMain : kAlternative);
+  c.Add(MakeBid(4, s), Meaning(base).Pts(13, 37), c.out.empty() ? kMain : kAlternative);
 }
 
 // Natural responses: new suits, no trump and minor raises.
@@ -183,13 +195,17 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
     }
     return a < b;
   });
+  // Without the values to bid twice at the two level, a four-card suit that
+  // fits in at the one level comes before a longer suit that needs two.
+  if (pts < 13)
+    std::stable_partition(order.begin(), order.end(), [&](TSuit t) { return LevelOf(c.Cheapest(t)) == 1; });
   bool first = true;
   for (TSuit t : order) {
     if (c.TheyBid(t)) continue;
     const CallCode bid = c.Cheapest(t);
     const int level = LevelOf(bid);
     Meaning m;
-    m.Len(t, level >= 2 && interference ? 5 : 4).Strain(t);
+    m.Len(t, 4).Strain(t);
     if (level == 1) {
       if (pts < 6) continue;
       if (t < Heart && pts <= 10 && (h.len[Heart] >= 4 || h.len[Spade] >= 4) && h.len[t] < 6 &&
@@ -203,7 +219,9 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
       if (pts < need) continue;
       if (t == Heart && opened == Spade && h.len[t] < 5) continue;
       m.Pts(need, 37).Forcing(gf21 ? Force::Game : (passedHand ? Force::None : Force::OneRound));
-      c.Add(bid, m, first ? kMain - 1 : kAlternative);
+      // Over an overcall a four-card suit at the two level is a last resort.
+      const bool thin = interference && h.len[t] < 5;
+      c.Add(bid, m, !first ? kAlternative : thin ? kMain - 6 : kMain - 1);
       first = false;
     } else if (level == 3 && pts >= 11 && h.len[t] >= 6) {
       m.Pts(11, 37).Len(t, 6).Forcing(Force::OneRound);
@@ -223,24 +241,25 @@ void NaturalResponses(Ctx& c, TSuit opened, bool passedHand, bool interference) 
   for (TSuit t = 0; t < 4; ++t)
     if (c.TheyBid(t) && !h.Stopper(t)) stopped = false;
   const bool ntShape = h.balanced || (h.semiBalanced && h.len[opened] <= 2);
-  const int oneNtMax = (c.sys.twoOverOneGameForcing && !passedHand) ? 11 : 10;
+  const int oneNtMax = (c.sys.twoOverOneGameForcing || passedHand) ? 11 : 10;
   if (stopped) {
     const CallCode one = c.Cheapest(NT);
     if (LevelOf(one) == 1 && pts >= 6 && pts <= oneNtMax && !(interference && pts < 8))
-      c.Add(one, Meaning{}.Pts(interference ? 8 : 6, oneNtMax).Strain(NT), c.out.empty() ? kMain : kAlternative);
+      c.Add(one, Meaning{}.Pts(interference ? 8 : 6, oneNtMax).Strain(NT),
+            c.out.empty() ? kMain : interference && ntShape ? kMain - 3 : kAlternative);
     const bool twoNtFree = opened < Heart || c.sys.raises == MajorRaiseStyle::Limit || interference;
     // Balanced without a major to show: no trump comes before a minor suit.
     const bool noMajor = h.len[Heart] < 4 && h.len[Spade] < 4;
     const int ntScore = noMajor && h.balanced ? kMain : kMain - 4;
-    if (ntShape && pts >= 11 && pts <= 12 && twoNtFree && !passedHand)
-      c.Add(MakeBid(2, NT), Meaning{}.Pts(11, 12).Balanced().Strain(NT), ntScore);
+    if (ntShape && pts >= 11 && pts <= 12 && (twoNtFree || passedHand))
+      c.Add(MakeBid(2, NT), Meaning{}.Pts(11, 12).Balanced().Strain(NT), passedHand ? kMain - 4 : ntScore);
     if (ntShape && pts >= 13 && pts <= 15 && noMajor)
       c.Add(MakeBid(3, NT), Meaning{}.Pts(13, 15).Balanced().Strain(NT), ntScore);
   }
   // A strong hand with nothing natural to say bids a three-card minor, forcing.
   if (pts >= 13 && first) {
     const TSuit m = (opened != Club && h.len[Club] >= 3) ? Club : (opened != Diamond ? Diamond : Club);
-    c.Add(c.Cheapest(m), Meaning{}.Pts(13, 37).Len(m, 3).Strain(m).Forcing(gf21 ? Force::Game : Force::OneRound),
+    c.Add(c.Cheapest(m), Meaning{}.Pts(13, 37).Len(m, std::min(3, h.len[m])).Strain(m).Forcing(gf21 ? Force::Game : Force::OneRound),
           c.out.empty() ? kMain : kAlternative);
   }
 }
@@ -251,21 +270,25 @@ void CompetitiveResponses(Ctx& c, TSuit opened) {
   const CallCode rhoCall = c.LastCallOf(c.rho);
   const int pts = c.pts;
   if (rhoCall == Double) {
-    if (pts >= 10) c.Add(Redouble, Meaning{}.Pts(10, 37).As(Conv::Redouble), kMain - 6);
+    // Ten or more: the redouble says the hand is ours, whatever else it holds.
+    if (pts >= 10) c.Add(Redouble, Meaning{}.Pts(10, 37).As(Conv::Redouble), kMain + 1);
     return;
   }
   if (!IsBid(rhoCall)) return;
   const TSuit theirs = StrainOf(rhoCall);
   const int level = LevelOf(rhoCall);
-  // A good raise by the cue bid of their suit.
-  if (opened != NT && theirs != NT && h.len[opened] + c.Partner().minLen[opened] >= 8 &&
-      h.SupportPoints(opened) >= 11 && c.Legal(c.Cheapest(theirs)) && c.Cheapest(theirs) < MakeBid(4, opened))
-  {
-    c.Add(c.Cheapest(theirs), Meaning{}.Pts(11, 37).Len(opened, 3).Strain(opened).As(Conv::CueRaise).Forcing(Force::OneRound),
-          kMain);
-    if (opened >= Heart && h.SupportPoints(opened) >= 13)
+  // A good raise by the cue bid of their suit (a suit they have shown, not
+  // the suit of a conventional call such as Michaels).
+  const int sp = c.pts - h.hcp + h.Points(opened);
+  const Meaning* rm = c.LastMeaningOf(c.rho);
+  const bool natural = rm && rm->conv == Conv::Natural;
+  if (opened != NT && theirs != NT && natural && h.len[opened] + c.Partner().minLen[opened] >= 8 && sp >= 11 &&
+      c.Legal(c.Cheapest(theirs)) && c.Cheapest(theirs) < MakeBid(4, opened)) {
+    c.Add(c.Cheapest(theirs),
+          Meaning{}.Points(11, 37).Len(opened, 3).Strain(opened).As(Conv::CueRaise).Forcing(Force::OneRound), kMain);
+    if (opened >= Heart && sp >= 13)
       c.Add(c.Cheapest(opened) <= MakeBid(4, opened) ? MakeBid(4, opened) : Pass,
-            Meaning{}.Pts(13, 37).Len(opened, 3).Strain(opened), kAlternative);
+            Meaning{}.Points(13, 37).Len(opened, 3).Strain(opened), kAlternative);
   }
   if (c.sys.negativeDoubles && theirs != NT && level <= 3) {
     int unbidMajors = 0, held = 0;
@@ -275,7 +298,12 @@ void CompetitiveResponses(Ctx& c, TSuit opened) {
         if (h.len[t] >= 4) ++held;
       }
     const int need = level == 1 ? 6 : (level == 2 ? 8 : 11);
-    if (unbidMajors > 0 && held > 0 && pts >= need) {
+    // A five-card major that can be bid freely is bid; the double shows four.
+    bool freeMajor = false;
+    for (TSuit t = Heart; t <= Spade; ++t)
+      if (t != opened && t != theirs && h.len[t] >= 5 && c.Legal(c.Cheapest(t)))
+        freeMajor = freeMajor || (LevelOf(c.Cheapest(t)) == 1 ? pts >= 6 : LevelOf(c.Cheapest(t)) == 2 && pts >= 10);
+    if (unbidMajors > 0 && held > 0 && pts >= need && !freeMajor) {
       Meaning m;
       m.Pts(need, 37).As(Conv::NegativeDouble).Forcing(Force::OneRound);
       if (unbidMajors == 1)
@@ -342,8 +370,10 @@ void Responses(Ctx& c) {
         break;
       }
   }
+  // A pass with values says nothing when nothing else fitted the hand.
   if (pts < 6) c.Add(Pass, Meaning{}.Pts(0, 5), kMain);
-  else c.Add(Pass, Meaning{}.Pts(0, interference ? 9 : 5), interference ? kMain - 8 : kPossible);
+  else if (c.out.empty()) c.Add(Pass, Meaning{}, kMain);
+  else c.Add(Pass, Meaning{}.Pts(0, interference ? 12 : 5), interference ? kMain - 8 : kPossible);
 }
 
 }  // namespace quorval::bidder

@@ -6,6 +6,10 @@
 namespace quorval::bidder {
 namespace {
 
+// The least point range worth lifting hands into: below it plain drawing
+// finds enough hands.
+constexpr int kLiftFrom = 15;
+
 uint64_t Choose13(int k) {
   uint64_t n = 1;
   for (int i = 0; i < k; ++i) n = n * static_cast<uint64_t>(13 - i) / static_cast<uint64_t>(i + 1);
@@ -69,6 +73,18 @@ bool HandDrawer::TryDraw(Rng& rng, Hand& hand) const {
   for (TSuit s = 0; s < 4; ++s) {
     hand[s] = DrawRanks(rng, shapes_[i][s]);
     hcp += HighCardPoints(hand[s]);
+  }
+  // Strong hands are rare among all hands: a hand short of a high range has
+  // cards moved up within their suits (the shape kept) until it reaches it.
+  for (int step = 0; step < 64 && hcp < known_.minPts && known_.minPts >= kLiftFrom; ++step) {
+    const TSuit s = static_cast<TSuit>(rng.Below(4));
+    const Holding held = hand[s];
+    if (!held) continue;
+    const TRank from = static_cast<TRank>(2 + rng.Below(13));
+    const TRank to = static_cast<TRank>(from + 1 + rng.Below(static_cast<uint32_t>(Ace - from + 1)));
+    if (from >= Ace || to > Ace || !(held & RankBit(from)) || (held & RankBit(to))) continue;
+    hand[s] = (held & ~RankBit(from)) | RankBit(to);
+    hcp += HighCardPoints(hand[s]) - HighCardPoints(held);
   }
   return hcp >= known_.minPts && hcp <= known_.maxPts;
 }

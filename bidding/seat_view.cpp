@@ -54,7 +54,9 @@ std::vector<WeightedLead> LeaderLeads(const Hand& hand, const View& done) {
   // A passed-out board has no play, but the line still names one lead.
   if (contract.PassedOut()) return {{ChooseLeads(hand, NT, style, {}).front().card, 100}};
   const Seat leader = OpeningLeader(done.calls(), done.dealer);
-  return ChooseLeads(hand, contract.strain(), style, HintsFor(done, leader));
+  LeadHints hints = HintsFor(done, leader);
+  hints.passive = contract.strain() == NT && contract.level() >= 6;
+  return ChooseLeads(hand, contract.strain(), style, hints);
 }
 
 bool WithinAPoint(const Meaning& stated, const HandFacts& hand, const Knowledge& partner) {

@@ -18,6 +18,9 @@ constexpr const char* kConventionNames[kConventionCount] = {
     "Michaels",        "Unusual2NT",        "CueRaise",          "Redouble",       "MinorAsk",
     "Invite"};
 
+// The word that says a meaning's range counts points, not high-card points.
+constexpr const char* kPointsWord = "Pts";
+
 // Suits in the order the file writes them: spades first, as a hand is shown.
 constexpr TSuit kWriteOrder[4] = {Spade, Heart, Diamond, Club};
 
@@ -77,9 +80,37 @@ std::optional<CallConvention> ConventionFromName(std::string_view name) {
 
 bool CallMeaning::Empty() const { return *this == CallMeaning{}; }
 
+int ShapePoints(const std::array<int, 4>& lengths, int trump) {
+  int length = 0;
+  for (int l : lengths) length += l > 4 ? l - 4 : 0;
+  if (trump < Club || trump > Spade || lengths[trump] < 3) return length;
+  const bool four = lengths[trump] >= 4;
+  int shortness = 0;
+  for (TSuit s = Club; s <= Spade; ++s) {
+    if (s == trump) continue;
+    if (lengths[s] == 0) shortness += four ? 5 : 3;
+    else if (lengths[s] == 1) shortness += four ? 3 : 2;
+    else if (lengths[s] == 2) shortness += 1;
+  }
+  return length > shortness ? length : shortness;
+}
+
+int MeasuredPoints(const CallMeaning& m, int hcp, const std::array<int, 4>& lengths) {
+  return m.measure == MeaningMeasure::Points ? hcp + ShapePoints(lengths, m.strain) : hcp;
+}
+
+bool MeaningAdmits(const CallMeaning& m, int hcp, const std::array<int, 4>& lengths) {
+  const int points = MeasuredPoints(m, hcp, lengths);
+  if (points < m.minPts || points > m.maxPts) return false;
+  for (TSuit s = Club; s <= Spade; ++s)
+    if (lengths[s] < m.minLen[s] || lengths[s] > m.maxLen[s]) return false;
+  return true;
+}
+
 std::string MeaningValueText(const CallMeaning& m) {
   std::vector<std::string> items{ConventionName(m.convention)};
   if (m.minPts != 0 || m.maxPts < kMostPoints) items.push_back(RangeText(m.minPts, m.maxPts, kMostPoints));
+  if (m.measure == MeaningMeasure::Points) items.push_back(kPointsWord);
   const int baseLo = m.balanced ? 2 : 0, baseHi = m.balanced ? 5 : 13;
   for (TSuit s : kWriteOrder)
     if (m.minLen[s] != baseLo || m.maxLen[s] != baseHi)
@@ -121,6 +152,9 @@ std::optional<CallMeaning> ParseMeaningValue(std::string_view text, std::string*
       const size_t s = std::string_view(kStrainLetters).find(item[7]);
       ok = s != std::string_view::npos && m.strain < 0;
       m.strain = static_cast<int>(s);
+    } else if (item == kPointsWord) {
+      ok = m.measure == MeaningMeasure::Hcp;
+      m.measure = MeaningMeasure::Points;
     } else if (!item.empty() && item[0] >= '0' && item[0] <= '9') {
       ok = !points && ReadRange(item, kMostPoints, m.minPts, m.maxPts);
       points = true;

@@ -13,9 +13,14 @@
 //   1N=Natural,15-17,Bal,Strain:N    the calls from the dealer on = meaning
 //   1N,P,2D=Transfer,H5+,F1,Strain:H
 // A meaning is a comma text: the convention's name first, then any of the
-// points ("15-17", "8+"), suit lengths ("S5+", "H0-3", "D4"), "Bal", "F1"
-// (forcing one round), "FG" (game forcing) and "Strain:X" (the strain shown
-// or agreed). Lengths a balanced meaning leaves out are 2 to 5.
+// points ("15-17", "8+"), "Pts" when they count shape (below), suit lengths
+// ("S5+", "H0-3", "D4"), "Bal", "F1" (forcing one round), "FG" (game
+// forcing) and "Strain:X" (the strain shown or agreed). Lengths a balanced
+// meaning leaves out are 2 to 5.
+//
+// The points of a meaning are high-card points (ace 4, king 3, queen 2, jack
+// 1) unless it says "Pts": then they are points, the high-card points plus
+// the hand's shape (ShapePoints below, with the meaning's strain as trumps).
 
 #include <array>
 #include <map>
@@ -34,6 +39,10 @@ inline constexpr const char* kMeaningsCountKey = "Entries";
 inline constexpr int kMostPoints = 37;
 
 enum class MeaningForce { None, OneRound, Game };
+
+// What a meaning's point range counts: high-card points, or points (high
+// cards and shape).
+enum class MeaningMeasure { Hcp, Points };
 
 // What kind of call it is. The names are the file's words.
 enum class CallConvention {
@@ -82,11 +91,27 @@ struct CallMeaning {
   MeaningForce force = MeaningForce::None;
   CallConvention convention = CallConvention::Natural;
   int strain = -1;  // the strain shown or agreed, -1 none
+  MeaningMeasure measure = MeaningMeasure::Hcp;
 
   bool operator==(const CallMeaning&) const = default;
   // True when it says nothing at all about the hand.
   bool Empty() const;
 };
+
+// What shape adds to the high cards: the larger of one for every card beyond
+// four in a suit and, with three or more cards in `trump` (a suit; anything
+// else counts length only), the short suits beside it: a void 3, a singleton
+// 2, a doubleton 1, and with four or more trumps a void 5 and a singleton 3.
+int ShapePoints(const std::array<int, 4>& lengths, int trump);
+
+// The figure the meaning's range counts for a hand: its high-card points, or
+// those plus its shape with the meaning's strain as trumps.
+int MeasuredPoints(const CallMeaning& m, int hcp, const std::array<int, 4>& lengths);
+
+// True when a hand with these high-card points and suit lengths is one the
+// meaning describes: its points (as the meaning counts them) and every suit
+// length within the meaning's ranges.
+bool MeaningAdmits(const CallMeaning& m, int hcp, const std::array<int, 4>& lengths);
 
 // The meaning as the file writes it, and read back. Reading refuses anything
 // the writer would not write (unknown words, ranges out of order or out of

@@ -73,7 +73,7 @@ MeaningWords WordsOf(const WordList& list, int language) {
 }
 
 std::vector<std::string> MeaningWordKeys() {
-  std::vector<std::string> keys{"MeaningPoints", "MeaningLength", "MeaningBalanced", "MeaningForcing",
+  std::vector<std::string> keys{"MeaningHcp", "MeaningPoints", "MeaningLength", "MeaningBalanced", "MeaningForcing",
                                 "MeaningGameForcing", "MeaningNothing", "MeaningTrumps", "MeaningAces",
                                 "MeaningKeyCards", "MeaningOr", "MeaningQueen", "MeaningNoQueen"};
   for (const char* suit : kSuitWords) keys.push_back(suit);
@@ -94,8 +94,10 @@ std::string MeaningText(CallCode call, const CallMeaning& m, const MeaningWords&
     return Fill(words("MeaningLength"), {Range(m.minLen[s], m.maxLen[s], 13), words(kSuitWords[s])});
   };
   if (IsAnswer(m.convention)) parts.push_back({0, 0, AnswerDetail(m.convention, call, words)});
-  if (m.minPts > 0 || m.maxPts < kMostPoints)
-    parts.push_back({1, 1, Fill(words("MeaningPoints"), {Range(m.minPts, m.maxPts, kMostPoints)})});
+  if (m.minPts > 0 || m.maxPts < kMostPoints) {
+    const char* measure = m.measure == MeaningMeasure::Points ? "MeaningPoints" : "MeaningHcp";
+    parts.push_back({1, 1, Fill(words(measure), {Range(m.minPts, m.maxPts, kMostPoints)})});
+  }
   const bool suitShown = m.strain >= Club && m.strain <= Spade;
   for (int i = 0; i < 4; ++i) {
     const TSuit s = kTellOrder[i];

@@ -2,8 +2,9 @@
 // A call's meaning told in one short line of the interface language, composed
 // from parts (the convention's name, points, suit lengths, balanced, forcing)
 // whose words come from the word list of the meanings, so each language
-// reads in its own words: "15-17 points, balanced", "Transfer: 5+ hearts,
-// forcing". Also where in the system summary the call is described.
+// reads in its own words: "15-17 HCP, balanced", "6-9 points, 3+ hearts",
+// "Transfer: 5+ hearts, forcing". Also where in the system summary the call
+// is described.
 
 #include <functional>
 #include <string>

@@ -69,6 +69,9 @@ LibraryChecker LibraryCheckerForSet() {
     } else {
       for (const std::string& p : bidder::CoverageOf(libraryText, meanings).problems)
         problems.push_back({kMeaningsFileName, p});
+      // Every stored call's holder within the meaning stated for it.
+      for (const bidder::LibraryProblem& p : bidder::MeaningMisfits(libraryText, boards, meanings))
+        problems.push_back({p.key, p.text});
     }
   };
 }

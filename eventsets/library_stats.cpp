@@ -175,7 +175,13 @@ std::string MeaningsStatsText(const std::string& dir) {
   CallMeanings meanings;
   std::string library, why;
   if (!ReadSetMeanings(dir, meanings, library, why)) return "meanings: " + why + "\n";
-  return bidder::MeaningsStatsReport(bidder::CountMeanings(meanings));
+  std::string text = bidder::MeaningsStatsReport(bidder::CountMeanings(meanings));
+  std::string boardText;
+  if (ReadTextFile((std::filesystem::path(dir) / kBoardFileName).string(), boardText))
+    text += "  Stored calls outside their meaning: " +
+            std::to_string(bidder::MeaningMisfits(library, bidder::BoardsFromBoardFile(boardText), meanings).size()) +
+            "\n";
+  return text;
 }
 
 std::string ExplainedCallsText(const std::string& dir) {

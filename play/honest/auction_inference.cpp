@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/call_meanings.h"
+
 namespace quorval::honest {
 
 HandRange& HandRange::Balanced() {
@@ -25,12 +27,25 @@ void HandRange::Narrow(const HandRange& later) {
   };
   meet(minHcp, maxHcp, later.minHcp, later.maxHcp);
   for (TSuit s = 0; s < 4; ++s) meet(minLen[s], maxLen[s], later.minLen[s], later.maxLen[s]);
+  // Points counted with another trump suit are a later picture of the hand.
+  if (later.minPoints > 0 || later.maxPoints < 37) {
+    if (later.pointsTrump != pointsTrump) {
+      minPoints = 0;
+      maxPoints = 37;
+      pointsTrump = later.pointsTrump;
+    }
+    meet(minPoints, maxPoints, later.minPoints, later.maxPoints);
+  }
 }
 
 bool HandRange::Open() const { return *this == HandRange{}; }
 
 bool HandRange::Admits(int hcp, const std::array<int, 4>& lengths) const {
   if (hcp < minHcp || hcp > maxHcp) return false;
+  if (minPoints > 0 || maxPoints < 37) {
+    const int points = hcp + ShapePoints(lengths, pointsTrump);
+    if (points < minPoints || points > maxPoints) return false;
+  }
   for (TSuit s = 0; s < 4; ++s)
     if (lengths[s] < minLen[s] || lengths[s] > maxLen[s]) return false;
   return true;

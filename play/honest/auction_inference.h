@@ -17,8 +17,18 @@ struct HandRange {
   int minHcp = 0, maxHcp = 37;
   std::array<int, 4> minLen{0, 0, 0, 0};
   std::array<int, 4> maxLen{13, 13, 13, 13};
+  // Points (high cards and shape, as the meanings file counts them) with
+  // `pointsTrump` as trumps: a raise that counts its short suits.
+  int minPoints = 0, maxPoints = 37;
+  int pointsTrump = -1;
 
   HandRange& Hcp(int lo, int hi) { minHcp = lo; maxHcp = hi; return *this; }
+  HandRange& Points(int lo, int hi, int trump) {
+    minPoints = lo;
+    maxPoints = hi;
+    pointsTrump = trump;
+    return *this;
+  }
   HandRange& Len(TSuit s, int lo, int hi = 13) { minLen[s] = lo; maxLen[s] = hi; return *this; }
   HandRange& Balanced();   // no suit shorter than two or longer than five
   // Adds what a later call says. Where the two cannot both hold, the later

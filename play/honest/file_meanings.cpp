@@ -6,7 +6,10 @@ namespace quorval::honest {
 
 HandRange RangeOf(const CallMeaning& meaning) {
   HandRange r;
-  r.Hcp(std::clamp(meaning.minPts, 0, 37), std::clamp(meaning.maxPts, 0, 37));
+  const int lo = std::clamp(meaning.minPts, 0, 37), hi = std::clamp(meaning.maxPts, 0, 37);
+  // Points are never fewer than the high cards: a points range caps them.
+  if (meaning.measure == MeaningMeasure::Points) r.Hcp(0, hi).Points(lo, hi, meaning.strain);
+  else r.Hcp(lo, hi);
   for (TSuit s = 0; s < 4; ++s) r.Len(s, std::clamp(meaning.minLen[s], 0, 13), std::clamp(meaning.maxLen[s], 0, 13));
   // A file the event generator wrote already spells a balanced meaning's
   // lengths out; a hand-edited one may only say "Bal".

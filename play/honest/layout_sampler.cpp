@@ -31,6 +31,7 @@ std::array<HandRange, 4> FitToPlay(const SeatKnowledge& k, std::array<HandRange,
       }
     }
     r.maxHcp = std::max(r.maxHcp, hcp);
+    r.maxPoints = std::max(r.maxPoints, hcp);
   }
   return ranges;
 }
@@ -45,6 +46,8 @@ struct PoolCard {
 HandRange Widened(HandRange r) {
   r.minHcp = std::max(0, r.minHcp - 2);
   r.maxHcp = std::min(37, r.maxHcp + 2);
+  r.minPoints = std::max(0, r.minPoints - 2);
+  r.maxPoints = std::min(37, r.maxPoints + 2);
   for (TSuit u = 0; u < 4; ++u) {
     // A suit fixed by a show-out stays fixed.
     if (r.minLen[u] == r.maxLen[u] && r.maxLen[u] < 13) continue;

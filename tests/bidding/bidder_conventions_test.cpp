@@ -82,7 +82,7 @@ TEST(BidderConventions, DirectOvercallsBySystem) {
   };
   const Row rows[] = {
       {"KQ54.AJ3.Q32.K54", System::DanishBasic, "1N"},       // 15-18 balanced with diamonds stopped
-      {"KQ54.AJ3.Q32.K54", System::ModernBasic, "P"},        // no 1NT overcall, no takeout shape
+      {"KQ54.AJ3.Q32.K54", System::ModernBasic, "X"},        // no 1NT overcall: 15-18 balanced doubles
       {"KQJ54.AT987.3.54", System::ModernStandard, "2D"},    // Michaels: both majors
       {"KQJ54.AT987.3.54", System::DanishBasic, "1S"},       // no Michaels: the spades
       {"AQ54.KJ32.3.K543", System::DanishBasic, "X"},        // takeout shape

@@ -28,6 +28,9 @@ TEST(ConventionalLead, CardByConvention) {
       {"KJT5", false, LeadStyle::Basic, "TS"},      // interior run: third highest
       {"KJT5", false, LeadStyle::Standard, "JS"},   // interior run: second highest
       {"AK", false, LeadStyle::Norwegian, "KS"},    // ace-king doubleton: the king
+      {"K953", false, LeadStyle::Norwegian, "3S"},  // suit contract: fourth from even
+      {"Q9643", false, LeadStyle::Norwegian, "6S"}, // suit contract: third from odd
+      {"K95", false, LeadStyle::Norwegian, "5S"},   // the lowest from three
       {"AK", false, LeadStyle::Standard, "AS"},
       {"K842", true, LeadStyle::Standard, "2S"},    // lowest from an honour
       {"K842", true, LeadStyle::Basic, "4S"},       // even length: one above the lowest

@@ -215,10 +215,10 @@ TEST(Explain, StoredMeaningsFirstThenTheBiddersReadingThenNone) {
   AuctionQuestion q;
   ASSERT_TRUE(ReadAuctionQuestion("D", "1n,p,2c", "N", "None", q, error)) << error;
   EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 0), reading),
-            (std::vector<std::string>{"1N: 10-11 points, balanced", "P: no stored meaning",
+            (std::vector<std::string>{"1N: 10-11 HCP, balanced", "P: no stored meaning",
                                       "2C: Stayman: 8+ points, forcing (not in the library)"}));
   // Danish words from the same list.
-  EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 1), reading)[0], "1N: 10-11 point, balanceret");
+  EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 1), reading)[0], "1N: 10-11 HP, balanceret");
   // No hand the bidder holds opens a grand slam.
   ASSERT_TRUE(ReadAuctionQuestion("M", "7N", "N", "None", q, error)) << error;
   EXPECT_EQ(ExplainAuction(meanings, q, WordsOf(words, 0), reading).front(), "7N: no stored meaning");

@@ -161,6 +161,17 @@ TEST(LibraryCheck, CallsComeFromTheSeatsOwnHands) {
   EXPECT_EQ(SeatProblems(twelve, {main, wrong}),
             std::vector<std::string>{"line 2: " + CallToken(other) + " at call 2 is not what E's own hand bids (" +
                                      CallToken(east) + ")"});
+  // A lead list names the card the system's convention takes from the suit.
+  LibraryLine offCard = main;
+  const CardCode led = offCard.leads.front().card;
+  const Holding suit = HandOf(twelve.deal, OpeningLeader(main.calls, North))[SuitOf(led)];
+  for (TRank r = 2; r <= Ace && offCard.leads.front().card == led; ++r)
+    if (HoldsCard(suit, MakeCard(r, SuitOf(led))) && MakeCard(r, SuitOf(led)) != led)
+      offCard.leads.front().card = MakeCard(r, SuitOf(led));
+  ASSERT_NE(offCard.leads.front().card, led);
+  EXPECT_EQ(SeatProblems(twelve, {offCard}),
+            std::vector<std::string>{"line 1: lead " + CardText(offCard.leads.front().card) +
+                                     " is not the standard lead from the suit (" + CardText(led) + ")"});
   // Fourteen points: 1NT is a point short, a choice some players make.
   const LibraryBoard fourteen = NorthDeals("KQ2.KJ3.K432.Q32");
   EXPECT_TRUE(SeatProblems(fourteen, {LineAfter(fourteen, {}, reading), LineAfter(fourteen, {MakeBid(1, NT)}, reading)})

@@ -50,6 +50,12 @@ TEST(MeaningValue, WrittenAsTheFileShowsIt) {
   denial.convention = CallConvention::StaymanAnswer;
   denial.maxLen[Heart] = denial.maxLen[Spade] = 3;
   denial.force = MeaningForce::Game;
+  CallMeaning raise;  // points with the shape counted
+  raise.minPts = 6;
+  raise.maxPts = 9;
+  raise.measure = MeaningMeasure::Points;
+  raise.minLen[Spade] = 3;
+  raise.strain = Spade;
   const struct {
     CallMeaning meaning;
     const char* text;
@@ -59,6 +65,7 @@ TEST(MeaningValue, WrittenAsTheFileShowsIt) {
       {weak, "Natural,5-10,D6,Strain:D"},
       {stayman, "Stayman,8+,F1"},
       {denial, "StaymanAnswer,S0-3,H0-3,FG"},
+      {raise, "Natural,6-9,Pts,S3+,Strain:S"},
       {CallMeaning{}, "Natural"},
   };
   for (const auto& row : rows) {
@@ -90,12 +97,48 @@ TEST(MeaningValue, RefusesWhatTheWriterNeverWrites) {
       "Natural,Strain:X",       // no such strain
       "Natural,Bal,Fast",       // an unknown word
       "Natural,1-",             // half a range
+      "Natural,6-9,Pts,Pts",    // the measure twice
   };
   for (const char* text : bad) {
     std::string why;
     EXPECT_FALSE(ParseMeaningValue(text, &why)) << text;
     EXPECT_FALSE(why.empty()) << text;
   }
+}
+
+// Points count the shape: length beyond four, or with three or more trumps
+// the short suits beside them, whichever is more.
+TEST(MeaningValue, PointsCountTheShapeHighCardPointsDoNot) {
+  const struct {
+    std::array<int, 4> lengths;  // clubs to spades
+    int trump;
+    int shape;
+  } rows[] = {
+      {{3, 3, 3, 4}, Spade, 0},     // flat
+      {{2, 3, 3, 5}, Spade, 1},     // a fifth spade, or the doubleton
+      {{1, 3, 4, 5}, Heart, 3},     // four hearts: the singleton (3) beats the fifth spade
+      {{0, 4, 4, 5}, Spade, 5},     // void with five trumps
+      {{0, 5, 5, 3}, Spade, 3},     // void with three trumps
+      {{1, 2, 4, 6}, Heart, 4},     // four hearts: singleton 3 and doubleton 1
+      {{1, 2, 4, 6}, NT, 2},        // no trumps: length only
+      {{1, 2, 2, 8}, Club, 4},      // one trump: length only
+  };
+  for (const auto& r : rows) EXPECT_EQ(ShapePoints(r.lengths, r.trump), r.shape) << r.trump;
+
+  CallMeaning raise;
+  raise.minPts = 6;
+  raise.maxPts = 9;
+  raise.minLen[Heart] = 3;
+  raise.strain = Heart;
+  // Five high-card points and a singleton beside three trumps: 7 points, not 5.
+  const std::array<int, 4> singleton{1, 5, 3, 4};
+  EXPECT_FALSE(MeaningAdmits(raise, 5, singleton));
+  raise.measure = MeaningMeasure::Points;
+  EXPECT_TRUE(MeaningAdmits(raise, 5, singleton));
+  // Nine high cards and the singleton are 11 points: above the range.
+  EXPECT_FALSE(MeaningAdmits(raise, 9, singleton));
+  // Two hearts miss the length whatever the points.
+  EXPECT_FALSE(MeaningAdmits(raise, 7, {2, 4, 2, 5}));
 }
 
 TEST(MeaningsFile, FoundByTheCallsFromTheDealer) {

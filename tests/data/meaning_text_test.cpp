@@ -14,7 +14,7 @@ namespace {
 
 // A few words in English and Danish, as the word list holds them.
 const std::map<std::string, std::string> kEnglish{
-    {"MeaningPoints", "%1 points"},     {"MeaningLength", "%1 %2"},
+    {"MeaningHcp", "%1 HCP"},           {"MeaningPoints", "%1 points"},     {"MeaningLength", "%1 %2"},
     {"MeaningClubs", "clubs"},          {"MeaningDiamonds", "diamonds"},
     {"MeaningHearts", "hearts"},        {"MeaningSpades", "spades"},
     {"MeaningBalanced", "balanced"},    {"MeaningForcing", "forcing"},
@@ -28,7 +28,8 @@ const std::map<std::string, std::string> kEnglish{
     {"MeaningTakeoutDouble", "Takeout double"}, {"MeaningMulti", "Multi, a weak two in a major"},
 };
 const std::map<std::string, std::string> kDanish{
-    {"MeaningPoints", "%1 point"},   {"MeaningLength", "%1 %2"},         {"MeaningHearts", "hjerter"},
+    {"MeaningHcp", "%1 HP"},         {"MeaningPoints", "%1 point"},      {"MeaningLength", "%1 %2"},
+    {"MeaningHearts", "hjerter"},
     {"MeaningSpades", "spar"},       {"MeaningBalanced", "balanceret"},  {"MeaningForcing", "krav"},
     {"MeaningTransfer", "Overføring"},
 };
@@ -75,22 +76,31 @@ TEST(MeaningText, TellsThePartsInTheLanguagesWords) {
   CallMeaning multi = Meaning(CallConvention::Multi);
   multi.minPts = 5;
   multi.maxPts = 10;
+  // A raise counts its short suits: points, not high-card points.
+  CallMeaning raise = Meaning();
+  raise.minPts = 6;
+  raise.maxPts = 9;
+  raise.measure = MeaningMeasure::Points;
+  raise.minLen[Heart] = 3;
+  raise.strain = Heart;
   const struct {
     CallCode call;
     CallMeaning meaning;
     const char* english;
   } rows[] = {
-      {MakeBid(1, NT), nt, "15-17 points, balanced"},
+      {MakeBid(1, NT), nt, "15-17 HCP, balanced"},
       {MakeBid(2, Diamond), transfer, "Transfer: 5+ hearts, forcing"},
-      {MakeBid(2, Club), stayman, "Stayman: 8+ points, forcing"},
-      {MakeBid(2, Diamond), weak, "5-10 points, 6 diamonds"},
+      {MakeBid(2, Club), stayman, "Stayman: 8+ HCP, forcing"},
+      {MakeBid(2, Diamond), weak, "5-10 HCP, 6 diamonds"},
       // The suit shown comes before the shortness; lengths go spades first.
-      {Double, takeout, "Takeout double: 12+ points, 4+ spades, 0-2 hearts"},
-      {MakeBid(2, Diamond), multi, "Multi, a weak two in a major: 5-10 points"},
+      {Double, takeout, "Takeout double: 12+ HCP, 4+ spades, 0-2 hearts"},
+      {MakeBid(2, Diamond), multi, "Multi, a weak two in a major: 5-10 HCP"},
+      {MakeBid(2, Heart), raise, "6-9 points, 3+ hearts"},
       {Pass, Meaning(), "nothing special"},
   };
   for (const auto& row : rows) EXPECT_EQ(MeaningText(row.call, row.meaning, Words(kEnglish)), row.english);
-  EXPECT_EQ(MeaningText(MakeBid(1, NT), nt, Words(kDanish)), "15-17 point, balanceret");
+  EXPECT_EQ(MeaningText(MakeBid(1, NT), nt, Words(kDanish)), "15-17 HP, balanceret");
+  EXPECT_EQ(MeaningText(MakeBid(2, Heart), raise, Words(kDanish)), "6-9 point, 3+ hjerter");
   EXPECT_EQ(MeaningText(MakeBid(2, Diamond), transfer, Words(kDanish)), "Overføring: 5+ hjerter, krav");
 }
 
@@ -125,6 +135,7 @@ TEST(MeaningText, AceAnswersByTheirStep) {
 TEST(MeaningText, StaysWithinTheLimitLeavingOutTheLeastTelling) {
   CallMeaning m = Meaning(CallConvention::TakeoutDouble);
   m.minPts = 12;
+  m.measure = MeaningMeasure::Points;
   m.maxLen[Heart] = 1;
   m.minLen[Spade] = m.minLen[Diamond] = m.minLen[Club] = 3;
   m.force = MeaningForce::OneRound;

@@ -48,6 +48,22 @@ TEST(FileMeanings, StoredCallsReadAsTheFileSays) {
   EXPECT_EQ(hands[South].minLen[Diamond], 0);
   EXPECT_EQ(hands[South].maxHcp, 37);
 
+  // A raise that counts its short suits ("Pts"): points with its suit as
+  // trumps, the high cards at most its top.
+  CallMeaning raise;
+  raise.minPts = 6;
+  raise.maxPts = 9;
+  raise.measure = MeaningMeasure::Points;
+  raise.minLen[Spade] = 3;
+  raise.strain = Spade;
+  const quorval::CallMeanings raises = Loaded({{'D', {{"1S,P,2S", raise}}}});
+  const auto r = FileMeanings(&raises).MeaningOf(Facts(North, {"1S", "P", "2S"}, 'D'), 2);
+  ASSERT_TRUE(r);
+  EXPECT_TRUE(r->Admits(5, {1, 5, 4, 3}));   // a singleton beside three trumps: 7 points
+  EXPECT_FALSE(r->Admits(9, {1, 5, 4, 3}));  // 11 points
+  EXPECT_FALSE(r->Admits(5, {3, 3, 4, 3}));  // flat: 5 points
+  EXPECT_EQ(r->maxHcp, 9);
+
   // A call the file holds that promises nothing says nothing: its suit is
   // not taken for length.
   hands = InferHands(Facts(North, {"1N", "P", "2S", "P", "3C", "P", "P", "P"}, 'D'), &meanings);

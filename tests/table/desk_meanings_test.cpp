@@ -71,7 +71,7 @@ TEST_F(DeskMeaningsTest, TheTipOfACallTellsItsMeaningAndOnlyOfCallsWithOne) {
   ASSERT_EQ(Calls(), (std::vector<std::string>{"1N", "P"}));
   ASSERT_TRUE(desk.ShowCallTip(CallCell(0)));
   EXPECT_TRUE(desk.MeaningTip()->isVisible());
-  EXPECT_EQ(desk.MeaningTip()->Meaning(), "15-17 points, balanced");
+  EXPECT_EQ(desk.MeaningTip()->Meaning(), "15-17 HCP, balanced");
   EXPECT_TRUE(desk.MeaningTip()->text().contains("System summary"));
   // East's pass has no entry, and the cell after the last call holds none.
   EXPECT_FALSE(desk.ShowCallTip(CallCell(1)));
@@ -85,12 +85,12 @@ TEST_F(DeskMeaningsTest, TheTipOfACallTellsItsMeaningAndOnlyOfCallsWithOne) {
 
   // In Danish words, and in the system in use.
   desk.LanguageClick(1);
-  EXPECT_EQ(desk.CallMeaningText(0), "15-17 point, balanceret");
+  EXPECT_EQ(desk.CallMeaningText(0), "15-17 HP, balanceret");
   desk.BidSysClick(1);
   desk.NewHandClick();
   desk.PriorHand1Click();
   ASSERT_EQ(desk.State().BidSystemLetter, 'M');
-  EXPECT_EQ(desk.CallMeaningText(0), "12-14 point, balanceret");
+  EXPECT_EQ(desk.CallMeaningText(0), "12-14 HP, balanceret");
 }
 
 // The summary that came with the program, as when an event set is played in
@@ -128,7 +128,7 @@ TEST_F(DeskMeaningsTest, HintListsTheMeaningOfEachCallItMarksUntilTheNextCall) {
   const auto& lines = desk.HintMeanings()->Lines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].call, "2~C");
-  EXPECT_EQ(lines[0].meaning, "Stayman: 8+ points, forcing");
+  EXPECT_EQ(lines[0].meaning, "Stayman: 8+ HCP, forcing");
   EXPECT_EQ(lines[1].call, "2~D");
   EXPECT_EQ(lines[1].meaning, "Transfer: 5+ hearts");
   EXPECT_EQ(desk.BidBox()->BidButton(2, Diamond)->toolTip(), "Transfer: 5+ hearts");
@@ -151,7 +151,7 @@ TEST_F(DeskMeaningsTest, TheReportListsMeaningsOnlyWhenAskedFor) {
   EXPECT_TRUE(desk.CurrentHandReport().meanings.empty());
   desk.Action("PrintMeanings")->setChecked(true);
   const HandReportData report = desk.CurrentHandReport();
-  EXPECT_EQ(report.meanings, (std::vector<QString>{"15-17 points, balanced", ""}));
+  EXPECT_EQ(report.meanings, (std::vector<QString>{"15-17 HCP, balanced", ""}));
 }
 
 TEST_F(DeskMeaningsTest, TheReviewShowsTheAuctionWithMeaningsWhenTicked) {
@@ -173,12 +173,12 @@ TEST_F(DeskMeaningsTest, TheReviewShowsTheAuctionWithMeaningsWhenTicked) {
   QCheckBox* box = window->AuctionMeaningsBox();
   EXPECT_FALSE(box->isHidden());
   EXPECT_FALSE(box->isChecked());
-  EXPECT_FALSE(window->SummaryText().contains("15-17 points, balanced"));
+  EXPECT_FALSE(window->SummaryText().contains("15-17 HCP, balanced"));
   box->setChecked(true);
-  EXPECT_TRUE(window->SummaryText().contains("North") && window->SummaryText().contains("15-17 points, balanced"))
+  EXPECT_TRUE(window->SummaryText().contains("North") && window->SummaryText().contains("15-17 HCP, balanced"))
       << window->SummaryText().toStdString();
   box->setChecked(false);
-  EXPECT_FALSE(window->SummaryText().contains("15-17 points, balanced"));
+  EXPECT_FALSE(window->SummaryText().contains("15-17 HCP, balanced"));
 }
 
 TEST_F(DeskMeaningsTest, UnreadableMeaningsAreToldOnceAndTheBoardIsPlayedWithoutThem) {

@@ -132,7 +132,7 @@ seed_corpus() {  # TARGET DIR
       ;;
     call_meanings)
       head -c 20000 "$events/Meanings2005.txt" > "$dir/start"
-      printf '[Meanings]\r\nEntries=2\r\n\r\n[D]\r\n1N=Natural,15-17,Bal,Strain:N\r\n1N,P,2C=Stayman,8+,F1\r\n' > "$dir/small"
+      printf '[Meanings]\r\nEntries=3\r\n\r\n[D]\r\n1N=Natural,15-17,Bal,Strain:N\r\n1N,P,2C=Stayman,8+,Pts,F1\r\n1S,P,2S=Natural,6-9,Pts,S3+,Strain:S\r\n' > "$dir/small"
       ;;
     *) echo "run_fuzzers.sh: no fuzz program $t" >&2; exit 2 ;;
   esac
