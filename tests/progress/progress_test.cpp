@@ -111,7 +111,7 @@ TEST_F(Progress, TheFixturePlayersBoardsInFilingOrderWithTheirFigures) {
                 "2026-12-10 10:00:00,Imp01.05,IMP,4S,N,10,420,3.00,-1.50,6.00,declarer,0,0,1,14"}));
 }
 
-TEST_F(Progress, FiguresAreKeptBesideThePlaysAndWorkedOutAgainWhenAPlayChanges) {
+TEST_F(Progress, FiguresAreKeptBesideThePlaysAndWorkedOutAgainWhenAPlayChangesOrWasNotSolved) {
   testing::TempFolder dir;
   const std::string file = dir.File(kProgressFileName);
   {
@@ -158,20 +158,15 @@ TEST_F(Progress, FiguresAreKeptBesideThePlaysAndWorkedOutAgainWhenAPlayChanges) 
   ASSERT_EQ(stopped.boards.size(), 3u);
   EXPECT_FALSE(stopped.boards[0].dd);
   EXPECT_EQ(ProgressCsvLines(stopped.boards)[1], ",Par01.02,MP,4S,N,9,-50,0.45,0.50,0.55,declarer,,,,");
-}
 
-TEST_F(Progress, ABoardTheSolverCannotReviewHasNoFiguresAndIsNotKept) {
-  ProgressRun run;
-  run.solvers.table = [](const Deal&, DdTable&, std::string& e) {
-    e = "stand-in";
-    return false;
-  };
-  TBigIniFile cache("");
-  const PlayerProgress p = ComputeProgress(options_, plays_, &cache, "Ann", run);
-  ASSERT_EQ(p.boards.size(), 3u);
-  for (const BoardProgress& b : p.boards) EXPECT_FALSE(b.dd) << b.key;
-  EXPECT_EQ(p.problems.size(), 4u);
-  EXPECT_FALSE(cache.SectionExists("Ann"));
+  // Without the solver's answers nothing is kept and every board says so.
+  run.cancel = nullptr;
+  steps = 0;
+  TBigIniFile none("");
+  const PlayerProgress unsolved = ComputeProgress(options_, plays_, &none, "Ann", run);
+  for (const BoardProgress& b : unsolved.boards) EXPECT_FALSE(b.dd) << b.key;
+  EXPECT_EQ(unsolved.problems.size(), 4u);
+  EXPECT_FALSE(none.SectionExists("Ann"));
 }
 
 }  // namespace
