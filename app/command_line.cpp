@@ -96,6 +96,11 @@ const OptionRow kOptions[] = {
        cl.review = v;
        return BoardKeysFault("--review", v);
      }},
+    {"progress-csv", "FILE", "write the player's progress figures (one line per filed board with a kept play) to FILE, then stop",
+     [](CommandLine& cl, const QString& v) {
+       cl.progressCsv = v;
+       return v.isEmpty() ? QString("--progress-csv needs a file name") : QString();
+     }},
     {"export-pbn", "KEYS", "export the filed boards of KEYS (Imp03, Par01.05) with their play as PBN into --out FILE",
      [](CommandLine& cl, const QString& v) {
        cl.exportPbn = v;
@@ -285,11 +290,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   }
   cl.error = CheckPrinting(cl);
   if (cl.error.isEmpty()) cl.error = CheckExport(cl);
+  if (cl.error.isEmpty() && !cl.progressCsv.isEmpty() &&
+      (cl.autoplay || !cl.printTo.isEmpty() || !cl.printSession.isEmpty() || !cl.printHands.isEmpty() ||
+       !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty()))
+    cl.error = "--progress-csv goes with none of the options that run boards, review, print, export or show";
   if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
     cl.error = "--show and --screenshot go together";
   if (cl.error.isEmpty() && cl.monkey > 0 &&
       (cl.autoplay || cl.quitAfterStart || !cl.printTo.isEmpty() || !cl.printHands.isEmpty() ||
-       !cl.printSession.isEmpty() || !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty()))
+       !cl.printSession.isEmpty() || !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty() ||
+       !cl.progressCsv.isEmpty()))
     cl.error = "--monkey goes with none of the options that run boards, print, export or show";
   return cl;
 }

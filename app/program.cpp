@@ -20,6 +20,7 @@
 #include "app/monkey.h"
 #include "app/print_runs.h"
 #include "app/review_runs.h"
+#include "progress/progress_csv.h"
 #include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
@@ -146,6 +147,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const QString printTo = fromStart(cl.printTo);
   CommandLine exportRun = cl;
   exportRun.out = fromStart(cl.out);
+  const QString progressCsv = fromStart(cl.progressCsv);
   // 1. The working folder: every data file is found there by its bare name.
   // A relative --dir is taken from where the program was started, before the
   // working folder changes. An installed program works in the user's data
@@ -169,7 +171,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   const bool exporting = !cl.exportPbn.isEmpty();
   const bool showing = !cl.show.isEmpty();
   const bool automated = cl.autoplay || cl.quitAfterStart || printing || exporting || showing ||
-                         !cl.review.isEmpty() || cl.monkey > 0;
+                         !cl.review.isEmpty() || !cl.progressCsv.isEmpty() || cl.monkey > 0;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
@@ -216,6 +218,14 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!cl.review.isEmpty()) {
     const TBigIniFile plays(kKeptPlayFileName);
     const int rc = ReviewKeptPlays(plays, Option.CurrentPlayer, cl.review, std::cout, std::cerr);
+    SaveOptions(options, Option, NowDateTime());
+    options.UpdateFile();
+    return rc;
+  }
+
+  // A progress run needs the player's results and kept plays.
+  if (!progressCsv.isEmpty()) {
+    const int rc = WriteProgressCsv(options, Option.CurrentPlayer, progressCsv.toStdString(), std::cerr);
     SaveOptions(options, Option, NowDateTime());
     options.UpdateFile();
     return rc;

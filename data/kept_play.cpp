@@ -1,6 +1,9 @@
 #include "data/kept_play.h"
 
+#include <algorithm>
+
 #include "data/comma_text.h"
+#include "data/date_time.h"
 #include "data/ini_store.h"
 
 namespace quorval {
@@ -8,6 +11,8 @@ namespace {
 
 constexpr const char* kFields[5] = {"Dealer", "Vulnerable", "Deal", "Auction", "Play"};
 constexpr const char* kNoCards = "-";
+constexpr const char* kClaimMark = "claim";
+constexpr const char* kFiledField = "Filed";
 
 std::string FieldKey(const std::string& boardKey, int field) { return boardKey + "." + kFields[field]; }
 
@@ -133,6 +138,29 @@ std::optional<CardCode> StrictCard(const std::string& token) {
   return c;
 }
 
+// "claimNS9", "claimEW0": the side and a count of 0 to 13, nothing else.
+std::optional<KeptClaim> StrictClaim(const std::string& token) {
+  const std::string mark = kClaimMark;
+  if (token.compare(0, mark.size(), mark) != 0 || token.size() < mark.size() + 3) return std::nullopt;
+  const std::string side = token.substr(mark.size(), 2), count = token.substr(mark.size() + 2);
+  if (side != "NS" && side != "EW") return std::nullopt;
+  if (count.size() > 2 || (count.size() == 2 && count[0] == '0')) return std::nullopt;
+  int n = 0;
+  for (const char c : count) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n > 13) return std::nullopt;
+  return KeptClaim{side == "NS" ? 1 : 2, n};
+}
+
+std::string ClaimToken(const KeptClaim& claim) {
+  return std::string(kClaimMark) + (claim.side == 1 ? "NS" : "EW") + std::to_string(claim.tricks);
+}
+
+// Tricks not yet complete after the cards of a play.
+int TricksLeftAfter(size_t cards) { return 13 - static_cast<int>(cards / 4); }
+
 std::string JoinCalls(const std::vector<CallCode>& calls) {
   std::string text;
   for (const CallCode c : calls) text += (text.empty() ? "" : ",") + CallToken(c);
@@ -158,7 +186,8 @@ bool KeptPlay::AuctionOver() const {
 
 bool KeptPlay::Complete() const {
   if (!AuctionOver()) return false;
-  return FinalContract().PassedOut() ? cards.empty() : cards.size() == 52;
+  if (FinalContract().PassedOut()) return cards.empty() && !claim;
+  return cards.size() == 52 || (claim && cards.size() < 52);
 }
 
 std::vector<KeptTrick> KeptTricks(const KeptPlay& play) { return WalkPlay(play).tricks; }
@@ -167,7 +196,16 @@ int KeptDeclarerTricks(const KeptPlay& play) {
   int won = 0;
   for (const KeptTrick& t : KeptTricks(play))
     if (t.complete && t.declarerSide) ++won;
-  return won;
+  return won + KeptClaimedDeclarerTricks(play);
+}
+
+int KeptClaimedDeclarerTricks(const KeptPlay& play) {
+  if (!play.claim || play.cards.size() >= 52) return 0;
+  const Contract contract = play.FinalContract();
+  if (contract.PassedOut()) return 0;
+  const int left = TricksLeftAfter(play.cards.size());
+  const int claimed = std::min(std::max(play.claim->tricks, 0), left);
+  return play.claim->side == SideOf(contract.declarer) ? claimed : left - claimed;
 }
 
 KeptPlayText KeptPlayToText(const KeptPlay& play) {
@@ -176,11 +214,12 @@ KeptPlayText KeptPlayToText(const KeptPlay& play) {
   text.vulnerable = VulnerabilityName(play.vul);
   text.deal = DealText(play.deal, North);
   text.auction = JoinCalls(play.calls);
-  if (play.cards.empty()) {
+  if (play.cards.empty() && !play.claim) {
     text.play = kNoCards;
   } else {
     text.play = std::string(1, SeatLetter(play.openingLeader & 3)) + ":";
     for (size_t i = 0; i < play.cards.size(); ++i) text.play += (i ? "," : "") + CardText(play.cards[i]);
+    if (play.claim) text.play += (play.cards.empty() ? "" : ",") + ClaimToken(*play.claim);
   }
   return text;
 }
@@ -221,6 +260,14 @@ KeptPlayRead ParseKeptPlay(const KeptPlayText& text) {
       fault = "the play does not start with the opening leader";
     } else {
       for (const std::string& token : ReadCommaText(std::string_view(text.play).substr(2))) {
+        if (play.claim) {
+          fault = "card " + Ordinal(play.cards.size() + 1) + " \"" + token + "\" comes after the claim";
+          break;
+        }
+        if (const auto claim = StrictClaim(token)) {
+          play.claim = claim;
+          continue;
+        }
         const auto card = StrictCard(token);
         if (!card) {
           fault = "card " + Ordinal(play.cards.size() + 1) + " \"" + token + "\" is not a card";
@@ -236,6 +283,20 @@ KeptPlayRead ParseKeptPlay(const KeptPlayText& text) {
   out.cards.assign(play.cards.begin(), play.cards.begin() + static_cast<long>(w.cards));
   out.openingLeader = play.openingLeader;
   if (!w.fault.empty()) fault = w.fault;   // the rules stopped the walk before the text ended
+  // A claim ends the play only where every card before it fits and nothing
+  // follows it.
+  if (play.claim && fault.empty() && w.cards == play.cards.size()) {
+    if (play.cards.empty() && !out.AuctionOver()) fault = "a claim is made before the auction is over";
+    else if (play.cards.empty() && out.FinalContract().PassedOut()) fault = "a claim is made on a passed-out board";
+    else if (play.cards.empty() && play.openingLeader != NextSeat(out.FinalContract().declarer))
+      fault = std::string("the opening leader is ") + SeatLetter(play.openingLeader & 3) + ", not " +
+              SeatLetter(NextSeat(out.FinalContract().declarer));
+    else if (play.cards.size() >= 52) fault = "a claim comes after the last trick";
+    else if (play.claim->tricks > TricksLeftAfter(play.cards.size()))
+      fault = "the claim of " + Ordinal(static_cast<size_t>(play.claim->tricks)) + " tricks is more than the " +
+              Ordinal(static_cast<size_t>(TricksLeftAfter(play.cards.size()))) + " left";
+    else out.claim = play.claim;
+  }
   if (fault.empty() && !out.AuctionOver()) fault = "the auction is not finished";
   if (fault.empty() && !out.Complete()) fault = "the play stops after " + Ordinal(out.cards.size()) + " cards";
   read.fault = fault;
@@ -274,6 +335,16 @@ bool KeepPlay(TBigIniFile& store, const std::string& player, const std::string& 
   }
   const bool written = store.UpdateFile();
   return fits && written;
+}
+
+std::optional<double> ReadFiledTime(const TBigIniFile& store, const std::string& player, const std::string& boardKey) {
+  double value = 0;
+  if (!ParseDateTime(store.ReadString(player, boardKey + "." + kFiledField, ""), value)) return std::nullopt;
+  return value;
+}
+
+void KeepFiledTime(TBigIniFile& store, const std::string& player, const std::string& boardKey, double filed) {
+  store.WriteString(player, boardKey + "." + kFiledField, DateTimeText(filed));
 }
 
 std::vector<std::string> KeptBoardKeys(const TBigIniFile& store, const std::string& player) {

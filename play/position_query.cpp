@@ -33,26 +33,24 @@ CardCode ParsePlayedCard(const std::string& text) {
   return ParseCard(std::string{t[1], t[0]}) >= 4 ? ParseCard(std::string{t[1], t[0]}) : 0;
 }
 
-CardCode PositionCard(const PositionQuery& q, EngineOptions engine, PositionProblem& problem) {
+bool PositionPlay(const PositionQuery& q, PlayState& st, Contract& contract, PositionProblem& problem) {
   problem = {};
   Deal deal;
   std::vector<std::string> errors;
   if (!ParseDeal(q.deal, deal, errors) || !DealIsComplete(deal)) {
     problem.part = PositionPart::Deal;
-    return 0;
+    return false;
   }
   if (q.declarer.size() != 1 || std::string("NESW").find(static_cast<char>(
                                      std::toupper(static_cast<unsigned char>(q.declarer[0])))) == std::string::npos) {
     problem.part = PositionPart::Declarer;
-    return 0;
+    return false;
   }
   const Seat declarer = ParseSeat(std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(q.declarer[0])))));
-  Contract contract;
   if (!ParseContractText(q.contract, declarer, contract)) {
     problem.part = PositionPart::Contract;
-    return 0;
+    return false;
   }
-  PlayState st;
   StartPlay(st, deal, contract);
   std::stringstream list(q.played);
   std::string item;
@@ -62,16 +60,30 @@ CardCode PositionCard(const PositionQuery& q, EngineOptions engine, PositionProb
     const CardCode c = ParsePlayedCard(item);
     if (c < 4 || !PlayCard(st, c)) {
       problem = {PositionPart::Played, n, item};
-      return 0;
+      return false;
     }
   }
   if (st.Over()) {
     problem.part = PositionPart::AllPlayed;
-    return 0;
+    return false;
   }
+  return true;
+}
+
+CardCode PositionCard(const PositionQuery& q, EngineOptions engine, PositionProblem& problem) {
+  PlayState st;
+  Contract contract;
+  if (!PositionPlay(q, st, contract, problem)) return 0;
   engine.board.contract = contract;
   int target = st.EngineTarget;
   return ChooseCard(st, engine, target);
+}
+
+ClaimVerdict PositionClaim(const PositionQuery& q, int tricks, PositionProblem& problem) {
+  PlayState st;
+  Contract contract;
+  if (!PositionPlay(q, st, contract, problem)) return {};
+  return JudgeClaim(st, SideOf(st.ToPlay), tricks);
 }
 
 }  // namespace quorval

@@ -1,13 +1,16 @@
 #pragma once
 // A position written as players write it: the deal as dealt, the contract
 // and its declarer, and the cards played so far in order ("HK,H2" or
-// "KH,2H"); and the card the engine or the honest computer plays next there.
+// "KH,2H"); the card the engine or the honest computer plays next there,
+// and the verdict on a claim by the side to play.
 
 #include <string>
 
 #include "core/calls.h"
 #include "core/deal.h"
+#include "play/claim.h"
 #include "play/engine/engine.h"
+#include "play/play_state.h"
 
 namespace quorval {
 
@@ -28,10 +31,19 @@ struct PositionProblem {
   std::string item;      // with Played: the card as written
 };
 
+// The play of the position with its contract. False, with the problem,
+// when the position cannot be read or the play is over.
+bool PositionPlay(const PositionQuery& query, PlayState& st, Contract& contract, PositionProblem& problem);
+
 // The card the engine (the honest computer with engine.honest) plays next
 // in the position; the contract and the honest computer's seed are taken
 // from the query and `engine`. 0, with the problem, when the position cannot
 // be read or the play is over.
 CardCode PositionCard(const PositionQuery& query, EngineOptions engine, PositionProblem& problem);
+
+// The side to play next claims `tricks` of the tricks left: the verdict,
+// not judged when the position cannot be read (the problem) or the solver
+// cannot take it (the verdict's status).
+ClaimVerdict PositionClaim(const PositionQuery& query, int tricks, PositionProblem& problem);
 
 }  // namespace quorval

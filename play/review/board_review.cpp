@@ -1,5 +1,8 @@
 #include "play/review/board_review.h"
 
+#include <algorithm>
+
+#include "play/claim.h"
 #include "play/play_state.h"
 
 namespace quorval::review {
@@ -9,6 +12,20 @@ void BoardReview::SetPlay(const Contract& played, const std::vector<CardCode>& p
   cards = played.PassedOut() ? std::vector<CardCode>{} : playedCards;
   if (cards.size() > 52) cards.resize(52);
   cardReviews.assign(cards.size(), std::nullopt);
+}
+
+int BoardReview::ClaimedTricksLeft() const {
+  return claimSide == 0 || contract.PassedOut() ? 0 : 13 - static_cast<int>(cards.size() / 4);
+}
+
+int BoardReview::ClaimCostToDeclarer() const {
+  if (claimSide == 0 || claimDdDeclarerTricks < 0) return 0;
+  return std::max(0, claimDdDeclarerTricks - claimedDeclarerTricks);
+}
+
+int BoardReview::ClaimCostToDefenders() const {
+  if (claimSide == 0 || claimDdDeclarerTricks < 0) return 0;
+  return std::max(0, claimedDeclarerTricks - claimDdDeclarerTricks);
 }
 
 bool BoardReview::Finished() const { return tableDone && CardsReviewed() == static_cast<int>(cards.size()); }
@@ -25,7 +42,7 @@ int BoardReview::DeclarerTricks() const {
   StartPlay(st, deal, contract);
   for (const CardCode c : cards)
     if (!PlayCard(st, c)) break;
-  return st.DeclarerTricks;
+  return st.DeclarerTricks + (claimSide != 0 ? claimedDeclarerTricks : 0);
 }
 
 int BoardReview::DdAfterLead() const {
@@ -56,10 +73,21 @@ void SolveDeal(BoardReview& review, const TableSolver& solve) {
   review.tableDone = true;
 }
 
+void SolveClaim(BoardReview& review, int threadIndex) {
+  review.claimDdDeclarerTricks = -1;
+  if (review.claimSide == 0 || review.contract.PassedOut()) return;
+  PlayState st;
+  StartPlay(st, review.deal, review.contract);
+  for (const CardCode c : review.cards)
+    if (!PlayCard(st, c)) return;
+  review.claimDdDeclarerTricks = SideTricksLeft(st, SideOf(review.contract.declarer), threadIndex);
+}
+
 void ReviewWholeBoard(BoardReview& review, const ReviewSolvers& solvers) {
   SolveDeal(review, solvers.table);
   for (CardReview& r : ReviewPlay(review.Play(), {}, nullptr, solvers.card))
     if (r.index >= 0 && r.index < static_cast<int>(review.cardReviews.size())) review.cardReviews[size_t(r.index)] = r;
+  SolveClaim(review);
 }
 
 std::string ContractToken(const Contract& contract) {
@@ -83,6 +111,16 @@ std::vector<std::string> CommandLineLines(const BoardReview& review) {
     std::string line = head + " costs " + std::to_string(r->cost) + " best";
     for (const CardCode c : r->best) line += " " + CardText(c);
     lines.push_back(line);
+  }
+  const int claimCost = review.ClaimCostToDeclarer() + review.ClaimCostToDefenders();
+  if (claimCost > 0) {
+    const int declarerSide = SideOf(review.contract.declarer);
+    const int claimed = review.claimSide == declarerSide ? review.claimedDeclarerTricks
+                                                         : review.ClaimedTricksLeft() - review.claimedDeclarerTricks;
+    lines.push_back(review.key + " trick " + std::to_string(review.cards.size() / 4 + 1) + " claim " +
+                    (review.claimSide == 1 ? "NS " : "EW ") + std::to_string(claimed) + " of " +
+                    std::to_string(review.ClaimedTricksLeft()) + " costs " + std::to_string(claimCost) +
+                    " declarer_dd " + std::to_string(review.claimDdDeclarerTricks));
   }
   const bool passed = review.contract.PassedOut();
   const int ddAfterLead = review.DdAfterLead();

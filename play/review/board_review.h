@@ -29,6 +29,13 @@ struct BoardReview {
   Contract contract;               // Pass when passed out
   std::vector<CardCode> cards;     // as played, a legal prefix of the play
   int playStopsAfter = -1;         // cards kept before the play broke off; -1 when it is whole
+  // A claim that ended the play after `cards`: the side that claimed (1
+  // North-South, 2 East-West, 0 for no claim), the tricks of those left that
+  // declarer's side took by it, and declarer's side's double-dummy tricks
+  // of those left (-1 until solved or when the solver could not tell).
+  Side claimSide = 0;
+  int claimedDeclarerTricks = 0;
+  int claimDdDeclarerTricks = -1;
 
   // The deal's worth; `tableError` says why there is no table.
   bool tableDone = false;
@@ -51,8 +58,14 @@ struct BoardReview {
   // Whether every card and the deal have their answer.
   bool Finished() const;
   int CardsReviewed() const;
-  // Tricks won by declarer's side in the complete tricks.
+  // Tricks won by declarer's side in the complete tricks and by a claim.
   int DeclarerTricks() const;
+  // Tricks left when the claim was made (0 without one).
+  int ClaimedTricksLeft() const;
+  // Tricks the claim cost declarer's side against double dummy, and those it
+  // cost the defenders (0 when it cost nothing or is not solved).
+  int ClaimCostToDeclarer() const;
+  int ClaimCostToDefenders() const;
   // Declarer's double-dummy total once the opening lead is on the table;
   // -1 when not known.
   int DdAfterLead() const;
@@ -73,14 +86,19 @@ struct ReviewSolvers {
 
 // Fills the makeable table and par of the deal.
 void SolveDeal(BoardReview& review, const TableSolver& solve = AnalyseDeal);
+// Fills declarer's double-dummy tricks at the claim, when there is one.
+void SolveClaim(BoardReview& review, int threadIndex = 0);
 // Fills everything, the deal first, then the cards (spread over the
-// solver's threads).
+// solver's threads) and the claim.
 void ReviewWholeBoard(BoardReview& review, const ReviewSolvers& solvers = {});
 
 // The lines of `quorval --review`: one per card that cost tricks (or whose
-// position the solver could not take), then the summary line.
+// position the solver could not take), one for a claim that cost tricks
+// (the claiming side, the tricks it took and declarer's double-dummy
+// tricks of those left), then the summary line.
 //   Imp03.05 trick 4 S 5H costs 1 best AH KH
 //   Imp03.05 trick 6 W 3C analysis not available
+//   Imp03.05 trick 10 claim NS 3 of 4 costs 1 declarer_dd 4
 //   Imp03.05 contract 4S by S tricks 9 dd_after_lead 10 par 620 4S-S
 std::vector<std::string> CommandLineLines(const BoardReview& review);
 

@@ -87,6 +87,11 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
        "--monkey goes with none of the options that run boards, print, export or show", false},
       {{"--monkey", "5", "--quit-after-start"},
        "--monkey goes with none of the options that run boards, print, export or show", false},
+      {{"--progress-csv", ""}, "--progress-csv needs a file name", false},
+      {{"--progress-csv", "p.csv", "--review", "Imp01"},
+       "--progress-csv goes with none of the options that run boards, review, print, export or show", false},
+      {{"--progress-csv", "p.csv", "--autoplay", "Imp01"},
+       "--progress-csv goes with none of the options that run boards, review, print, export or show", false},
   };
   for (const Case& c : cases) {
     const CommandLine cl = Parse(c.args);

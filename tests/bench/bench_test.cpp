@@ -33,7 +33,7 @@ TEST(BenchArgs, ReadsOptionsAndRefusesBadOnes) {
   EXPECT_EQ(o.position.played, "HK,H2");
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
            {"--skill", "0"}, {"--skill", "11"}, {"--skill", "8x"}, {"--skill"}, {"--time-rule", "maybe"},
-           {"--frobnicate"}, {"--system", "Q"}, {"--seed", "-1"}, {"--seed", "x"}}) {
+           {"--frobnicate"}, {"--system", "Q"}, {"--seed", "-1"}, {"--seed", "x"}, {"--claim", "14"}, {"--claim", "-1"}}) {
     BenchOptions b;
     EXPECT_FALSE(ParseBenchArgs(bad, b, error)) << bad[0];
     EXPECT_FALSE(error.empty());
@@ -197,6 +197,50 @@ TEST(BenchPosition, APositionThatCannotBeReadSaysWhy) {
     EXPECT_EQ(PositionCard(row.q, o, error), 0) << row.says;
     EXPECT_NE(error.find(row.says), std::string::npos) << error;
   }
+}
+
+// Each hand one whole suit: North hearts, East diamonds, South spades, West
+// clubs. At spades South ruffs every lead; at no-trump West's clubs run.
+constexpr const char* kFourSuits = "N:.AKQJT98765432.. ..AKQJT98765432. AKQJT98765432... ...AKQJT98765432";
+
+TEST(BenchPosition, TheSideToPlayClaimsAndTheLastLineIsTheVerdict) {
+  const struct {
+    const char* contract;
+    const char* played;
+    int claim;
+    const char* first;   // the side to play and the tricks left
+    const char* last;
+  } rows[] = {
+      {"7S", "", 0, "East-West claim 0 of 13 tricks left; double dummy 0", "accepted"},
+      {"7S", "", 1, "East-West claim 1 of 13", "refused 0"},
+      {"7S", "CA", 13, "North-South claim 13 of 13 tricks left; double dummy 13", "accepted"},
+      {"7N", "CA,H2", 13, "East-West claim 13 of 13", "accepted"},
+      {"7N", "CA", 1, "North-South claim 1 of 13", "refused 0"},
+      {"7N", "CA,H2,D2,S2,CK", 12, "North-South claim 12 of 12 tricks left; double dummy 0", "refused 0"},
+  };
+  for (const auto& row : rows) {
+    BenchOptions o;
+    ASSERT_TRUE(o.position.deal.empty());
+    std::string error;
+    ASSERT_TRUE(ParseBenchArgs({"--position", kFourSuits, "--contract", row.contract, "--declarer", "S", "--played",
+                                row.played, "--claim", std::to_string(row.claim)},
+                               o, error))
+        << error;
+    std::ostringstream out;
+    ASSERT_EQ(ClaimAtPosition(o, out, error), 0) << error;
+    const std::string text = out.str();
+    EXPECT_EQ(text.rfind(row.first, 0), 0u) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), std::string(row.last) + "\n") << text;
+  }
+  BenchOptions bad;
+  std::string error;
+  ASSERT_TRUE(ParseBenchArgs({"--position", kFourSuits, "--contract", "7S", "--declarer", "S", "--played", "CA,CK",
+                              "--claim", "1"},
+                             bad, error));
+  std::ostringstream out;
+  EXPECT_EQ(ClaimAtPosition(bad, out, error), 2);
+  EXPECT_NE(error.find("card 2 (CK)"), std::string::npos) << error;
+  EXPECT_TRUE(out.str().empty());
 }
 
 }  // namespace

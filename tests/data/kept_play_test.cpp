@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/date_time.h"
 #include "data/ini_store.h"
 #include "data/kept_play.h"
 #include "sample_play.h"
@@ -99,6 +100,56 @@ TEST(KeptPlayParse, StopsAtTheFirstCardThatDoesNotFit) {
   }
 }
 
+// After five tricks North has two (tricks 1 and 5) and eight are left: a
+// claim by either side settles them, and the record reads back as written.
+TEST(KeptPlayParse, AClaimEndsThePlayWithTheClaimedTricks) {
+  const struct {
+    std::string play;
+    int declarerTricks;
+  } sound[] = {
+      {FirstCards(20) + ",claimNS8", 10},
+      {FirstCards(20) + ",claimEW1", 9},
+      {FirstCards(22) + ",claimNS7", 9},   // in the middle of trick 6: eight left
+      {FirstCards(52).substr(0, 2) + "claimNS13", 13},   // before the opening lead
+      {FirstCards(48) + ",claimEW0", 10},
+  };
+  for (const auto& c : sound) {
+    const KeptPlayRead read = ParseKeptPlay(FourSpades(c.play));
+    ASSERT_TRUE(read.Sound()) << c.play << ": " << read.fault;
+    ASSERT_TRUE(read.play->claim.has_value()) << c.play;
+    EXPECT_TRUE(read.play->Complete()) << c.play;
+    EXPECT_EQ(KeptDeclarerTricks(*read.play), c.declarerTricks) << c.play;
+    EXPECT_EQ(KeptPlayToText(*read.play).play, c.play);
+  }
+  const struct {
+    std::string play;
+    size_t cardsKept;
+    const char* faultHas;
+  } faulty[] = {
+      {FirstCards(20) + ",claimNS9", 20, "more than the 8 left"},
+      {FirstCards(20) + ",claimNS8,7C", 20, "comes after the claim"},
+      {FirstCards(20) + ",claimNS8,claimNS8", 20, "comes after the claim"},
+      {kTenTricksPlay + ",claimNS0", 52, "after the last trick"},
+      {FirstCards(20) + ",claimNS14", 20, "not a card"},
+      {FirstCards(20) + ",claimNS08", 20, "not a card"},
+      {FirstCards(20) + ",claimSN8", 20, "not a card"},
+      {WithCard(10, "6S").substr(0, 2 + 20 * 3 - 1) + ",claimNS8", 9, "does not follow suit"},
+      {"W:claimNS10", 0, "opening leader is W"},
+  };
+  for (const auto& c : faulty) {
+    const KeptPlayRead read = ParseKeptPlay(FourSpades(c.play));
+    ASSERT_TRUE(read.play.has_value()) << c.play;
+    EXPECT_FALSE(read.Sound()) << c.play;
+    EXPECT_FALSE(read.play->claim.has_value()) << c.play;
+    EXPECT_EQ(read.play->cards.size(), c.cardsKept) << c.play;
+    EXPECT_NE(read.fault.find(c.faultHas), std::string::npos) << c.play << ": " << read.fault;
+    EXPECT_EQ(KeptDeclarerTricks(*read.play), KeptDeclarerTricks(*ParseKeptPlay(FourSpades(FirstCards(static_cast<int>(c.cardsKept)))).play));
+  }
+  const KeptPlayRead passed = ParseKeptPlay({"W", "Both", kOneSuitDeal, "P,P,P,P", "N:claimNS1"});
+  EXPECT_FALSE(passed.Sound());
+  EXPECT_FALSE(passed.play->claim.has_value());
+}
+
 TEST(KeptPlayParse, AuctionFaultsKeepTheCallsBeforeThemAndNoCards) {
   const struct {
     const char* auction;
@@ -194,6 +245,32 @@ TEST(KeptPlayStore, KeptPlayIsReadBackAfterARestartAndReplacedByTheNextOne) {
   read = ReadKeptPlay(store, "Ann", "Imp01.06");
   EXPECT_FALSE(read.play.has_value());
   EXPECT_EQ(read.fault, "no kept play for Imp01.06");
+}
+
+TEST(KeptPlayStore, TheFilingTimeIsALineOfItsOwnThatOldBoardsLack) {
+  TempFolder dir;
+  const std::string file = dir.File(kKeptPlayFileName);
+  KeptPlay claimed = *ParseKeptPlay(FourSpades(FirstCards(20) + ",claimNS8")).play;
+  double filed = 0;
+  ASSERT_TRUE(ParseDateTime("2026-12-10 04:37:05", filed));
+  {
+    TBigIniFile store(file);
+    KeepFiledTime(store, "Ann", "Imp01.05", filed);
+    ASSERT_TRUE(KeepPlay(store, "Ann", "Imp01.05", claimed));
+    ASSERT_TRUE(KeepPlay(store, "Ann", "Imp01.06", claimed));
+  }
+  const std::string text = dir.Read(kKeptPlayFileName);
+  EXPECT_NE(text.find("Imp01.05.Filed=2026-12-10 04:37:05\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Imp01.05.Play=" + FirstCards(20) + ",claimNS8\r\n"), std::string::npos) << text;
+  TBigIniFile store(file);
+  EXPECT_EQ(ReadFiledTime(store, "Ann", "Imp01.05"), filed);
+  EXPECT_FALSE(ReadFiledTime(store, "Ann", "Imp01.06").has_value());
+  EXPECT_EQ(KeptBoardKeys(store, "Ann"), (std::vector<std::string>{"Imp01.05", "Imp01.06"}));
+  const KeptPlayRead read = ReadKeptPlay(store, "Ann", "Imp01.05");
+  ASSERT_TRUE(read.Sound()) << read.fault;
+  EXPECT_EQ(read.play->claim, (KeptClaim{1, 8}));
+  store.WriteString("Ann", "Imp01.06.Filed", "yesterday");
+  EXPECT_FALSE(ReadFiledTime(store, "Ann", "Imp01.06").has_value());
 }
 
 TEST(KeptPlayStore, DamagedRecordsAreReportedNeverRepaired) {

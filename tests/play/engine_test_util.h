@@ -3,6 +3,7 @@
 // from deal texts, and random legal play.
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,6 +26,22 @@ inline Deal DealFrom(const char* text) {
   Deal d;
   std::vector<std::string> errors;
   ParseDeal(text, d, errors);
+  return d;
+}
+
+// An ending: holdings per seat (North first) as "spades.hearts.diamonds.clubs".
+inline Deal Ending(const std::array<const char*, 4>& hands) {
+  Deal d;
+  for (Seat s = 0; s < 4; ++s) {
+    const std::string text = hands[size_t(s)];
+    size_t start = 0;
+    for (int part = 0; part < 4; ++part) {
+      const size_t dot = text.find('.', start);
+      const std::string ranks = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+      d.at(s, Spade - part) = H(ranks);
+      start = dot == std::string::npos ? text.size() : dot + 1;
+    }
+  }
   return d;
 }
 

@@ -5,34 +5,22 @@
 
 #include <atomic>
 #include <mutex>
+#include <tuple>
 
 #include "play/play_state.h"
 #include "play/review/board_review.h"
+#include "play/review/kept_review.h"
 #include "play/review/play_review.h"
+#include "tests/data/sample_play.h"
 #include "tests/play/engine_test_util.h"
 
 namespace quorval::review {
 namespace {
 
+using testutil::Ending;
 using testutil::H;
 
 CardCode C(const char* text) { return ParseCard(text); }
-
-// An ending: holdings per seat as "spades.hearts.diamonds.clubs".
-Deal Ending(const std::array<const char*, 4>& hands) {
-  Deal d;
-  for (Seat s = 0; s < 4; ++s) {
-    const std::string text = hands[size_t(s)];
-    size_t start = 0;
-    for (int part = 0; part < 4; ++part) {
-      const size_t dot = text.find('.', start);
-      const std::string ranks = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-      d.at(s, Spade - part) = H(ranks);
-      start = dot == std::string::npos ? text.size() : dot + 1;
-    }
-  }
-  return d;
-}
 
 PlayToReview PlayOf(const Deal& deal, tAllTrump strain, Seat declarer, const std::vector<const char*>& cards) {
   PlayToReview p;
@@ -245,6 +233,33 @@ TEST(BoardReviewLines, AFailedTableLeavesParUnknown) {
   EXPECT_TRUE(b.tableDone);
   EXPECT_FALSE(b.tableKnown);
   EXPECT_EQ(CommandLineLines(b).back(), "Par01.02 contract 3N by N tricks 0 dd_after_lead - par - -");
+}
+
+// The one-suit board of the kept-play tests: after five tricks North has
+// two and eight top spades left. Claiming seven of the eight gives declarer
+// nine tricks and costs one.
+TEST(BoardReviewLines, AClaimCountsItsTricksAndAClaimTooShortCostsThem) {
+  const std::string before = testing::kTenTricksPlay.substr(0, 2 + 20 * 3 - 1);
+  for (const auto& [claim, tricks, line] : std::vector<std::tuple<std::string, int, std::string>>{
+           {"claimNS8", 10, ""},
+           {"claimNS7", 9, "Imp01.05 trick 6 claim NS 7 of 8 costs 1 declarer_dd 8"},
+           {"claimEW1", 9, "Imp01.05 trick 6 claim EW 1 of 8 costs 1 declarer_dd 8"}}) {
+    std::string problem;
+    auto b = ReviewFromKeptPlay(
+        "Imp01.05", ParseKeptPlay({"N", "None", testing::kOneSuitDeal, "4S,P,P,P", before + "," + claim}), problem);
+    ASSERT_TRUE(b) << problem;
+    EXPECT_TRUE(problem.empty()) << problem;
+    EXPECT_EQ(b->cards.size(), 20u);
+    EXPECT_EQ(b->DeclarerTricks(), tricks) << claim;
+    SolveClaim(*b);
+    EXPECT_EQ(b->claimDdDeclarerTricks, 8) << claim;
+    EXPECT_EQ(b->ClaimCostToDeclarer(), 10 - tricks) << claim;
+    EXPECT_EQ(b->ClaimCostToDefenders(), 0) << claim;
+    const auto lines = CommandLineLines(*b);
+    EXPECT_EQ(lines.size(), line.empty() ? 1u : 2u) << claim;
+    if (!line.empty()) EXPECT_EQ(lines[0], line);
+    EXPECT_NE(lines.back().find(" tricks " + std::to_string(tricks) + " "), std::string::npos) << lines.back();
+  }
 }
 
 TEST(BoardReviewFacts, TheUsersCostlyCardsComeFirst) {

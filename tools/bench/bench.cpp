@@ -358,6 +358,24 @@ std::string SummaryLine(const BenchReport& r) {
   return buf;
 }
 
+namespace {
+
+std::string PositionProblemText(const PositionProblem& problem) {
+  switch (problem.part) {
+    case PositionPart::None: return "";
+    case PositionPart::Deal:
+      return "--position takes a whole deal, as \"N:AKQ2.J54.T9.8765 ...\" (four hands of 13 cards)";
+    case PositionPart::Declarer: return "--declarer takes N, E, S or W";
+    case PositionPart::Contract: return "--contract takes a contract such as 4S, 3NT or 2HX";
+    case PositionPart::Played:
+      return "--played: card " + std::to_string(problem.card) + " (" + problem.item + ") cannot be played there";
+    case PositionPart::AllPlayed: return "--played: all 52 cards are played";
+  }
+  return "";
+}
+
+}  // namespace
+
 CardCode PositionCard(const PositionQuery& query, const BenchOptions& o, std::string& error) {
   EngineOptions engine;
   engine.skill = o.skill;
@@ -366,19 +384,30 @@ CardCode PositionCard(const PositionQuery& query, const BenchOptions& o, std::st
   engine.board.seed = o.seed;
   PositionProblem problem;
   const CardCode card = quorval::PositionCard(query, engine, problem);
-  switch (problem.part) {
-    case PositionPart::None: break;
-    case PositionPart::Deal:
-      error = "--position takes a whole deal, as \"N:AKQ2.J54.T9.8765 ...\" (four hands of 13 cards)";
-      break;
-    case PositionPart::Declarer: error = "--declarer takes N, E, S or W"; break;
-    case PositionPart::Contract: error = "--contract takes a contract such as 4S, 3NT or 2HX"; break;
-    case PositionPart::Played:
-      error = "--played: card " + std::to_string(problem.card) + " (" + problem.item + ") cannot be played there";
-      break;
-    case PositionPart::AllPlayed: error = "--played: all 52 cards are played"; break;
-  }
+  error = PositionProblemText(problem);
   return card;
+}
+
+int ClaimAtPosition(const BenchOptions& o, std::ostream& out, std::string& error) {
+  PositionProblem problem;
+  PlayState st;
+  Contract contract;
+  if (!PositionPlay(o.position, st, contract, problem)) {
+    error = PositionProblemText(problem);
+    return 2;
+  }
+  const Side side = SideOf(st.ToPlay);
+  const ClaimVerdict verdict = JudgeClaim(st, side, o.claim);
+  if (!verdict.judged) {
+    error = std::string("the solver cannot take the position: ") + SolverStatusText(verdict.status);
+    return 1;
+  }
+  out << (side == 1 ? "North-South" : "East-West") << " claim " << o.claim << " of " << TricksLeft(st)
+      << " tricks left; double dummy " << verdict.ddTricks << '\n';
+  if (verdict.accepted) out << "accepted\n";
+  else out << "refused " << verdict.ddTricks << '\n';
+  out.flush();
+  return 0;
 }
 
 }  // namespace quorval::bench

@@ -30,6 +30,7 @@ struct BenchOptions {
   uint64_t seed = 2005;      // the honest computer's layouts
   bool positionGiven = false; // print the next card of `position` instead of a benchmark
   PositionQuery position;
+  int claim = -1;            // with --position: the side to play claims this many of the tricks left
   bool review = false;       // time the double-dummy review of every board played
 };
 
@@ -137,6 +138,12 @@ std::string ReviewLine(const BenchReport& report);
 // in the position given with --position; 0 and a one-line message naming the
 // option when the position cannot be read.
 CardCode PositionCard(const PositionQuery& query, const BenchOptions& options, std::string& error);
+
+// --claim at --position: prints the claim with the side's double-dummy
+// tricks, then "accepted" or "refused M" as the last line. Returns 0; 2 for
+// a position that cannot be read, 1 when the solver cannot take it (with
+// the message in `error`).
+int ClaimAtPosition(const BenchOptions& options, std::ostream& out, std::string& error);
 
 // The closing line:
 // "bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E signature S"

@@ -86,6 +86,16 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.position.played = v;
          return true;
        }},
+      {"--claim", "N", "with --position: the side to play next claims N of the tricks left; prints \"accepted\" or \"refused M\"",
+       [&o](const std::string& v, std::string& error) {
+         uint64_t n = 0;
+         if (!cli::ReadWhole(v, 0, 13, n)) {
+           error = "--claim takes a number of tricks from 0 to 13";
+           return false;
+         }
+         o.claim = static_cast<int>(n);
+         return true;
+       }},
       {"--review", "", "also time the double-dummy review of each board played (makeable contracts, par, every card)",
        [&o](const std::string&, std::string&) {
          o.review = true;

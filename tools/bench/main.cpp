@@ -9,10 +9,19 @@ int main(int argc, char** argv) {
   return quorval::cli::Main(BenchCommandLine(options), argc, argv,
                             [&](const quorval::cli::Command&, const std::vector<std::string>&) {
     std::string error;
+    if (options.claim >= 0 && !options.positionGiven) {
+      std::cerr << "quorval-bench: --claim goes with --position (see quorval-bench --help)\n";
+      return 2;
+    }
     if (options.positionGiven) {
       if (options.position.contract.empty() || options.position.declarer.empty()) {
         std::cerr << "quorval-bench: --position needs --contract and --declarer (see quorval-bench --help)\n";
         return 2;
+      }
+      if (options.claim >= 0) {
+        const int rc = ClaimAtPosition(options, std::cout, error);
+        if (rc != 0) std::cerr << "quorval-bench: " << error << '\n';
+        return rc;
       }
       const quorval::CardCode card = PositionCard(options.position, options, error);
       if (!card) {

@@ -22,6 +22,8 @@ void CheckRead(const KeptPlayRead& read) {
   Require(tricks.size() <= 13, "at most 13 tricks");
   const int won = KeptDeclarerTricks(play);
   Require(won >= 0 && won <= 13, "declarer's tricks 0..13");
+  Require(!play.claim || (play.cards.size() < 52 && play.claim->tricks <= 13 - static_cast<int>(play.cards.size() / 4)),
+          "a claim is of the tricks left");
   play.FinalContract();
   if (!read.Sound()) return;
   Require(play.Complete(), "a sound record is a finished board");
@@ -30,7 +32,8 @@ void CheckRead(const KeptPlayRead& read) {
   if (!KeepPlay(store, "P", "Imp01.01", play)) return;   // too long for a line of the store
   const KeptPlayRead again = ReadKeptPlay(store, "P", "Imp01.01");
   Require(again.Sound() && again.play->calls == play.calls && again.play->cards == play.cards &&
-              again.play->deal == play.deal && again.play->dealer == play.dealer && again.play->vul == play.vul,
+              again.play->deal == play.deal && again.play->dealer == play.dealer && again.play->vul == play.vul &&
+              again.play->claim == play.claim,
           "a sound play kept again reads back the same");
 }
 

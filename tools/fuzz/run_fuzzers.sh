@@ -113,9 +113,13 @@ seed_corpus() {  # TARGET DIR
       cp "$fixtures/broken/SEQ2005.txt" "$dir/broken"
       ;;
     kept_play)
-      # Plays kept by a run of the fixture events, and one record's five values.
+      # Plays kept by a run of the fixture events, one record's five values,
+      # and a board ended by a claim after ten tricks, with its filing time.
       cp "$fixtures/plays/Plays2005.ini" "$dir/plays"
       awk '/^\[/ { n++ } n == 1' "$fixtures/plays/Plays2005.ini" > "$dir/one_player"
+      awk '/^\[/ { n++ } n == 1 && /^(\[|Imp01\.01\.)/' "$fixtures/plays/Plays2005.ini" |
+        sed -E 's/^(Imp01\.01\.Play=W:([^,]*,){40}).*/\1claimNS2/; $a Imp01.01.Filed=2026-12-10 04:37:00' \
+        > "$dir/claimed"
       printf 'W\0EW\0N:QT6.AKJ2.763.J82 KJ94.T654.8.AQ65 A75.Q.AKJT952.K9 832.9873.Q4.T743\0P,P,P,1D,P,3N,P,P,P\0-' \
         > "$dir/record"
       ;;
