@@ -3,7 +3,8 @@
 #include <iostream>
 
 #include "data/options.h"
-#include "table/pbn_export.h"
+#include "game/pbn_export.h"
+#include "ui/export_boards.h"
 
 namespace quorval {
 

@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "data/kept_play.h"
 #include "data/options.h"
-#include "table/review_source.h"
+#include "game/review_source.h"
 
 namespace quorval {
 

@@ -13,8 +13,8 @@
 #include "data/board_file.h"
 #include "data/date_time.h"
 #include "data/program_folder.h"
+#include "game/pbn_export.h"
 #include "table/desktop.h"
-#include "table/pbn_export.h"
 #include "ui/export_boards.h"
 #include "ui/skin.h"
 

@@ -2,10 +2,10 @@
 // end-of-board panel) and of any filed board with a kept play (from the
 // session results list).
 #include "core/messages.h"
+#include "game/review_source.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
 #include "table/desktop.h"
-#include "table/review_source.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 
 #include "core/messages.h"
 #include "ui/multi_lang.h"
@@ -140,6 +141,16 @@ bool TExportBoards::ExportTo(const QString& path) {
   ShowMessage(lastReport_.toStdString());
   if (!outcome.error.isEmpty()) return false;
   accept();
+  return true;
+}
+
+bool WriteExportFile(const QString& path, const std::string& text, QString& error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+      !file.commit()) {
+    error = file.errorString();
+    return false;
+  }
   return true;
 }
 

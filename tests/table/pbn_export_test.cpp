@@ -5,10 +5,11 @@
 
 #include "data/kept_play.h"
 #include "data/pbn_board.h"
+#include "game/pbn_export.h"
 #include "scoring/figures.h"
 #include "scoring/player_results.h"
-#include "table/pbn_export.h"
 #include "tests/table/desk_fixture.h"
+#include "ui/export_boards.h"
 
 namespace quorval {
 namespace {

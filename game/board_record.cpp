@@ -1,4 +1,4 @@
-#include "table/board_record.h"
+#include "game/board_record.h"
 
 #include <cctype>
 #include <cstdio>

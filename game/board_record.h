@@ -10,7 +10,7 @@
 #include "core/deal.h"
 #include "data/kept_play.h"
 #include "scoring/player_results.h"
-#include "table/table_files.h"
+#include "game/table_files.h"
 
 namespace quorval {
 

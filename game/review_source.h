@@ -9,7 +9,7 @@
 
 #include "data/kept_play.h"
 #include "play/review/board_review.h"
-#include "table/board_record.h"
+#include "game/board_record.h"
 
 namespace quorval {
 

@@ -1,6 +1,5 @@
-#include "table/pbn_export.h"
+#include "game/pbn_export.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cctype>
 
@@ -12,7 +11,7 @@
 #include "scoring/figures.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
-#include "table/board_record.h"
+#include "game/board_record.h"
 
 namespace quorval {
 namespace {
@@ -147,16 +146,6 @@ std::vector<std::string> FiledBoardKeys(const TableFiles& files, const std::stri
   }
   std::sort(keys.begin(), keys.end());
   return keys;
-}
-
-bool WriteExportFile(const QString& path, const std::string& text, QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-      !file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
 }
 
 }  // namespace quorval
