@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
@@ -51,14 +50,9 @@ QElapsedTimer& Clock() {
 }  // namespace
 
 TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
-    : QMainWindow(parent), files_(files), state_(state),
-      random_(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch())) {
+    : QMainWindow(parent), files_(files), game_(files, state) {
   setObjectName("DeskTop");
   setWindowTitle("ORVENDAL QUORVAL 2005");
-  state_.EventType = Opt().Event;
-  state_.Session = Opt().Session;
-  state_.BoardNo = Opt().LastHandPlayed;
-  state_.SetBidSystem(Opt().BidSys);
   language_ = Opt().Language;
   reportLabels_ = std::make_unique<TReportLabels>();
   BuildMenus();
@@ -155,7 +149,7 @@ void TDeskTop::BuildMenus() {
   for (int s = 0; s < 4; ++s) {
     QAction* a = add(systems, qPrintable(QString("BS%1").arg(s)), names[s], {}, [this, s] { BidSysClick(s); });
     a->setCheckable(true);
-    a->setChecked(s == state_.BidSystem);
+    a->setChecked(s == game_.State().BidSystem);
     bidSystems_->addAction(a);
   }
 
@@ -350,7 +344,7 @@ void TDeskTop::BuildPanels() {
   connect(scorePages_, &QTabWidget::currentChanged, this, [this](int page) { ScorePagesChange(page); });
   scorePages_->hide();
 
-  cards_ = std::make_unique<TCardTable>(desk_, table_, handPanels_, tricksWL_, &play_.Hands);
+  cards_ = std::make_unique<TCardTable>(desk_, table_, handPanels_, tricksWL_, &game_.HandsOnTable());
   BuildTextLabels();
   LayoutTable();
   TagPanels();
@@ -398,10 +392,11 @@ QSize TDeskTop::sizeHint() const { return minimumSize(); }
 
 void TDeskTop::SaveSettings() {
   TOption& option = Opt();
-  option.Event = state_.EventType;
-  option.Session = state_.Session;
-  option.LastHandPlayed = state_.BoardNo;
-  option.BidSys = static_cast<uint8_t>(state_.BidSystem);
+  const TableState& state = game_.State();
+  option.Event = state.EventType;
+  option.Session = state.Session;
+  option.LastHandPlayed = state.BoardNo;
+  option.BidSys = static_cast<uint8_t>(state.BidSystem);
   SaveOptions(files_.options, option, NowDateTime());
 }
 
@@ -411,17 +406,15 @@ void TDeskTop::SetCaption() {
 
 void TDeskTop::FormShow(double splashShownSeconds) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  state_.BidPause = state_.MarkerFilePresent ? 0.0 : 0.8;
-  state_.ShowAllHands = false;
-  state_.phase = Phase::NoBoard;
-  state_.HumanSeats = state_.FaceUpSeats = kSouthOnly;
+  game_.SetBidPause(game_.State().MarkerFilePresent ? 0.0 : 0.8);
+  game_.ClearBoard();
   cards_->SetBacks(Opt().BackDesign, Opt().BackColor);
   cards_->SetupTricksRow();
   ShowNoBoardPanels();
-  Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
+  Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
   // The language: texts, bidding box, board panel and caption.
   ApplyLanguage();
-  if (!state_.MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
+  if (!game_.State().MarkerFilePresent) WaitSeconds(4.0, splashShownSeconds);
   Panel("EOSNewHand")->setFocus();
   QApplication::restoreOverrideCursor();
   NoteMeaningsProblem();
@@ -453,7 +446,7 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == table_ && trickOnTable_) {
+    if (watched == table_ && game_.TrickOnTable()) {
       ClearPlay();
       return true;
     }
@@ -464,11 +457,11 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
-  if (state_.phase == Phase::Bidding) {
+  if (game_.phase() == Phase::Bidding) {
     BidKeyDown(key->key(), key->text());
     return true;
   }
-  if (state_.phase == Phase::Playing) {
+  if (game_.phase() == Phase::Playing) {
     PlayKeyDown(key->key(), key->text());
     return true;
   }

@@ -1,8 +1,8 @@
 #pragma once
-// TDeskTop: the table window. It owns the game of the whole run: the table
-// state, the board on the table, the auction and the play. Each concern lives
-// in its own source file (frame and menus here, board navigation, auction,
-// play and the score view beside it); the rules themselves are plain code.
+// TDeskTop: the table window. It owns the game of the whole run (the board
+// at the table, game/table_game.h) and shows it; each concern lives in its
+// own source file (frame and menus here, board navigation, auction, play and
+// the score view beside it); the rules themselves are in the game.
 
 #include <QMainWindow>
 #include <QStringList>
@@ -10,17 +10,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "core/deal.h"
 #include "data/help_files.h"
 #include "data/kept_play.h"
-#include "game/auction_driver.h"
-#include "game/board_record.h"
-#include "game/table_files.h"
-#include "game/table_state.h"
+#include "game/table_game.h"
+#include "table/computer_turn.h"
 #include "play/engine/engine.h"
 #include "play/play_state.h"
 #include "play/review/board_review.h"
@@ -202,21 +199,21 @@ class TDeskTop : public QMainWindow {
   using BoardChoice = std::function<bool(std::string& event, std::string& session, int& board)>;
   void SetBoardChooser(BoardChoice choose) { chooser_ = std::move(choose); }
   // Seeds the opening-lead draw and the honest computer's layouts.
-  void SeedRandom(unsigned seed) {
-    random_.seed(seed);
-    honestSeed_ = seed;
-  }
+  void SeedRandom(unsigned seed) { game_.Seed(seed); }
   // The honest computer for this run only (the player's setting stays).
   void SetHonestOverride(bool on);
   // "Honest computer" in the Play Options menu: the player's setting.
   void HonestComputerClick();
   // No pauses at all (automated play).
-  void SetNoPauses(bool on) { noPauses_ = on; }
+  void SetNoPauses(bool on) {
+    noPauses_ = on;
+    computerTurn_.SetNoPauses(on);
+  }
   // The pause before each computer call; FormShow sets 0.8 seconds, or 0
   // with the marker file.
-  void SetBidPause(double seconds) { state_.BidPause = seconds; }
+  void SetBidPause(double seconds) { game_.SetBidPause(seconds); }
   // The engine's skill for this run only (the player's setting stays).
-  void SetSkillOverride(int skill) { skillOverride_ = skill; }
+  void SetSkillOverride(int skill) { game_.SetSkillOverride(skill); }
   // What to ask when results could not be written to the options file (the
   // dialog at the screen). Without one the run goes on and the results not
   // written are left to the end of the run to report.
@@ -232,15 +229,15 @@ class TDeskTop : public QMainWindow {
   bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
 
   // State for tests and the automated player.
-  const TableState& State() const { return state_; }
-  const AuctionState& Bidding() const { return auction_; }
-  const PlayState& Play() const { return play_; }
-  const BoardOnTable& Board() const { return board_; }
-  const std::vector<double>& ResultFigures() const { return figures_; }
-  int BoardScore() const { return boardScore_; }
-  bool ResultFiled() const { return resultFiled_; }
+  TableGame& Game() { return game_; }
+  const TableState& State() const { return game_.State(); }
+  const AuctionState& Bidding() const { return game_.Auction(); }
+  const PlayState& Play() const { return game_.Play(); }
+  const BoardOnTable& Board() const { return game_.Board(); }
+  int BoardScore() const { return game_.Result() ? game_.Result()->score : 0; }
+  bool ResultFiled() const { return game_.ResultFiled(); }
   // The board's line also reached the options file on disk.
-  bool ResultWritten() const { return resultWritten_; }
+  bool ResultWritten() const { return game_.ResultWritten(); }
   QAction* Action(const QString& name) const;
   QWidget* Panel(const QString& name) const;
   TBidBoxEuro* BidBox() const { return bidBox_; }
@@ -305,6 +302,7 @@ class TDeskTop : public QMainWindow {
   void InitEachBid();
   void ReadyPad();
   void MakeBid(CallCode c);
+  void ShowCall(CallCode c, int index);
   void AddBid(CallCode c, int index);
   void ClearReviewGrid();
   void BidToHuman();
@@ -316,12 +314,12 @@ class TDeskTop : public QMainWindow {
   // A call as the auction grid shows it, in the interface language.
   QString ReviewCallText(CallCode c) const;
 
-  // The engine's settings for the next card (desktop_engine.cpp).
-  EngineOptions EngineSettings() const;
+  // The honest computer's menu item (desktop_engine.cpp).
   void ShowHonestChoice();
 
   // The play (desktop_play.cpp).
   void StartPlay();
+  void ShowPlayStart();
   void PlayTrickToHuman();
   CardCode GetLisk2000Card();
   CardCode GettheBestCard();
@@ -329,7 +327,6 @@ class TDeskTop : public QMainWindow {
   void SelectACard(CardCode card);
   void ReadyforHuman();
   void BeforeEachPlay();
-  void ExposeDummy();
   void PrintWonTricks();
   void ShowTricksWon();
   void CleanTable();
@@ -349,14 +346,14 @@ class TDeskTop : public QMainWindow {
   void BeginBusy() { ++busy_; }
   void EndBusy();
   // Results and printing (desktop_results.cpp).
-  KeptPlay PlayOnTable() const;
-  void KeepBoardPlay();
+  void FillReportStrata(HandReportData& d, const FieldComparison* cmp) const;
   bool PrintFiledHand(const std::string& boardKey, PrintTarget target, QWidget* parent);
   bool SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages, PrintTarget target);
   std::array<QString, 7> StrataHeadings(bool imps) const;
 
   // The score (score_view.cpp).
   void SetUpResultGrids();
+  void FillStrataGrids();
   void ShowTheScore();
   void LabelResultGrid();
   void ScorePagesChange(int page);
@@ -364,33 +361,17 @@ class TDeskTop : public QMainWindow {
   int StrataPagesWidth();
 
   TableFiles& files_;
-  TableState state_;
-  AuctionState auction_;
-  PlayState play_;
-  BoardOnTable board_;
-  std::array<THands, 4> hands_{THands(North), THands(East), THands(South), THands(West)};
+  TableGame game_;
+  TComputerTurn computerTurn_;   // the engine on its own thread
 
-  // Play flags.
-  bool finishMode_ = false;
-  bool trickOnTable_ = false;
+  // What the user is doing at the table.
   bool computerThinking_ = false;
   bool noPauses_ = false;
-  int skillOverride_ = 0;
-  bool honestOverride_ = false;
-  uint64_t honestSeed_ = 2005;
   CardCode selectedCard_ = 0;
   std::string rankKey_, suitKey_;
   std::string pendingEntry_;
   char typedStrain_ = 0, typedLevel_ = 0;
-  bool lastAuctionHadContract_ = false;
-  bool noAuctions_ = false;   // the board read last has no stored auctions
-  bool resultFiled_ = false;
-  bool resultWritten_ = false;
   UnsavedResultsOffer unsavedOffer_;
-  int boardScore_ = 0;
-  std::vector<double> figures_ = std::vector<double>(22, 0.0);
-  std::array<QString, 3> handFigures_;
-  std::mt19937 random_;
   BoardChoice chooser_;
   bool closing_ = false;
   int language_ = 0;           // the interface language

@@ -32,8 +32,6 @@ QString TDeskTop::ReviewCallText(CallCode c) const {
 }
 
 void TDeskTop::ResetBids() {
-  auction_.Reset(state_.Dealer);
-  for (auto& hand : play_.Hands) Recount(hand);
   ClearReviewGrid();
   InitEachBid();
 }
@@ -41,13 +39,14 @@ void TDeskTop::ResetBids() {
 void TDeskTop::InitEachBid() { ReadyPad(); }
 
 void TDeskTop::ReadyPad() {
-  const Seat toAct = auction_.auction.SeatToAct();
+  const Auction& auction = game_.Auction().auction;
+  const Seat toAct = auction.SeatToAct();
   bidBox_->SetMakeBidEnabled(toAct == South);
-  bidBox_->PrepareFromAuction(auction_.auction, SeatName(toAct));
+  bidBox_->PrepareFromAuction(auction, SeatName(toAct));
   for (Seat s = North; s <= West; ++s) {
     QLabel* heading = seatHeadings_[ReviewColumn(s)];
     heading->setText(SeatName(s));
-    heading->setStyleSheet(s == toAct && !auction_.auction.Over() ? "background: yellow; color: black;"
+    heading->setStyleSheet(s == toAct && !auction.Over() ? "background: yellow; color: black;"
                                                                   : "color: black;");
   }
   pendingEntry_.clear();
@@ -64,7 +63,7 @@ void TDeskTop::ClearReviewGrid() {
 }
 
 void TDeskTop::AddBid(CallCode c, int index) {
-  const auto [row, column] = ReviewCell(state_.Dealer, index);
+  const auto [row, column] = ReviewCell(game_.State().Dealer, index);
   if (row + 1 > bidReview_->RowCount()) bidReview_->SetRowCount(row + 1);
   if (column == 0) {
     for (int col = 0; col < 4; ++col) bidReview_->SetCell(col, row, " ");
@@ -78,8 +77,11 @@ void TDeskTop::AddBid(CallCode c, int index) {
 }
 
 void TDeskTop::MakeBid(CallCode c) {
-  const int index = auction_.CallCount();
-  if (!auction_.Record(c)) return;
+  const int index = game_.Auction().CallCount();
+  if (game_.PushCall(c)) ShowCall(c, index);
+}
+
+void TDeskTop::ShowCall(CallCode c, int index) {
   AddBid(c, index);
   InitEachBid();
   Action("RebidHand")->setEnabled(true);
@@ -87,20 +89,20 @@ void TDeskTop::MakeBid(CallCode c) {
 }
 
 void TDeskTop::BidToHuman() {
-  while (!auction_.auction.Over() && !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()))) {
+  while (game_.ComputerToCall()) {
     const double started = Now();
-    const CallCode c = LibraryCall(auction_);
-    WaitSeconds(state_.BidPause, started);
-    const int before = auction_.CallCount();
+    const CallCode c = game_.LibraryCall();
+    WaitSeconds(game_.State().BidPause, started);
+    const int before = game_.Auction().CallCount();
     MakeBid(c);
-    if (auction_.CallCount() == before) MakeBid(Pass);  // never stall on a faulty line
-    if (auction_.CallCount() == before) break;
+    if (game_.Auction().CallCount() == before) MakeBid(Pass);  // never stall on a faulty line
+    if (game_.Auction().CallCount() == before) break;
   }
 }
 
 void TDeskTop::AcceptBid() {
   BidToHuman();
-  if (auction_.auction.Over()) AfterBidding();
+  if (game_.Auction().auction.Over()) AfterBidding();
 }
 
 void TDeskTop::BadKey() {
@@ -110,11 +112,10 @@ void TDeskTop::BadKey() {
 }
 
 void TDeskTop::ProcessHumanBid() {
-  const CallCode c = EntryToCall(pendingEntry_, auction_.auction.DoubledCount);
-  const bool usersTurn = state_.phase == Phase::Bidding && !auction_.auction.Over() &&
-                         (state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()));
-  if (usersTurn && c != NoCall && CallAllowed(auction_, c)) {
-    MakeBid(c);
+  const CallCode c = EntryToCall(pendingEntry_, game_.Auction().auction.DoubledCount);
+  const int index = game_.Auction().CallCount();
+  if (game_.UserCall(c)) {
+    ShowCall(c, index);
     AcceptBid();
     bidBox_->ResetColours();
   } else {
@@ -125,7 +126,7 @@ void TDeskTop::ProcessHumanBid() {
 }
 
 void TDeskTop::BidButClick(const QString& code) {
-  if (state_.phase != Phase::Bidding) return;
+  if (game_.phase() != Phase::Bidding) return;
   pendingEntry_ = code.left(2).toStdString();
   if (pendingEntry_ == "Hi") ButHelpBidClick();
   else if (pendingEntry_ == "Ta") ButTakeBackBidClick();
@@ -176,35 +177,25 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
 }
 
 void TDeskTop::ButHelpBidClick() {
-  if (state_.phase != Phase::Bidding || auction_.auction.Over()) return;
-  ListAllowedCalls(auction_);
+  if (game_.phase() != Phase::Bidding || game_.Auction().auction.Over()) return;
   QStringList codes;
-  for (const CallCode c : auction_.HintCalls) codes << QString::number(c);
+  for (const CallCode c : game_.HintCalls()) codes << QString::number(c);
   bidBox_->MarkAlternatives(codes);
-  bidBox_->HighlightCall(LibraryCall(auction_));
+  bidBox_->HighlightCall(game_.LibraryCall());
   ShowHintMeanings();
 }
 
 void TDeskTop::ButMakeBidClick() {
-  if (state_.phase != Phase::Bidding || auction_.auction.Over() ||
-      !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct())))
-    return;
-  const CallCode c = LibraryCall(auction_);
+  if (!game_.UserToCall()) return;
+  const CallCode c = game_.LibraryCall();
   bidBox_->HighlightCall(c);
   pendingEntry_ = CallToEntry(c);
   ProcessHumanBid();
 }
 
 void TDeskTop::ButTakeBackBidClick() {
-  // Back to before South's last call, so that South calls again. With the
-  // auction running that is the last four calls; when South's call ended the
-  // auction it is that call alone, so South is never left facing another
-  // seat's turn with nobody to call.
-  const int n = auction_.CallCount();
-  int keep = -1;
-  for (int i = n - 1; i >= 0 && keep < 0; --i)
-    if (state_.HumanSeats & SeatBit((state_.Dealer + i) & 3)) keep = i;
-  if (n <= 3 || keep < 0) {
+  // Back to before South's last call, so that South calls again.
+  if (!game_.TakeBackCalls()) {
     BadKey();
     return;
   }
@@ -214,10 +205,8 @@ void TDeskTop::ButTakeBackBidClick() {
   playPanel_->hide();
   scorePad_->hide();
   scorePages_->hide();
-  state_.phase = Phase::Bidding;
-  const std::vector<std::string> calls = auction_.Calls;
   ResetBids();
-  for (int i = 0; i < keep; ++i) MakeBid(ParseCall(calls[i]));
+  AddAllBids();
   reviewPanel_->show();
   reviewPanel_->raise();
   bidBox_->show();
@@ -256,8 +245,8 @@ void TDeskTop::AfterBidding() {
   Action("ReviewBidding")->setEnabled(true);
   playPad_->hide();
   endofScoring_->hide();
-  const Contract contract = auction_.auction.Result();
-  lastAuctionHadContract_ = !contract.PassedOut();
+  game_.EndAuction();
+  const Contract contract = game_.FinalContract();
   Panel("SkipBtn")->setEnabled(!contract.PassedOut() && (contract.declarer == East || contract.declarer == West));
   endOfBidding_->show();
   endOfBidding_->raise();
@@ -266,7 +255,6 @@ void TDeskTop::AfterBidding() {
   nsTricks_->setText("0");
   ewTricks_->setText("0");
   playPanel_->show();
-  state_.phase = Phase::BiddingOver;
   if (contract.PassedOut()) {
     Panel("EOBStart")->setEnabled(false);
     reviewPanel_->hide();
@@ -292,7 +280,7 @@ void TDeskTop::CloseBidReviewClick() {
 }
 
 void TDeskTop::AddAllBids() {
-  const std::vector<std::string> calls = auction_.Calls;
+  const std::vector<std::string> calls = game_.Auction().Calls;
   ClearReviewGrid();
   for (size_t i = 0; i < calls.size(); ++i) AddBid(ParseCall(calls[i]), static_cast<int>(i));
 }

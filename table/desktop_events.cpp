@@ -57,7 +57,7 @@ void TDeskTop::ExportBoards1Click() {
     }
     return outcome;
   };
-  TExportBoards dialog(this, sessions, state_.EventType + state_.Session, Q(files_.PlayerName()), DocumentsFolder(),
+  TExportBoards dialog(this, sessions, game_.State().EventType + game_.State().Session, Q(files_.PlayerName()), DocumentsFolder(),
                        exporter);
   dialog.SetLanguage(language_);
   ApplySkinToWindow(&dialog, Opt().SkinColors, false);

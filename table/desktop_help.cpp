@@ -67,7 +67,7 @@ void TDeskTop::BuildHelpMenu() {
 // The page of a help item: the user guide, or the summary of the bidding
 // system in use.
 std::string TDeskTop::HelpFile(bool userGuide, HelpLanguage language) const {
-  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(state_.BidSystem, language);
+  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(game_.State().BidSystem, language);
 }
 
 void TDeskTop::UserGuideHelp(int tag) {

@@ -78,7 +78,7 @@ void TDeskTop::SetLanguageForRun(int language) {
 
 QString TDeskTop::Text(const char* label) const { return LabelText(this, label); }
 
-QString TDeskTop::SeatName(Seat s) const { return QString::fromStdString(state_.SeatNames[s & 3]); }
+QString TDeskTop::SeatName(Seat s) const { return QString::fromStdString(game_.State().SeatNames[s & 3]); }
 
 void TDeskTop::LanguageClick(int language) {
   if (!LanguageHasTexts(language)) return;
@@ -117,7 +117,9 @@ void TDeskTop::ApplyLanguage() {
   QApplication::setApplicationDisplayName(Text("LabelLisk2000"));
 
   // Seat names come from the hand report's labels.
-  for (Seat s = North; s <= West; ++s) state_.SeatNames[s] = reportLabels_->TranslatedSeatName(s).toStdString();
+  std::array<std::string, 4> seatNames;
+  for (Seat s = North; s <= West; ++s) seatNames[s] = reportLabels_->TranslatedSeatName(s).toStdString();
+  game_.SetWords(seatNames, Text("LabelPassOut").toStdString());
 
   // The bidding box: its own title, the action captions and hints from the
   // hidden panels, the notrump mark, and the name of the seat to call.
@@ -130,7 +132,7 @@ void TDeskTop::ApplyLanguage() {
   bidBox_->SetActionCaptions({Text("BBPass"), Text("BBDbl"), Text("BBRDbl"), Text("BBTakeBack"), Text("BBHint"),
                               Text("BBMake")});
   bidBox_->SetActionHints({{}, {}, {}, hint("BBTakeBack"), hint("BBHint"), hint("BBMake")});
-  bidBox_->SetBidder(SeatName(auction_.auction.SeatToAct()));
+  bidBox_->SetBidder(SeatName(game_.SeatToCall()));
   bidBox_->update();
   LabelSeatHeadings();
   // The meanings the hint lists and the tip, in the new words.
@@ -141,11 +143,12 @@ void TDeskTop::ApplyLanguage() {
   CardDeck::LocaliseHonours(language_);
   for (TCard* card : findChildren<TCard*>()) card->update();
 
-  if (state_.phase != Phase::NoBoard) ShowSouthPoints();
+  const Phase phase = game_.phase();
+  if (phase != Phase::NoBoard) ShowSouthPoints();
   DupBoard();
-  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
+  if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver)
     DrawContract();
-  if (state_.phase == Phase::Playing || state_.phase == Phase::BoardOver) PrintWonTricks();
+  if (phase == Phase::Playing || phase == Phase::BoardOver) PrintWonTricks();
   if (scorePages_->isVisibleTo(this) || scorePad_->isVisibleTo(this)) {
     SetUpResultGrids();
     ShowTheScore();
@@ -159,12 +162,12 @@ void TDeskTop::LabelSeatHeadings() {
 }
 
 void TDeskTop::ShowSouthPoints() {
-  hcpText_->setText(QString("%1 %2").arg(play_.Hands[South].Hcp).arg(Text("LabelHCP")));
+  hcpText_->setText(QString("%1 %2").arg(game_.Play().Hands[South].Hcp).arg(Text("LabelHCP")));
 }
 
 // "4~SX by South", or "Pass" for a passed-out board, in the interface language.
 QString TDeskTop::ContractCaption() const {
-  const Contract contract = auction_.auction.Result();
+  const Contract contract = game_.FinalContract();
   if (contract.PassedOut()) return Text("LabelPass");
   return QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) + " " + Text("ByLabel").toLower() +
          " " + SeatName(contract.declarer);

@@ -62,7 +62,7 @@ void TDeskTop::NoteMeaningsProblem() {
 
 QString TDeskTop::MeaningTextOf(const std::vector<CallCode>& calls, size_t index) const {
   if (!files_.meanings || index >= calls.size()) return {};
-  const CallMeaning* meaning = files_.meanings->Find(state_.BidSystemLetter, calls, index);
+  const CallMeaning* meaning = files_.meanings->Find(game_.State().BidSystemLetter, calls, index);
   if (!meaning) return {};
   const WordList& words = CompiledWordList(kMeaningList);
   return QString::fromStdString(MeaningText(calls[index], *meaning, WordsOf(words, language_)));
@@ -70,11 +70,11 @@ QString TDeskTop::MeaningTextOf(const std::vector<CallCode>& calls, size_t index
 
 QString TDeskTop::CallMeaningText(int index) const {
   if (index < 0) return {};
-  return MeaningTextOf(CallCodes(auction_.Calls), static_cast<size_t>(index));
+  return MeaningTextOf(CallCodes(game_.Auction().Calls), static_cast<size_t>(index));
 }
 
 QString TDeskTop::NextCallMeaningText(CallCode c) const {
-  std::vector<CallCode> calls = CallCodes(auction_.Calls);
+  std::vector<CallCode> calls = CallCodes(game_.Auction().Calls);
   calls.push_back(c);
   return MeaningTextOf(calls, calls.size() - 1);
 }
@@ -84,8 +84,8 @@ int TDeskTop::ReviewCallAt(const QPoint& viewportPos) const {
   if (!bidReview_->CellAt(viewportPos, col, row)) return -1;
   // The inverse of the review's placing: rows start with West, the dealer's
   // call in the dealer's column of row 0.
-  const int index = row * 4 + col - ReviewColumn(state_.Dealer);
-  return index >= 0 && index < auction_.CallCount() ? index : -1;
+  const int index = row * 4 + col - ReviewColumn(game_.State().Dealer);
+  return index >= 0 && index < game_.Auction().CallCount() ? index : -1;
 }
 
 bool TDeskTop::ShowCallTip(const QPoint& viewportPos) {
@@ -102,9 +102,9 @@ bool TDeskTop::ShowCallTip(const QPoint& viewportPos) {
 }
 
 bool TDeskTop::OpenMeaningSummary(int index) {
-  const std::vector<CallCode> calls = CallCodes(auction_.Calls);
+  const std::vector<CallCode> calls = CallCodes(game_.Auction().Calls);
   if (!files_.meanings || index < 0 || static_cast<size_t>(index) >= calls.size()) return false;
-  const CallMeaning* meaning = files_.meanings->Find(state_.BidSystemLetter, calls, static_cast<size_t>(index));
+  const CallMeaning* meaning = files_.meanings->Find(game_.State().BidSystemLetter, calls, static_cast<size_t>(index));
   if (!meaning) return false;
   const SummarySection section = SectionOfCall(calls, static_cast<size_t>(index), *meaning);
   return OpenHelpFile(HelpFile(false, HelpLanguageOf(language_)), SummaryAnchor(section));
@@ -143,7 +143,7 @@ void TDeskTop::ShowHintMeanings() {
   HideHintMeanings();
   std::vector<TMeaningList::Line> lines;
   std::vector<CallCode> told;
-  for (const CallCode c : auction_.HintCalls) {
+  for (const CallCode c : game_.Auction().HintCalls) {
     if (std::find(told.begin(), told.end(), c) != told.end()) continue;  // lines share a call
     told.push_back(c);
     const QString meaning = NextCallMeaningText(c);

@@ -8,7 +8,6 @@
 #include <QTabWidget>
 
 #include "data/date_time.h"
-#include "data/event_set.h"
 #include "table/bidding_box.h"
 #include "table/desktop.h"
 #include "ui/about_box.h"
@@ -74,15 +73,15 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
     cards_->SetBacks(Opt().BackDesign, Opt().BackColor);
     SetCaption();
     cards_->SetupTricksRow();
-    if (state_.phase == Phase::Playing || state_.phase == Phase::BoardOver) ShowTricksWon();
+    if (game_.phase() == Phase::Playing || game_.phase() == Phase::BoardOver) ShowTricksWon();
     // The interface language is the player's own again (also after a run
     // started in another language), and every text follows it.
     language_ = Opt().Language;
     ApplyLanguage();
     // Face up or down as the seat masks say; during the play the play's own
     // flags also hold the dummy laid down.
-    if (state_.phase == Phase::Playing) ApplyFaceUp();
-    else cards_->ApplyFaceUpMask(state_.FaceUpSeats);
+    if (game_.phase() == Phase::Playing) ApplyFaceUp();
+    else cards_->ApplyFaceUpMask(game_.State().FaceUpSeats);
     QApplication::restoreOverrideCursor();
   }
   // The player in the chair may have another choice of computer.
@@ -90,38 +89,26 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
   // A skin only previewed in the dialog is undone here.
   ApplyColorSkin(Opt(), Opt().ColorSkin);
   ApplySkin();
-  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
-    DrawContract();
-  if (state_.phase != Phase::NoBoard) cards_->RedisplayAll();
+  const Phase phase = game_.phase();
+  if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver) DrawContract();
+  if (phase != Phase::NoBoard) cards_->RedisplayAll();
   // During the play the last card is taken back and the computer plays on
   // to the user's turn with the settings now in force.
-  if (state_.phase == Phase::Playing && play_.CardsPlayed > 0) {
+  if (phase == Phase::Playing && game_.Play().CardsPlayed > 0) {
     TPPBackupClick();
     PlayTrickToHuman();
   }
 }
 
 void TDeskTop::TakeOverPlayer() {
-  // The new player's results are those of this event set.
-  if (!files_.eventSetId.empty()) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  state_.EventType = Opt().Event;
-  state_.Session = Opt().Session;
-  state_.BoardNo = Opt().LastHandPlayed;
-  state_.SetBidSystem(Opt().BidSys);
-  Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
+  // The new player's event, board and system; the board of the one before goes.
+  game_.TakeOverPlayer();
+  Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
   ClearBoardFromTable();
 }
 
 void TDeskTop::ClearBoardFromTable() {
-  state_.phase = Phase::NoBoard;
-  state_.ShowAllHands = false;
-  state_.HumanSeats = state_.FaceUpSeats = kSouthOnly;
-  board_ = BoardOnTable{};
-  state_.BoardDeal = Deal{};
-  DealToHands(state_.BoardDeal, play_.Hands);
-  finishMode_ = trickOnTable_ = false;
-  lastAuctionHadContract_ = false;
-  resultFiled_ = false;
+  game_.ClearBoard();
   cards_->Context() = TPlayContext{};
   cards_->ClearTable();
   cards_->ShowWonTricks({});
@@ -139,7 +126,7 @@ void TDeskTop::ShowNoBoardPanels() {
   hcpPanel_->hide();
   endofScoring_->show();
   endofScoring_->raise();
-  Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
+  Action("PriorHand1")->setEnabled(game_.State().BoardNo > 1);
   for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu", "ShowHands",
                            "HideHands", "ReviewBidding"})
     Action(name)->setEnabled(false);

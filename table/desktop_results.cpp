@@ -34,55 +34,48 @@ std::array<QString, 7> TDeskTop::StrataHeadings(bool imps) const {
           imps ? QString("IMP") : reportLabels_->Text("LabelMP")};
 }
 
-KeptPlay TDeskTop::PlayOnTable() const {
-  KeptPlay kept;
-  kept.dealer = state_.Dealer;
-  kept.vul = state_.Vul;
-  kept.deal = state_.BoardDeal;
-  kept.calls = auction_.auction.calls;
-  const bool played = state_.phase == Phase::Playing || state_.phase == Phase::BoardOver;
-  if (played && !auction_.auction.Result().PassedOut()) {
-    kept.openingLeader = play_.OpeningLeader;
-    for (int i = 0; i < play_.CardsPlayed && i < 52; ++i) kept.cards.push_back(play_.PlayLog[size_t(i)].card);
-  }
-  return kept;
-}
-
-void TDeskTop::KeepBoardPlay() {
-  if (!files_.plays) return;
-  KeepPlay(*files_.plays, files_.PlayerName(), BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo),
-           PlayOnTable());
-}
-
 HandReportData TDeskTop::CurrentHandReport() const {
+  const TableState& state = game_.State();
   HandReportData d;
   d.eventText = sessionLab_->text();
-  d.imps = state_.IsImpEvent();
+  d.imps = state.IsImpEvent();
   d.language = language_;
-  d.board = state_.BoardNo;
-  d.dealer = state_.Dealer;
-  d.vul = state_.Vul;
-  d.deal = state_.BoardDeal;
+  d.board = state.BoardNo;
+  d.dealer = state.Dealer;
+  d.vul = state.Vul;
+  d.deal = state.BoardDeal;
   const auto heads = StrataHeadings(d.imps);
   for (auto& stratum : d.strata) stratum[0] = heads;
-  if (state_.phase == Phase::NoBoard) return d;
-  const KeptPlay kept = PlayOnTable();
+  if (state.phase == Phase::NoBoard) return d;
+  const KeptPlay kept = game_.PlayAtTable();
   d.calls = kept.calls;
   d.meanings = ReportMeanings(d.calls);
-  d.contractKnown = auction_.auction.Over();
-  d.contract = auction_.auction.Result();
+  d.contractKnown = game_.Auction().auction.Over();
+  d.contract = game_.FinalContract();
   d.tricks = KeptTricks(kept);
   // Tricks, score and strata are the board's own only once it is over.
-  if (state_.phase == Phase::BoardOver) {
+  if (state.phase == Phase::BoardOver && game_.Result()) {
+    const TableResult& result = *game_.Result();
     d.resultKnown = true;
-    d.declarerTricks = d.contract.PassedOut() ? 0 : play_.DeclarerTricks;
-    d.boardScore = boardScore_;
-    d.strataKnown = resultFiled_;
-    for (int s = 0; s < 3 && d.strataKnown; ++s)
-      for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 7; ++c) d.strata[size_t(s)][size_t(r)][size_t(c)] = strata_[size_t(s)]->Cell(c, r);
+    d.declarerTricks = result.declarerTricks;
+    d.boardScore = result.score;
+    const std::optional<FieldComparison> cmp = result.filed ? game_.ResultStrata() : std::nullopt;
+    d.strataKnown = cmp.has_value();
+    FillReportStrata(d, cmp ? &*cmp : nullptr);
   }
   return d;
+}
+
+// The strata of a hand report: the headings, and the rows of the
+// comparison when there is one.
+void TDeskTop::FillReportStrata(HandReportData& d, const FieldComparison* cmp) const {
+  const auto heads = StrataHeadings(d.imps);
+  for (int s = 0; s < 3; ++s) {
+    d.strata[size_t(s)][0] = heads;
+    for (int r = 0; r < kRowsPerStratum && cmp && cmp->built; ++r)
+      for (int c = 0; c < kGridColumns; ++c)
+        d.strata[size_t(s)][size_t(r + 1)][size_t(c)] = Q(cmp->strata[size_t(s)].rows[size_t(r)].cells[size_t(c)]);
+  }
 }
 
 std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, std::string& problem) {
@@ -93,7 +86,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
     return std::nullopt;
   }
   BoardOnTable board;
-  if (!ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", board)) {
+  if (!ReadBoard(files_, key, game_.State().BidSystemLetter, "Passed out", board)) {
     problem = "Board " + key + " cannot be read";
     return std::nullopt;
   }
@@ -128,13 +121,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   settings.mpScoringSys = Opt().MPScoringSys;
   const UserResult user = MakeUserResult(d.contract, d.declarerTricks, d.boardScore, d.dealer, settings.passedOutLabel);
   const FieldComparison cmp = BuildResultGrids(user, board.BoardValues, d.dealer, key, settings);
-  const auto heads = StrataHeadings(d.imps);
-  for (int s = 0; s < 3; ++s) {
-    d.strata[size_t(s)][0] = heads;
-    for (int r = 0; r < kRowsPerStratum && cmp.built; ++r)
-      for (int c = 0; c < 7; ++c)
-        d.strata[size_t(s)][size_t(r + 1)][size_t(c)] = Q(cmp.strata[size_t(s)].rows[size_t(r)].cells[size_t(c)]);
-  }
+  FillReportStrata(d, &cmp);
   d.strataKnown = cmp.built;
   return d;
 }
@@ -146,10 +133,10 @@ bool TDeskTop::SendPages(QWidget* parent, const QString& name, const std::vector
 }
 
 void TDeskTop::PrintHandMenuClick(PrintTarget target) {
-  if (state_.phase == Phase::NoBoard) return;
+  if (game_.phase() == Phase::NoBoard) return;
   const HandReportData report = CurrentHandReport();
   const TReportLabels* labels = reportLabels_.get();
-  SendPages(this, Q(BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo)) + ".pdf",
+  SendPages(this, Q(game_.Key()) + ".pdf",
             OnePage([report, labels](QPainter& p) { PrintReport(p, report, *labels); }), target);
 }
 
@@ -192,8 +179,8 @@ SessionPrintPage TDeskTop::SessionListPage(const std::string& event, const std::
 }
 
 std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
-  auto window = std::make_unique<TSessionResult>(this, files_.options, files_.PlayerName(), state_.EventType,
-                                                 state_.Session, Opt().MPScoringSys,
+  auto window = std::make_unique<TSessionResult>(this, files_.options, files_.PlayerName(), game_.State().EventType,
+                                                 game_.State().Session, Opt().MPScoringSys,
                                                  FromColourRef(Opt().SkinColors[5]));
   window->SetLanguage(language_);
   TSessionResult* w = window.get();

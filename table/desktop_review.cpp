@@ -12,18 +12,18 @@
 namespace quorval {
 
 std::unique_ptr<TReviewForm> TDeskTop::MakeCurrentReview() {
-  if (state_.phase != Phase::BoardOver) return nullptr;
-  const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
+  if (game_.phase() != Phase::BoardOver || !game_.Result()) return nullptr;
+  const TableResult& result = *game_.Result();
   std::string problem;
-  auto review = ReviewOfKeptPlay(key, KeptPlayRead{PlayOnTable(), {}}, problem);
+  auto review = ReviewOfKeptPlay(result.key, KeptPlayRead{result.play, {}}, problem);
   if (!review) return nullptr;
   review->scoreKnown = true;
-  review->scoreNS = boardScore_;
-  if (resultFiled_) review->field = FieldEntriesOf(board_);
+  review->scoreNS = result.score;
+  if (result.filed) review->field = FieldEntriesOf(game_.Board());
   const Seat dealer = review->dealer;
   auto window = std::make_unique<TReviewForm>(this, std::move(*review), reviewSolvers_);
   window->SetLanguage(language_);
-  GiveReviewAuction(*window, PlayOnTable().calls, dealer);
+  GiveReviewAuction(*window, result.play.calls, dealer);
   ApplySkinToWindow(window.get(), Opt().SkinColors, false);
   return window;
 }
@@ -42,7 +42,7 @@ std::unique_ptr<TReviewForm> TDeskTop::MakeFiledReview(const std::string& key, Q
     }
   }
   BoardOnTable board;
-  if (ReadBoard(files_, key, state_.BidSystemLetter, "Passed out", board) && board.BoardDeal == review->deal &&
+  if (ReadBoard(files_, key, game_.State().BidSystemLetter, "Passed out", board) && board.BoardDeal == review->deal &&
       board.Dealer == review->dealer)
     review->field = FieldEntriesOf(board);
   const Seat dealer = review->dealer;

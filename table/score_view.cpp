@@ -1,10 +1,8 @@
-// The end of a board on the table: the board scored and compared with the
-// field, the strata pages, the score pad, and the result filed.
+// The end of a board on the table: the board's result (scored, compared
+// with the field and filed by the game) on the strata pages and the score pad.
 #include <QAction>
 #include <QTabWidget>
 
-#include "data/event_set.h"
-#include "scoring/board_result.h"
 #include "scoring/player_results.h"
 #include "scoring/score_pad.h"
 #include "table/desktop.h"
@@ -20,40 +18,12 @@ QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref
 
 }  // namespace
 
+// The strata pages of the board's result (made and filed when the board
+// ended), in the words now in force.
 void TDeskTop::SetUpResultGrids() {
-  const Contract contract = auction_.auction.Result();
-  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
-  ComparisonSettings settings;
-  settings.imps = state_.IsImpEvent();
-  settings.mpScoringSys = Opt().MPScoringSys;
-  settings.seatNames = state_.SeatNames;
-  settings.passedOutLabel = Text("LabelPassOut").toStdString();
   for (auto& row : strata_) row->ClearCells();
-  const std::string key = BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo);
-  // The player's results are those of this event set before one is filed,
-  // and a first result ties the player to the set.
-  const bool sets = !files_.eventSetId.empty();
-  if (sets) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  const BoardScoring scoring = ScoreBoard(contract, tricks, state_.Vul, state_.Dealer, board_.BoardValues, key,
-                                          settings, files_.options, files_.PlayerName());
-  boardScore_ = scoring.BoardScore;
-  resultFiled_ = scoring.filed;
-  resultWritten_ = scoring.written;
-  if (sets && resultFiled_) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
-  const FieldComparison& cmp = scoring.comparison;
-  if (!cmp.built) {
-    handFigures_ = {};
-    return;
-  }
-  for (int s = 0; s < 3; ++s) {
-    TBridgeGrid* grid = strata_[s];
-    for (int r = 0; r < kRowsPerStratum; ++r)
-      for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, r + 1, Q(cmp.strata[s].rows[r].cells[c]));
-    handFigures_[s] = Q(cmp.HandFigures[s]);
-  }
-  for (int i = 0; i < 22; ++i) figures_[i] = cmp.ResultFigures[i];
-  LabelResultGrid();
+  if (!game_.Result() || !game_.Result()->Built()) return;
+  FillStrataGrids();
   const int page = Opt().LastStrataSeen == 0 ? 0 : Opt().LastStrataSeen == 1 ? 1 : 2;
   scorePages_->blockSignals(true);
   scorePages_->setCurrentIndex(page);
@@ -61,6 +31,17 @@ void TDeskTop::SetUpResultGrids() {
   scorePages_->show();
   scorePages_->raise();
   DupBoard();   // the board is now played
+}
+
+void TDeskTop::FillStrataGrids() {
+  const std::optional<FieldComparison> cmp = game_.ResultStrata();
+  if (!cmp) return;
+  for (int s = 0; s < 3; ++s) {
+    TBridgeGrid* grid = strata_[s];
+    for (int r = 0; r < kRowsPerStratum; ++r)
+      for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, r + 1, Q(cmp->strata[s].rows[r].cells[c]));
+  }
+  LabelResultGrid();
 }
 
 void TDeskTop::LabelResultGrid() {
@@ -71,7 +52,7 @@ void TDeskTop::LabelResultGrid() {
 }
 
 void TDeskTop::LabelStrataGrid(TBridgeGrid* grid) {
-  const auto heads = StrataHeadings(state_.IsImpEvent());
+  const auto heads = StrataHeadings(game_.State().IsImpEvent());
   for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
   grid->SetColor(FromRef(Opt().SkinColors[5]));
   grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
@@ -110,15 +91,14 @@ int TDeskTop::StrataPagesWidth() {
 }
 
 void TDeskTop::ShowTheScore() {
-  const Contract contract = auction_.auction.Result();
-  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
-  const bool imps = state_.IsImpEvent();
+  if (!game_.Result()) return;
+  const TableResult& result = *game_.Result();
+  const TableState& state = game_.State();
+  const bool imps = state.IsImpEvent();
   std::optional<std::array<std::string, 3>> figures;
-  if (!handFigures_[0].isEmpty())
-    figures = std::array<std::string, 3>{handFigures_[0].toStdString(), handFigures_[1].toStdString(),
-                                         handFigures_[2].toStdString()};
+  if (result.Built()) figures = result.comparison.HandFigures;
   const SessionTotals totals =
-      SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state_.EventType, state_.Session));
+      SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state.EventType, state.Session));
   ScorePadLabels labels;
   labels.stratum = Text("LabelStrata").toStdString();
   labels.mpForHand = Text("LabelMPHand").toStdString();
@@ -129,9 +109,9 @@ void TDeskTop::ShowTheScore() {
   labels.aveImps = WordText("session_results", "LabAveIMP", language_, "Ave. IMPs/Bd").toStdString();
   labels.tricks = Text("Labeltrks").toStdString();
   labels.passedOut = Text("LabelPassOut").toStdString();
-  labels.seatNames = state_.SeatNames;
-  const ScorePad pad =
-      BuildScorePad(contract, tricks, boardScore_, figures, totals, imps, Opt().MPScoringSys, labels);
+  labels.seatNames = state.SeatNames;
+  const ScorePad pad = BuildScorePad(result.contract, result.declarerTricks, result.score, figures, totals, imps,
+                                     Opt().MPScoringSys, labels);
   scorePadResults_->SetCaption(Q(pad.caption));
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) scorePadGrid_->SetCell(c, r, Q(pad.cells[r][c]));

@@ -2,11 +2,15 @@
 // A table window on a copy of the fixture events in a temporary folder,
 // headless and without pauses, for the window tests.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -19,6 +23,7 @@
 #include "table/bidding_box.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/setup_options.h"
 
 namespace quorval {
 
@@ -111,6 +116,23 @@ class DeskTest : public ::testing::Test {
     QTest::mouseClick(w, Qt::LeftButton);
   }
   void Key(Qt::Key key) { QTest::keyClick(desk_.get(), key); }
+  // Opens File > Preferences; `act` works the dialog as a user would, then
+  // OK (or Cancel) closes it.
+  void Preferences(const std::function<void(TSetupOptions&)>& act, bool ok = true) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TSetupOptions*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      opened = true;
+      act(*dialog);
+      if (!dialog->isVisible()) return;
+      auto* button = dialog->findChild<QPushButton*>(ok ? "OKBtn" : "CancelBtn");
+      button->click();
+      if (dialog->isVisible()) dialog->reject();   // never leave a test waiting
+    });
+    desk_->Action("Preferences1")->trigger();
+    EXPECT_TRUE(opened);
+  }
   std::vector<std::string> Calls() const { return desk_->Bidding().Calls; }
 
   QTemporaryDir dir_;

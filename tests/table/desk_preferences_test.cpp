@@ -26,23 +26,6 @@ namespace {
 
 class DeskPreferencesTest : public DeskTest {
  protected:
-  // Opens File > Preferences; `act` works the dialog as a user would, then
-  // OK (or Cancel) closes it.
-  void Preferences(const std::function<void(TSetupOptions&)>& act, bool ok = true) {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<TSetupOptions*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      opened = true;
-      act(*dialog);
-      if (!dialog->isVisible()) return;
-      auto* button = dialog->findChild<QPushButton*>(ok ? "OKBtn" : "CancelBtn");
-      button->click();
-      if (dialog->isVisible()) dialog->reject();   // never leave a test waiting
-    });
-    desk_->Action("Preferences1")->trigger();
-    EXPECT_TRUE(opened);
-  }
   static void Press(TSetupOptions& d, const char* button) { d.findChild<QPushButton*>(button)->click(); }
   bool SendCard(CardCode card) {
     TableMessage message(card);

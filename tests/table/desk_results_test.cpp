@@ -6,6 +6,7 @@
 #include "data/kept_play.h"
 #include "scoring/player_results.h"
 #include "tests/data/sample_play.h"
+#include "tests/game/counting_filing.h"
 #include "tests/print/recording_device.h"
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
@@ -104,6 +105,38 @@ TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {
   EXPECT_EQ(framed, 3);
 }
 
+// The result and the play are filed once, when the board ends: switching
+// the language and closing Preferences show the result again in new words
+// (and may save the settings) but never file it again.
+TEST_F(DeskResultsTest, ABoardIsFiledOnceWhateverTheTableShowsAfterwards) {
+  TDeskTop& desk = Desk();
+  CountingFiling filing(*files_);
+  desk.Game().SetFiling(&filing);
+  desk.NewHandClick();
+  BidAndFinish(desk, "S4");
+  EXPECT_EQ(filing.results, 1);
+  EXPECT_EQ(filing.plays, 1);
+  const std::string line = options_->ReadString("Tester", "Imp01.01", "nope");
+  ASSERT_NE(line, "nope");
+
+  desk.LanguageClick(1);
+  EXPECT_EQ(desk.StrataGrid(0)->Cell(0, 0), "Række");   // the strata in Danish
+  desk.LanguageClick(0);
+  Preferences([](TSetupOptions&) {});
+  Preferences([](TSetupOptions&) {}, false);
+  EXPECT_EQ(filing.results, 1);
+  EXPECT_EQ(filing.plays, 1);
+  EXPECT_EQ(options_->ReadString("Tester", "Imp01.01", "nope"), line);
+  EXPECT_TRUE(desk.ScorePages()->isVisible());
+  EXPECT_EQ(desk.StrataGrid(0)->Cell(0, 0), "Stratum");
+
+  // Played again, the board is filed again: once more.
+  Click("ButReplayHand");
+  Click("TPPFast");
+  EXPECT_EQ(filing.results, 2);
+  EXPECT_EQ(filing.plays, 2);
+}
+
 TEST_F(DeskResultsTest, ARebidBoardKeepsItsNewAuctionAndPlayWithItsNewResult) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
@@ -178,6 +211,7 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   EXPECT_TRUE(over.strataKnown);
   EXPECT_EQ(over.boardScore, desk.BoardScore());
   EXPECT_EQ(over.strata[0][0][6], "IMP");
+  const int lastScore = desk.BoardScore();
 
   desk.NewHandClick();   // board 2: Print Hand at once
   EXPECT_TRUE(desk.Action("PrintHandMenu")->isEnabled());
@@ -190,8 +224,8 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   EXPECT_TRUE(report.tricks.empty());
   const auto page = Draw(report);
   EXPECT_EQ(ValueOf(*page, "N-S:"), "");
-  ASSERT_NE(desk.BoardScore(), 0);
-  EXPECT_FALSE(page->AllText().contains(QString::number(desk.BoardScore())));
+  ASSERT_NE(lastScore, 0);
+  EXPECT_FALSE(page->AllText().contains(QString::number(lastScore)));
 
   // What "Print Hand" sends: one page, named after the board.
   QString name;
