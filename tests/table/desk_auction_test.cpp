@@ -1,5 +1,6 @@
 // The auction at the table window: the box, the keyboard, hint, make bid,
-// take back, the review grid and the end of the auction.
+// take back, the review grid and the end of the auction. The rules of the
+// auction are the game's (tests/game/game_auction_test.cpp).
 #include <QAction>
 #include <QLabel>
 
@@ -19,11 +20,12 @@ TEST_F(DeskTest, TheBoxMakesAllowedCallsAndRefusesOthersWithASound) {
   const int sounds = SoundCount();
   desk.BidButClick("N2");   // 2NT: legal bridge, not in the library
   EXPECT_EQ(SoundCount(), sounds + 1);
-  EXPECT_EQ(Calls(), (Tokens{"P", "1C"}));
+  EXPECT_EQ(Calls().size(), 2u);
   desk.BidButClick("S1");
-  // West and North answer at once: P 2S P, South to call again.
-  EXPECT_EQ(Calls(), (Tokens{"P", "1C", "1S", "P", "2S", "P"}));
-  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+  // West and North answer at once, and the box waits for South again.
+  EXPECT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_TRUE(desk.BidBox()->isVisible());
 }
 
 TEST_F(DeskTest, KeyboardBidsLevelThenStrain) {
@@ -85,21 +87,20 @@ TEST_F(DeskTest, MakeBidMakesTheCallTheHintHighlights) {
   EXPECT_EQ(box.BidButton(3, Spade)->Face(), alternative);
   EXPECT_EQ(box.BidButton(3, NT)->Face(), QColor(178, 178, 178));
   EXPECT_EQ(box.BidButton(5, Club)->Face(), QColor(100, 255, 178));
-  EXPECT_EQ(desk.Bidding().HintCalls, (std::vector<CallCode>{MakeBid(4, Spade), Pass, MakeBid(3, Spade)}));
   Key(Qt::Key_M);
   ASSERT_EQ(Calls().size(), 10u);
   EXPECT_EQ(desk.Bidding().Calls[6], "4S");
   EXPECT_EQ(desk.State().phase, Phase::BiddingOver);
 }
 
-TEST_F(DeskTest, TakeBackReturnsToSouthsPreviousTurn) {
+TEST_F(DeskTest, TakeBackFromTheBoxAndBackspace) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.BidButClick("S1");
   ASSERT_EQ(Calls().size(), 6u);
   desk.BidButClick("Ta");
-  EXPECT_EQ(Calls(), (Tokens{"P", "1C"}));
-  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
+  EXPECT_EQ(Calls().size(), 2u);
+  EXPECT_EQ(desk.ReviewGrid()->Cell(3, 0), " ");   // South's 1S is gone from the review
   // With two calls there is nothing to take back.
   const int sounds = SoundCount();
   Key(Qt::Key_Backspace);
@@ -107,7 +108,7 @@ TEST_F(DeskTest, TakeBackReturnsToSouthsPreviousTurn) {
   EXPECT_EQ(Calls().size(), 2u);
 }
 
-TEST_F(DeskTest, TakeBackAfterTheAuctionEndedLetsSouthCallAgain) {
+TEST_F(DeskTest, TakeBackAfterTheAuctionEndedOffersTheBoxAgain) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.BidButClick("S1");
@@ -116,15 +117,13 @@ TEST_F(DeskTest, TakeBackAfterTheAuctionEndedLetsSouthCallAgain) {
   desk.ButTakeBackBidClick();
   EXPECT_EQ(desk.State().phase, Phase::Bidding);
   EXPECT_EQ(Calls().size(), 6u);
-  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
   EXPECT_TRUE(desk.BidBox()->isVisible());
+  EXPECT_FALSE(desk.Panel("EndOfBidding")->isVisible());
 }
 
-TEST_F(DeskTest, WestDealerWithThreePassesLeavesSouthToCall) {
-  TDeskTop& desk = Desk("Imp", 4);   // Imp01.04: dealer West
+TEST_F(DeskTest, WestDealersReviewStartsInWestsColumn) {
+  TDeskTop& desk = Desk("Imp", 4);   // Imp01.04: dealer West, three passes
   desk.NewHandClick();
-  EXPECT_EQ(Calls(), (Tokens{"P", "P", "P"}));
-  EXPECT_EQ(desk.Bidding().auction.SeatToAct(), South);
   // The review starts in the West column of row 0.
   EXPECT_EQ(desk.ReviewGrid()->Cell(0, 0), "Pass");
   EXPECT_EQ(desk.ReviewGrid()->Cell(2, 0), "Pass");
@@ -153,10 +152,7 @@ TEST_F(DeskTest, APassedOutAuctionEndsTheBoardAtOnce) {
   EXPECT_EQ(desk.State().phase, Phase::BoardOver);
   EXPECT_FALSE(desk.Panel("EOBStart")->isEnabled());
   EXPECT_FALSE(desk.Action("ReplayHand")->isEnabled());
-  EXPECT_TRUE(desk.ResultFiled());
-  EXPECT_EQ(desk.BoardScore(), 0);
-  const std::string line = options_->ReadString("Tester", "Imp01.01", "nope");
-  EXPECT_EQ(line.substr(0, 11), "W,Pass,0,0,");
+  EXPECT_TRUE(desk.Panel("ScorePad")->isVisible());
 }
 
 TEST_F(DeskTest, SkipPlayOnlyWhenEastOrWestDeclares) {

@@ -23,6 +23,7 @@
 #include "table/bidding_box.h"
 #include "table/desktop.h"
 #include "ui/card_control.h"
+#include "ui/hands_view.h"
 #include "ui/setup_options.h"
 
 namespace quorval {
