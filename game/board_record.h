@@ -9,8 +9,8 @@
 
 #include "core/deal.h"
 #include "data/kept_play.h"
-#include "scoring/player_results.h"
 #include "game/table_files.h"
+#include "scoring/player_results.h"
 
 namespace quorval {
 

@@ -6,12 +6,12 @@
 #include "data/event_set.h"
 #include "data/library_rules.h"
 #include "data/pbn_board.h"
+#include "game/board_record.h"
 #include "play/dd_table.h"
 #include "scoring/field_results.h"
 #include "scoring/figures.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
-#include "game/board_record.h"
 
 namespace quorval {
 namespace {

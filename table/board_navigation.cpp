@@ -10,6 +10,8 @@
 #include "table/bidding_box.h"
 #include "table/board_picture.h"
 #include "table/desktop.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
 #include "ui/board_chooser.h"
 #include "ui/hands_view.h"
 #include "ui/multi_lang.h"
@@ -66,7 +68,7 @@ void TDeskTop::GotoHand1Click() {
 void TDeskTop::BidSysClick(int system) {
   game_.SetBidSystem(system);
   Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
-  SaveSettings();
+  saving_->SaveSettings();
   DupBoard();
   game_.StepBack(1);
   NewHandClick();
@@ -74,43 +76,36 @@ void TDeskTop::BidSysClick(int system) {
 
 bool TDeskTop::ReadHand() { return game_.ReadHand(); }
 
-void TDeskTop::HideBoardPanels() {
-  playPad_->hide();
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  scorePad_->hide();
-  playPanel_->hide();
-  scorePages_->hide();
-  Action("ReviewBidding")->setEnabled(false);
-}
-
 void TDeskTop::StartNewHand() {
   if (!game_.Deal()) return;   // nothing read yet
-  HideBoardPanels();
+  TablePanels& p = *panels_;
+  for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.endofScoring, p.scorePad,
+                                                     p.playPanel, p.scorePages, p.hcpPanel})
+    w->hide();
+  Action("ReviewBidding")->setEnabled(false);
   CloseBidReviewClick();
   SetCaption();
-  dupBd_->show();
+  p.dupBd->show();
   DupBoard();
-  contractImg_->clear();
-  reviewPanel_->show();
-  reviewPanel_->raise();
-  bidBox_->show();
-  bidBox_->raise();
+  p.contractImg->clear();
+  p.reviewPanel->show();
+  p.reviewPanel->raise();
+  p.bidBox->show();
+  p.bidBox->raise();
   ResetBids();
-  cards_->ClearTable();
-  cards_->ShowWonTricks({});
-  hcpPanel_->hide();
+  p.cards->ClearTable();
+  p.cards->ShowWonTricks({});
   HandActions(game_.State().BoardNo > 1);
   // North, East and West go face down; the hands are laid out afresh.
-  cards_->SetDecidingStrain(Spade);
-  cards_->SetShowAllHands(false);
-  cards_->Context() = TPlayContext{};
-  cards_->LoadAll();
-  cards_->HideHandsClick(false, -1);
+  p.cards->SetDecidingStrain(Spade);
+  p.cards->SetShowAllHands(false);
+  p.cards->Context() = TPlayContext{};
+  p.cards->LoadAll();
+  p.cards->HideHandsClick(false, -1);
   Action("HideHands")->setEnabled(false);
   Action("ShowHands")->setEnabled(true);
-  ShowSouthPoints();
-  hcpPanel_->show();
+  p.ShowSouthPoints(game_.Play().Hands[South].Hcp, Word("LabelHCP"));
+  p.hcpPanel->show();
   AcceptBid();
 }
 
@@ -130,13 +125,13 @@ void TDeskTop::DupBoard() {
   const bool played = state.BoardNo >= 1 && state.BoardNo <= 27 &&
                       files_.PlayerValue(game_.Key(), "nope") != "nope";
   const bool onTable = state.phase != Phase::NoBoard;
-  dup_->Show(onTable ? state.BoardNo : 0, onTable ? SeatName(state.Dealer).left(1) : QString(),
+  panels_->dup->Show(onTable ? state.BoardNo : 0, onTable ? SeatName(state.Dealer).left(1) : QString(),
              onTable ? state.Dealer : -1, onTable ? state.Vul : 0,
-             onTable ? Text(qPrintable(QString("vul%1").arg(state.Vul & 3))) : QString(),
+             onTable ? Word(qPrintable(QString("vul%1").arg(state.Vul & 3))) : QString(),
              FromRef(Opt().SkinColors[played && onTable ? 4 : 2]));
   // The system's name is its menu item's caption without the accelerator.
-  bidSysLabel_->setText(WithoutAccelerator(Action(QString("BS%1").arg(state.BidSystem))->text()));
-  sessionLab_->setText(QString("%1 - %2").arg(QString::fromStdString(state.EventType),
+  panels_->bidSysLabel->setText(WithoutAccelerator(Action(QString("BS%1").arg(state.BidSystem))->text()));
+  panels_->sessionLab->setText(QString("%1 - %2").arg(QString::fromStdString(state.EventType),
                                               QString::fromStdString(state.Session)));
 }
 

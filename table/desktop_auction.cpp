@@ -12,85 +12,55 @@
 
 #include "core/messages.h"
 #include "table/bidding_box.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_panels.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
-// Pass, Dbl and ReDbl in the interface language (the captions of the hidden
-// labels).
-QString TDeskTop::ReviewCallText(CallCode c) const {
-  QString text;
-  if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
-  else if (c == Redouble) text = Text("LabelRedbl");
-  else if (c == Double) text = Text("LabelDbl");
-  else if (c == Pass) text = Text("LabelPass");
-  else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
-  else text = "????";
-  return text.left(6);
-}
 
+// The review grid emptied and the box ready for the dealer's call (the game
+// has reset the auction).
 void TDeskTop::ResetBids() {
-  ClearReviewGrid();
-  InitEachBid();
+  panels_->ClearReviewGrid();
+  ReadyPad();
 }
-
-void TDeskTop::InitEachBid() { ReadyPad(); }
 
 void TDeskTop::ReadyPad() {
   const Auction& auction = game_.Auction().auction;
   const Seat toAct = auction.SeatToAct();
-  bidBox_->SetMakeBidEnabled(toAct == South);
-  bidBox_->PrepareFromAuction(auction, SeatName(toAct));
+  TBidBoxEuro* box = panels_->bidBox;
+  box->SetMakeBidEnabled(toAct == South);
+  box->PrepareFromAuction(auction, SeatName(toAct));
   for (Seat s = North; s <= West; ++s) {
-    QLabel* heading = seatHeadings_[ReviewColumn(s)];
+    QLabel* heading = panels_->seatHeadings[ReviewColumn(s)];
     heading->setText(SeatName(s));
     heading->setStyleSheet(s == toAct && !auction.Over() ? "background: yellow; color: black;"
                                                                   : "color: black;");
   }
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
-  HideHintMeanings();
-  bidBox_->update();
+  tips_->HideHintMeanings();
+  box->update();
 }
 
-void TDeskTop::ClearReviewGrid() {
-  bidReview_->ClearCells();
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 4; ++c) bidReview_->SetCell(c, r, " ");
-  bidReview_->SetRowCount(3);
-}
-
-void TDeskTop::AddBid(CallCode c, int index) {
-  const auto [row, column] = ReviewCell(game_.State().Dealer, index);
-  if (row + 1 > bidReview_->RowCount()) bidReview_->SetRowCount(row + 1);
-  if (column == 0) {
-    for (int col = 0; col < 4; ++col) bidReview_->SetCell(col, row, " ");
-  } else if (index == 0) {
-    for (int col = 0; col < column; ++col) bidReview_->SetCell(col, 0, QString(" ") + QString(2, QChar(0x2014)));
-  }
-  bidReview_->SetCell(column, row, ReviewCallText(c));
-  bidReview_->SetRowCount(row + 1);
-  bidReview_->verticalScrollBar()->setValue(bidReview_->verticalScrollBar()->maximum());
-  bidReview_->viewport()->update();
-}
-
-void TDeskTop::MakeBid(CallCode c) {
+// Records a call (the user's only where a stored auction goes on) and
+// shows it in the review; the next seat's box follows.
+bool TDeskTop::MakeBid(CallCode c, bool user) {
   const int index = game_.Auction().CallCount();
-  if (game_.PushCall(c)) ShowCall(c, index);
-}
-
-void TDeskTop::ShowCall(CallCode c, int index) {
-  AddBid(c, index);
-  InitEachBid();
+  if (!(user ? game_.UserCall(c) : game_.PushCall(c))) return false;
+  panels_->AddBid(game_.State().Dealer, index, ReviewCallText(c));
+  ReadyPad();
   Action("RebidHand")->setEnabled(true);
   Panel("RebidHand2")->setEnabled(true);
+  return true;
 }
 
 void TDeskTop::BidToHuman() {
   while (game_.ComputerToCall()) {
-    const double started = Now();
+    const double started = TableClockSeconds();
     const CallCode c = game_.LibraryCall();
     WaitSeconds(game_.State().BidPause, started);
     const int before = game_.Auction().CallCount();
@@ -113,11 +83,9 @@ void TDeskTop::BadKey() {
 
 void TDeskTop::ProcessHumanBid() {
   const CallCode c = EntryToCall(pendingEntry_, game_.Auction().auction.DoubledCount);
-  const int index = game_.Auction().CallCount();
-  if (game_.UserCall(c)) {
-    ShowCall(c, index);
+  if (MakeBid(c, true)) {
     AcceptBid();
-    bidBox_->ResetColours();
+    panels_->bidBox->ResetColours();
   } else {
     BadKey();
   }
@@ -180,15 +148,15 @@ void TDeskTop::ButHelpBidClick() {
   if (game_.phase() != Phase::Bidding || game_.Auction().auction.Over()) return;
   QStringList codes;
   for (const CallCode c : game_.HintCalls()) codes << QString::number(c);
-  bidBox_->MarkAlternatives(codes);
-  bidBox_->HighlightCall(game_.LibraryCall());
-  ShowHintMeanings();
+  panels_->bidBox->MarkAlternatives(codes);
+  panels_->bidBox->HighlightCall(game_.LibraryCall());
+  tips_->ShowHintMeanings();
 }
 
 void TDeskTop::ButMakeBidClick() {
   if (!game_.UserToCall()) return;
   const CallCode c = game_.LibraryCall();
-  bidBox_->HighlightCall(c);
+  panels_->bidBox->HighlightCall(c);
   pendingEntry_ = CallToEntry(c);
   ProcessHumanBid();
 }
@@ -199,65 +167,41 @@ void TDeskTop::ButTakeBackBidClick() {
     BadKey();
     return;
   }
-  playPad_->hide();
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  playPanel_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  ResetBids();
+  TablePanels& p = *panels_;
+  for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.endofScoring, p.playPanel,
+                                                     p.scorePad, p.scorePages})
+    w->hide();
   AddAllBids();
-  reviewPanel_->show();
-  reviewPanel_->raise();
-  bidBox_->show();
-  bidBox_->raise();
+  p.reviewPanel->show();
+  p.reviewPanel->raise();
+  p.bidBox->show();
+  p.bidBox->raise();
   ReadyPad();
 }
 
-void TDeskTop::DrawContract() {
-  const QString text = ContractCaption();
-  // Drawn in the screen's own pixels, so that it stays sharp on a
-  // high-density screen.
-  const qreal ratio = devicePixelRatioF();
-  QPixmap picture(contractImg_->size() * ratio);
-  picture.setDevicePixelRatio(ratio);
-  // The picture lies on the play panel and takes its ground (skin colour 6),
-  // so no block of the window's colour shows around the text.
-  picture.fill(playPanel_->palette().color(QPalette::Window));
-  QPainter p(&picture);
-  QFont f = font();
-  f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);
-  f.setBold(true);
-  p.setFont(f);
-  DrawSymbolText(p, 1, 0, 0, text);
-  p.end();
-  contractImg_->setPixmap(picture);
-  contractImg_->setProperty("contractText", text);
-  contractImg_->show();
-}
-
 void TDeskTop::AfterBidding() {
-  bidBox_->hide();
-  HideHintMeanings();
-  for (QLabel* heading : seatHeadings_) heading->setStyleSheet("color: black;");
+  TablePanels& p = *panels_;
+  p.bidBox->hide();
+  tips_->HideHintMeanings();
+  for (QLabel* heading : p.seatHeadings) heading->setStyleSheet("color: black;");
   DrawContract();
   HintButton(false);
   Action("ReviewBidding")->setEnabled(true);
-  playPad_->hide();
-  endofScoring_->hide();
+  p.playPad->hide();
+  p.endofScoring->hide();
   game_.EndAuction();
   const Contract contract = game_.FinalContract();
   Panel("SkipBtn")->setEnabled(!contract.PassedOut() && (contract.declarer == East || contract.declarer == West));
-  endOfBidding_->show();
-  endOfBidding_->raise();
+  p.endOfBidding->show();
+  p.endOfBidding->raise();
   // The contract stays in view while the user decides to play or skip; no
   // trick has been played yet, whatever the last board's counts were.
-  nsTricks_->setText("0");
-  ewTricks_->setText("0");
-  playPanel_->show();
+  p.nsTricks->setText("0");
+  p.ewTricks->setText("0");
+  p.playPanel->show();
   if (contract.PassedOut()) {
     Panel("EOBStart")->setEnabled(false);
-    reviewPanel_->hide();
+    p.reviewPanel->hide();
     EndOfHand();
   } else {
     Panel("EOBStart")->setEnabled(true);
@@ -266,23 +210,24 @@ void TDeskTop::AfterBidding() {
 }
 
 void TDeskTop::ReviewBiddingClick() {
-  cards_->TableCardsBehind(true);
-  reviewPanel_->show();
-  reviewPanel_->raise();
-  closeReview_->show();
+  panels_->cards->TableCardsBehind(true);
+  panels_->reviewPanel->show();
+  panels_->reviewPanel->raise();
+  panels_->closeReview->show();
   Action("ReviewBidding")->setEnabled(true);
 }
 
 void TDeskTop::CloseBidReviewClick() {
-  cards_->TableCardsBehind(false);
-  reviewPanel_->hide();
-  closeReview_->hide();
+  panels_->cards->TableCardsBehind(false);
+  panels_->reviewPanel->hide();
+  panels_->closeReview->hide();
 }
 
 void TDeskTop::AddAllBids() {
   const std::vector<std::string> calls = game_.Auction().Calls;
-  ClearReviewGrid();
-  for (size_t i = 0; i < calls.size(); ++i) AddBid(ParseCall(calls[i]), static_cast<int>(i));
+  panels_->ClearReviewGrid();
+  for (size_t i = 0; i < calls.size(); ++i)
+    panels_->AddBid(game_.State().Dealer, static_cast<int>(i), ReviewCallText(ParseCall(calls[i])));
 }
 
 }  // namespace quorval

@@ -10,6 +10,8 @@
 
 #include "core/messages.h"
 #include "table/desktop.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
 #include "ui/hands_view.h"
 
 namespace quorval {
@@ -23,7 +25,7 @@ bool IsHuman(const PlayState& st, Seat s) { return st.Hands[s & 3].HumanControll
 void TDeskTop::EOBStartClick() {
   if (game_.phase() != Phase::BiddingOver || game_.FinalContract().PassedOut()) return;
   CloseBidReviewClick();
-  playPanel_->show();
+  panels_->playPanel->show();
   StartPlay();
   PlayTrickToHuman();
 }
@@ -32,45 +34,44 @@ void TDeskTop::SkipBtnClick() {
   if (game_.phase() != Phase::BiddingOver || game_.FinalContract().PassedOut()) return;
   StartPlay();
   CloseBidReviewClick();
-  playPanel_->show();
+  panels_->playPanel->show();
   TPPClaimClick();
 }
 
-void TDeskTop::StartPlay() {
-  if (game_.StartPlay()) ShowPlayStart();
-}
-
-void TDeskTop::ShowPlayStart() {
+// The play of the contract starts (or starts again for a replay) and the
+// table lays it out.
+void TDeskTop::StartPlay(bool replay) {
+  if (!(replay ? game_.Replay() : game_.StartPlay())) return;
   const Contract contract = game_.FinalContract();
   selectedCard_ = 0;
   rankKey_.clear();
   suitKey_.clear();
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  cards_->ClearTable();
-  cards_->ShowWonTricks({});
-  cards_->SetDecidingStrain(contract.strain() < Spade ? contract.strain() : Spade);
-  cards_->SetShowAllHands(game_.State().ShowAllHands);
-  cards_->LoadAll();
+  panels_->endOfBidding->hide();
+  panels_->endofScoring->hide();
+  panels_->scorePad->hide();
+  panels_->scorePages->hide();
+  panels_->cards->ClearTable();
+  panels_->cards->ShowWonTricks({});
+  panels_->cards->SetDecidingStrain(contract.strain() < Spade ? contract.strain() : Spade);
+  panels_->cards->SetShowAllHands(game_.State().ShowAllHands);
+  panels_->cards->LoadAll();
   ApplyFaceUp();
   PrintWonTricks();
   Action("ShowHands")->setEnabled(game_.State().FaceUpSeats != kAllFour);
   Action("HideHands")->setEnabled(game_.State().FaceUpSeats == kAllFour);
-  playPad_->show();
-  playPad_->raise();
+  panels_->playPad->show();
+  panels_->playPad->raise();
   HintButton(false);
   BeforeEachPlay();
 }
 
 void TDeskTop::ApplyFaceUp() {
-  cards_->SetShowAllHands(game_.State().ShowAllHands);
+  panels_->cards->SetShowAllHands(game_.State().ShowAllHands);
   for (Seat s = North; s <= West; ++s) {
-    cards_->Hand(s).SetSeen(game_.Play().Hands[s].FaceUp);
-    cards_->Hand(s).Redisplay(false);
+    panels_->cards->Hand(s).SetSeen(game_.Play().Hands[s].FaceUp);
+    panels_->cards->Hand(s).Redisplay(false);
   }
-  cards_->RedisplayAll();
+  panels_->cards->RedisplayAll();
 }
 
 void TDeskTop::PlayTrickToHuman() {
@@ -78,7 +79,7 @@ void TDeskTop::PlayTrickToHuman() {
   const PlayState& play = game_.Play();
   const int limit = game_.FinishMode() ? 13 : play.TrickNo;
   while (play.TrickNo <= limit && game_.ComputerToPlay()) {
-    const double started = Now();
+    const double started = TableClockSeconds();
     const CardCode card = GetLisk2000Card();
     WaitSeconds(PauseSeconds(play, game_.FinishMode()), started);
     MakePlay(card);
@@ -95,16 +96,16 @@ CardCode TDeskTop::GettheBestCard() {
   const bool lock = !game_.FinishMode();
   if (lock) {
     menuBar()->setEnabled(false);
-    table_->setEnabled(false);
+    panels_->table->setEnabled(false);
   }
   computerThinking_ = true;
-  BeginBusy();   // a language chosen meanwhile waits for the card
+  ++busy_;   // a language chosen meanwhile waits for the card
   // The engine thinks on a thread of its own so the window keeps painting.
   const CardCode card = game_.ComputerCard(computerTurn_);
   computerThinking_ = false;
   if (lock) {
     menuBar()->setEnabled(true);
-    table_->setEnabled(true);
+    panels_->table->setEnabled(true);
   }
   selectedCard_ = card;
   EndBusy();
@@ -139,8 +140,8 @@ void TDeskTop::MakePlay(CardCode card) {
     return;
   }
   if (!finishing) {
-    playPad_->show();
-    cards_->Hand(seat).PlayCard(card);
+    panels_->playPad->show();
+    panels_->cards->Hand(seat).PlayCard(card);
     HintButton(false);
   }
   if (play.TrickPos == 1) PrintWonTricks();
@@ -157,10 +158,7 @@ void TDeskTop::MakePlay(CardCode card) {
 void TDeskTop::SelectACard(CardCode card) {
   selectedCard_ = card;
   MakePlay(card);
-  ReadyforHuman();
-}
-
-void TDeskTop::ReadyforHuman() {
+  // ReadyforHuman: a trick on the table waits to be cleared.
   if (game_.TrickOnTable()) BeforeEachPlay();
   else PlayTrickToHuman();
 }
@@ -169,19 +167,19 @@ void TDeskTop::BeforeEachPlay() {
   if (game_.phase() != Phase::Playing) return;
   const PlayState& play = game_.Play();
   const bool human = game_.UserToPlay();
-  TPlayContext& context = cards_->Context();
+  TPlayContext& context = panels_->cards->Context();
   context.blocked = !human || computerThinking_ || (game_.TrickOnTable() && play.Over());
   context.toPlay = play.ToPlay;
   context.suitLed = play.TrickPos == 1 ? -1 : play.SuitLed;
   context.winningSuit = play.CardsPlayed == 0 ? -1 : SuitOf(play.WinCard);
-  for (Seat s = North; s <= West; ++s) cards_->Hand(s).EnableForPlay(false);
-  if (human) cards_->Hand(play.ToPlay).EnableForPlay(true);
+  for (Seat s = North; s <= West; ++s) panels_->cards->Hand(s).EnableForPlay(false);
+  if (human) panels_->cards->Hand(play.ToPlay).EnableForPlay(true);
   Panel("TPPBackup")->setEnabled(play.CardsPlayed > 0);
   Panel("ButClearTable")->setEnabled(game_.TrickOnTable());
   // The card Enter plays, except in the last trick where there is no choice.
   if (human && play.TrickNo < 12) {
     selectedCard_ = DefaultCard(play);
-    cards_->SetCurrentCard(selectedCard_);
+    panels_->cards->SetCurrentCard(selectedCard_);
   }
 }
 
@@ -200,19 +198,19 @@ void TDeskTop::PrintWonTricks() {
   const int declarerSide = play.DeclarerTricks;
   const int other = play.TrickNo - play.DeclarerTricks;
   const bool nsDeclare = SideOf(play.Declarer) == 1;
-  nsTricks_->setText(QString::number(nsDeclare ? declarerSide : other));
-  ewTricks_->setText(QString::number(nsDeclare ? other : declarerSide));
+  panels_->nsTricks->setText(QString::number(nsDeclare ? declarerSide : other));
+  panels_->ewTricks->setText(QString::number(nsDeclare ? other : declarerSide));
   ShowTricksWon();
 }
 
 void TDeskTop::ShowTricksWon() {
   std::vector<Seat> winners;
   for (int t = 0; t < game_.Play().TrickNo; ++t) winners.push_back(TrickWinner(game_.Play(), t));
-  cards_->ShowWonTricks(winners);
+  panels_->cards->ShowWonTricks(winners);
 }
 
 void TDeskTop::CleanTable() {
-  cards_->ClearTable();
+  panels_->cards->ClearTable();
   game_.ClearTrick();
   ShowTricksWon();
 }
@@ -240,13 +238,13 @@ void TDeskTop::ButHintClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const CardCode card = GetLisk2000Card();
   QApplication::restoreOverrideCursor();
-  cards_->SetCurrentCard(card);
+  panels_->cards->SetCurrentCard(card);
   const Seat seat = game_.Play().ToPlay;
   THands& hand = game_.HandsOnTable()[seat];
   if (hand.FaceUp || game_.State().ShowAllHands) {
     for (auto& suit : hand.Suits) suit.HighlightMask = 0;
     hand.Suits[SuitOf(card)].HighlightMask = card & ~3;
-    cards_->Hand(seat).Redisplay(true);
+    panels_->cards->Hand(seat).Redisplay(true);
   }
   HintButton(true);
 }
@@ -259,7 +257,7 @@ void TDeskTop::ButPlayHintClick() {
   }
   PlaySound(Sound::Warning);
   selectedCard_ = DefaultCard(game_.Play());
-  cards_->SetCurrentCard(selectedCard_);
+  panels_->cards->SetCurrentCard(selectedCard_);
   HintButton(false);
 }
 
@@ -273,17 +271,17 @@ void TDeskTop::TPPBackupClick() {
   // trick before when it was a lead), then the remaining cards of that trick
   // are played again so the table shows them.
   const TakeBackSteps steps = game_.RewindForTakeBack();
-  cards_->ClearTable();
-  cards_->LoadAll();
+  panels_->cards->ClearTable();
+  panels_->cards->LoadAll();
   ApplyFaceUp();
   for (const CardCode card : steps.again) MakePlay(card);
   PrintWonTricks();
   selectedCard_ = steps.removed;
-  cards_->SetCurrentCard(selectedCard_);
+  panels_->cards->SetCurrentCard(selectedCard_);
   setFocus();
   BeforeEachPlay();
   selectedCard_ = steps.removed;
-  cards_->SetCurrentCard(selectedCard_);
+  panels_->cards->SetCurrentCard(selectedCard_);
 }
 
 void TDeskTop::TPPClaimClick() {
@@ -291,26 +289,25 @@ void TDeskTop::TPPClaimClick() {
   HintButton(false);
   CleanTable();
   game_.BeginFinishPlay();
-  endOfBidding_->hide();
-  endofScoring_->hide();
+  panels_->endOfBidding->hide();
+  panels_->endofScoring->hide();
   PlayTrickToHuman();
 }
 
 void TDeskTop::EOSReplayClick() {
   if (!game_.LastAuctionHadContract() || game_.FinalContract().PassedOut()) return;
   if (game_.phase() != Phase::Playing && game_.phase() != Phase::BoardOver) return;
-  endofScoring_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  hcpPanel_->hide();
-  if (!game_.Replay()) return;
-  ShowPlayStart();
+  panels_->endofScoring->hide();
+  panels_->scorePad->hide();
+  panels_->scorePages->hide();
+  panels_->hcpPanel->hide();
+  StartPlay(true);
   PlayTrickToHuman();
 }
 
 void TDeskTop::ShowHandsClick() {
   game_.ShowAllFourHands();
-  cards_->ShowHandsClick();
+  panels_->cards->ShowHandsClick();
   Action("ShowHands")->setEnabled(false);
   Action("HideHands")->setEnabled(true);
 }
@@ -319,7 +316,7 @@ void TDeskTop::HideHandsClick() {
   game_.HideHands();
   const bool playing = game_.phase() == Phase::Playing;
   const PlayState& play = game_.Play();
-  cards_->HideHandsClick(playing && play.CardsPlayed > 0, playing ? play.Dummy : -1);
+  panels_->cards->HideHandsClick(playing && play.CardsPlayed > 0, playing ? play.Dummy : -1);
   Action("HideHands")->setEnabled(false);
   Action("ShowHands")->setEnabled(true);
 }
@@ -352,7 +349,7 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
         } else {
           PlaySound(Sound::Warning);
           selectedCard_ = DefaultCard(play);
-          cards_->SetCurrentCard(selectedCard_);
+          panels_->cards->SetCurrentCard(selectedCard_);
         }
       }
       return;
@@ -361,13 +358,13 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
       if (!IsHuman(play, seat) || play.Over()) return;
-      cards_->SetCurrentCard(selectedCard_);
-      THandView& hand = cards_->Hand(seat);
+      panels_->cards->SetCurrentCard(selectedCard_);
+      THandView& hand = panels_->cards->Hand(seat);
       if (key == Qt::Key_Left) hand.SelectPrevious();
       else if (key == Qt::Key_Right) hand.SelectNext();
       else if (key == Qt::Key_Up) hand.SelectPreviousSuit();
       else hand.SelectNextSuit();
-      selectedCard_ = cards_->CurrentCard();
+      selectedCard_ = panels_->cards->CurrentCard();
       return;
     }
     default:
@@ -381,7 +378,7 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
   std::string letters;
   const char* const names[4] = {"SC0", "SC1", "SC2", "SC3"};
   for (int s = 0; s < 4; ++s) {
-    const QString letter = Text(names[s]);
+    const QString letter = Word(names[s]);
     letters += letter.isEmpty() ? "CDHS"[s] : letter.at(0).toUpper().toLatin1();
   }
   const int suit = SuitOfKey(letters, c);
@@ -406,9 +403,7 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
   if (card >= 4 && IsHuman(play, seat) && game_.IsLegal(card)) {
     rankKey_.clear();
     suitKey_.clear();
-    selectedCard_ = card;
-    MakePlay(card);
-    ReadyforHuman();
+    SelectACard(card);
   } else {
     badKey();
   }
@@ -418,13 +413,13 @@ void TDeskTop::EndOfHand() {
   const bool finished = game_.FinishMode();
   // The result is made and filed here, once; the panels below only show it.
   game_.EndBoard();
-  playPad_->hide();
-  endOfBidding_->hide();
-  if (!finished) cards_->ClearTable();
-  cards_->Context() = TPlayContext{};
-  cards_->SetShowAllHands(true);
-  cards_->LoadAll();
-  cards_->RedisplayAll();
+  panels_->playPad->hide();
+  panels_->endOfBidding->hide();
+  if (!finished) panels_->cards->ClearTable();
+  panels_->cards->Context() = TPlayContext{};
+  panels_->cards->SetShowAllHands(true);
+  panels_->cards->LoadAll();
+  panels_->cards->RedisplayAll();
   ShowTricksWon();
   SetUpResultGrids();
   HandActions(true);
@@ -432,7 +427,7 @@ void TDeskTop::EndOfHand() {
   Action("HideHands")->setEnabled(false);
   ShowTheScore();
   Panel("EOSNewHand")->setFocus();
-  if (game_.ResultFiled() && !game_.ResultWritten()) OfferUnsavedResults(false);
+  if (game_.ResultFiled() && !game_.ResultWritten()) saving_->OfferUnsavedResults(false);
 }
 
 }  // namespace quorval

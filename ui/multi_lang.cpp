@@ -24,6 +24,7 @@
 #include <map>
 
 #include "core/messages.h"
+#include "data/ini_store.h"
 
 // Q_INIT_RESOURCE declares a function, so it must be used outside any namespace.
 static void InitLangResource() { Q_INIT_RESOURCE(lang); }
@@ -57,7 +58,8 @@ QTabWidget* TabOwnerOf(QWidget* page, int& index) {
 // The window's widgets, actions and menus as the walk sees them.
 class WidgetTarget : public WordListTarget {
  public:
-  WidgetTarget(QWidget* window, TTranslateEdits edits) : window_(window), edits_(edits) {
+  WidgetTarget(QWidget* window, TTranslateEdits edits, const std::vector<std::string>& textKeys)
+      : window_(window), edits_(edits), textKeys_(textKeys) {
     for (QObject* o : window->findChildren<QObject*>()) {
       const QString name = o->objectName().toLower();
       if (!name.isEmpty() && !byName_.contains(name)) byName_.insert(name, o);
@@ -67,6 +69,13 @@ class WidgetTarget : public WordListTarget {
   void SetFormCaption(const std::string& text) override { window_->setWindowTitle(Q(text)); }
 
   Outcome ApplyControl(const std::string& key, WordCursor& cursor) override {
+    for (const std::string& text : textKeys_)
+      if (SameName(text, key)) {
+        // A text the window looks up itself: its rows are passed.
+        cursor.NextText();
+        cursor.SkipOwnRows();
+        return Outcome::Applied;
+      }
     QObject* o = byName_.value(Q(key).toLower());
     if (!o) return Outcome::NotFound;
     const size_t first = cursor.Row();
@@ -155,17 +164,26 @@ class WidgetTarget : public WordListTarget {
 
   QWidget* window_;
   TTranslateEdits edits_;
+  const std::vector<std::string>& textKeys_;
   QHash<QString, QObject*> byName_;
 };
 
 }  // namespace
 
-TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets)
-    : TMultiLang(window, CompiledWordList(listName), charSets) {}
+TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets,
+                       std::vector<std::string> textKeys)
+    : QObject(window), window_(window), words_(CompiledWordList(listName)),
+      charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets), textKeys_(std::move(textKeys)) {
+  Start();
+}
 
 TMultiLang::TMultiLang(QWidget* window, WordList words, const QStringList& charSets)
     : QObject(window), window_(window), words_(std::move(words)),
       charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets) {
+  Start();
+}
+
+void TMultiLang::Start() {
   // The window is designed in the font of language 0's entry.
   const QString first = charSets_.value(0);
   if (const QString name = first.section(QLatin1Char(','), 0, 0).trimmed(); !name.isEmpty()) fontName_ = name;
@@ -200,7 +218,7 @@ bool TMultiLang::SetActiveLanguage(int language) {
   active_ = language;
   ApplyFont();
   if (!window_) return true;
-  WidgetTarget target(window_, translateEdits_);
+  WidgetTarget target(window_, translateEdits_, textKeys_);
   lastWalk_ = WordWalk::Run(words_, language, target, defaultEnabled_, defaultLanguage_);
   return true;
 }

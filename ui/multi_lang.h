@@ -9,8 +9,9 @@
 //      key, then one TAB-separated text per language 0 to 7) and add the file
 //      to resources/lang/lang.qrc.
 //   2. Give every translated widget, QAction and QMenu the object name its key
-//      names. Texts the program composes at run time live in hidden QLabels of
-//      the window, named like their keys, and are read back from them.
+//      names. Texts the program composes at run time are rows of their own,
+//      looked up with WordText (a control's hint as "Name.Hint"); the table
+//      window names them to TMultiLang so that they count as its texts.
 //   3. At the end of the window's constructor, once its widgets exist:
 //        lang_ = new TMultiLang(this, "<list>");     // English at once
 //      and `lang_->SetActiveLanguage(language)` whenever the window should
@@ -31,6 +32,8 @@
 //   then every widget and action its hint (tooltip) from a ".Hint" row.
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -58,7 +61,10 @@ class TMultiLang : public QObject {
   // language 0 to `window`, whose widgets must already exist. `charSets` is
   // one "font name,character set" entry per language (DefaultCharSets() when
   // empty).
-  TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets = {});
+  // `textKeys` are rows of texts the window composes at run time (looked up
+  // with WordText); they name no widget and are passed by.
+  TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets = {},
+             std::vector<std::string> textKeys = {});
   // The same with a list given as it is (tests, lists not compiled in).
   TMultiLang(QWidget* window, WordList words, const QStringList& charSets = {});
 
@@ -95,6 +101,7 @@ class TMultiLang : public QObject {
   WalkCounts LastWalk() const { return lastWalk_; }
 
  private:
+  void Start();
   void ApplyFont();
 
   QPointer<QWidget> window_;
@@ -107,6 +114,7 @@ class TMultiLang : public QObject {
   int defaultLanguage_ = 0;
   TTranslateEdits translateEdits_ = teReadOnly;
   WalkCounts lastWalk_;
+  std::vector<std::string> textKeys_;
 };
 
 // The word list compiled in as ":/lang/<listName>.txt", read once; an empty

@@ -177,29 +177,26 @@ void TSessionResult::PageClick() {
   for (int s = 0; s < 3; ++s) labels.strata[size_t(s)] = Text(qPrintable(QString("xpTabSheet%1").arg(s + 1))).toStdString();
   labels.scoringItem = ScoringItemText().toStdString();
   const bool imps = eventItems_[0]->isChecked();
-  const auto rows =
-      BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_, labels);
+  rows_ = BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_,
+                           labels);
 
   grid_->ClearCells();
-  grid_->SetRowCount(std::max<int>(2, int(rows.size())));
-  rowBoards_.assign(rows.size(), 0);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    rowBoards_[r] = rows[r].board;
+  grid_->SetRowCount(std::max<int>(2, int(rows_.size())));
+  for (size_t r = 0; r < rows_.size(); ++r)
     for (int c = 0; c < kSessionListColumns; ++c)
-      grid_->SetCell(c, int(r), QString::fromStdString(rows[r].cells[size_t(c)]));
-  }
-  totalsRow_ = int(rows.size()) - 2;
+      grid_->SetCell(c, int(r), QString::fromStdString(rows_[r].cells[size_t(c)]));
+  totalsRow_ = int(rows_.size()) - 2;
   grid_->verticalScrollBar()->setValue(0);
   SelectRow(-1);
   grid_->AutoSizeColumns();
 }
 
 int TSessionResult::SelectedBoard() const {
-  return selectedRow_ >= 0 && selectedRow_ < int(rowBoards_.size()) ? rowBoards_[size_t(selectedRow_)] : 0;
+  return selectedRow_ >= 0 && selectedRow_ < int(rows_.size()) ? rows_[size_t(selectedRow_)].board : 0;
 }
 
 void TSessionResult::SelectRow(int row) {
-  selectedRow_ = row >= 0 && row < int(rowBoards_.size()) && rowBoards_[size_t(row)] > 0 ? row : -1;
+  selectedRow_ = row >= 0 && row < int(rows_.size()) && rows_[size_t(row)].board > 0 ? row : -1;
   printHandBtn_->setEnabled(SelectedBoard() > 0);
   reviewBtn_->setEnabled(SelectedBoard() > 0);
   grid_->viewport()->update();

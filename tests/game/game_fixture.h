@@ -18,8 +18,8 @@
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
 #include "game/table_game.h"
-#include "tests/game/counting_filing.h"
 #include "tests/data/temp_folder.h"
+#include "tests/game/counting_filing.h"
 
 namespace quorval {
 

@@ -21,7 +21,14 @@
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
 #include "table/bidding_box.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/event_sets.h"
+#include "table/help_menu.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
+#include "table/table_printing.h"
+#include "table/table_review.h"
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
 #include "ui/setup_options.h"
@@ -72,7 +79,7 @@ class DeskTest : public ::testing::Test {
     state.MarkerFilePresent = true;
     desk_ = std::make_unique<TDeskTop>(*files_, state);
     desk_->SetNoPauses(true);
-    desk_->SeedRandom(7);
+    desk_->Game().Seed(7);
     if (runLanguage >= 0) desk_->SetLanguageForRun(runLanguage);
     desk_->resize(desk_->minimumSize());
     desk_->show();
@@ -134,7 +141,9 @@ class DeskTest : public ::testing::Test {
     desk_->Action("Preferences1")->trigger();
     EXPECT_TRUE(opened);
   }
-  std::vector<std::string> Calls() const { return desk_->Bidding().Calls; }
+  std::vector<std::string> Calls() const { return desk_->Game().Auction().Calls; }
+  // The North-South score of the board's result, 0 before the board ends.
+  int BoardScore() const { return desk_->Game().Result() ? desk_->Game().Result()->score : 0; }
 
   QTemporaryDir dir_;
   std::unique_ptr<TMyINI> options_;

@@ -34,7 +34,7 @@ class DeskResultsTest : public DeskTest {
     files_ = std::make_unique<TableFiles>(TableFiles{*options_, *boards_, *results_, library_.Store(), Option,
                                                      plays_.get()});
     std::string problem;
-    const auto report = Desk().FiledHandReport("Imp01.01", problem);
+    const auto report = Desk().Printing().FiledHandReport("Imp01.01", problem);
     EXPECT_TRUE(report.has_value());
     EXPECT_EQ(problem, "");
     return report.value_or(HandReportData{});
@@ -43,14 +43,14 @@ class DeskResultsTest : public DeskTest {
   void BidAndFinish(TDeskTop& desk, const char* second) {
     desk.BidButClick("S1");
     desk.BidButClick(second);
-    ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
     Click("EOBStart");
     Click("TPPFast");
-    ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   }
   std::vector<CardCode> CardsOnTable() const {
     std::vector<CardCode> cards;
-    for (int i = 0; i < desk_->Play().CardsPlayed; ++i) cards.push_back(desk_->Play().PlayLog[size_t(i)].card);
+    for (int i = 0; i < desk_->Game().Play().CardsPlayed; ++i) cards.push_back(desk_->Game().Play().PlayLog[size_t(i)].card);
     return cards;
   }
   // The cards of the tricks in the order played: each trick from its leader.
@@ -63,7 +63,7 @@ class DeskResultsTest : public DeskTest {
   std::unique_ptr<RecordingDevice> Draw(const HandReportData& report) {
     auto page = std::make_unique<RecordingDevice>();
     QPainter painter(page.get());
-    PrintReport(painter, report, desk_->ReportLabels());
+    PrintReport(painter, report, desk_->Printing().ReportLabels());
     return page;
   }
   // The text drawn right of `label` on its line, within the deal area.
@@ -82,7 +82,7 @@ TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {
   TDeskTop& desk = Desk();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   const std::vector<CardCode> played = CardsOnTable();
-  const std::vector<CallCode> calls = desk.Bidding().auction.calls;
+  const std::vector<CallCode> calls = desk.Game().Auction().auction.calls;
   ASSERT_EQ(played.size(), 52u);
   EXPECT_FALSE(plays_->Modified());   // on disk with the result
 
@@ -120,15 +120,15 @@ TEST_F(DeskResultsTest, ABoardIsFiledOnceWhateverTheTableShowsAfterwards) {
   ASSERT_NE(line, "nope");
 
   desk.LanguageClick(1);
-  EXPECT_EQ(desk.StrataGrid(0)->Cell(0, 0), "Række");   // the strata in Danish
+  EXPECT_EQ(desk.Panels().strata[0]->Cell(0, 0), "Række");   // the strata in Danish
   desk.LanguageClick(0);
   Preferences([](TSetupOptions&) {});
   Preferences([](TSetupOptions&) {}, false);
   EXPECT_EQ(filing.results, 1);
   EXPECT_EQ(filing.plays, 1);
   EXPECT_EQ(options_->ReadString("Tester", "Imp01.01", "nope"), line);
-  EXPECT_TRUE(desk.ScorePages()->isVisible());
-  EXPECT_EQ(desk.StrataGrid(0)->Cell(0, 0), "Stratum");
+  EXPECT_TRUE(desk.Panels().scorePages->isVisible());
+  EXPECT_EQ(desk.Panels().strata[0]->Cell(0, 0), "Stratum");
 
   // Played again, the board is filed again: once more.
   Click("ButReplayHand");
@@ -161,7 +161,7 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   plays_->WriteString("Tester", "Imp01.01.Play", damaged);
 
   std::string problem;
-  auto report = desk.FiledHandReport("Imp01.01", problem);
+  auto report = desk.Printing().FiledHandReport("Imp01.01", problem);
   ASSERT_TRUE(report.has_value());
   EXPECT_NE(problem.find("cannot be used: card 3"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
@@ -178,7 +178,7 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   std::string otherTricks = line;
   otherTricks.replace(tricksAt, line.find(',', tricksAt) - tricksAt, "13");
   options_->WriteString("Tester", "Imp01.01", otherTricks);
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("does not match its filed result"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
   EXPECT_EQ(report->declarerTricks, 13);
@@ -188,15 +188,15 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   // before plays were kept).
   KeptPlay other = *ParseKeptPlay({"N", "None", testing::kOneSuitDeal, "4S,P,P,P", testing::kTenTricksPlay}).play;
   KeepPlay(*plays_, "Tester", "Imp01.01", other);
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("another deal"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
   plays_->EraseSection("Tester");
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("no kept play for Imp01.01"), std::string::npos) << problem;
   EXPECT_TRUE(report.has_value());
 
-  EXPECT_FALSE(desk.FiledHandReport("Imp01.02", problem).has_value());
+  EXPECT_FALSE(desk.Printing().FiledHandReport("Imp01.02", problem).has_value());
   EXPECT_EQ(problem, "No filed result for Imp01.02");
 }
 
@@ -206,21 +206,21 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   EXPECT_TRUE(desk.Action("PrintHandMenu")->isEnabled());
   EXPECT_TRUE(desk.Action("SavePdfMenu")->isEnabled());
-  const HandReportData over = desk.CurrentHandReport();
+  const HandReportData over = desk.Printing().CurrentHandReport();
   EXPECT_TRUE(over.resultKnown);
   EXPECT_TRUE(over.strataKnown);
-  EXPECT_EQ(over.boardScore, desk.BoardScore());
+  EXPECT_EQ(over.boardScore, BoardScore());
   EXPECT_EQ(over.strata[0][0][6], "IMP");
-  const int lastScore = desk.BoardScore();
+  const int lastScore = BoardScore();
 
   desk.NewHandClick();   // board 2: Print Hand at once
   EXPECT_TRUE(desk.Action("PrintHandMenu")->isEnabled());
-  const HandReportData report = desk.CurrentHandReport();
+  const HandReportData report = desk.Printing().CurrentHandReport();
   EXPECT_EQ(report.board, 2);
   EXPECT_FALSE(report.resultKnown);
   EXPECT_FALSE(report.strataKnown);
   EXPECT_FALSE(report.contractKnown);
-  EXPECT_EQ(report.calls, desk.Bidding().auction.calls);
+  EXPECT_EQ(report.calls, desk.Game().Auction().auction.calls);
   EXPECT_TRUE(report.tricks.empty());
   const auto page = Draw(report);
   EXPECT_EQ(ValueOf(*page, "N-S:"), "");
@@ -231,7 +231,7 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   QString name;
   size_t pages = 0;
   PrintTarget target = PrintTarget::Printer;
-  desk.SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget t) {
+  desk.Printing().SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget t) {
     name = n;
     pages = p.size();
     target = t;
@@ -248,9 +248,9 @@ TEST_F(DeskResultsTest, APassedOutBoardIsReportedAsPassed) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.ButMakeBidClick();
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   std::string problem;
-  const auto report = desk.FiledHandReport("Imp01.01", problem);
+  const auto report = desk.Printing().FiledHandReport("Imp01.01", problem);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(problem, "");
   EXPECT_TRUE(report->contract.PassedOut());
@@ -265,12 +265,12 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 3));
   std::vector<QString> names;
   std::vector<PageDrawer> sent;
-  desk.SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget) {
+  desk.Printing().SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget) {
     names.push_back(n);
     sent.insert(sent.end(), p.begin(), p.end());
     return true;
   });
-  const auto window = desk.MakeSessionResults();
+  const auto window = desk.Printing().MakeSessionResults();
   EXPECT_EQ(window->Grid()->Cell(0, 3), "3");
   window->SelectRow(3);
   window->PrintHandClick(PrintTarget::Preview);
@@ -292,13 +292,13 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   EXPECT_NE(list.Find("ORVENDAL QUORVAL 2005  -  IMP"), nullptr);
   EXPECT_NE(list.Find("Totals"), nullptr);
 
-  const SessionPrintPage page = desk.SessionListPage("Imp", "01");
+  const SessionPrintPage page = desk.Printing().SessionListPage("Imp", "01");
   EXPECT_EQ(page.sessionName, "Imp01");
   EXPECT_EQ(page.rows.size(), 6u);   // two headings, two boards, totals, figure
   EXPECT_EQ(page.totalsRow, 4);
   EXPECT_GT(page.columnWidths[1], 0);
 
-  const auto summary = desk.MakeResultSummary();
+  const auto summary = desk.Printing().MakeResultSummary();
   EXPECT_EQ(summary->Grid()->Cell(0, 2), "Imp01");
   EXPECT_EQ(summary->Grid()->Cell(1, 2), "     2");
 }

@@ -3,20 +3,21 @@
 #include <QAction>
 #include <set>
 
-#include "tests/table/desk_fixture.h"
 #include "print/hand_report.h"
+#include "table/table_words.h"
+#include "tests/table/desk_fixture.h"
 #include "ui/about_box.h"
 #include "ui/board_chooser.h"
 #include "ui/export_boards.h"
 #include "ui/help_window.h"
+#include "ui/multi_lang.h"
+#include "ui/new_events.h"
 #include "ui/result_summary.h"
 #include "ui/review_window.h"
 #include "ui/session_results.h"
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
 #include "ui/unsaved_results.h"
-#include "ui/multi_lang.h"
-#include "ui/new_events.h"
 
 namespace quorval {
 namespace {
@@ -85,13 +86,17 @@ void ExpectKeysNameWidgets(const char* list, const QObject& window, const std::s
 
 TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   TDeskTop& desk = Desk();
-  ExpectKeysNameWidgets("main_window", desk);
-  ExpectKeysNameWidgets("bidding_box", *desk.BidBox());
+  // The table's run-time texts name no widget; each is a row of its list.
+  const std::vector<std::string>& texts = TableTextKeys();
+  ExpectKeysNameWidgets("main_window", desk, {texts.begin(), texts.end()});
+  for (const std::string& key : texts)
+    EXPECT_TRUE(CompiledWordList("main_window").Find(key, 0).has_value()) << key;
+  ExpectKeysNameWidgets("bidding_box", *desk.Panels().bidBox);
   TGetHand chooser(&desk, "Imp", "01", {}, Qt::red);
   ExpectKeysNameWidgets("board_chooser", chooser);
-  ExpectKeysNameWidgets("hand_report", desk.ReportLabels());
-  ExpectKeysNameWidgets("session_results", *desk.MakeSessionResults());
-  ExpectKeysNameWidgets("result_summary", *desk.MakeResultSummary());
+  ExpectKeysNameWidgets("hand_report", desk.Printing().ReportLabels());
+  ExpectKeysNameWidgets("session_results", *desk.Printing().MakeSessionResults());
+  ExpectKeysNameWidgets("result_summary", *desk.Printing().MakeResultSummary());
   THelpWindow help;
   ExpectKeysNameWidgets("help_window", help);
   TSetupOptions preferences(&desk, *options_, Option);

@@ -1,7 +1,5 @@
-// The player's results and the printed pages: the kept play of each filed
-// board, "Print Hand" for the board on the table, the session results window
-// (whose rows print their own hand reports from the kept play) and the
-// result summary.
+#include "table/table_printing.h"
+
 #include <QLabel>
 
 #include "core/messages.h"
@@ -9,7 +7,10 @@
 #include "scoring/field_comparison.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_panels.h"
+#include "table/table_review.h"
 #include "ui/bridge_grid.h"
 #include "ui/colour_ref.h"
 #include "ui/result_summary.h"
@@ -25,21 +26,28 @@ std::vector<PageDrawer> OnePage(const std::function<void(QPainter&)>& draw) { re
 
 }  // namespace
 
+TTablePrinting::TTablePrinting(TDeskTop& desk) : desk_(desk), labels_(std::make_unique<TReportLabels>()) {}
+
+TTablePrinting::~TTablePrinting() = default;
+
+void TTablePrinting::SetLanguage(int language) { labels_->SetLanguage(language); }
+
 // The strata grids' headings in the interface language; the match-point
 // label is the hand report's.
-std::array<QString, 7> TDeskTop::StrataHeadings(bool imps) const {
-  return {Text("LabelStrata"), "#",
-          Text("ByLabel"),     Text("LabelContract"),
-          Text("Labeltrks"),   Text("LabelScore"),
-          imps ? QString("IMP") : reportLabels_->Text("LabelMP")};
+std::array<QString, 7> TTablePrinting::StrataHeadings(bool imps) const {
+  return {desk_.Word("LabelStrata"), "#",
+          desk_.Word("ByLabel"),     desk_.Word("LabelContract"),
+          desk_.Word("Labeltrks"),   desk_.Word("LabelScore"),
+          imps ? QString("IMP") : labels_->Text("LabelMP")};
 }
 
-HandReportData TDeskTop::CurrentHandReport() const {
-  const TableState& state = game_.State();
+HandReportData TTablePrinting::CurrentHandReport() const {
+  const TableGame& game = desk_.Game();
+  const TableState& state = game.State();
   HandReportData d;
-  d.eventText = sessionLab_->text();
+  d.eventText = desk_.Panels().sessionLab->text();
   d.imps = state.IsImpEvent();
-  d.language = language_;
+  d.language = desk_.InterfaceLanguage();
   d.board = state.BoardNo;
   d.dealer = state.Dealer;
   d.vul = state.Vul;
@@ -47,19 +55,19 @@ HandReportData TDeskTop::CurrentHandReport() const {
   const auto heads = StrataHeadings(d.imps);
   for (auto& stratum : d.strata) stratum[0] = heads;
   if (state.phase == Phase::NoBoard) return d;
-  const KeptPlay kept = game_.PlayAtTable();
+  const KeptPlay kept = game.PlayAtTable();
   d.calls = kept.calls;
-  d.meanings = ReportMeanings(d.calls);
-  d.contractKnown = game_.Auction().auction.Over();
-  d.contract = game_.FinalContract();
+  d.meanings = desk_.Tips().ReportMeanings(d.calls);
+  d.contractKnown = game.Auction().auction.Over();
+  d.contract = game.FinalContract();
   d.tricks = KeptTricks(kept);
   // Tricks, score and strata are the board's own only once it is over.
-  if (state.phase == Phase::BoardOver && game_.Result()) {
-    const TableResult& result = *game_.Result();
+  if (state.phase == Phase::BoardOver && game.Result()) {
+    const TableResult& result = *game.Result();
     d.resultKnown = true;
     d.declarerTricks = result.declarerTricks;
     d.boardScore = result.score;
-    const std::optional<FieldComparison> cmp = result.filed ? game_.ResultStrata() : std::nullopt;
+    const std::optional<FieldComparison> cmp = result.filed ? game.ResultStrata() : std::nullopt;
     d.strataKnown = cmp.has_value();
     FillReportStrata(d, cmp ? &*cmp : nullptr);
   }
@@ -68,7 +76,7 @@ HandReportData TDeskTop::CurrentHandReport() const {
 
 // The strata of a hand report: the headings, and the rows of the
 // comparison when there is one.
-void TDeskTop::FillReportStrata(HandReportData& d, const FieldComparison* cmp) const {
+void TTablePrinting::FillReportStrata(HandReportData& d, const FieldComparison* cmp) const {
   const auto heads = StrataHeadings(d.imps);
   for (int s = 0; s < 3; ++s) {
     d.strata[size_t(s)][0] = heads;
@@ -78,15 +86,16 @@ void TDeskTop::FillReportStrata(HandReportData& d, const FieldComparison* cmp) c
   }
 }
 
-std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, std::string& problem) {
+std::optional<HandReportData> TTablePrinting::FiledHandReport(const std::string& key, std::string& problem) {
+  TableFiles& files = desk_.Files();
   problem.clear();
-  const auto filed = ReadFiledResult(FiledLine(files_.options, files_.PlayerName(), key));
+  const auto filed = ReadFiledResult(FiledLine(files.options, files.PlayerName(), key));
   if (!filed || key.size() != 8) {
     problem = "No filed result for " + key;
     return std::nullopt;
   }
   BoardOnTable board;
-  if (!ReadBoard(files_, key, game_.State().BidSystemLetter, "Passed out", board)) {
+  if (!ReadBoard(files, key, desk_.Game().State().BidSystemLetter, "Passed out", board)) {
     problem = "Board " + key + " cannot be read";
     return std::nullopt;
   }
@@ -94,7 +103,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   const std::string event = key.substr(0, 3), session = key.substr(3, 2);
   d.eventText = Q(event + " - " + session);
   d.imps = IsImpEvent(event);
-  d.language = language_;
+  d.language = desk_.InterfaceLanguage();
   d.board = WholeNumber(key.substr(6, 2)).value_or(0);
   d.dealer = board.Dealer;
   d.vul = board.Vul;
@@ -107,9 +116,9 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
 
   // The auction and play, when the kept record is sound and belongs to this
   // deal and this filed result; otherwise the board is printed without them.
-  if (const auto kept = MatchingKeptPlay(files_, key, board, *filed, problem)) {
+  if (const auto kept = MatchingKeptPlay(files, key, board, *filed, problem)) {
     d.calls = kept->calls;
-    d.meanings = ReportMeanings(d.calls);
+    d.meanings = desk_.Tips().ReportMeanings(d.calls);
     d.tricks = KeptTricks(*kept);
     d.contract = kept->FinalContract();
   }
@@ -118,7 +127,7 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   // filed score.
   ComparisonSettings settings;
   settings.imps = d.imps;
-  settings.mpScoringSys = Opt().MPScoringSys;
+  settings.mpScoringSys = desk_.Opt().MPScoringSys;
   const UserResult user = MakeUserResult(d.contract, d.declarerTricks, d.boardScore, d.dealer, settings.passedOutLabel);
   const FieldComparison cmp = BuildResultGrids(user, board.BoardValues, d.dealer, key, settings);
   FillReportStrata(d, &cmp);
@@ -126,21 +135,21 @@ std::optional<HandReportData> TDeskTop::FiledHandReport(const std::string& key, 
   return d;
 }
 
-bool TDeskTop::SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
+bool TTablePrinting::SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
                          PrintTarget target) {
   if (printer_) return printer_(parent, name, pages, target);
   return PrintPages(parent, name, pages, target);
 }
 
-void TDeskTop::PrintHandMenuClick(PrintTarget target) {
-  if (game_.phase() == Phase::NoBoard) return;
+void TTablePrinting::PrintHand(PrintTarget target) {
+  if (desk_.Game().phase() == Phase::NoBoard) return;
   const HandReportData report = CurrentHandReport();
-  const TReportLabels* labels = reportLabels_.get();
-  SendPages(this, Q(game_.Key()) + ".pdf",
+  const TReportLabels* labels = labels_.get();
+  SendPages(&desk_, Q(desk_.Game().Key()) + ".pdf",
             OnePage([report, labels](QPainter& p) { PrintReport(p, report, *labels); }), target);
 }
 
-bool TDeskTop::PrintFiledHand(const std::string& key, PrintTarget target, QWidget* parent) {
+bool TTablePrinting::PrintFiledHand(const std::string& key, PrintTarget target, QWidget* parent) {
   std::string problem;
   const auto report = FiledHandReport(key, problem);
   if (!report) {
@@ -148,21 +157,22 @@ bool TDeskTop::PrintFiledHand(const std::string& key, PrintTarget target, QWidge
     return false;
   }
   if (!problem.empty()) ShowMessage(problem + ". The board is printed without its auction and play.");
-  const TReportLabels* labels = reportLabels_.get();
+  const TReportLabels* labels = labels_.get();
   const HandReportData data = *report;
   return SendPages(parent, Q(key) + ".pdf", OnePage([data, labels](QPainter& p) { PrintReport(p, data, *labels); }),
                    target);
 }
 
-SessionPrintPage TDeskTop::SessionListPage(const TSessionResult& window) const {
+SessionPrintPage TTablePrinting::SessionListPage(const TSessionResult& window) const {
   SessionPrintPage page;
-  page.title = reportLabels_->Text("LabelName");
+  page.title = labels_->Text("LabelName");
   page.scoringItem = window.ScoringItemText();
   page.sessionName = Q(window.ShownEvent() + window.ShownSession());
+  // The rows the window lists, as it built them; the widths as it shows them.
   const TBridgeGrid* grid = window.Grid();
-  for (int r = 0; r < grid->RowCount(); ++r) {
+  for (const SessionListRow& listed : window.Rows()) {
     std::array<QString, 8> row;
-    for (int c = 0; c < 8; ++c) row[size_t(c)] = grid->Cell(c, r);
+    for (int c = 0; c < 8; ++c) row[size_t(c)] = Q(listed.cells[size_t(c)]);
     page.rows.push_back(row);
   }
   for (int c = 0; c < 8; ++c) page.columnWidths[size_t(c)] = grid->ColWidth(c);
@@ -170,7 +180,7 @@ SessionPrintPage TDeskTop::SessionListPage(const TSessionResult& window) const {
   return page;
 }
 
-SessionPrintPage TDeskTop::SessionListPage(const std::string& event, const std::string& session) {
+SessionPrintPage TTablePrinting::SessionListPage(const std::string& event, const std::string& session) {
   const auto window = MakeSessionResults();
   window->EventRGClick(event == "Imp" ? 0 : 1);
   window->SessionClick(WholeNumber(session).value_or(1));
@@ -178,33 +188,32 @@ SessionPrintPage TDeskTop::SessionListPage(const std::string& event, const std::
   return SessionListPage(*window);
 }
 
-std::unique_ptr<TSessionResult> TDeskTop::MakeSessionResults() {
-  auto window = std::make_unique<TSessionResult>(this, files_.options, files_.PlayerName(), game_.State().EventType,
-                                                 game_.State().Session, Opt().MPScoringSys,
-                                                 FromColourRef(Opt().SkinColors[5]));
-  window->SetLanguage(language_);
+std::unique_ptr<TSessionResult> TTablePrinting::MakeSessionResults() {
+  const TableFiles& files = desk_.Files();
+  const TOption& option = desk_.Opt();
+  auto window = std::make_unique<TSessionResult>(&desk_, files.options, files.PlayerName(),
+                                                 desk_.Game().State().EventType, desk_.Game().State().Session,
+                                                 option.MPScoringSys, FromColourRef(option.SkinColors[5]));
+  window->SetLanguage(desk_.InterfaceLanguage());
   TSessionResult* w = window.get();
-  ApplySkinToWindow(w, Opt().SkinColors, false);
+  ApplySkinToWindow(w, option.SkinColors, false);
   w->SetPrinters(
       [this, w](PrintTarget target) {
         const SessionPrintPage page = SessionListPage(*w);
         SendPages(w, page.sessionName + ".pdf", OnePage([page](QPainter& p) { PrintSessionList(p, page); }), target);
       },
       [this, w](const std::string& key, PrintTarget target) { PrintFiledHand(key, target, w); });
-  w->SetReviewer([this, w](const std::string& key) { ReviewFiledBoard(key, w); });
+  w->SetReviewer([this, w](const std::string& key) { desk_.Review().ReviewFiledBoard(key, w); });
   return window;
 }
 
-std::unique_ptr<TFormSummary> TDeskTop::MakeResultSummary() {
-  auto window = std::make_unique<TFormSummary>(this, files_.options, files_.PlayerName(), Opt().MPScoringSys,
-                                               FromColourRef(Opt().SkinColors[5]));
-  window->SetLanguage(language_);
-  ApplySkinToWindow(window.get(), Opt().SkinColors, false);
+std::unique_ptr<TFormSummary> TTablePrinting::MakeResultSummary() {
+  const TOption& option = desk_.Opt();
+  auto window = std::make_unique<TFormSummary>(&desk_, desk_.Files().options, desk_.Files().PlayerName(),
+                                               option.MPScoringSys, FromColourRef(option.SkinColors[5]));
+  window->SetLanguage(desk_.InterfaceLanguage());
+  ApplySkinToWindow(window.get(), option.SkinColors, false);
   return window;
 }
-
-void TDeskTop::SessionResults1Click() { MakeSessionResults()->exec(); }
-
-void TDeskTop::ResultSummary1Click() { MakeResultSummary()->exec(); }
 
 }  // namespace quorval
