@@ -177,6 +177,13 @@ TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringLi
   Start();
 }
 
+TMultiLang::TMultiLang(QWidget* window, const QString& listName, std::vector<WindowText> texts)
+    : QObject(window), window_(window), words_(CompiledWordList(listName)), charSets_(DefaultCharSets()),
+      texts_(std::move(texts)) {
+  for (const WindowText& t : texts_) textKeys_.push_back(t.key);
+  Start();
+}
+
 TMultiLang::TMultiLang(QWidget* window, WordList words, const QStringList& charSets)
     : QObject(window), window_(window), words_(std::move(words)),
       charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets) {
@@ -189,6 +196,17 @@ void TMultiLang::Start() {
   if (const QString name = first.section(QLatin1Char(','), 0, 0).trimmed(); !name.isEmpty()) fontName_ = name;
   charSet_ = first.section(QLatin1Char(','), 1).trimmed().toInt();
   SetActiveLanguage(0);
+}
+
+QString TMultiLang::Text(const std::string& key) const {
+  for (const std::string& k : textKeys_) {
+    if (!SameName(k, key)) continue;
+    if (const auto text = words_.Find(key, active_)) return Q(*text);
+    for (const WindowText& t : texts_)
+      if (SameName(t.key, key)) return t.english;
+    return {};
+  }
+  return {};
 }
 
 QStringList TMultiLang::DefaultCharSets() { return QStringList(Languages, QStringLiteral("MS Sans Serif,1")); }
@@ -275,23 +293,6 @@ const WordList& CompiledWordList(const QString& listName) {
 QString WordText(const QString& listName, const char* key, int language, const QString& fallback) {
   const auto text = CompiledWordList(listName).Find(key, language);
   return text ? Q(*text) : fallback;
-}
-
-void AddHiddenLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->hide();
-}
-
-void AddHiddenLabels(QWidget* parent, std::initializer_list<HiddenText> texts) {
-  for (const HiddenText& t : texts) AddHiddenLabel(parent, t.name, QString::fromUtf8(t.text));
-}
-
-QString LabelText(const QWidget* window, const char* name) {
-  if (!window) return {};
-  if (const auto* label = window->findChild<const QLabel*>(QLatin1String(name))) return label->text();
-  if (const auto* button = window->findChild<const QAbstractButton*>(QLatin1String(name))) return button->text();
-  return {};
 }
 
 }  // namespace quorval

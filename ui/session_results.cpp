@@ -94,18 +94,16 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
   for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, reviewBtn_, closeBtn_}) b->move(0, buttonsTop);
 
-  // The words of the list, translated with the rest of the window.
-  AddHiddenLabels(panel6_, {
-      {"LabContract", "Contract"}, {"LabBy", "By"},         {"LabTricks", "Tricks"},
-      {"LabScore", "Score"},       {"LabTotals", "Totals"}, {"LabPct", "Pct"},
-      {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
-      {"xpTabSheet3", "C Stratum"},
-      // Words the window carries for its translations but does not show.
-      {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"}, {"LabLowHand", "Low Hand"},
-      {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
-
   setFixedSize(kWidth, buttonsTop + kButtonH + 10);
-  lang_ = new TMultiLang(this, QStringLiteral("session_results"));
+  // The words of the list, from the window's word list.
+  lang_ = new TMultiLang(this, QStringLiteral("session_results"),
+                         {{"LabContract", "Contract"}, {"LabBy", "By"}, {"LabTricks", "Tricks"},
+                          {"LabScore", "Score"}, {"LabTotals", "Totals"}, {"LabPct", "Pct"},
+                          {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
+                          {"xpTabSheet3", "C Stratum"},
+                          // Words the list carries that the window does not show.
+                          {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"},
+                          {"LabLowHand", "Low Hand"}, {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
   FormShow();
 }
 
@@ -132,10 +130,7 @@ void TSessionResult::SetPrinters(std::function<void(PrintTarget)> printList,
   printHand_ = std::move(printHand);
 }
 
-QString TSessionResult::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
-}
+QString TSessionResult::Text(const char* label) const { return lang_->Text(label); }
 
 QString TSessionResult::ScoringItemText() const {
   return eventItems_[0]->isChecked() ? eventItems_[0]->text() : eventItems_[1]->text();

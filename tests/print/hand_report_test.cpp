@@ -225,7 +225,7 @@ TEST_F(HandReportTest, WideResultsWidenTheirColumnsSoNothingRunsTogether) {
 }
 
 TEST_F(HandReportTest, StrataTitlesFollowTheLanguage) {
-  labels.findChild<QLabel*>("LabelStrata")->setText("Grupp");
+  labels.SetLanguage(4);   // Swedish: "Grupp"
   HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
   d.language = 4;
   const auto printed = Print(d);

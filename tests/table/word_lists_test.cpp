@@ -74,12 +74,20 @@ TEST(WordLists, TextsAreKeptExactlyAsTheInterfaceTextsGiveThem) {
   EXPECT_EQ(CompiledWordList("hand_report").Find("LabelMsg", 4), "Kort som spelats i varje stick");
 }
 
-// Every key of a list names a widget, action or menu of its window.
-void ExpectKeysNameWidgets(const char* list, const QObject& window, const std::set<std::string>& addedElsewhere = {}) {
+// Every key of a list names a widget, action or menu of its window, or one
+// of the texts the window composes at run time; each of those is a row of
+// the list.
+void ExpectKeysNameWidgets(const char* list, const QObject& window) {
   std::set<QString> names;
   for (const QObject* o : window.findChildren<const QObject*>()) names.insert(o->objectName().toLower());
+  std::set<std::string> texts;
+  for (const TMultiLang* lang : window.findChildren<const TMultiLang*>(QString(), Qt::FindDirectChildrenOnly))
+    for (const std::string& key : lang->TextKeys()) {
+      texts.insert(key);
+      EXPECT_TRUE(CompiledWordList(list).Find(key, 0).has_value()) << list << ": " << key;
+    }
   for (const WordRow& row : CompiledWordList(list).Rows()) {
-    if (KindOfKey(row.key) != WordKey::Control || addedElsewhere.count(row.key)) continue;
+    if (KindOfKey(row.key) != WordKey::Control || texts.count(row.key)) continue;
     EXPECT_TRUE(names.count(QString::fromStdString(row.key).toLower())) << list << ": " << row.key;
   }
 }
@@ -87,10 +95,8 @@ void ExpectKeysNameWidgets(const char* list, const QObject& window, const std::s
 TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   TDeskTop& desk = Desk();
   // The table's run-time texts name no widget; each is a row of its list.
-  const std::vector<std::string>& texts = TableTextKeys();
-  ExpectKeysNameWidgets("main_window", desk, {texts.begin(), texts.end()});
-  for (const std::string& key : texts)
-    EXPECT_TRUE(CompiledWordList("main_window").Find(key, 0).has_value()) << key;
+  EXPECT_EQ(desk.Words()->TextKeys(), TableTextKeys());
+  ExpectKeysNameWidgets("main_window", desk);
   ExpectKeysNameWidgets("bidding_box", *desk.Panels().bidBox);
   TGetHand chooser(&desk, "Imp", "01", {}, Qt::red);
   ExpectKeysNameWidgets("board_chooser", chooser);
