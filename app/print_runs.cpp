@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "core/board_key.h"
 #include "print/hand_report.h"
 #include "print/session_print.h"
 #include "scoring/player_results.h"
@@ -29,7 +30,7 @@ std::vector<PageDrawer> FiledHandPages(TDeskTop& desk, const QString& keys, int&
     QStringList bad;
     const bool named = token.contains('.');
     for (const BoardRef& ref : ExpandBoardKeys(token.trimmed(), bad)) {
-      const std::string key = BoardKey(ref.event, ref.session, ref.board);
+      const std::string key = BoardKey{ref.event, ref.session, ref.board}.Text();
       std::string problem;
       const auto report = desk.Printing().FiledHandReport(key, problem);
       if (!report) {

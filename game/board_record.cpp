@@ -10,12 +10,6 @@
 
 namespace quorval {
 
-std::string BoardKeyOf(const std::string& event, const std::string& session, int board) {
-  char number[8];
-  std::snprintf(number, sizeof number, "%02d", board < 0 ? 0 : board % 100);
-  return event + session + "." + number;
-}
-
 std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
                        const std::string& fallback) {
   const auto value = FindValue(lines, key);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/board_key.h"
 #include "data/event_set.h"
 #include "data/library_rules.h"
 #include "data/pbn_board.h"
@@ -87,7 +88,7 @@ PbnExportResult ExportFiledBoards(TableFiles& files, const std::vector<std::stri
     PbnBoard b;
     b.event = key;
     b.site = kSite;
-    b.boardNumber = WholeNumber(key.substr(6, 2)).value_or(0);
+    b.boardNumber = BoardKey::Parse(key).value_or(BoardKey{}).board;
     b.board = std::to_string(b.boardNumber);
     b.players = {kComputer, kComputer, files.PlayerName(), kComputer};
     b.dealer = board.Dealer;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "core/board_key.h"
 #include "core/messages.h"
 #include "data/event_set.h"
 #include "play/honest/file_meanings.h"
@@ -29,7 +30,7 @@ TableGame::TableGame(TableFiles& files, const TableState& state)
   state_.SetBidSystem(files_.option.BidSys);
 }
 
-std::string TableGame::Key() const { return BoardKeyOf(state_.EventType, state_.Session, state_.BoardNo); }
+std::string TableGame::Key() const { return BoardKey{state_.EventType, state_.Session, state_.BoardNo}.Text(); }
 
 // Board navigation.
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "core/board_key.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "table/bidding_box.h"
@@ -46,7 +47,7 @@ void TDeskTop::GotoHand1Click() {
     chosen = chooser_(event, session, board);
   } else {
     auto played = [this](const std::string& e, const std::string& s, int b) {
-      return files_.PlayerValue(BoardKeyOf(e, s, b), "nope") != "nope";
+      return files_.PlayerValue(BoardKey{e, s, b}.Text(), "nope") != "nope";
     };
     // Events the board file does not hold are not offered; a short event
     // offers its boards only.

@@ -1,12 +1,13 @@
 // Automated play: a board played through the same handlers a user's clicks
 // reach, so it is scored and filed exactly as at the table.
+#include "core/board_key.h"
 #include "table/desktop.h"
 
 namespace quorval {
 
 bool TDeskTop::AutoPlayBoard(const std::string& event, const std::string& session, int board) {
   if (!game_.GoToBoard(event, session, board)) return false;
-  const std::string key = BoardKeyOf(event, session, board);
+  const std::string key = BoardKey{event, session, board}.Text();
   NewHandClick();
   if (game_.Board().Key != key || game_.State().BoardNo != board) return false;
   // Every turn of South: the library's call. An auction never needs more

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <random>
 
+#include "core/board_key.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
@@ -45,7 +46,8 @@ void TEventSets::ExportBoards() {
   TableFiles& files = desk_.Files();
   std::vector<ExportSession> sessions;
   for (const std::string& key : FiledBoardKeys(files)) {
-    if (sessions.empty() || sessions.back().name != key.substr(0, 5)) sessions.push_back({key.substr(0, 5), {}});
+    const std::string event = BoardKey::Parse(key).value_or(BoardKey{}).Event();
+    if (sessions.empty() || sessions.back().name != event) sessions.push_back({event, {}});
     sessions.back().keys.push_back(key);
   }
   const auto exporter = [&files](const std::vector<std::string>& keys, const QString& path) {

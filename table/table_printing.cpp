@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/board_key.h"
 #include "core/messages.h"
 #include "scoring/board_result.h"
 #include "scoring/field_comparison.h"
@@ -100,11 +101,11 @@ std::optional<HandReportData> TTablePrinting::FiledHandReport(const std::string&
     return std::nullopt;
   }
   HandReportData d;
-  const std::string event = key.substr(0, 3), session = key.substr(3, 2);
-  d.eventText = Q(event + " - " + session);
-  d.imps = IsImpEvent(event);
+  const BoardKey parts = BoardKey::Parse(key).value_or(BoardKey{});
+  d.eventText = Q(parts.eventType + " - " + parts.session);
+  d.imps = IsImpEvent(parts.eventType);
   d.language = desk_.InterfaceLanguage();
-  d.board = WholeNumber(key.substr(6, 2)).value_or(0);
+  d.board = parts.board;
   d.dealer = board.Dealer;
   d.vul = board.Vul;
   d.deal = board.BoardDeal;

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "core/board_key.h"
 #include "data/options.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
@@ -203,12 +204,12 @@ void TSessionResult::PrintBtnClick(PrintTarget target) {
 
 void TSessionResult::PrintHandClick(PrintTarget target) {
   const int board = SelectedBoard();
-  if (board > 0 && printHand_) printHand_(BoardKey(shownEvent_, shownSession_, board), target);
+  if (board > 0 && printHand_) printHand_(BoardKey{shownEvent_, shownSession_, board}.Text(), target);
 }
 
 void TSessionResult::ReviewClick() {
   const int board = SelectedBoard();
-  if (board > 0 && review_) review_(BoardKey(shownEvent_, shownSession_, board));
+  if (board > 0 && review_) review_(BoardKey{shownEvent_, shownSession_, board}.Text());
 }
 
 void TSessionResult::Panel6Resize() {

@@ -9,7 +9,7 @@ namespace quorval {
 namespace {
 
 Holding Held(const TableGame& game, Seat s, TSuit suit) {
-  return game.Play().Hands[s].Suits[suit].CurrentHolding & 0x7FFC;
+  return game.Play().Hands[s].Suits[suit].CurrentHolding & kRankMask;
 }
 std::string HeldText(const TableGame& game, Seat s, TSuit suit) {
   return HoldingText(suit, Held(game, s, suit), HoldingForm::Bare);
