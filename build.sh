@@ -4,6 +4,7 @@
 #   ./build.sh test   install what is missing, build, run every test and fuzz
 #                     every reader briefly (QUORVAL_FUZZ_SECONDS each, default 10)
 #   ./build.sh package  install what is missing, build, make the Debian package
+#                     (build-package/quorval_<version>_<arch>.deb)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -48,9 +49,11 @@ case "${1:-}" in
     tools/fuzz/run_fuzzers.sh --time "${QUORVAL_FUZZ_SECONDS:-10}"
     ;;
   package)
+    # A build of its own, laid out as Debian wants a game (the programs in
+    # /usr/games); the package is build-package/quorval_<version>_<arch>.deb.
     install_missing
-    build build -DCMAKE_INSTALL_PREFIX=/usr
-    (cd build && cpack -G DEB)
+    build build-package -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DQUORVAL_TESTS=OFF
+    (cd build-package && cpack -G DEB)
     ;;
   *)
     echo "usage: $0 run|test|package" >&2

@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "app/show_window.h"
+#include "cli/command_line.h"
 #include "data/options.h"
-#include "tools/cli/command_line.h"
 
 namespace quorval {
 
@@ -126,6 +126,12 @@ const OptionRow kOptions[] = {
        cl.screenshot = v;
        return QString();
      }},
+    {"monkey", "N", "perform N random user actions on the table window (with --seed S the same ones again), then check the player's results and kept plays",
+     [](CommandLine& cl, const QString& v) {
+       bool ok = false;
+       cl.monkey = v.toInt(&ok);
+       return ok && cl.monkey >= 1 ? QString() : QString("--monkey takes a number of actions from 1 on");
+     }},
 };
 
 // The export's options go together, and with nothing else that runs boards.
@@ -159,9 +165,9 @@ const char* kSummary =
 const char* kFooter =
     "Qt's own options are taken by Qt, for example -platform offscreen for a run without a\n"
     "screen. Exit code 0; 1 when a board of an automated run could not be read, played or\n"
-    "printed whole, or a --show picture could not be saved; 2 for a bad command line or a folder\n"
-    "that does not exist; 3 when the program is already running on the folder; 4 when results\n"
-    "or settings could not be written (they are named).";
+    "printed whole, a --show picture could not be saved, or a --monkey run found a fault; 2 for\n"
+    "a bad command line or a folder that does not exist; 3 when the program is already running\n"
+    "on the folder; 4 when results or settings could not be written (they are named).";
 
 // The options QGuiApplication, QApplication and the platform plugins take
 // from the command line. Those with a value take the next argument; Qt also
@@ -281,6 +287,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (cl.error.isEmpty()) cl.error = CheckExport(cl);
   if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
     cl.error = "--show and --screenshot go together";
+  if (cl.error.isEmpty() && cl.monkey > 0 &&
+      (cl.autoplay || cl.quitAfterStart || !cl.printTo.isEmpty() || !cl.printHands.isEmpty() ||
+       !cl.printSession.isEmpty() || !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty()))
+    cl.error = "--monkey goes with none of the options that run boards, print, export or show";
   return cl;
 }
 

@@ -3,7 +3,7 @@
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--honest] [--quit-after-start] [--print-to FILE] [--print-session KEY]
 //           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE]
-//           [--language L] [--show WINDOW --screenshot FILE] [--help] [--version]
+//           [--language L] [--show WINDOW --screenshot FILE] [--monkey N] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
@@ -44,6 +44,7 @@ struct CommandLine {
   QString out;              // the PBN file of --export-pbn
   bool printMeanings = false;  // the hand reports list the auction with meanings
   QString review;           // "Imp03" or board keys: print their double-dummy reviews
+  int monkey = 0;           // random user actions on the table window (0: none)
   QString error;            // why the command line was refused (one line, no program name)
   bool foreignWord = false; // refused for an option or word that Qt may take as its own
 };

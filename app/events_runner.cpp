@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "tools/eventgen/library_hooks.h"
-#include "tools/eventgen/pbn_import.h"
+#include "eventsets/library_stage.h"
+#include "eventsets/pbn_import.h"
 
 namespace quorval {
 namespace {

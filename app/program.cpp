@@ -12,10 +12,12 @@
 #include <QSettings>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/events_runner.h"
 #include "app/export_run.h"
 #include "app/folder_lock.h"
+#include "app/monkey.h"
 #include "app/print_runs.h"
 #include "app/review_runs.h"
 #include "app/show_window.h"
@@ -34,6 +36,7 @@
 #include "table/result_saving.h"
 #include "ui/card_control.h"
 #include "ui/multi_lang.h"
+#include "ui/player_name.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
 
@@ -85,6 +88,18 @@ QIcon ProgramIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/art/icon-%1.png").arg(size));
   return icon;
+}
+
+// The store of a data file. A run that must leave every file as it was
+// (--show) gets a copy in memory of what the file holds, which it may
+// change as a user would without writing anything.
+template <class Store>
+std::unique_ptr<Store> OpenStore(const std::string& path, bool copyOnly) {
+  if (!copyOnly) return std::make_unique<Store>(path);
+  auto store = std::make_unique<Store>(std::string());
+  QFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::ReadOnly)) store->LoadLines(SplitIniText(file.readAll().toStdString()));
+  return store;
 }
 
 bool Headless() {
@@ -147,27 +162,32 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   SetProgramFolder(QDir(folder).absolutePath().toStdString() + "/");
   SetShippedFolder(shipped.toStdString());
+  // The help pages come with the program wherever the working folder is.
+  SetHelpFolder((shipped.isEmpty() ? programFolder : shipped).toStdString());
 
   // Messages and sounds: a message box and the system beep for a user at the
   // screen; standard error and silence for automated and headless runs.
   const bool printing = !cl.printSession.isEmpty() || !cl.printHands.isEmpty();
   const bool exporting = !cl.exportPbn.isEmpty();
   const bool showing = !cl.show.isEmpty();
-  const bool automated =
-      cl.autoplay || cl.quitAfterStart || printing || exporting || showing || !cl.review.isEmpty();
+  const bool automated = cl.autoplay || cl.quitAfterStart || printing || exporting || showing ||
+                         !cl.review.isEmpty() || cl.monkey > 0;
   if (!automated && !Headless()) {
     SetMessageSink([](const std::string& text) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
     });
     SetSoundSink([](Sound) { QApplication::beep(); });
   }
+  // No display name of its own: the window system would add it to every
+  // title, which already names the program.
   QCoreApplication::setApplicationName(kTitle);
-  QApplication::setApplicationDisplayName(kTitle);
 
   // One program per folder: a second one would keep its own copy of the
-  // options and results. Taken before anything is read or written.
-  const FolderLock lock(folder);
-  if (lock.state() == FolderLock::State::HeldByAnother) {
+  // options and results. Taken before anything is read or written; a run
+  // that writes nothing (--show) needs none.
+  std::optional<FolderLock> lock;
+  if (!showing) lock.emplace(folder);
+  if (lock && lock->state() == FolderLock::State::HeldByAnother) {
     const std::string text = AlreadyRunningText(StartLanguage(cl));
     if (automated || Headless()) std::cerr << text << '\n';
     else ShowMessage(text);
@@ -175,18 +195,23 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   // Holding the folder, the program may clear away what a killed one left
   // half saved.
-  if (lock.state() == FolderLock::State::Locked)
+  if (lock && lock->state() == FolderLock::State::Locked)
     for (const char* name : {kOptionsFileName, kKeptPlayFileName, kBoardFileName, kResultsFileName})
       RemoveUnfinishedSaves(ResolveInProgramFolder(name));
 
-  // 2. The options file and the current player.
-  TMyINI options(kOptionsFileName);
+  // 2. The options file and the current player. At the very first start,
+  // with no player in the file yet, the user is asked for a name (the login
+  // name filled in); automated runs take --player or the login name.
+  const auto optionsStore = OpenStore<TMyINI>(ResolveInProgramFolder(kOptionsFileName), showing);
+  TMyINI& options = *optionsStore;
   if (!cl.player.isEmpty()) {
     Option.CurrentPlayer = cl.player.toStdString();
     LoadOptions(options, Option, MachineLanguage);
     SaveOptions(options, Option, NowDateTime());
   } else {
-    StartUpOptions(options, Option, DefaultPlayerName(), MachineLanguage, NowDateTime());
+    std::string firstName = DefaultPlayerName();
+    if (!automated && options.Sections().empty()) firstName = TPlayerName::Ask(firstName, StartLanguage(cl));
+    StartUpOptions(options, Option, firstName, MachineLanguage, NowDateTime());
   }
 
   // A review run needs only the player's kept plays.
@@ -199,14 +224,17 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
 
   // 3. to 5. The event board file, the field results, the library, the marker.
-  TBridgeINI boards(ResolveShippedFile(kBoardFileName));
-  TBridgeINI results(ResolveShippedFile(kResultsFileName));
+  const auto boardStore = OpenStore<TBridgeINI>(ResolveShippedFile(kBoardFileName), showing);
+  const auto resultStore = OpenStore<TBridgeINI>(ResolveShippedFile(kResultsFileName), showing);
+  TBridgeINI& boards = *boardStore;
+  TBridgeINI& results = *resultStore;
   SequenceLibrary library;
   const std::string text = SequenceLibraryText();
   if (QFile::exists(":/SEQ2005") || QFile::exists(QString::fromStdString(ResolveShippedFile(kLibraryFileName))))
     library.LoadSequenceLibrary(text);
   // The kept plays, and the player's results as those of this event set.
-  TMyINI plays(kKeptPlayFileName);
+  const auto playStore = OpenStore<TMyINI>(ResolveInProgramFolder(kKeptPlayFileName), showing);
+  TMyINI& plays = *playStore;
   TableFiles files{options, boards, results, library.Store(), Option, &plays};
   files.eventSetId = EventSetId(boards);
   files.shortEvents = ReadShortEvents(ResolveShippedFile(kSetNoteFileName));
@@ -229,6 +257,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   if (!LoadCallMeanings(meanings, files.meaningsProblem)) meanings.Clear();
   files.meanings = &meanings;
   int exitCode = 0;
+  std::unique_ptr<Monkey> monkey;
+  if (cl.monkey > 0) monkey = std::make_unique<Monkey>(cl.monkey, cl.seed, options, Option.CurrentPlayer);
   {
     TDeskTop desk(files, state);
     desk.SetMachineLanguage(MachineLanguage);
@@ -237,7 +267,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (!automated && !Headless())
       desk.Saving().SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
     if (cl.skill > 0) desk.Game().SetSkillOverride(cl.skill);
-    if (cl.seedGiven) desk.Game().Seed(cl.seed);
+    if (cl.seedGiven || monkey) desk.Game().Seed(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
@@ -278,6 +308,9 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     } else if (showing) {
       exitCode = ShowAndGrab(desk, cl.show, screenshot);
       desk.close();
+    } else if (monkey) {
+      exitCode = monkey->Run(desk);
+      desk.close();
     } else if (cl.quitAfterStart) {
       desk.close();
     } else {
@@ -300,6 +333,8 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   }
   boards.UpdateFile();
   results.UpdateFile();
+  // What the monkey's run left on disk, as saved.
+  if (monkey && monkey->CheckSavedFiles() != 0 && exitCode == 0) exitCode = kExitBoardFailed;
   return exitCode;
 }
 

@@ -94,15 +94,15 @@ const std::vector<ShowWindow> kShowWindows = {
     {"auction", "the end of the auction, the contract and \"Start Play\"", BidOut},
     {"play", "a few cards into the play, dummy face up", PlaySome},
     {"score", "the end of the board: score pad and strata pages", PlayOut},
-    {"chooser", "the board chooser (\"Go to Hand\")", [](TDeskTop& d) { d.Action("GotoHand1")->trigger(); }},
+    {"chooser", "the board chooser (\"Go to Hand\")", [](TDeskTop& d) { d.Action("GotoHand1")->trigger(); }, true},
     {"help", "the user guide of the interface language in the help window",
      [](TDeskTop& d) {
        // The help items' tags: 1 Danish, 2 English, 3 Norwegian, 4 Swedish.
        const int tags[8] = {2, 1, 3, 2, 4, 2, 2, 2};
        d.UserGuideHelp(tags[d.InterfaceLanguage() & 7]);
-     }},
-    {"preferences", "the Preferences dialog", [](TDeskTop& d) { d.Action("Preferences1")->trigger(); }},
-    {"about", "the About window", [](TDeskTop& d) { d.Action("AboutBridgeClass")->trigger(); }},
+     }, true},
+    {"preferences", "the Preferences dialog", [](TDeskTop& d) { d.Action("Preferences1")->trigger(); }, true},
+    {"about", "the About window", [](TDeskTop& d) { d.Action("AboutBridgeClass")->trigger(); }, true},
     {"splash", "the splash as the program shows it at start",
      [](TDeskTop& d) {
        const QScreen* screen = QGuiApplication::primaryScreen();
@@ -111,27 +111,27 @@ const std::vector<ShowWindow> kShowWindows = {
        splash->SetLanguage(d.InterfaceLanguage());
        ApplySkinToWindow(splash, Option.SkinColors, false);
        splash->show();
-     }},
+     }, true},
     {"session", "the session results after one board played out",
      [](TDeskTop& d) {
        PlayOut(d);
        d.Action("SessionResults1")->trigger();
-     }},
+     }, true},
     {"summary", "the result summary after one board played out",
      [](TDeskTop& d) {
        PlayOut(d);
        d.Action("ResultSummary1")->trigger();
-     }},
+     }, true},
     {"review", "the review of a board played out, at its first costly card",
-     [](TDeskTop& d) { Review(d, -1); }},
+     [](TDeskTop& d) { Review(d, -1); }, true},
     {"review_end", "the review of a board played out, the whole play and the summary",
-     [](TDeskTop& d) { Review(d, 52); }},
+     [](TDeskTop& d) { Review(d, 52); }, true},
     {"export", "Export Boards (PBN) after one board played out",
      [](TDeskTop& d) {
        PlayOut(d);
        d.Action("ExportBoards1")->trigger();
-     }},
-    {"new_events", "the New Events window", [](TDeskTop& d) { d.Action("NewEvents1")->trigger(); }},
+     }, true},
+    {"new_events", "the New Events window", [](TDeskTop& d) { d.Action("NewEvents1")->trigger(); }, true},
 };
 
 QSet<QWidget*> ShownWindows() {
@@ -202,6 +202,10 @@ int ShowAndGrab(TDeskTop& desk, const QString& name, const QString& file) {
   poll.stop();
   if (!taken) {
     QWidget* opened = OpenedWindow(before, desk);
+    if (!opened && entry->opensWindow) {
+      std::cerr << "--show " << name.toStdString() << ": the window did not open\n";
+      return 1;
+    }
     take(opened ? opened : &desk);
     if (opened) opened->close();
   }

@@ -8,7 +8,8 @@
 // where the steps are what a user does at the table to get there: deal a
 // board, bid, click a panel button, trigger a menu item (desk.Action(...)).
 // The picture is of the window those steps open (a dialog run with exec()
-// included; it is closed again at once), or of the table when none opens.
+// included; it is closed again at once), or of the table when none opens;
+// a row marked `opensWindow` whose window does not open fails the run.
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,8 @@ struct ShowWindow {
   const char* name;
   const char* what;
   std::function<void(TDeskTop&)> steps;
+  // The steps open a window of their own (the picture is never the table).
+  bool opensWindow = false;
 };
 
 const std::vector<ShowWindow>& ShowWindows();
@@ -31,8 +34,8 @@ QStringList ShowWindowNames();
 bool IsShowWindow(const QString& name);
 
 // Takes the steps of `name` on the table and saves the picture to `file`
-// (PNG). Returns 0 when saved, 1 when no picture could be taken or saved,
-// 2 for a name that is not in the registry.
+// (PNG). Returns 0 when saved, 1 when the window did not open or no
+// picture could be taken or saved, 2 for a name that is not in the registry.
 int ShowAndGrab(TDeskTop& desk, const QString& name, const QString& file);
 
 }  // namespace quorval

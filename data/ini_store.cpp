@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <unordered_set>
 
@@ -118,42 +116,99 @@ bool WriteAll(int fd, const std::string& data) {
 
 enum class FileRead { Missing, Read, Unreadable };
 
-// The whole file as bytes. A file that is absent (or whose folder is) is
-// Missing; one that exists but cannot be read, or is no regular file, is
-// Unreadable.
-FileRead ReadWholeFile(const std::string& path, std::string& text) {
+// Which file a path named when it was read: a save compares it with what the
+// path names just before renaming its own copy over it.
+struct FileIdentity {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+
+  static FileIdentity Of(const struct stat& st) {
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+  }
+  bool operator==(const FileIdentity& o) const {
+    if (exists != o.exists) return false;
+    return !exists || (device == o.device && inode == o.inode && size == o.size &&
+                       modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec);
+  }
+};
+
+// What the path names now; a path that names nothing is not there.
+FileIdentity IdentityOf(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unreadable;
-  if (!S_ISREG(st.st_mode)) return FileRead::Unreadable;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return FileRead::Unreadable;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return in.bad() ? FileRead::Unreadable : FileRead::Read;
+  return ::stat(path.c_str(), &st) == 0 ? FileIdentity::Of(st) : FileIdentity{};
 }
 
-// Writes `text` to a temporary file beside `path`, flushes it and renames it
-// over `path`, so that the file is always either the old or the new one.
-// False, with the reason in `error`, when any step failed.
-bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error) {
-  const auto fail = [&error](const std::string& what, int err, const std::string& temp) {
-    if (!temp.empty()) ::unlink(temp.c_str());
+// The whole file as bytes, and the identity of the file read, taken before
+// its first byte so that a change during the reading shows as a change. A
+// file that is absent (or whose folder is) is Missing; one that exists but
+// cannot be read, or is no regular file, is Unreadable.
+FileRead ReadWholeFile(const std::string& path, std::string& text, FileIdentity* identity = nullptr) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unreadable;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return FileRead::Unreadable;
+  }
+  if (identity) *identity = FileIdentity::Of(st);
+  text.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return FileRead::Unreadable;
+    }
+    text.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return FileRead::Read;
+}
+
+// Writes `text` to a new temporary file beside `path` and flushes it; its
+// name is left in `temp`. False, with the reason in `error` and nothing
+// left behind, when any step failed.
+bool WriteTemporaryFile(const std::string& path, const std::string& text, std::string& temp, std::string& error) {
+  const auto fail = [&error, &temp](const std::string& what, int err, bool made) {
+    if (made) ::unlink(temp.c_str());
+    temp.clear();
     error = what + ": " + std::strerror(err);
     return false;
   };
-  std::string temp = path + kSavingMark + "XXXXXX";
+  temp = path + kSavingMark + "XXXXXX";
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return fail("cannot create a temporary file", errno, "");
+  if (fd < 0) return fail("cannot create a temporary file", errno, false);
+  // The new file keeps the permissions of the one it replaces.
   struct stat old {};
   if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
   else ::fchmod(fd, 0644);
   if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
     const int err = errno;
     ::close(fd);
-    return fail("write", err, temp);
+    return fail("write", err, true);
   }
-  if (::close(fd) != 0) return fail("write", errno, temp);
-  if (::rename(temp.c_str(), path.c_str()) != 0) return fail("rename", errno, temp);
+  if (::close(fd) != 0) return fail("write", errno, true);
   return true;
+}
+
+bool RenameOver(const std::string& temp, const std::string& path, std::string& error) {
+  if (::rename(temp.c_str(), path.c_str()) == 0) return true;
+  error = std::string("rename: ") + std::strerror(errno);
+  ::unlink(temp.c_str());
+  return false;
+}
+
+// Writes `text` to a temporary file beside `path`, flushes it and renames it
+// over `path`, so that the file is always either the old or the new one.
+// False, with the reason in `error`, when any step failed.
+bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error) {
+  std::string temp;
+  return WriteTemporaryFile(path, text, temp, error) && RenameOver(temp, path, error);
 }
 
 // The index of the section named `name` (without regard to case) or -1; the
@@ -448,27 +503,46 @@ bool TBigIniFile::Fail(const std::string& text) {
   return false;
 }
 
+// How often a save merges again because the file changed while it wrote.
+constexpr int kMergeTries = 5;
+
 bool TBigIniFile::UpdateFile() {
   if (!modified_ || fileName_.empty()) return true;
   if (unreadable_)
     return Fail("The file " + fileName_ + " could not be read, so it is not overwritten; changes are not saved.");
 
-  // What is on disk now, with this store's changes made again on top. A file
-  // that is gone gets the whole content of the store.
+  // What is on disk now, with this store's changes made again on top, is
+  // written to a temporary file. Just before that file is renamed over the
+  // old one, the path must still name the file merged (same inode, size and
+  // modification time); if another program or a hand edit changed it
+  // meanwhile, the merge is made again. So a change made to the file before
+  // that final check survives the save; one made between the check and the
+  // rename (a few instructions apart), or when the file changes again
+  // through every try, is lost, as no rename can hold another writer off.
   TSectionList merged;
-  std::string disk;
-  switch (ReadWholeFile(fileName_, disk)) {
-    case FileRead::Missing: merged = sections_; break;
-    case FileRead::Read:
-      merged = ParseIniLines(SplitIniText(disk), sorted_);
-      ApplyChanges(merged, sorted_, pending_);
-      break;
-    case FileRead::Unreadable:
-      return Fail("Could not save the file " + fileName_ + " (it can no longer be read to keep what others wrote).");
-  }
-
   std::string why;
-  if (!WriteFileSafely(fileName_, IniFileText(merged), why)) return Fail("Could not save the file " + fileName_ + " (" + why + ").");
+  for (int attempt = 1;; ++attempt) {
+    std::string disk;
+    FileIdentity read;
+    switch (ReadWholeFile(fileName_, disk, &read)) {
+      case FileRead::Missing: merged = sections_; break;
+      case FileRead::Read:
+        merged = ParseIniLines(SplitIniText(disk), sorted_);
+        ApplyChanges(merged, sorted_, pending_);
+        break;
+      case FileRead::Unreadable:
+        return Fail("Could not save the file " + fileName_ + " (it can no longer be read to keep what others wrote).");
+    }
+    std::string temp;
+    if (!WriteTemporaryFile(fileName_, IniFileText(merged), temp, why))
+      return Fail("Could not save the file " + fileName_ + " (" + why + ").");
+    if (beforeFinalCheck_) beforeFinalCheck_();
+    if (IdentityOf(fileName_) == read || attempt == kMergeTries) {
+      if (!RenameOver(temp, fileName_, why)) return Fail("Could not save the file " + fileName_ + " (" + why + ").");
+      break;
+    }
+    ::unlink(temp.c_str());
+  }
   sections_ = std::move(merged);
   cursor_ = 0;
   pending_.clear();

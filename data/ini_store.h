@@ -3,6 +3,7 @@
 // memory, every query is answered from there, and the file is written back
 // whole, only when asked and only when something changed.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,7 +95,9 @@ class TBigIniFile {
   // folder, flushed, then renamed over the old file. What is on disk is read
   // first and this store's own changes are made again on top of it, so lines
   // that another program or a hand edit added since the file was loaded are
-  // kept; the store then holds the merged content. A failure is reported
+  // kept; the store then holds the merged content. A change made to the file
+  // while the save writes is kept too when it comes before the save's final
+  // check of the file (the merge is then made again). A failure is reported
   // through the message sink (the same failure again only once, so a folder
   // that stays read-only is told once); the content stays in memory, still
   // modified, and false is returned.
@@ -110,6 +113,10 @@ class TBigIniFile {
   // safe way; the store itself stays as it is. False (with LastError) when
   // that failed.
   bool SaveCopyAs(const std::string& path);
+  // For tests: called during a save after the temporary file is written,
+  // just before the final check that the file on disk is still the one
+  // merged, so that a test can change the file at that moment.
+  void SetBeforeFinalCheck(std::function<void()> hook) { beforeFinalCheck_ = std::move(hook); }
 
  protected:
   void SetClearBeforeRead(bool on) { clearBeforeRead_ = on; }
@@ -132,6 +139,7 @@ class TBigIniFile {
   bool unreadable_ = false;
   std::string lastError_;
   std::vector<TIniChange> pending_;
+  std::function<void()> beforeFinalCheck_;
 };
 
 // The kind of store the sequence library lives in.

@@ -13,6 +13,10 @@ std::string& Shipped() {
   static std::string folder;
   return folder;
 }
+std::string& Help() {
+  static std::string folder;
+  return folder;
+}
 std::string WithSeparator(const std::string& folder) {
   return folder.empty() || folder.back() == '/' ? folder : folder + '/';
 }
@@ -35,11 +39,23 @@ void SetShippedFolder(const std::string& folder) { Shipped() = WithSeparator(fol
 
 const std::string& ShippedFolder() { return Shipped(); }
 
-std::string ResolveShippedFile(const std::string& fileName) {
+namespace {
+// The working folder's own copy of a bare name, else the one in `folder`
+// when it is there.
+std::string OwnCopyFirst(const std::string& folder, const std::string& fileName) {
   const std::string own = ResolveInProgramFolder(fileName);
-  if (Shipped().empty() || fileName.empty() || fileName.find('/') != std::string::npos || IsFile(own)) return own;
-  const std::string shipped = Shipped() + fileName;
-  return IsFile(shipped) ? shipped : own;
+  if (folder.empty() || fileName.empty() || fileName.find('/') != std::string::npos || IsFile(own)) return own;
+  const std::string other = folder + fileName;
+  return IsFile(other) ? other : own;
 }
+}  // namespace
+
+std::string ResolveShippedFile(const std::string& fileName) { return OwnCopyFirst(Shipped(), fileName); }
+
+void SetHelpFolder(const std::string& folder) { Help() = WithSeparator(folder); }
+
+const std::string& HelpFolder() { return Help(); }
+
+std::string ResolveHelpFile(const std::string& fileName) { return OwnCopyFirst(Help(), fileName); }
 
 }  // namespace quorval

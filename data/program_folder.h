@@ -23,4 +23,15 @@ const std::string& ShippedFolder();
 // the working folder (so that a missing file reads as empty there).
 std::string ResolveShippedFile(const std::string& fileName);
 
+// The folder the program's own help pages, their pictures and the bidding
+// system summaries come from: beside the program, or for an installed
+// program its installed data folder. They belong to the program, not to the
+// event set in the working folder.
+void SetHelpFolder(const std::string& folder);
+const std::string& HelpFolder();
+// A help page by its bare name: the working folder's own copy when there is
+// one, otherwise the program's when that exists, otherwise the name in the
+// working folder (which the Help menu then finds missing).
+std::string ResolveHelpFile(const std::string& fileName);
+
 }  // namespace quorval

@@ -119,6 +119,8 @@ int BidKeyPosition(int language, char key, bool levelTyped) {
     if (pos == 3 && (language == 3 || language == 4) && !levelTyped) return 5;
     return pos;
   }
+  // Norwegian writes no-trump "G" (grand): it types no-trump beside "N".
+  if (language == 2 && upper == 'G') return 4;
   return -1;
 }
 

@@ -55,7 +55,8 @@ std::string CallToEntry(CallCode c);
 
 // Position of a key in the language's bidding key row: 0..4 the strains, 5
 // pass, 6 make bid, 7 hint, 8 take back, -1 none. In languages 3 and 4 the
-// spade key stands for pass until a level has been typed.
+// spade key stands for pass until a level has been typed; in Norwegian "G"
+// types no-trump as well as "N".
 int BidKeyPosition(int language, char key, bool levelTyped);
 
 // Row and column of call number i in the review grid (columns W, N, E, S).

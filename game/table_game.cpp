@@ -360,7 +360,9 @@ const TableResult& TableGame::EndBoard() {
   state_.ShowAllHands = true;
 
   TableResult r;
-  r.key = Key();
+  // Filed under the key of the board on the table: the board counter may
+  // already have moved past it (a board not found, the chooser cancelled).
+  r.key = board_.Key;
   r.contract = FinalContract();
   r.declarerTricks = r.contract.PassedOut() ? 0 : play_.DeclarerTricks;
   const BoardScoring scoring = ScoreAgainstField(r.contract, r.declarerTricks, state_.Vul, state_.Dealer,

@@ -32,14 +32,26 @@ const std::pair<const char*, const char*> kLabels[] = {
     {"LabelSession", "Session"},  {"LabelMade", "Made:"},
     {"LabelDown", "Down:"},       {"LabelMPEvent", "MPs in this Event"},
     {"LabelMPSession", "MPs in this Session"},
-    {"LabelNewPlayer", "Go to the \"Preferences\" screen and type in a New Player Name"}};
+    {"LabelNewPlayer", "Go to the \"Preferences\" screen and type in a New Player Name"},
+    {"LabelPlusLegend", "+  trick to declarer"},
+    {"LabelMinusLegend", "-  trick to the defence"}};
 
 // Headings of the strata tables when the caller has none.
 const char* const kStrataHeadings[7] = {"Stratum", "#", "By", "Contract", "Tricks", "Score", "MP"};
 
-// A card as the play area prints it: rank character and suit mark.
-QString CardMarkup(CardCode card) {
-  return QString(QChar::fromLatin1(RankChar(RankOf(card)))) + '~' + QChar::fromLatin1(StrainLetter(SuitOf(card)));
+// A card as the play area prints it: the rank as the table's cards show it
+// in the language, and the suit mark.
+QString CardMarkup(CardCode card, int language) {
+  return CardRankText(RankOf(card), language) + '~' + QChar::fromLatin1(StrainLetter(SuitOf(card)));
+}
+
+// A hand's suit as the deal prints it: the suit mark and its ranks from the
+// highest, as the table's cards show them ("~S AK104").
+QString HoldingMarkup(TSuit suit, Holding holding, int language) {
+  QString text = QStringLiteral("~") + QChar::fromLatin1(StrainLetter(suit)) + ' ';
+  for (TRank r = Ace; r >= 2; --r)
+    if (holding & RankBit(r)) text += CardRankText(r, language);
+  return text;
 }
 
 // A call's short token, a bid with the mark after its level (1~C).
@@ -155,30 +167,56 @@ class ReportPage {
   }
 
   void Show4Hands() {
+    // Each hand has the room up to what stands right of it: North the board
+    // data's right labels, West the East hand, East and South the play area.
     const struct {
       Seat seat;
-      int line, x;
-    } blocks[] = {{North, 1, mid_}, {South, 11, mid_}, {West, 6, L_ + charW_}, {East, 6, right_}};
+      int line, x, room;
+    } blocks[] = {{North, 1, mid_, right_ - mid_ - charW_ / 2},
+                  {South, 11, mid_, M_ - mid_ - charW_},
+                  {West, 6, L_ + charW_, right_ - L_ - 2 * charW_},
+                  {East, 6, right_, M_ - right_ - charW_ / 2}};
     for (const auto& b : blocks) {
       SetFont(11, false, true);
       Put(b.x, Y(b.line), labels_.TranslatedSeatName(b.seat));
       SetFont(11, false);
       for (int i = 0; i < 4; ++i) {
         const TSuit suit = Spade - i;
-        Put(b.x, Y(b.line + 1 + i),
-            QString::fromStdString(HoldingText(suit, d_.deal.at(b.seat, suit), HoldingForm::Symbol)));
+        PutFitted(b.x, Y(b.line + 1 + i), HoldingMarkup(suit, d_.deal.at(b.seat, suit), d_.language), b.room);
       }
     }
   }
 
+  // A text drawn smaller when it is wider than `room` (a long suit, or the
+  // two-letter jacks of Norwegian), so it never runs into its neighbour.
+  void PutFitted(int x, int y, const QString& text, int room, const QColor& colour = Qt::black) {
+    p_.save();
+    QFont f = p_.font();
+    while (SymbolTextWidth(p_, text) > room && f.pointSizeF() > 6) {
+      f.setPointSizeF(f.pointSizeF() - 0.5);
+      p_.setFont(f);
+    }
+    Put(x, y, text, colour);
+    p_.restore();
+  }
+
   void BoardData() {
     const int leftLabel = L_ + charW_, leftValue = mid_ - charW_, rightValue = M_ - charW_;
+    // A long label and its value share a narrow column ("Faresone:" and
+    // "Ingen", "Givare:" and "Väst", "Match Points" before North's hand):
+    // both a size smaller until they part.
+    const auto pair = [&](int labelX, int valueRight, int line, const QString& label, const QString& value) {
+      const int room = valueRight - labelX - charW_ / 2;
+      const auto wide = [&] { return SymbolTextWidth(p_, label) + SymbolTextWidth(p_, value.trimmed()) > room; };
+      for (int points = 10; points >= 7 && wide(); --points) SetFont(points, false);
+      Put(labelX, Y(line), label, kLabelBlue);
+      if (!value.isEmpty()) PutRight(valueRight, Y(line), value);
+      SetFont(11, false);
+    };
     const auto row = [&](int line, const QString& label, const QString& value, const QString& rlabel,
                          const QString& rvalue) {
-      Put(leftLabel, Y(line), label, kLabelBlue);
-      if (!value.isEmpty()) PutRight(leftValue, Y(line), value);
-      Put(right_, Y(line), rlabel, kLabelBlue);
-      if (!rvalue.isEmpty()) PutRight(rightValue, Y(line), rvalue);
+      pair(leftLabel, leftValue, line, label, value);
+      pair(right_, rightValue, line, rlabel, rvalue);
     };
     const bool passedOut = d_.contractKnown && d_.contract.PassedOut();
     QString bid, by;
@@ -228,11 +266,16 @@ class ReportPage {
       for (int i = 0; i < 4; ++i) {
         const CardCode card = trick.cards[size_t(order[i])];
         if (card == 0) continue;
-        QString text = CardMarkup(card);
+        QString text = CardMarkup(card, d_.language);
         if (trick.complete && trick.winner == order[i]) text += trick.declarerSide ? "+" : "-";
         Put(x[size_t(i)], Y(3 + int(t)), text);
       }
     }
+    // What the marks of the trick winners mean: a note at the foot of the
+    // box below the play area.
+    if (d_.tricks.empty()) return;
+    Put(x0, Y(29), labels_.Text("LabelPlusLegend"));
+    Put(x0, Y(30), labels_.Text("LabelMinusLegend"));
   }
 
   // The calls told with meanings: one line per call, one line of heading.

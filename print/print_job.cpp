@@ -1,6 +1,7 @@
 #include "print/print_job.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPageLayout>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 
 #include "core/messages.h"
+#include "ui/multi_lang.h"
 
 namespace quorval {
 namespace {
@@ -50,7 +52,8 @@ bool WritePdf(const QString& fileName, const std::vector<PageDrawer>& pages) {
   return DrawPages(writer, pages);
 }
 
-bool PrintPages(QWidget* parent, const QString& pdfName, const std::vector<PageDrawer>& pages, PrintTarget target) {
+bool PrintPages(QWidget* parent, const QString& pdfName, const std::vector<PageDrawer>& pages, PrintTarget target,
+                int language) {
   QPrinter printer(QPrinter::HighResolution);
   SetUp(printer);
   switch (target) {
@@ -73,7 +76,12 @@ bool PrintPages(QWidget* parent, const QString& pdfName, const std::vector<PageD
       QApplication::setOverrideCursor(Qt::WaitCursor);
       const bool written = WritePdf(file, pages);
       QApplication::restoreOverrideCursor();
-      if (!written) ShowMessage("Could not write " + file.toStdString());
+      // As the PBN export does: the user is told where the file went.
+      const QString shown = QDir::toNativeSeparators(file);
+      ShowMessage((written ? WordText("printing", "PdfWritten", language, "The PDF file was written: %1")
+                           : WordText("printing", "PdfNotWritten", language, "The PDF file %1 could not be written."))
+                      .arg(shown)
+                      .toStdString());
       return written;
     }
   }

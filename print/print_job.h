@@ -20,9 +20,11 @@ using PageDrawer = std::function<void(QPainter&)>;
 
 // Prints the pages to the target the user chose: the print dialog, the
 // preview (from which they can be printed too), or a PDF file named in a
-// save dialog (`pdfName` is the name offered). False when cancelled or when
-// nothing could be printed.
-bool PrintPages(QWidget* parent, const QString& pdfName, const std::vector<PageDrawer>& pages, PrintTarget target);
+// save dialog (`pdfName` is the name offered); a PDF written, or not, is
+// told through the message sink in `language` (the table's interface
+// language). False when cancelled or when nothing could be printed.
+bool PrintPages(QWidget* parent, const QString& pdfName, const std::vector<PageDrawer>& pages, PrintTarget target,
+                int language = 0);
 
 // Draws the pages on a device that is already set up (a printer, a PDF
 // writer), a new page before each but the first; false when painting could

@@ -9,20 +9,9 @@
 namespace quorval {
 namespace {
 
-// The first character of a UTF-8 text (a seat name such as "Øst" starts
-// with two bytes).
-std::string FirstCharacter(const std::string& text) {
-  if (text.empty()) return {};
-  size_t length = 1;
-  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
-  return text.substr(0, length);
-}
-
 std::string ByText(const std::string& letter, const ComparisonSettings& settings) {
   const auto seat = DeclarerSeat(letter);
-  if (!seat) return "-";
-  const std::string first = FirstCharacter(settings.seatNames[*seat]);
-  return first.empty() ? std::string(1, SeatLetter(*seat)) : first;
+  return seat ? SeatInitial(*seat, settings.seatNames) : "-";
 }
 
 // One of the 21 entries before it is placed on its page.

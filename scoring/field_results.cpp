@@ -39,6 +39,15 @@ std::optional<Seat> DeclarerSeat(const std::string& letter) {
   return std::nullopt;
 }
 
+std::string SeatInitial(Seat seat, const std::array<std::string, 4>& seatNames) {
+  const std::string& name = seatNames[seat & 3];
+  if (name.empty()) return std::string(1, SeatLetter(seat));
+  // A name such as "Øst" starts with a character of two bytes.
+  size_t length = 1;
+  while (length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) ++length;
+  return name.substr(0, length);
+}
+
 bool AppendFieldResults(const std::vector<std::string>& resultSection, const std::string& boardKey,
                         std::vector<std::string>& boardValues) {
   if (resultSection.size() != static_cast<size_t>(kFieldResultCount)) {

@@ -9,6 +9,7 @@
 // those lines. Where the table must tell the user something they show the
 // message themselves (through the one message sink) and report it back.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,5 +87,10 @@ std::vector<FieldResultError> CheckFieldResults(const std::vector<std::string>& 
 
 // Seat of a result's declarer letter (N, E, S, W in either case), or nothing.
 std::optional<Seat> DeclarerSeat(const std::string& letter);
+
+// The seat's letter as the interface language writes it: the first
+// character of its name there ("Ø" for East in Danish), or the file's
+// letter when the name is empty.
+std::string SeatInitial(Seat seat, const std::array<std::string, 4>& seatNames);
 
 }  // namespace quorval

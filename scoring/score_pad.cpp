@@ -67,7 +67,9 @@ ScorePad BuildScorePad(const Contract& contract, int declarerTricks, int boardSc
   pad.cells[3][0] = imps ? labels.aveImps : labels.pctSession;
   for (int s = 0; s < 3; ++s) {
     pad.cells[1][s + 1] = handFigures ? (*handFigures)[s] : "-";
-    pad.cells[2][s + 1] = FixedText(totals.sum[s], 6, 1, labels.decimalPoint);
+    // The totals in the precision of the board's figures: IMPs with two
+    // decimals, match points with one.
+    pad.cells[2][s + 1] = FixedText(totals.sum[s], 6, imps ? 2 : 1, labels.decimalPoint);
     pad.cells[3][s + 1] = SessionFigure(imps, totals.count[s], totals.sum[s], mpScoringSys, labels.decimalPoint);
   }
   return pad;

@@ -48,6 +48,8 @@ struct ScorePad {
   std::array<std::array<std::string, 4>, 4> cells;  // [row][column]
 };
 
+// The session totals carry as many decimals as the board's figures (two
+// for IMPs, one for match points).
 // `handFigures` are the user's figure texts in A, B, C; when the comparison
 // could not be built there are none and the row shows "-" rather than the
 // figures of an earlier board.

@@ -6,6 +6,7 @@
 #include "data/comma_text.h"
 #include "data/event_set.h"
 #include "data/ini_store.h"
+#include "scoring/field_results.h"
 #include "scoring/figures.h"
 #include "scoring/score_pad.h"
 
@@ -38,8 +39,10 @@ std::vector<SessionListRow> BuildSessionList(const std::array<std::optional<File
     ++count;
     SessionListRow row;
     row.board = board;
-    row.cells = {std::to_string(board), result->contract(), result->declarer(), result->tricks(), result->score(),
-                 "", "", ""};
+    const auto declarer = DeclarerSeat(result->declarer());
+    row.cells = {std::to_string(board), result->contract(),
+                 declarer ? SeatInitial(*declarer, labels.seatNames) : result->declarer(), result->tricks(),
+                 result->score(), "", "", ""};
     for (int s = 0; s < 3; ++s) {
       sums[s] += result->userFigures[s];
       row.cells[5 + s] = FixedText(result->userFigures[s], 4, 2, labels.decimalPoint);

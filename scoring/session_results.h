@@ -23,6 +23,8 @@ struct SessionListLabels {
   std::string aveImp = "Ave. IMPs/Bd";
   std::array<std::string, 3> strata{"A Stratum", "B Stratum", "C Stratum"};
   std::string scoringItem = "IMP";   // the chosen "Scoring Method" item, shown over each figure
+  // The seats' names, whose first letters stand for the declarer ("By").
+  std::array<std::string, 4> seatNames{"North", "East", "South", "West"};
   char decimalPoint = '.';
 };
 

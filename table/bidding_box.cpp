@@ -51,10 +51,16 @@ void TBoxButton::SetFontSize(int size) {
   update();
 }
 
+void TBoxButton::SetSunk(bool sunk) {
+  if (sunk_ == sunk) return;
+  sunk_ = sunk;
+  update();
+}
+
 void TBoxButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), face_);
-  qDrawShadePanel(&p, rect(), palette(), lowered_, 2);
+  p.fillRect(rect(), sunk_ ? face_.darker(135) : face_);
+  qDrawShadePanel(&p, rect(), palette(), lowered_ || sunk_, 2);
   // A face too wide for the button (a two-letter no-trump mark at the large
   // size, a long caption such as Danish "Tag tilbage") is drawn smaller until
   // it fits with a little room inside the bevel.
@@ -194,9 +200,16 @@ void TBidBoxEuro::PaintDoubles() {
   actions_[baRedouble]->SetColours(actions_[baRedouble]->isEnabled() ? kRedoubleBlue : kGrey, kWhite);
 }
 
+void TBidBoxEuro::ShowTypedLevel(int level) {
+  typedLevel_ = level >= 1 && level <= 7 ? level : 0;
+  for (int s = 0; s < 5; ++s)
+    for (int n = 1; n <= 7; ++n) bids_[s][n - 1]->SetSunk(n == typedLevel_);
+}
+
 void TBidBoxEuro::PrepareForCall(const QString& seatName, int highestLevel, tAllTrump highestStrain,
                                  bool byOpponent, int doubleState, int callsMade) {
   SetBidder(seatName);
+  ShowTypedLevel(0);
   ResetColours();
   for (int s = 0; s < 5; ++s)
     for (int n = 1; n <= 7; ++n) {

@@ -42,6 +42,11 @@ class TBidBoxEuro : public QFrame {
   void MarkAlternatives(const QStringList& codes);
   void ResetColours();
   void Relabel(bool compact);
+  // The level typed on the keyboard, shown at once while its strain is
+  // awaited: the bids of that level stand pressed in. 0 shows none; every
+  // new call to prepare for clears it.
+  void ShowTypedLevel(int level);
+  int TypedLevel() const { return typedLevel_; }
   // Make Bid is enabled by the auction driver only when South is to call.
   void SetMakeBidEnabled(bool on);
   // The language of the notrump mark and the box's own title.
@@ -78,6 +83,7 @@ class TBidBoxEuro : public QFrame {
   QStringList captions_;
   QStringList hints_;
   int language_ = 0;
+  int typedLevel_ = 0;
   TMultiLang* lang_ = nullptr;
 };
 
@@ -94,6 +100,9 @@ class TBoxButton : public QWidget {
   void SetColours(const QColor& face, const QColor& text) { face_ = face; text_ = text; update(); }
   void SetFontSize(int size);
   bool Lowered() const { return lowered_; }
+  // Shown pressed in and darker without being pressed (a typed level).
+  bool Sunk() const { return sunk_; }
+  void SetSunk(bool sunk);
 
  signals:
   void pressed(TBoxButton* self);
@@ -108,6 +117,7 @@ class TBoxButton : public QWidget {
   QString caption_;
   QColor face_, text_;
   bool lowered_ = false;
+  bool sunk_ = false;
 };
 
 }  // namespace quorval

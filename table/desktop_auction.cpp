@@ -78,6 +78,7 @@ void TDeskTop::AcceptBid() {
 void TDeskTop::BadKey() {
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
+  panels_->bidBox->ShowTypedLevel(0);
   PlaySound(Sound::Asterisk);
 }
 
@@ -111,6 +112,7 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
   }
   if (key >= Qt::Key_1 && key <= Qt::Key_7) {
     typedLevel_ = static_cast<char>('0' + (key - Qt::Key_0));
+    panels_->bidBox->ShowTypedLevel(key - Qt::Key_0);
     return;
   }
   if (key == Qt::Key_X) {

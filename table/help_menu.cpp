@@ -25,9 +25,9 @@ constexpr HelpItem kHelpItems[] = {{"DK", "&Danish", HelpLanguage::Danish},
                                    {"NO", "&Norwegian", HelpLanguage::Norwegian},
                                    {"SW", "&Swedish", HelpLanguage::Swedish}};
 
-// The program folder's own page, or for an installed program the shipped one.
+// The working folder's own page, otherwise the one that came with the program.
 bool InProgramFolder(const std::string& name) {
-  return !name.empty() && QFileInfo::exists(QString::fromStdString(ResolveShippedFile(name)));
+  return !name.empty() && QFileInfo::exists(QString::fromStdString(ResolveHelpFile(name)));
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ bool THelpMenu::OpenHelpFile(const std::string& name, const QString& topic) {
   if (!help_) help_ = new THelpWindow(&desk_);
   help_->ApplySkin(desk_.Opt().SkinColors);
   help_->SetLanguage(desk_.InterfaceLanguage());
-  if (!help_->OpenPage(QString::fromStdString(ResolveShippedFile(name)), topic)) return false;
+  if (!help_->OpenPage(QString::fromStdString(ResolveHelpFile(name)), topic)) return false;
   help_->show();
   help_->raise();
   help_->activateWindow();

@@ -139,14 +139,14 @@ std::optional<HandReportData> TTablePrinting::FiledHandReport(const std::string&
 bool TTablePrinting::SendPages(QWidget* parent, const QString& name, const std::vector<PageDrawer>& pages,
                          PrintTarget target) {
   if (printer_) return printer_(parent, name, pages, target);
-  return PrintPages(parent, name, pages, target);
+  return PrintPages(parent, name, pages, target, desk_.InterfaceLanguage());
 }
 
 void TTablePrinting::PrintHand(PrintTarget target) {
   if (desk_.Game().phase() == Phase::NoBoard) return;
   const HandReportData report = CurrentHandReport();
   const TReportLabels* labels = labels_.get();
-  SendPages(&desk_, Q(desk_.Game().Key()) + ".pdf",
+  SendPages(&desk_, Q(desk_.Game().Board().Key) + ".pdf",
             OnePage([report, labels](QPainter& p) { PrintReport(p, report, *labels); }), target);
 }
 

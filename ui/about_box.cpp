@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "quorval_version.h"
 #include "ui/multi_lang.h"
 #include "ui/skin.h"
 
@@ -34,10 +35,13 @@ const LabelSpec kLabels[] = {
     {"Label1", "Double-dummy analysis: DDS", 170, 9, false, false},
     {"Label2", "Cards, boards and logo drawn by the program's own tools", 190, 9, false, false},
     {"Label4", "Built with Qt 6", 210, 9, false, false},
+    // "Version" and the program's version number (composed, not translated).
+    {"ProgramVersion", "Version " QUORVAL_VERSION, 228, 9, true, false},
 };
 
 // The order in which the labels are measured and placed.
-const char* const kPlaceOrder[] = {"ProductName", "Comments", "Label1", "CreditLabel", "Version", "Label2", "Label4"};
+const char* const kPlaceOrder[] = {"ProductName", "Comments", "Label1", "CreditLabel", "Version",
+                                   "Label2",      "Label4",   "ProgramVersion"};
 
 }  // namespace
 
@@ -84,6 +88,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   }
   inner->findChild<QLabel*>("Comments")->setWordWrap(true);
   inner->findChild<QLabel*>("Comments")->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  // The word before the version number, translated with the rest.
+  auto* versionWord = new QLabel("Version", inner);
+  versionWord->setObjectName("LabVersionWord");
+  versionWord->hide();
   auto* ok = new QPushButton("OK", outer);
   ok->setObjectName("OKBtn");
   ok->setGeometry(217, 283, 94, 33);
@@ -95,6 +103,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
 void TAboutBox::SetLanguage(int language) {
   lang_->SetActiveLanguage(language);
+  if (auto* version = inner_->findChild<QLabel*>("ProgramVersion"))
+    version->setText(inner_->findChild<QLabel*>("LabVersionWord")->text() + " " QUORVAL_VERSION);
   PlaceLabels();
 }
 

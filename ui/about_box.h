@@ -1,7 +1,8 @@
 #pragma once
-// TAboutBox: the modal About window of the Help menu. Its seven labels are
-// centred in the inner panel; a text too wide for the panel is measured with
-// ever smaller fonts until it fits with a margin of 4 pixels.
+// TAboutBox: the modal About window of the Help menu. Its labels (the
+// program's version the last) are centred in the inner panel; a text too
+// wide for the panel is measured with ever smaller fonts until it fits with
+// a margin of 4 pixels.
 
 #include <QDialog>
 #include <QFont>
@@ -29,7 +30,7 @@ class TAboutBox : public QDialog {
   explicit TAboutBox(QWidget* parent = nullptr);
 
   // Centres every label in the inner panel, in the order ProductName,
-  // Comments, Label1, CreditLabel, Version, Label2, Label4.
+  // Comments, Label1, CreditLabel, Version, Label2, Label4, ProgramVersion.
   void PlaceLabels();
   // The texts in `language`, the labels placed again.
   void SetLanguage(int language);

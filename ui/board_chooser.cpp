@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <qdrawutil.h>
 
@@ -24,7 +25,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
     : QDialog(parent), played_(std::move(played)), boardsIn_(std::move(boards)), playedColour_(playedColour) {
   setWindowTitle(tr("Click the hand you want to play next"));
   setModal(true);
-  setFixedSize(440, 178);
+  setFixedSize(440, 206);
 
   auto* eventRG = new QGroupBox(tr("Scoring Method"), this);
   eventRG->setObjectName("EventRG");
@@ -49,6 +50,12 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
     connect(b, &TBoardButton::clicked, this, [this](int board) { HandClick(board); });
     boards_[size_t(n - 1)] = b;
   }
+
+  // Closing without a board: the table stays as it is.
+  cancel_ = new QPushButton(tr("Cancel"), this);
+  cancel_->setObjectName("CancelBtn");
+  cancel_->setGeometry(440 - 8 - 88, 172, 88, 26);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
   handLabel_ = new QLabel(this);
   handLabel_->setObjectName("HandLabel");

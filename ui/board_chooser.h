@@ -13,6 +13,7 @@
 
 class QRadioButton;
 class QLabel;
+class QPushButton;
 
 namespace quorval {
 
@@ -48,6 +49,7 @@ class TGetHand : public QDialog {
   QRadioButton* MpButton() const { return mp_; }
   QRadioButton* SessionButton(int n) const { return sessions_[n - 1]; }  // 1..18
   TBoardButton* BoardButton(int n) const { return boards_[n - 1]; }       // 1..27
+  QPushButton* CancelButton() const { return cancel_; }
   bool BoardShownPlayed(int n) const;
 
   // The chooser's texts in `language` (the interface language of the table).
@@ -74,6 +76,7 @@ class TGetHand : public QDialog {
   std::array<QRadioButton*, 18> sessions_{};   // see ui/session_controls.h
   std::array<TBoardButton*, kBoardsPerEvent> boards_{};
   QLabel* handLabel_ = nullptr;
+  QPushButton* cancel_ = nullptr;
   TMultiLang* lang_ = nullptr;
 };
 

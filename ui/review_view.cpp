@@ -19,8 +19,8 @@ const QColor kCurrent(255, 236, 140);
 const QColor kWinner(226, 234, 248);
 const QColor kLater(150, 150, 150);
 
-// "10" for the ten, the rank letter otherwise.
-QString RankText(TRank r) { return r == Ten ? QStringLiteral("10") : QString(QChar(RankChar(r))); }
+// "10" for the ten, the English rank letter otherwise.
+QString RankText(TRank r) { return CardRankText(r, 0); }
 
 // "5~H": the card with its suit markup.
 QString CardMarkup(CardCode c) { return RankText(RankOf(c)) + "~" + QChar(StrainLetter(SuitOf(c))); }

@@ -32,6 +32,13 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& ca
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   b->setPopupMode(QToolButton::MenuButtonPopup);
   b->resize(kButtonW, kButtonH);
+  // The arrow of the menu half is drawn in the window-text colour, which
+  // the skin turns white on its dark panels: the button keeps the dark ink
+  // of its own face for it.
+  QPalette ink = b->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    ink.setColor(group, QPalette::WindowText, ink.color(group, QPalette::ButtonText));
+  b->setPalette(ink);
   return b;
 }
 
@@ -102,6 +109,8 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
                           {"LabScore", "Score"}, {"LabTotals", "Totals"}, {"LabPct", "Pct"},
                           {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
                           {"xpTabSheet3", "C Stratum"},
+                          // The seats, whose initials stand for the declarer in the "By" column.
+                          {"LabNorth", "North"}, {"LabEast", "East"}, {"LabSouth", "South"}, {"LabWest", "West"},
                           // Words the list carries that the window does not show.
                           {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"},
                           {"LabLowHand", "Low Hand"}, {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
@@ -172,6 +181,8 @@ void TSessionResult::PageClick() {
   labels.aveImp = Text("LabAveIMP").toStdString();
   for (int s = 0; s < 3; ++s) labels.strata[size_t(s)] = Text(qPrintable(QString("xpTabSheet%1").arg(s + 1))).toStdString();
   labels.scoringItem = ScoringItemText().toStdString();
+  const char* const seats[4] = {"LabNorth", "LabEast", "LabSouth", "LabWest"};
+  for (int s = 0; s < 4; ++s) labels.seatNames[size_t(s)] = Text(seats[s]).toStdString();
   const bool imps = eventItems_[0]->isChecked();
   rows_ = BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_,
                            labels);

@@ -102,7 +102,22 @@ QString SuitFontName() {
 
 QString NoTrumpFontName() { return SuitFontName(); }
 
-QString NoTrumpText(int language) { return (language == 1 || language == 2) ? QStringLiteral("UT") : QStringLiteral("NT"); }
+QString NoTrumpText(int language) {
+  if (language == 1) return QStringLiteral("UT");
+  if (language == 2) return QStringLiteral("G");
+  return QStringLiteral("NT");
+}
+
+QString CardRankText(int rank, int language) {
+  // Jack, queen, king, ace of each language index, row for row the letters
+  // of the honour strip the cards are drawn with.
+  static const char* const kHonours[8][4] = {{"J", "Q", "K", "A"}, {"B", "D", "K", "E"}, {"Kn", "D", "K", "E"},
+                                             {"V", "D", "R", "1"}, {"B", "D", "K", "A"}, {"Kn", "D", "K", "E"},
+                                             {"J", "Q", "K", "A"}, {"F", "D", "R", "A"}};
+  if (rank == Ten) return QStringLiteral("10");
+  if (rank >= Jack && rank <= Ace) return QString::fromLatin1(kHonours[language & 7][rank - Jack]);
+  return QString(QChar::fromLatin1(RankChar(rank)));
+}
 
 QString StrainGlyph(QChar letter, int language) {
   switch (letter.toLatin1()) {

@@ -14,9 +14,14 @@ namespace quorval {
 // U+2663 U+2666 U+2665 U+2660 (DejaVu Sans when installed).
 QString NoTrumpFontName();
 QString SuitFontName();
-// The no-trump mark of an interface language: "UT" Danish and Norwegian,
-// "NT" otherwise.
+// The no-trump mark of an interface language: "UT" Danish, "G" (grand)
+// Norwegian, "NT" otherwise.
 QString NoTrumpText(int language);
+// A rank as the cards of an interface language show it: "10" for the ten,
+// the language's honour letters for the jack to the ace (J Q K A in English,
+// B D K E in Danish, as the honour strip of the deck draws them), the digit
+// otherwise.
+QString CardRankText(int rank, int language);
 // The glyph for a strain letter: a suit symbol, the no-trump mark, or "~".
 QString StrainGlyph(QChar letter, int language);
 // The current interface language for the no-trump mark (default English).

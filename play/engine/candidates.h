@@ -5,7 +5,8 @@
 // loaded for the node (LoadNodeHands) and p.pos, p.trick are set.
 //
 // Each rule lives in its own file (leads.cpp, opening_lead.cpp,
-// follow_suit.cpp, ruff_discard.cpp).
+// follow_suit.cpp with follow_second_hand.cpp and follow_third_fourth.cpp,
+// ruff_discard.cpp).
 // The search never plays a card that is not legal, whatever a rule proposes.
 
 #include "play/engine/position.h"

@@ -7,6 +7,7 @@
 
 #include "play/engine/leads.h"
 #include "play/engine/search.h"
+#include "play/engine/solver.h"
 #include "play/honest/knowledge.h"
 #include "play/honest/layout_sampler.h"
 #include "play/honest/parallel_solver.h"
@@ -14,9 +15,6 @@
 namespace quorval::honest {
 
 namespace {
-
-using engine::SolverPosition;
-using engine::SolverResult;
 
 // With this many tricks left or fewer every card is scored with its exact
 // tricks on every layout; before that each layout answers only whether a
@@ -60,28 +58,17 @@ std::vector<LegalCard> LegalCards(const PlayState& st, const SeatKnowledge& k) {
 }
 
 SolverPosition PositionOn(const PlayState& st, const SeatHoldings& layout) {
-  SolverPosition pos;
-  pos.trump = engine::SolverSuit(st.Trump);
-  pos.first = st.Leader;
-  int i = 0;
-  for (Seat s = st.Leader; s != st.ToPlay && i < 3; s = NextSeat(s), ++i) {
-    const CardCode c = st.TrickTable[s][st.TrickNo];
-    pos.trickSuit[i] = engine::SolverSuit(SuitOf(c));
-    pos.trickRank[i] = RankOf(c);
-  }
+  SolverPosition pos = engine::BuildSolverPosition(st);
   for (Seat s = 0; s < 4; ++s)
-    for (TSuit u = 0; u < 4; ++u) pos.remain[s][engine::SolverSuit(u)] = static_cast<unsigned>(layout[s][u]);
+    for (TSuit u = 0; u < 4; ++u) pos.remain[s][u] = layout[s][u];
   return pos;
 }
 
 // Tricks the card takes for the side to play on a layout solved with every
 // card's tricks; -1 when the answer does not list it.
 int TricksOf(const SolverResult& r, CardCode card) {
-  const int suit = engine::SolverSuit(SuitOf(card));
-  const int bit = card & 0x7FFC;
-  for (int i = 0; i < r.cards && i < 13; ++i)
-    if (r.suit[i] == suit && (bit & ((1 << r.rank[i]) | r.equals[i]))) return r.score[i];
-  return -1;
+  const int group = GroupOf(r, card);
+  return group < 0 ? -1 : r.score[group];
 }
 
 // True when the card reaches the target on a layout solved for that target.
@@ -300,7 +287,7 @@ HonestDecision ChooseHonestCard(const PlayState& st, const BoardContext& board, 
     else if (st.CardsPlayed < 16) scorer.Ladder(tricksLeft, 1, (n + 1) / 2);
     else scorer.Ladder(tricksLeft, 2, n);
     d.solverCalls = scorer.calls;
-    if (scorer.failedStatus != 1) d.message = engine::SolverStatusText(scorer.failedStatus);
+    if (scorer.failedStatus != 1) d.message = SolverStatusText(scorer.failedStatus);
   }
 
   const LegalCard* top = &cards[0];

@@ -6,14 +6,14 @@
 
 namespace quorval::honest {
 
-std::vector<engine::SolverResult> SolveAll(const std::vector<SolveJob>& jobs) {
-  std::vector<engine::SolverResult> results(jobs.size());
+std::vector<SolverResult> SolveAll(const std::vector<SolveJob>& jobs) {
+  std::vector<SolverResult> results(jobs.size());
   std::atomic<size_t> next{0};
   auto work = [&](int threadIndex) {
     for (size_t i = next++; i < jobs.size(); i = next++)
-      results[i] = engine::SolveWith(jobs[i].position, jobs[i].target, jobs[i].solutions, threadIndex);
+      results[i] = SolveWith(jobs[i].position, jobs[i].target, jobs[i].solutions, threadIndex);
   };
-  const int workers = std::min<int>(engine::SolverThreads(), static_cast<int>(jobs.size()));
+  const int workers = std::min<int>(SolverThreads(), static_cast<int>(jobs.size()));
   std::vector<std::thread> threads;
   for (int t = 1; t < workers; ++t) threads.emplace_back(work, t);
   work(0);

@@ -6,16 +6,16 @@
 
 #include <vector>
 
-#include "play/engine/solver.h"
+#include "play/dd_solver.h"
 
 namespace quorval::honest {
 
 struct SolveJob {
-  engine::SolverPosition position;
+  SolverPosition position;
   int target = -1;
   int solutions = 3;
 };
 
-std::vector<engine::SolverResult> SolveAll(const std::vector<SolveJob>& jobs);
+std::vector<SolverResult> SolveAll(const std::vector<SolveJob>& jobs);
 
 }  // namespace quorval::honest

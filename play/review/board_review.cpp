@@ -52,7 +52,7 @@ std::vector<int> BoardReview::CostlyCards() const {
 
 void SolveDeal(BoardReview& review, const TableSolver& solve) {
   review.tableKnown = solve(review.deal, review.table, review.tableError);
-  review.par = review.tableKnown ? ParOf(review.table, review.dealer, review.vul) : ParResult{};
+  review.par = review.tableKnown ? ComputePar(review.table, review.dealer, review.vul) : ParInfo{};
   review.tableDone = true;
 }
 

@@ -33,9 +33,9 @@ struct BoardReview {
   // The deal's worth; `tableError` says why there is no table.
   bool tableDone = false;
   bool tableKnown = false;
-  MakeableTable table;
+  DdTable table;
   std::string tableError;
-  ParResult par;
+  ParInfo par;
 
   // The cards, by their index in the play; empty until reviewed.
   std::vector<std::optional<CardReview>> cardReviews;
@@ -67,12 +67,12 @@ struct BoardReview {
 // The solver's answers: the deal's table and every card's review. Tests
 // put their own in place of the solver.
 struct ReviewSolvers {
-  TableSolver table = SolveMakeableTable;
+  TableSolver table = AnalyseDeal;
   CardSolver card = ReviewCard;
 };
 
 // Fills the makeable table and par of the deal.
-void SolveDeal(BoardReview& review, const TableSolver& solve = SolveMakeableTable);
+void SolveDeal(BoardReview& review, const TableSolver& solve = AnalyseDeal);
 // Fills everything, the deal first, then the cards (spread over the
 // solver's threads).
 void ReviewWholeBoard(BoardReview& review, const ReviewSolvers& solvers = {});

@@ -62,20 +62,20 @@ CardReview ReviewCard(const PlayToReview& play, int index, int threadIndex) {
 
   // Every legal card with its tricks for the side to play, equal cards
   // grouped under the highest of them.
-  const engine::SolverResult r = engine::SolveWith(engine::BuildSolverPosition(st), -1, 3, threadIndex);
+  const SolverResult r = SolveWith(engine::BuildSolverPosition(st), -1, 3, threadIndex);
   review.status = r.status;
   if (r.status != 1 || r.cards <= 0) return review;
   const int most = r.score[0];
-  int played = -1;
   for (int i = 0; i < r.cards && i < 13; ++i) {
-    const TSuit suit = static_cast<TSuit>(3 - r.suit[size_t(i)]);
-    const Holding group = RankBit(r.rank[size_t(i)]) | r.equals[size_t(i)];
-    if (HoldsCard(group, review.card) && SuitOf(review.card) == suit) played = r.score[size_t(i)];
     if (r.score[size_t(i)] != most) continue;
+    const TSuit suit = SuitOf(r.card[size_t(i)]);
+    const Holding group = (r.card[size_t(i)] & 0x7FFC) | r.equals[size_t(i)];
     for (TRank rank = 2; rank <= Ace; ++rank)
       if (group & RankBit(rank)) review.best.push_back(MakeCard(rank, suit));
   }
-  if (played < 0) return review;   // the solver did not list the card: no answer
+  const int playedGroup = GroupOf(r, review.card);
+  if (playedGroup < 0) return review;   // the solver did not list the card: no answer
+  const int played = r.score[size_t(playedGroup)];
   SortBest(review.best);
   review.analysed = true;
   review.cost = most - played;
@@ -105,7 +105,7 @@ std::vector<CardReview> ReviewPlay(const PlayToReview& play, const CardDone& don
       if (done) done(r);
     }
   };
-  const int threads = std::max(1, std::min(engine::SolverThreads(), count));
+  const int threads = std::max(1, std::min(SolverThreads(), count));
   std::vector<std::thread> workers;
   for (int t = 1; t < threads; ++t) workers.emplace_back(work, t);
   work(0);

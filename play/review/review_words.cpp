@@ -38,7 +38,7 @@ std::string SideWord(Seat s, const ReviewWords& words) { return words.sides[size
 
 // "4~S by North-South" when both partners declare it alike, else one entry
 // per declarer.
-std::string ParContractsWords(const ParResult& par, const ReviewWords& words) {
+std::string ParContractsWords(const ParInfo& par, const ReviewWords& words) {
   std::vector<std::string> items;
   const auto& cs = par.contracts;
   for (size_t i = 0; i < cs.size(); ++i) {

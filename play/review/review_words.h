@@ -70,7 +70,7 @@ std::string BestWords(const std::vector<CardCode>& best, CardCode played, const 
 // is named unless the user played the card.
 std::string CostlyCardLine(const BoardReview& review, const CardReview& card, const ReviewWords& words);
 // The par contracts in words: "4~S by North-South, 5~D by East".
-std::string ParContractsWords(const ParResult& par, const ReviewWords& words);
+std::string ParContractsWords(const ParInfo& par, const ReviewWords& words);
 // "+620", "-100", "0".
 std::string SignedScore(int score);
 

@@ -35,6 +35,8 @@ TEST(QuorvalCommandLine, EveryOptionReachesItsField) {
   EXPECT_FALSE(none.autoplay);
   EXPECT_FALSE(none.honest);
   EXPECT_TRUE(none.dir.isEmpty());
+  EXPECT_EQ(none.monkey, 0);
+  EXPECT_EQ(Parse({"--monkey", "2000", "--seed", "7"}).monkey, 2000);
 
   // "=" and a single dash; an empty list of keys still asks for an automated run.
   const CommandLine other = Parse({"--skill=1", "-dir", "x", "--autoplay="});
@@ -79,6 +81,12 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--player", " Ann"}, kBadPlayer, false},
       {{"--player="}, kBadPlayer, false},
       {{"--player", QString(65, 'x')}, kBadPlayer, false},
+      {{"--monkey", "0"}, "--monkey takes a number of actions from 1 on", false},
+      {{"--monkey", "many"}, "--monkey takes a number of actions from 1 on", false},
+      {{"--monkey", "5", "--autoplay", "Imp01"},
+       "--monkey goes with none of the options that run boards, print, export or show", false},
+      {{"--monkey", "5", "--quit-after-start"},
+       "--monkey goes with none of the options that run boards, print, export or show", false},
   };
   for (const Case& c : cases) {
     const CommandLine cl = Parse(c.args);

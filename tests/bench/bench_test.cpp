@@ -152,7 +152,7 @@ TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
     EXPECT_EQ(b.ddChecked, 51);
     for (const CostlyCard& c : b.costly) {
       EXPECT_EQ(c.key, b.key);
-      EXPECT_GE(c.cost, 0);
+      EXPECT_GE(c.cost, 1);   // a card that lost nothing is no costly card
       EXPECT_NE(c.chosen, c.solverCard);
     }
   }
@@ -160,11 +160,11 @@ TEST(BenchRun, CheckingAgainstTheSolverCountsLeadsAndLeavesTheCardsAlone) {
   size_t costly = 0;
   for (const BoardOutcome& b : checked->outcomes) costly += b.costly.size();
   EXPECT_EQ(costly, static_cast<size_t>(errors));
+  EXPECT_GT(errors, 0) << "the engine at skill 1 loses tricks on these boards: the costly cards are checked";
 }
 
 TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
   const quorval::testing::TempFolder folder;
-  ASSERT_FALSE(folder.Path().empty());
   const std::filesystem::path dir = folder.Path();
   BenchOptions o;
   o.dir = dir.string();
@@ -175,50 +175,10 @@ TEST(BenchRun, MissingFilesAreReportedAndNothingIsCreated) {
   EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
-TEST(BenchPosition, ContractsAndCardsAsPlayersWriteThem) {
-  Contract c;
-  ASSERT_TRUE(ParseContractText("4S", South, c));
-  EXPECT_EQ(c.bid, MakeBid(4, Spade));
-  EXPECT_EQ(c.DoubledCount, 0);
-  EXPECT_EQ(c.declarer, South);
-  ASSERT_TRUE(ParseContractText("3nt", East, c));
-  EXPECT_EQ(c.bid, MakeBid(3, NT));
-  ASSERT_TRUE(ParseContractText("2HX", West, c));
-  EXPECT_EQ(c.DoubledCount, 1);
-  ASSERT_TRUE(ParseContractText("6NXX", North, c));
-  EXPECT_EQ(c.DoubledCount, 2);
-  for (const char* bad : {"", "4", "8S", "0S", "4Z", "4SXXX", "4SD", "NT"}) EXPECT_FALSE(ParseContractText(bad, South, c)) << bad;
-  EXPECT_EQ(ParsePlayedCard("HK"), MakeCard(King, Heart));
-  EXPECT_EQ(ParsePlayedCard("KH"), MakeCard(King, Heart));
-  EXPECT_EQ(ParsePlayedCard("c2"), MakeCard(2, Club));
-  EXPECT_EQ(ParsePlayedCard("T"), 0);
-  EXPECT_EQ(ParsePlayedCard("HX"), 0);
-  EXPECT_EQ(ParsePlayedCard("KHS"), 0);
-}
+// A whole deal, for positions whose other parts do not read.
+const char* const kDeal = "N:KQJ.J7632.KQ.JT9 T98.T54.J986.876 A765.AQ9.A54.543 432.K8.T732.AKQ2";
 
-// Four cards left in 4NT: North led the two of hearts, East the four. West
-// holds the king alone; the honest computer cannot know it and finesses.
-const PositionQuery kFinesse{"N:KQJ.J7632.KQ.JT9 T98.T54.J986.876 A765.AQ9.A54.543 432.K8.T732.AKQ2", "4NT", "S",
-                             "AC,9C,6C,3C,KC,TC,7C,4C,QC,JC,8C,5C,8H,JH,TH,9H,KD,6D,4D,2D,QD,JD,5D,3D,"
-                             "KS,8S,5S,2S,QS,9S,6S,3S,JS,TS,7S,4S,H2,H4"};
-
-TEST(BenchPosition, TheNextCardOfTheEngineAndOfTheHonestComputer) {
-  BenchOptions o;
-  std::string error;
-  o.skill = 10;
-  EXPECT_EQ(PositionCard(kFinesse, o, error), MakeCard(Ace, Heart)) << error;
-  o.honest = true;
-  EXPECT_EQ(PositionCard(kFinesse, o, error), MakeCard(Queen, Heart)) << error;
-  // Without cards played: the opening lead, a card of West's.
-  PositionQuery lead = kFinesse;
-  lead.played.clear();
-  const CardCode card = PositionCard(lead, o, error);
-  Deal deal;
-  std::vector<std::string> errors;
-  ASSERT_TRUE(ParseDeal(kFinesse.deal, deal, errors));
-  EXPECT_TRUE(card >= 4 && HoldsCard(deal.at(West, SuitOf(card)), card)) << CardText(card);
-}
-
+// Each part of a position that does not read is named by its option.
 TEST(BenchPosition, APositionThatCannotBeReadSaysWhy) {
   BenchOptions o;
   std::string error;
@@ -227,10 +187,10 @@ TEST(BenchPosition, APositionThatCannotBeReadSaysWhy) {
     const char* says;
   } rows[] = {
       {{"N:KQJ.J7632.KQ.JT9", "4NT", "S", ""}, "--position"},
-      {{kFinesse.deal, "4Z", "S", ""}, "--contract"},
-      {{kFinesse.deal, "4N", "Q", ""}, "--declarer"},
-      {{kFinesse.deal, "4N", "S", "AC,AS"}, "card 2 (AS)"},
-      {{kFinesse.deal, "4N", "S", "AC,XY"}, "card 2 (XY)"},
+      {{kDeal, "4Z", "S", ""}, "--contract"},
+      {{kDeal, "4N", "Q", ""}, "--declarer"},
+      {{kDeal, "4N", "S", "AC,AS"}, "card 2 (AS)"},
+      {{kDeal, "4N", "S", "AC,XY"}, "card 2 (XY)"},
   };
   for (const auto& row : rows) {
     error.clear();

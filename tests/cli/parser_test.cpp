@@ -1,6 +1,6 @@
 // The tools' command-line parser: values reach their fields, every fault is
 // refused with a message that names it, and --help/--version win.
-#include "tools/cli/command_line.h"
+#include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 

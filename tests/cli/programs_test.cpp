@@ -118,8 +118,8 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
                                           "--seed",       "--honest",        "--quit-after-start", "--print-to",
                                           "--print-session", "--print-hands", "--print-meanings", "--review",
                                           "--export-pbn", "--out",           "--language",    "--show",
-                                          "--screenshot", "-h",              "--help",        "-v",
-                                          "--version"};
+                                          "--screenshot", "--monkey",        "-h",            "--help",
+                                          "-v",           "--version"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "import", "check", "stats", "summaries", "bid", "lead",

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/messages.h"
 #include "data/ini_store.h"
@@ -11,6 +12,7 @@
 
 using namespace quorval;
 using quorval::testing::TempFolder;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -59,6 +61,54 @@ TEST(IniStoreMerge, HandEditsSurviveAndTheStoresOwnChangesWin) {
   EXPECT_EQ(dir.Read("o.ini"), "[Added]\r\na=1\r\n\r\n[P]\r\nSkill=4\r\nColour=blue\r\nNote=mine\r\n\r\n");
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Added", "P"}));
   EXPECT_EQ(ini.ReadString("P", "Colour", ""), "blue");
+}
+
+// Another program adds a player while a long run saves its results: the
+// line it appends after the save has read the file, before the save's final
+// check, is kept (the save merges again); a file that keeps changing is
+// merged a bounded number of times and then saved all the same.
+TEST(IniStoreMerge, ALineAddedByHandDuringASaveSurvivesIt) {
+  TempFolder dir;
+  dir.Write("Options.INI", "[P]\r\nImp01.01=S,4~S,10,420\r\n");
+  TMyINI ini(dir.File("Options.INI"));
+  ini.WriteString("P", "Par01.04", "N,3~H,9,140");
+  int calls = 0;
+  ini.SetBeforeFinalCheck([&] {
+    if (++calls > 1) return;
+    std::ofstream(dir.File("Options.INI"), std::ios::binary | std::ios::app)
+        << "[Hand]\r\nImp01.01=N,4~S,10,420\r\n";
+  });
+  ASSERT_TRUE(ini.UpdateFile());
+  EXPECT_EQ(dir.Read("Options.INI"),
+            "[Hand]\r\nImp01.01=N,4~S,10,420\r\n\r\n[P]\r\nImp01.01=S,4~S,10,420\r\nPar01.04=N,3~H,9,140\r\n\r\n");
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(ini.ReadString("Hand", "Imp01.01", ""), "N,4~S,10,420");
+
+  ini.WriteString("P", "Par01.05", "S,2~S,8,110");
+  calls = 0;
+  ini.SetBeforeFinalCheck([&] {
+    if (++calls <= 50) std::ofstream(dir.File("Options.INI"), std::ios::binary | std::ios::app) << "x" << calls << "=1\r\n";
+  });
+  ASSERT_TRUE(ini.UpdateFile());
+  EXPECT_LE(calls, 10) << "a file that never stops changing is merged a bounded number of times";
+  EXPECT_EQ(ini.ReadString("P", "x1", ""), "1");   // appended to the last section
+  EXPECT_EQ(ini.ReadString("P", "Par01.05", ""), "S,2~S,8,110");
+  EXPECT_EQ(dir.FileCount(), 1) << "no temporary file is left beside the file";
+}
+
+// A save keeps the permissions the user gave the file.
+TEST(IniStoreMerge, ASaveKeepsTheFilesPermissions) {
+  TempFolder dir;
+  dir.Write("o.ini", "[A]\r\nk=1\r\n");
+  for (const auto perms : {fs::perms::owner_read | fs::perms::owner_write,
+                           fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                               fs::perms::group_write | fs::perms::others_read}) {
+    fs::permissions(dir.File("o.ini"), perms);
+    TBigIniFile ini(dir.File("o.ini"));
+    ini.WriteString("A", "k", std::to_string(static_cast<int>(perms)));
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(fs::status(dir.File("o.ini")).permissions(), perms);
+  }
 }
 
 // The file on disk may be gone when the store saves (it is then written

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "data/pbn_board.h"
 #include "sample_play.h"
 
@@ -19,6 +23,13 @@ Deal DealOf(const std::string& text) {
 }
 
 PbnRead HandRecords(const std::string& text) { return ReadPbnText(text, "club.pbn", PbnCheck::HandRecord); }
+
+// Every problem of a reading, one to a line, for a failure message.
+std::string Problems(const PbnRead& read) {
+  std::string text;
+  for (const PbnProblem& p : read.problems) text += p.Text() + "\n";
+  return text.empty() ? "no problem" : text;
+}
 
 // A game with a bad line, then a sound one: the bad one is refused with its
 // line and the reason, the sound one is still read.
@@ -63,7 +74,7 @@ TEST(PbnHandRecords, UntidyFileGivesEveryBoard) {
       "[Deal \"" + kFromNorth + "\"]\r"
       "[HomeTeam \"ignored\"]\r";
   const PbnRead read = HandRecords(text);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front().Text();
+  ASSERT_TRUE(read.problems.empty()) << Problems(read);
   ASSERT_EQ(read.boards.size(), 3u);
   const Deal expected = DealOf(kFromNorth);
 
@@ -125,6 +136,17 @@ TEST(PbnHandRecords, EachBadKindIsRefusedWithItsLineAndTheNextGameIsRead) {
        "[Board \"1\"]\n[Dealer \"N\"]\n[Deal \"" + kFromNorth + "\"]\n[Auction \"N\"]\nPass Pass 1D Pass\n1H Pass 3NT AP\n"
        "[Play \"W\"]\nC3 C2 H6 C9\n",
        8, "card 3 (H6) does not follow suit"},
+      {"an auction that does not start with the dealer",
+       "[Board \"1\"]\n[Dealer \"N\"]\n[Deal \"" + kFromNorth + "\"]\n[Auction \"E\"]\nPass Pass Pass Pass\n", 4,
+       "the auction starts with East, not with the dealer North"},
+      {"a wrong opening leader",
+       "[Board \"1\"]\n[Dealer \"N\"]\n[Deal \"" + kFromNorth + "\"]\n[Auction \"N\"]\nPass Pass 1D Pass\n1H Pass 3NT AP\n"
+       "[Play \"N\"]\nC2 H2 CA C3\n",
+       7, "the opening leader is North, not West"},
+      {"a card after one that was not played",
+       "[Board \"1\"]\n[Dealer \"N\"]\n[Deal \"" + kFromNorth + "\"]\n[Auction \"N\"]\nPass Pass 1D Pass\n1H Pass 3NT AP\n"
+       "[Play \"W\"]\nC3 - CA C9\n",
+       8, "card 2 (CA) comes after a card that was not played"},
   };
   for (const BadGame& b : bad) {
     const std::string text = b.tags + "\n" + SoundGame(5);
@@ -146,6 +168,59 @@ TEST(PbnHandRecords, NothingToTakeTheDealerFromIsRefused) {
   EXPECT_EQ(read.problems[1].line, 3);
 }
 
+TEST(PbnHandRecords, EveryWayOfWritingTheVulnerability) {
+  const struct {
+    const char* written;
+    int board;   // board 1: none vulnerable by its number, board 7: all
+    Vulnerability vul;
+  } rows[] = {{"None", 7, 0}, {"Love", 7, 0}, {"-", 7, 0}, {"NS", 7, 1}, {"EW", 1, 2},
+              {"All", 1, 3},  {"Both", 1, 3}, {"both", 1, 3}, {"?", 7, 3}, {"", 1, 0}};
+  for (const auto& row : rows) {
+    const PbnRead read = HandRecords("[Board \"" + std::to_string(row.board) + "\"]\n[Vulnerable \"" + row.written +
+                                     "\"]\n[Deal \"" + kFromNorth + "\"]\n");
+    ASSERT_EQ(read.boards.size(), 1u) << row.written << ": " << Problems(read);
+    EXPECT_EQ(read.boards[0].vul, row.vul) << row.written;
+  }
+  const PbnRead odd = HandRecords("[Board \"1\"]\n[Vulnerable \"NSEW\"]\n[Deal \"" + kFromNorth + "\"]\n");
+  ASSERT_EQ(odd.problems.size(), 1u);
+  EXPECT_EQ(odd.problems[0].reason, "unknown vulnerability \"NSEW\"");
+  EXPECT_EQ(odd.problems[0].line, 2);
+}
+
+// What a club's scoring program adds around the calls and cards: notes and
+// their references, "!" and "?" marks, numbered annotations, "-" for a tag
+// not known and for the cards not played after a claim.
+TEST(PbnPlay, NotesMarksAndPlaceholdersAreReadPast) {
+  const std::string game = "[Board \"3\"]\n[Dealer \"S\"]\n[Vulnerable \"Both\"]\n[Deal \"" + kFromNorth +
+                           "\"]\n[Declarer \"-\"]\n[Contract \"-\"]\n[Result \"-\"]\n"
+                           "[Auction \"S\"]\n"
+                           "1D! =1= Pass 1H? $2\n"
+                           "Pass 3NT!? Pass Pass\n"
+                           "Pass\n"
+                           "[Note \"1:2+ diamonds, 11-15\"]\n"
+                           "[Play \"W\"]\n"
+                           "C3 C2 CA! C9\n"        // East wins
+                           "H3 HA H4 HQ $4\n"      // East leads, North wins
+                           "D4 D3 D8? DA\n"        // North leads, South wins
+                           "DQ - - DK\n"           // South leads; then the claim
+                           "*\n";
+  const PbnRead read = ReadPbnText(game, "club.pbn", PbnCheck::Whole);
+  ASSERT_EQ(read.boards.size(), 1u) << Problems(read);
+  const PbnBoard& b = read.boards[0];
+  EXPECT_EQ(b.vul, 3);
+  std::string calls;
+  for (const CallCode c : b.calls) calls += PbnCallText(c) + " ";
+  EXPECT_EQ(calls, "1D Pass 1H Pass 3NT Pass Pass Pass ");
+  ASSERT_TRUE(b.contract.has_value());
+  EXPECT_EQ(PbnContractText(*b.contract), "3NT");
+  EXPECT_EQ(b.contract->declarer, South);
+  EXPECT_FALSE(b.result.has_value());
+  EXPECT_EQ(b.openingLeader, West);
+  std::string cards;
+  for (const CardCode c : b.cards) cards += PbnCardText(c) + " ";
+  EXPECT_EQ(cards, "C3 C2 CA C9 H4 HQ H3 HA D3 D8 DA D4 DK DQ ");
+}
+
 TEST(PbnPlay, TricksAreWrittenInSeatOrderFromTheOpeningLeader) {
   // The one-suit board of the kept-play tests: 4S by North, East leads. Each
   // row holds East, South, West, North, whoever led the trick.
@@ -159,7 +234,7 @@ TEST(PbnPlay, TricksAreWrittenInSeatOrderFromTheOpeningLeader) {
                            "H6 D6 CJ S6\n"   // West leads, North ruffs
                            "*\n";
   const PbnRead read = ReadPbnText(game, "f.pbn", PbnCheck::Whole);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front().Text();
+  ASSERT_TRUE(read.problems.empty()) << Problems(read);
   const PbnBoard& b = read.boards.at(0);
   const std::vector<std::string> played = {"2H", "2D", "5C", "5S", "2C", "3H", "3D", "AC", "KC", "3C",
                                            "4H", "4D", "QC", "4C", "5H", "5D", "JC", "6S", "6H", "6D"};
@@ -214,7 +289,7 @@ TEST(PbnExport, GameReadBackGivesTheSameBoard) {
   const PbnBoard b = PlayedBoard();
   const std::string text = PbnExportHeader() + PbnExportGame(b);
   const PbnRead read = ReadPbnText(text, "export.pbn", PbnCheck::Whole);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front().Text();
+  ASSERT_TRUE(read.problems.empty()) << Problems(read);
   ASSERT_EQ(read.boards.size(), 1u);
   const PbnBoard& r = read.boards[0];
   EXPECT_EQ(r.event, b.event);
@@ -237,6 +312,43 @@ TEST(PbnExport, GameReadBackGivesTheSameBoard) {
   EXPECT_EQ(r.parContract, "NS 4S");
   EXPECT_EQ(r.score, "NS 420");
   EXPECT_EQ(r.scoreTable, b.scoreTable);
+}
+
+// A file the program exported after a played run: every tag is read, and
+// written again it is the same file, byte for byte.
+TEST(PbnExport, TheExportedFixtureIsReadWholeAndWrittenAgainAsItWas) {
+  std::ifstream in(std::string(QUORVAL_FIXTURES) + "/pbn/export.pbn", std::ios::binary);
+  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(file.empty());
+  const PbnRead read = ReadPbnText(file, "export.pbn", PbnCheck::Whole);
+  ASSERT_TRUE(read.problems.empty()) << Problems(read);
+  ASSERT_EQ(read.boards.size(), 3u);
+  const PbnBoard& second = read.boards[1];
+  EXPECT_EQ(second.event, "Imp01.02");
+  EXPECT_EQ(second.dealer, East);
+  EXPECT_EQ(second.vul, 1);
+  EXPECT_EQ(PbnContractText(*second.contract) + SeatLetter(second.contract->declarer), "3NTN");
+  EXPECT_EQ(second.result, 9);
+  EXPECT_EQ(second.calls.size(), 11u);
+  EXPECT_EQ(second.cards.size(), 52u);
+  EXPECT_EQ(second.optimum->at(Club).at(North), 12);
+  EXPECT_EQ(second.parContract, "NS 6C");
+  EXPECT_EQ(second.scoreTable.rows.size(), 21u);
+  EXPECT_EQ(read.boards[2].scoring, "MP");
+
+  const size_t header = file.find("[Event");
+  std::string again = file.substr(0, header);
+  for (const PbnBoard& b : read.boards) again += PbnExportGame(b);
+  EXPECT_EQ(again, file);
+
+  // A fourteenth trick is one too many.
+  std::string longer = file.substr(0, file.find("[Score \""));
+  const int line = static_cast<int>(std::count(longer.begin(), longer.end(), '\n')) + 1;
+  longer += "S2 S3 S4 S5\r\n";
+  const PbnRead tooMany = ReadPbnText(longer, "export.pbn", PbnCheck::Whole);
+  ASSERT_EQ(tooMany.problems.size(), 1u) << Problems(tooMany);
+  EXPECT_EQ(tooMany.problems[0].line, line);
+  EXPECT_EQ(tooMany.problems[0].reason, "the play has more than 13 tricks");
 }
 
 TEST(PbnExport, ExportFormatHeaderTagOrderAndLines) {
@@ -282,7 +394,7 @@ TEST(PbnExport, PassedOutBoardHasPassAsContractAndNoPlay) {
   EXPECT_NE(text.find("[Auction \"N\"]\r\nPass Pass Pass Pass\r\n"), std::string::npos);
   EXPECT_EQ(text.find("[Play"), std::string::npos);
   const PbnRead read = ReadPbnText(text, "p.pbn", PbnCheck::Whole);
-  ASSERT_EQ(read.boards.size(), 1u) << read.problems.front().Text();
+  ASSERT_EQ(read.boards.size(), 1u) << Problems(read);
   ASSERT_TRUE(read.boards[0].contract.has_value());
   EXPECT_TRUE(read.boards[0].contract->PassedOut());
   EXPECT_FALSE(read.boards[0].result.has_value());

@@ -2,9 +2,12 @@
 // A fresh folder under the system's temporary folder, removed with its
 // content when the test ends.
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include <unistd.h>
@@ -13,9 +16,13 @@ namespace quorval::testing {
 
 class TempFolder {
  public:
+  // A folder that cannot be made ends the test at once: every file name
+  // would otherwise be taken from the root folder.
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quorval-data-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    if (!::mkdtemp(pattern.data()))
+      throw std::runtime_error("cannot make a temporary folder " + pattern + ": " + std::strerror(errno));
+    path_ = pattern;
   }
   ~TempFolder() {
     std::error_code ec;

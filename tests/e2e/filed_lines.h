@@ -2,7 +2,8 @@
 // The files the real program writes, read plainly, and a filed result line
 // checked against a recomputation from the board and its field results
 // alone: the contract score from the scoring table, every figure from the
-// turned field scores by the IMP scale or match points (method 0).
+// turned field scores by the IMP scale (the one the scoring tests check at
+// every step) or match points (method 0).
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -14,6 +15,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "scoring/figures.h"
 
 namespace quorval::testing {
 
@@ -84,16 +87,6 @@ inline int DeclarerScore(int level, int strain, int doubled, bool vul, int trick
   return score;
 }
 
-// The standard IMP scale.
-inline int Imps(int d) {
-  static const int steps[] = {20, 50, 90, 130, 170, 220, 270, 320, 370, 430, 500, 600,
-                              750, 900, 1100, 1300, 1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000};
-  int n = 0;
-  for (const int s : steps)
-    if (std::abs(d) >= s) ++n;
-  return d < 0 ? -n : n;
-}
-
 // The 25 items filed for board `key` agree with the board's section and its
 // 18 field results (as stored, before the board is turned by its Site).
 inline void CheckFiledLine(const std::string& key, const std::string& line, const Section& board,
@@ -142,7 +135,7 @@ inline void CheckFiledLine(const std::string& key, const std::string& line, cons
       double figure = 0;
       for (size_t o = 0; o < row.size(); ++o) {
         if (o == r) continue;
-        if (imps) figure += Imps(row[r] - row[o]) / 6.0;
+        if (imps) figure += ImpsForDifference(row[r] - row[o]) / 6.0;
         else figure += row[r] > row[o] ? 1 : row[r] < row[o] ? -1 : 0;   // method 0: 1, 0, -1
       }
       const int item = r == 0 ? 22 + s : 4 + 6 * s + static_cast<int>(r) - 1;

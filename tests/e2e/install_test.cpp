@@ -76,6 +76,12 @@ TEST(Install, TheInstalledProgramWorksInTheUsersDataFolder) {
   for (const char* line : {"[Desktop Entry]", "\nType=Application\n", "\nName=ORVENDAL QUORVAL 2005\n",
                            "\nExec=quorval\n", "\nIcon=quorval\n", "\nCategories=Game;CardGame;\n"})
     EXPECT_TRUE(entry.contains(line)) << line;
+  // What Debian's checker asks of a package: the copyright file, the
+  // changelog and the manual pages compressed.
+  for (const char* file : {"share/doc/quorval/copyright", "share/doc/quorval/changelog.gz",
+                           "share/man/man1/quorval.1.gz", "share/man/man1/quorval-eventgen.1.gz"})
+    EXPECT_GT(QFileInfo(prefix.filePath(file)).size(), 100) << file;
+  EXPECT_TRUE(Text(prefix.filePath("share/doc/quorval/copyright")).contains("License: GPL-3.0-or-later"));
   for (const int size : {16, 32, 48, 64, 128, 256})
     EXPECT_EQ(PngSize(prefix.filePath(QString("share/icons/hicolor/%1x%1/apps/quorval.png").arg(size))),
               QSize(size, size));

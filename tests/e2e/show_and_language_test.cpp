@@ -1,33 +1,58 @@
 // The real program with --language and --show: a picture of the named window
-// is saved, a language for one run leaves the player's option alone, and
-// every wrong use is refused with exit code 2.
+// is saved, a picture changes no file of the working folder, a language for
+// one run leaves the player's option alone, and every wrong use is refused
+// with exit code 2.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 namespace {
 
-// The width of a PNG picture from its header; 0 when the file is no PNG.
-int PngWidth(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return 0;
-  const QByteArray head = f.read(24);
-  if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR") return 0;
-  const auto byte = [&](int i) { return int(static_cast<unsigned char>(head[i])); };
-  return byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
+// Every file of a folder with its bytes.
+std::map<QString, QByteArray> Snapshot(const QString& folder) {
+  std::map<QString, QByteArray> files;
+  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+    QFile f(info.filePath());
+    files[info.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+  }
+  return files;
+}
+
+// How many colours a picture holds.
+int Colours(const QImage& picture) {
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+  std::set<QRgb> seen;
+  for (int y = 0; y < rgb.height(); ++y)
+    for (int x = 0; x < rgb.width(); ++x) seen.insert(rgb.pixel(x, y));
+  return int(seen.size());
+}
+
+// The fixture events and a meaning for every system's first pass so that the meaning tip has
+// something to show.
+bool FillFolder(const QString& folder) {
+  for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
+    if (!QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, folder + "/" + f)) return false;
+  QFile meanings(folder + "/Meanings2005.txt");
+  if (!meanings.open(QIODevice::WriteOnly)) return false;
+  meanings.write("[Meanings]\r\nEntries=4\r\n");
+  for (const char* system : {"D", "M", "N", "S"}) meanings.write(QByteArray("[") + system + "]\r\nP=Natural,0-11\r\n");
+  return true;
 }
 
 class ShowRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* f : {"Lisk2005.ini", "Results2005.ini", "SEQ2005.txt"})
-      ASSERT_TRUE(QFile::copy(QString(QUORVAL_FIXTURES "/events/") + f, dir_.filePath(f)));
-  }
-  int Run(const QStringList& args, QString* err = nullptr) {
+  void SetUp() override { ASSERT_TRUE(FillFolder(dir_.path())); }
+  int Run(const QStringList& args, QString* err = nullptr, const QString& folder = {}) {
     QProcess p;
-    p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen", "--dir", dir_.path(), "--player", "Shot"} + args);
+    p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen", "--dir", folder.isEmpty() ? dir_.path() : folder,
+                                     "--player", "Shot"} +
+                             args);
     if (!p.waitForFinished(120000)) return -1;
     if (err) *err = QString::fromUtf8(p.readAllStandardError());
     return p.exitCode();
@@ -44,21 +69,69 @@ class ShowRun : public ::testing::Test {
   QTemporaryDir pictures_;
 };
 
+// Every window of the registry, each from a fresh folder (the steps that
+// play a board move the player on): a picture with something drawn on it,
+// the table's size for the views of the table and a size of their own for
+// the windows that open, and no two pictures alike, so that every window's
+// steps did what they say.
 TEST_F(ShowRun, EachWindowOfTheRegistryIsSavedAsAPicture) {
-  // The user guide's page, for the help window.
-  ASSERT_TRUE(QFile::copy(QUORVAL_SOURCE_DIR "/resources/help/English.html", dir_.filePath("English.html")));
-  for (const char* window : {"table", "bidding", "score", "chooser", "session", "help", "review"}) {
+  const struct {
+    const char* window;
+    bool ownWindow;
+  } windows[] = {{"table", false},      {"bidding", false},   {"all_hands", false}, {"hint", false},
+                 {"meaning", false},    {"auction", false},   {"play", false},      {"score", false},
+                 {"chooser", true},     {"help", true},       {"preferences", true}, {"about", true},
+                 {"splash", true},      {"session", true},    {"summary", true},    {"review", true},
+                 {"review_end", true},  {"export", true},     {"new_events", true}};
+  std::map<QString, QImage> pictures;
+  QSize table;
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.window);
+    QTemporaryDir dir;
+    ASSERT_TRUE(FillFolder(dir.path()));
+    const QString file = pictures_.filePath(QString(w.window) + ".png");
+    const auto before = Snapshot(dir.path());
+    ASSERT_EQ(Run({"--show", w.window, "--screenshot", file}, nullptr, dir.path()), 0);
+    // The steps run on a copy of the player's state: no file is made or changed.
+    EXPECT_TRUE(Snapshot(dir.path()) == before);
+    const QImage picture(file, "PNG");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GE(Colours(picture), 8) << "a blank picture";
+    if (!table.isValid()) table = picture.size();
+    // The score pages widen the table; every other view is the table as it is.
+    if (!w.ownWindow && QString(w.window) != "score") EXPECT_EQ(picture.size(), table);
+    if (w.ownWindow) EXPECT_NE(picture.size(), table) << "the table, not a window of its own";
+    for (const auto& [other, seen] : pictures) EXPECT_NE(picture, seen) << "the same picture as " << other.toStdString();
+    pictures[w.window] = picture;
+  }
+  EXPECT_EQ(pictures.size(), std::size(windows));
+
+  // A window that does not open (no board left to play for the review) is
+  // a failed run, not a picture of the table.
+  QString err;
+  ASSERT_EQ(Run({"--quit-after-start"}), 0);
+  QFile options(dir_.filePath("Options.INI"));
+  ASSERT_TRUE(options.open(QIODevice::ReadOnly));
+  const QByteArray text = options.readAll().replace("LastHandPlayed=0", "LastHandPlayed=6");
+  options.close();
+  ASSERT_TRUE(options.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  options.write(text);
+  options.close();
+  EXPECT_EQ(Run({"--show", "review", "--screenshot", pictures_.filePath("none.png")}, &err), 1);
+  EXPECT_TRUE(err.contains("--show review: the window did not open")) << err.toStdString();
+}
+
+// A player who has filed a board: however far a window's steps go (a board
+// played out and filed, the board counter moved on), the working folder's
+// files stay as they were.
+TEST_F(ShowRun, APicturesStepsLeaveThePlayersFilesAlone) {
+  ASSERT_EQ(Run({"--autoplay", "Imp01.01", "--skill", "3"}), 0);
+  const auto before = Snapshot(dir_.path());
+  ASSERT_TRUE(before.count("Options.INI") && before.count("Plays2005.ini"));
+  for (const char* window : {"score", "review"}) {
     SCOPED_TRACE(window);
-    const QString file = pictures_.filePath(QString(window) + ".png");
-    EXPECT_EQ(Run({"--show", window, "--screenshot", file}), 0);
-    const int width = PngWidth(file);
-    ASSERT_GT(width, 0);
-    // The table fills the screen; the chooser, the session results and the
-    // help are windows of their own.
-    if (QString(window) == "chooser") EXPECT_LT(width, 600);
-    else if (QString(window) == "session" || QString(window) == "help" || QString(window) == "review")
-      EXPECT_NE(width, 800);
-    else EXPECT_GE(width, 600);
+    EXPECT_EQ(Run({"--show", window, "--screenshot", pictures_.filePath(QString(window) + ".png")}), 0);
+    EXPECT_TRUE(Snapshot(dir_.path()) == before);
   }
 }
 
@@ -67,7 +140,7 @@ TEST_F(ShowRun, ALanguageForOneRunLeavesThePlayersOptionAlone) {
   EXPECT_EQ(StoredLanguage(), "en");
   const QString file = pictures_.filePath("sw.png");
   EXPECT_EQ(Run({"--language", "sw", "--show", "score", "--screenshot", file}), 0);
-  EXPECT_GT(PngWidth(file), 0);
+  EXPECT_FALSE(QImage(file, "PNG").isNull());
   EXPECT_EQ(StoredLanguage(), "en");
 }
 

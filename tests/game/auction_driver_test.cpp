@@ -110,8 +110,8 @@ TEST(CallEntry, KeyTableByLanguage) {
       {0, 'S', true, 3},  {0, 's', false, 3}, {0, 'N', true, 4},  {0, 'P', false, 5},
       {0, 'M', false, 6}, {0, 'I', false, 7}, {0, 'T', false, 8}, {0, 'Z', false, -1},
       {1, 'K', true, 0},  {1, 'R', true, 1},  {1, 'U', true, 4},  {1, 'J', false, 7},
-      {2, 'N', true, 4},  {2, 'I', false, 7}, {4, 'S', false, 5}, {4, 'S', true, 3},
-      {4, 'J', false, 7}, {3, 'P', false, 5}, {3, 'P', true, 3},  {1, 'C', true, -1},
+      {2, 'N', true, 4},  {2, 'G', true, 4},  {2, 'I', false, 7}, {4, 'S', false, 5}, {4, 'S', true, 3},
+      {4, 'J', false, 7}, {3, 'P', false, 5}, {3, 'P', true, 3},  {1, 'C', true, -1}, {0, 'G', true, -1},
   };
   for (const auto& r : rows)
     EXPECT_EQ(BidKeyPosition(r.language, r.key, r.levelTyped), r.position)

@@ -59,7 +59,7 @@ TEST(EngineSearch, WholeBoardsLegalAtEverySkillAndPerfectAtTen) {
       PlayState st = Started(testutil::RandomDeal(rng), board + 2, (board + skill) & 3);
       int target = 14;
       while (!st.Over()) {
-        engine::SolverResult best;
+        SolverResult best;
         if (skill == 10 && st.CardsPlayed > 0) best = engine::Solve(engine::BuildSolverPosition(st));
         const CardCode c = ChooseCard(st, skill, target);
         if (skill == 10 && st.CardsPlayed > 0) {
@@ -127,7 +127,7 @@ TEST(EngineSearch, TargetIsKeptAfterTheOpponentsGiveATrick) {
     bool gifted = false;
     while (!st.Over() && st.CardsPlayed < 40 && !gifted) {
       if (SideOf(st.ToPlay) == 2) {
-        const engine::SolverResult best = engine::Solve(engine::BuildSolverPosition(st));
+        const SolverResult best = engine::Solve(engine::BuildSolverPosition(st));
         const auto legal = LegalHoldings(st);
         for (TSuit u = 0; u < 4 && !gifted; ++u)
           for (TRank r = 2; r <= 14 && !gifted; ++r) {

@@ -210,6 +210,7 @@ TEST(LayoutSampler, RangesThatCannotBeMetAreSetAside) {
   ranges[East] = HandRange{}.Hcp(0, 37).Len(Heart, 5);
   const SampleSet kept = SampleLayouts(k, ranges, 10, 5);
   EXPECT_EQ(kept.relaxed, 0);
+  ASSERT_EQ(Weight(kept), 10);
   for (const SeatHoldings& l : kept.layouts) EXPECT_GE(CardCount(l[East][Heart]), 5);
 }
 

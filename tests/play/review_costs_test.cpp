@@ -185,7 +185,7 @@ BoardReview StandInReview() {
   }
   b.SetPlay(contract, cards);
   ReviewSolvers solvers;
-  solvers.table = [](const Deal&, MakeableTable& t, std::string&) {
+  solvers.table = [](const Deal&, DdTable& t, std::string&) {
     t.at(Spade, South) = 10;
     t.at(Spade, North) = 10;
     return true;
@@ -229,7 +229,7 @@ TEST(BoardReviewLines, APassedOutBoardHasOnlyItsSummary) {
   BoardReview b;
   b.key = "Par01.01";
   b.SetPlay(Contract{}, {C("AS")});
-  SolveDeal(b, [](const Deal&, MakeableTable&, std::string&) { return true; });
+  SolveDeal(b, [](const Deal&, DdTable&, std::string&) { return true; });
   EXPECT_TRUE(b.cards.empty());
   EXPECT_EQ(CommandLineLines(b), std::vector<std::string>{"Par01.01 contract P by - tricks 0 dd_after_lead - par 0 P"});
 }
@@ -238,7 +238,7 @@ TEST(BoardReviewLines, AFailedTableLeavesParUnknown) {
   BoardReview b;
   b.key = "Par01.02";
   b.SetPlay(Contract{MakeBid(3, NT), 0, North}, {});
-  SolveDeal(b, [](const Deal&, MakeableTable&, std::string& e) {
+  SolveDeal(b, [](const Deal&, DdTable&, std::string& e) {
     e = "Cards duplicated";
     return false;
   });

@@ -1,6 +1,7 @@
 // The hand report drawn on a recording page of 600 pixels per inch: what
 // stands after each label, where the auction starts, how the tricks are
-// marked, and the strata tables.
+// marked and the marks explained, the ranks as the cards show them, and the
+// strata tables.
 
 #include <QLabel>
 
@@ -224,14 +225,74 @@ TEST_F(HandReportTest, WideResultsWidenTheirColumnsSoNothingRunsTogether) {
   EXPECT_GT(right, figureEnd);
 }
 
-TEST_F(HandReportTest, StrataTitlesFollowTheLanguage) {
-  labels.SetLanguage(4);   // Swedish: "Grupp"
+// The strata titles follow the language, and the longer labels of other
+// languages (Swedish "Givare:", Norwegian "Faresone:") end before their values.
+TEST_F(HandReportTest, StrataTitlesFollowTheLanguageAndLongLabelsKeepClearOfTheirValues) {
+  HandReportData d = Report("P,4S,P,P,P", testing::kTenTricksPlay, West);
+  struct Case {
+    int language;
+    const char* stratum;
+    const char* longLabel;
+  };
+  for (const Case& c : {Case{4, "Grupp", "Givare:"}, Case{2, "Pulje", "Faresone:"}}) {
+    SCOPED_TRACE(c.language);
+    labels.SetLanguage(c.language);
+    d.language = c.language;
+    const auto printed = Print(d);
+    const RecordingDevice& page = *printed;
+    for (const char* letter : {"A-", "B-", "C-"})
+      EXPECT_NE(page.Find(QString(letter) + c.stratum), nullptr) << letter << c.stratum;
+    EXPECT_EQ(page.Find("A Stratum"), nullptr);
+    const DrawnText* l = page.Find(c.longLabel);
+    ASSERT_NE(l, nullptr) << c.longLabel;
+    const std::vector<DrawnText> line = page.OnLine(l->at.y(), 12);
+    // The value: the nearest text right of the label on its line.
+    const DrawnText* value = nullptr;
+    for (const DrawnText& t : line)
+      if (t.at.x() > l->at.x() && (!value || t.at.x() < value->at.x())) value = &t;
+    ASSERT_NE(value, nullptr) << c.longLabel;
+    EXPECT_LT(l->at.x() + QFontMetrics(l->font, &page).horizontalAdvance(l->text), value->at.x())
+        << c.longLabel << " runs into " << value->text.toStdString();
+    if (c.language == 4) EXPECT_EQ(value->text, QString::fromUtf8("Väst"));
+  }
+}
+
+// The ranks as the table's cards show them in the language, "10" for the
+// ten; the marks of the trick winners explained below the play.
+TEST_F(HandReportTest, RanksAreWrittenAsTheCardsShowThemAndTheMarksAreExplained) {
   HandReportData d = Report("4S,P,P,P", testing::kTenTricksPlay);
-  d.language = 4;
-  const auto printed = Print(d);
-  const RecordingDevice& page = *printed;
-  for (const char* title : {"A-Grupp", "B-Grupp", "C-Grupp"}) EXPECT_NE(page.Find(title), nullptr) << title;
-  EXPECT_EQ(page.Find("A Stratum"), nullptr);
+  const auto english = Print(d);
+  EXPECT_NE(english->AllText().indexOf("AKQJ1098765"), -1) << english->AllText().toStdString();
+  EXPECT_EQ(english->AllText().indexOf("QJT"), -1);
+  const DrawnText* heading = english->Find("Cards played at each trick");
+  const DrawnText* plus = english->Find("+  trick to declarer");
+  const DrawnText* minus = english->Find("-  trick to the defence");
+  ASSERT_TRUE(heading && plus && minus);
+  const double lineH = english->Find("Dlr:")->at.y() - english->Find("Deal:")->at.y();
+  EXPECT_EQ(plus->at.x(), heading->at.x());
+  EXPECT_NEAR(plus->at.y() - heading->at.y(), 28 * lineH, 2) << "at the foot of the box below the play";
+  EXPECT_NEAR(minus->at.y() - plus->at.y(), lineH, 2);
+
+  labels.SetLanguage(1);
+  d.language = 1;
+  const auto danish = Print(d);
+  EXPECT_NE(danish->AllText().indexOf("EKDB1098765"), -1) << danish->AllText().toStdString();
+  // North's ten spades, wider with the "10", are drawn smaller rather than
+  // into the board data's labels beside them.
+  const DrawnText* by = danish->Find("Hos");
+  ASSERT_NE(by, nullptr);
+  int fitted = 0;
+  for (const DrawnText& t : danish->OnLine(by->at.y(), 50))
+    if (t.text.contains("EKDB1098765") && t.at.x() < by->at.x()) {
+      ++fitted;
+      EXPECT_LT(t.at.x() + QFontMetricsF(t.font, danish.get()).horizontalAdvance(t.text), by->at.x());
+    }
+  EXPECT_EQ(fitted, 1);
+  EXPECT_NE(danish->Find("+  stik til spilfører"), nullptr);
+
+  // Without a card played there is nothing to explain.
+  HandReportData none = Report("4S,P,P,P", "-");
+  EXPECT_EQ(Print(none)->Find("-  stik til modparten"), nullptr);
 }
 
 TEST_F(HandReportTest, BeforeTheEndOnlyWhatBelongsToTheBoardIsPrinted) {

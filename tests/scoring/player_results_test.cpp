@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-#include <unistd.h>
-
 #include "data/ini_store.h"
 #include "data/options.h"
 #include "scoring/board_result.h"
 #include "scoring/player_results.h"
+#include "tests/data/temp_folder.h"
 
 using namespace quorval;
 
@@ -29,26 +24,6 @@ std::vector<std::string> SoundBoard() {
   for (int n = 1; n <= 18; ++n) values.push_back((n < 10 ? "0" : "") + std::to_string(n) + "=N,4S,10,420");
   return values;
 }
-
-class TempFile {
- public:
-  TempFile() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorval-scoring-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-  }
-  ~TempFile() {
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
-  }
-  std::string Path() const { return folder_ + "/Options.INI"; }
-  std::string Text() const {
-    std::ifstream in(Path(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
- private:
-  std::string folder_;
-};
 
 }  // namespace
 
@@ -96,9 +71,9 @@ TEST(PlayerResults, LinesThatDoNotCountAreIgnored) {
 }
 
 TEST(PlayerResults, SavingTwiceLeavesOneLineAndReachesTheDisk) {
-  TempFile file;
+  const quorval::testing::TempFolder file;
   {
-    TMyINI options(file.Path());
+    TMyINI options(file.File("Options.INI"));
     options.WriteString("Ann", "ComputerSkill", "8");
     EXPECT_TRUE(SaveScore(options, "Ann", "Imp01.05", ResultLine(Contract{MakeBid(3, NT), 0, North}, North, 9, 400,
                                                                  Figures(0, 1, 2, 3))));
@@ -106,11 +81,11 @@ TEST(PlayerResults, SavingTwiceLeavesOneLineAndReachesTheDisk) {
                                                                  Figures(0, -1, -2, -3))));
     EXPECT_FALSE(options.Modified());
     // On disk already, before the store is closed.
-    const std::string text = file.Text();
+    const std::string text = file.Read("Options.INI");
     EXPECT_EQ(text.find("Imp01.05=N,3~N,9"), std::string::npos);
     EXPECT_NE(text.find("Imp01.05=N,3~N,8,-50,"), std::string::npos);
   }
-  TMyINI reopened(file.Path());
+  TMyINI reopened(file.File("Options.INI"));
   std::vector<std::string> lines;
   reopened.ReadSectionValues("Ann", lines);
   EXPECT_EQ(lines.size(), 2u);

@@ -77,6 +77,15 @@ TEST(ScorePad, PadCellsForPairsAndImps) {
   const auto imps = BuildScorePad(Contract{}, 0, 0, std::nullopt, SessionTotals{}, true, 2, labels);
   EXPECT_EQ(imps.caption, " Passed out     0");
   EXPECT_EQ(imps.cells[1], (std::array<std::string, 4>{"IMP for Hand", "-", "-", "-"}));
-  EXPECT_EQ(imps.cells[2], (std::array<std::string, 4>{"Total IMP", "   0.0", "   0.0", "   0.0"}));
+  EXPECT_EQ(imps.cells[2], (std::array<std::string, 4>{"Total IMP", "  0.00", "  0.00", "  0.00"}));
   EXPECT_EQ(imps.cells[3], (std::array<std::string, 4>{"Ave. IMPs/Bd", "  0.00", "  0.00", "  0.00"}));
+
+  // IMP totals in the precision of the board's figures: 2.83 and -0.50
+  // make 2.33, not 2.3.
+  session[0] = Filed(2.83, 1.0, 0.0);
+  session[1] = Filed(-0.5, 1.0, 0.0);
+  const auto imp = BuildScorePad(Contract{MakeBid(3, NT), 0, South}, 9, 400,
+                                 std::array<std::string, 3>{"-0.50", "1.00", "0.00"}, SessionTotalsOf(session), true,
+                                 2, labels);
+  EXPECT_EQ(imp.cells[2], (std::array<std::string, 4>{"Total IMP", "  2.33", "  2.00", "  0.00"}));
 }

@@ -34,6 +34,20 @@ TEST(SessionList, HandEditedLinesAreLeftOut) {
   EXPECT_EQ(rows[4].cells[5], "  50.0");
 }
 
+TEST(SessionList, TheDeclarerIsTheInitialOfTheSeatInTheInterfaceLanguage) {
+  SessionListLabels danish;
+  danish.seatNames = {"Nord", "Øst", "Syd", "Vest"};
+  const auto rows = BuildSessionList(
+      Session({"Par07.01=E" + Line(600).substr(1), "Par07.02=" + Line(600), "Par07.03=W" + Line(600).substr(1)}),
+      false, 2, danish);
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[2].cells[2], "Ø");
+  EXPECT_EQ(rows[3].cells[2], "S");
+  EXPECT_EQ(rows[4].cells[2], "V");
+  EXPECT_EQ(BuildSessionList(Session({"Par07.01=E" + Line(600).substr(1)}), false, 2, SessionListLabels{})[2].cells[2],
+            "E");
+}
+
 TEST(ResultSummary, OneRowPerSessionInTextOrderWithCountsTotalsAndFigures) {
   const auto rows = BuildResultSummary({"Par02.05=" + Line(600), "Session=01", "imp01.03=" + Line(200),
                                         "Imp01.01=" + Line(150), "Imp01.02=" + Line(-50), "LastHandPlayed=4"},

@@ -31,13 +31,25 @@ TEST_F(DeskTest, TheBoxMakesAllowedCallsAndRefusesOthersWithASound) {
 TEST_F(DeskTest, KeyboardBidsLevelThenStrain) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
+  // The level typed shows at once: its bids stand pressed in the box.
   Key(Qt::Key_1);
+  EXPECT_EQ(desk.Panels().bidBox->TypedLevel(), 1);
+  EXPECT_TRUE(desk.Panels().bidBox->BidButton(1, Spade)->Sunk());
+  EXPECT_FALSE(desk.Panels().bidBox->BidButton(2, Spade)->Sunk());
   Key(Qt::Key_S);
   ASSERT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(desk.Panels().bidBox->TypedLevel(), 0);
+  EXPECT_FALSE(desk.Panels().bidBox->BidButton(1, Spade)->Sunk());
   // Strain first, then the level, does nothing.
   Key(Qt::Key_S);
   Key(Qt::Key_4);
   EXPECT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(desk.Panels().bidBox->TypedLevel(), 4);
+  // A refused call clears the level shown.
+  Key(Qt::Key_7);
+  Key(Qt::Key_C);
+  EXPECT_EQ(Calls().size(), 6u);
+  EXPECT_EQ(desk.Panels().bidBox->TypedLevel(), 0);
   Key(Qt::Key_4);
   Key(Qt::Key_S);
   EXPECT_EQ(desk.Game().State().phase, Phase::BiddingOver);

@@ -1,6 +1,7 @@
 // The Help menu of the table window: the language items of the user guide and
-// the bidding-system summary are enabled by the pages in the program folder,
-// a missing page gives the message, and a page opens in the help window.
+// the bidding-system summary are enabled by the pages that came with the
+// program or lie in the working folder, a missing page gives the message, and
+// a page opens in the help window.
 #include <QMenu>
 #include <QScreen>
 #include <QTextBrowser>
@@ -14,8 +15,13 @@ namespace {
 
 class DeskHelpTest : public DeskTest {
  protected:
-  void Page(const char* name) {
-    QFile f(dir_.filePath(name));
+  void TearDown() override {
+    DeskTest::TearDown();
+    SetHelpFolder("");
+  }
+  // A page in the working folder, or in `folder`.
+  void Page(const char* name, const QTemporaryDir* folder = nullptr) {
+    QFile f((folder ? *folder : dir_).filePath(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("<html><body><h1>") + name + "</h1><h2><a name=\"Contents\"></a>Contents</h2></body></html>");
   }
@@ -70,6 +76,30 @@ TEST_F(DeskHelpTest, ItemsAreEnabledOnlyForPagesInTheProgramFolder) {
   // A page removed later is found missing the next time the menu opens.
   QFile::remove(dir_.filePath("Svensk.html"));
   EXPECT_EQ(Open("UserGuide"), (std::vector<bool>{false, true, false, false}));
+}
+
+// An event set played in a folder of its own (--dir, Open Event Set) still
+// has the program's help; a page of the folder's own wins.
+TEST_F(DeskHelpTest, ThePagesOfTheProgramServeAWorkingFolderWithoutThem) {
+  QTemporaryDir program;
+  for (const char* name : {"English.html", "Dansk.html", "DKBAS-E.html"}) Page(name, &program);
+  SetHelpFolder(program.path().toStdString());
+  TDeskTop& desk = Desk();
+  EXPECT_EQ(Open("UserGuide"), (std::vector<bool>{true, true, false, false}));
+  EXPECT_EQ(Open("BiddingSummary"), (std::vector<bool>{false, true, false, false}));
+  desk.Action("UGEN")->trigger();
+  ASSERT_NE(desk.Help().Window(), nullptr);
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), program.filePath("English.html"));
+  desk.BidSysHelp(2);
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), program.filePath("DKBAS-E.html"));
+
+  Page("English.html");
+  desk.UserGuideHelp(2);
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), dir_.filePath("English.html"));
+  // A page neither place holds is still missing.
+  desk.UserGuideHelp(4);
+  EXPECT_EQ(LastMessage(), "Can not find Svensk.html in the Program's folder!");
+  EXPECT_EQ(MessageCount(), 1);
 }
 
 TEST_F(DeskHelpTest, AMissingPageGivesTheMessageAndNoWindow) {

@@ -42,7 +42,7 @@ const Expected kLanguages[] = {
     {1, "&Pas", "&X Dbl", "Tag tilbage", "Meld", "Fjern meldingerne tilbage til Syds sidste melding.", "Syd", "Øst",
      "3UT", "A-række", "Række", " hos ", "ORVENDAL QUORVAL 2005"},
     {2, "&Pass", "&X Dbl", "Ta tilbake", "Meld", "Fjerne meldingene tilbake til Syds siste melding", "Syd", "Øst",
-     "3UT", "A-Pulje", "Pulje", " av ", "ORVENDAL QUORVAL 2005"},
+     "3G", "A-Pulje", "Pulje", " av ", "ORVENDAL QUORVAL 2005"},
     {4, "&Pass", "&X D", "Återta", "Bjud", "Återta den senaste budronden", "Syd", "Öst", "3NT", "A-Grupp", "Grupp",
      " av ", "ORVENDAL-QUORVAL 2005"},
     {0, "&Pass", "&XDbl", "Take Back", "Make Bid", "Remove bids back to South's last bid.", "South", "East", "3NT",

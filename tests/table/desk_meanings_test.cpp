@@ -93,8 +93,12 @@ TEST_F(DeskMeaningsTest, TheTipOfACallTellsItsMeaningAndOnlyOfCallsWithOne) {
   EXPECT_EQ(desk.Tips().CallMeaningText(0), "12-14 point, balanceret");
 }
 
+// The summary that came with the program, as when an event set is played in
+// a folder of its own.
 TEST_F(DeskMeaningsTest, TheTipsLinkOpensTheSystemSummaryAtTheCallsSection) {
-  QFile page(dir_.filePath("DKBAS-E.html"));
+  QTemporaryDir program;
+  SetHelpFolder(program.path().toStdString());
+  QFile page(program.filePath("DKBAS-E.html"));
   ASSERT_TRUE(page.open(QIODevice::WriteOnly));
   page.write("<html><body><h2><a name=\"openings\"></a>Openings</h2><h2><a name=\"notrump\"></a>No trump</h2>"
              "</body></html>");
@@ -113,6 +117,7 @@ TEST_F(DeskMeaningsTest, TheTipsLinkOpensTheSystemSummaryAtTheCallsSection) {
   // The opening is told among the openings.
   EXPECT_TRUE(desk.Tips().OpenMeaningSummary(0));
   EXPECT_EQ(desk.Help().Window()->Source().fragment(), "openings");
+  SetHelpFolder("");
 }
 
 TEST_F(DeskMeaningsTest, HintListsTheMeaningOfEachCallItMarksUntilTheNextCall) {

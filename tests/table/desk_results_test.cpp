@@ -150,6 +150,29 @@ TEST_F(DeskResultsTest, ARebidBoardKeepsItsNewAuctionAndPlayWithItsNewResult) {
   EXPECT_EQ(CardsOf(report.tricks), played);
 }
 
+// Past the event's last board the counter moves on and the chooser is
+// offered; closed with Cancel, the board on the table may still be replayed,
+// and its result and play are filed under its own number, never the next.
+TEST_F(DeskResultsTest, ABoardReplayedAfterTheChooserWasCancelledIsFiledAsItself) {
+  TDeskTop& desk = Desk("Imp", 6);
+  desk.SetBoardChooser([](std::string&, std::string&, int&) { return false; });
+  desk.NewHandClick();
+  ASSERT_EQ(desk.Game().Board().Key, "Imp01.06");
+  while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
+  Click("EOBStart");
+  Click("TPPFast");
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
+  desk.NewHandClick();   // no Imp01.07: the chooser, cancelled
+  ASSERT_EQ(desk.Game().State().BoardNo, 7);
+  desk.EOSReplayClick();
+  Click("TPPFast");
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
+  EXPECT_NE(files_->PlayerValue("Imp01.06", ""), "");
+  EXPECT_EQ(files_->PlayerValue("Imp01.07", ""), "");
+  EXPECT_EQ(KeptBoardKeys(*plays_, files_->PlayerName()), std::vector<std::string>{"Imp01.06"});
+}
+
 TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   TDeskTop& desk = Desk();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));

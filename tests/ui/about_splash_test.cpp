@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "data/colours.h"
+#include "quorval_version.h"
 #include "tests/ui/ui_test_app.h"
 #include "ui/skin.h"
 #include "ui/about_box.h"
@@ -62,7 +63,8 @@ TEST_F(AboutSplashTest, AboutLabelsAreCentredAndNeverCut) {
   about.PlaceLabels();
   EXPECT_EQ(name->font().pointSize(), designed);
 
-  for (const char* label : {"ProductName", "Comments", "Version", "CreditLabel", "Label1", "Label2", "Label4"}) {
+  for (const char* label :
+       {"ProductName", "Comments", "Version", "CreditLabel", "Label1", "Label2", "Label4", "ProgramVersion"}) {
     auto* l = about.findChild<QLabel*>(label);
     ASSERT_NE(l, nullptr) << label;
     EXPECT_FALSE(l->text().isEmpty()) << label;
@@ -75,6 +77,12 @@ TEST_F(AboutSplashTest, AboutLabelsAreCentredAndNeverCut) {
   EXPECT_TRUE(comments->wordWrap());
   EXPECT_GT(comments->height(), QFontMetrics(comments->font()).height()) << "more than one line";
   EXPECT_LT(comments->geometry().bottom(), about.findChild<QLabel*>("Version")->y());
+  // The version the user guide says About shows, in the window's language,
+  // below the credit lines.
+  about.SetLanguage(2);
+  auto* version = about.findChild<QLabel*>("ProgramVersion");
+  EXPECT_EQ(version->text(), "Versjon " QUORVAL_VERSION);
+  EXPECT_GT(version->y(), about.findChild<QLabel*>("Label4")->geometry().bottom());
 }
 
 TEST_F(AboutSplashTest, SplashCoversTheScreenWithItsPanelInTheMiddle) {

@@ -1,6 +1,7 @@
 // The board chooser: starting choice, switching event kind and session,
-// played boards coloured, and the board clicked coming back.
+// played boards coloured, and the board clicked (or none, on Cancel) coming back.
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <set>
@@ -76,6 +77,17 @@ TEST_F(BoardChooserTest, ClickingABoardReturnsTheChoice) {
   EXPECT_EQ(chooser.ChosenEvent(), "Par");
   EXPECT_EQ(chooser.ChosenSession(), "03");
   EXPECT_EQ(chooser.ChosenBoard(), 17);
+
+  // Cancel closes the chooser with no board, whatever was picked in it.
+  TGetHand cancelled(nullptr, "Par", "03", played, kPlayed);
+  cancelled.show();
+  cancelled.SesRGClick(12);
+  ASSERT_TRUE(cancelled.CancelButton()->isVisible());
+  QTest::mouseClick(cancelled.CancelButton(), Qt::LeftButton);
+  EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+  EXPECT_FALSE(cancelled.isVisible());
+  EXPECT_EQ(cancelled.ChosenBoard(), 0);
+  EXPECT_LE(cancelled.CancelButton()->geometry().bottom(), cancelled.height() - 1);
 }
 
 TEST_F(BoardChooserTest, ABadStartingSessionFallsBackToTheFirst) {

@@ -104,7 +104,7 @@ TEST_F(SymbolTextTest, NoTrumpMarkFollowsTheLanguage) {
     int language;
     const char* mark;
   };
-  for (const Row& row : {Row{0, "NT"}, Row{1, "UT"}, Row{2, "UT"}, Row{4, "NT"}}) {
+  for (const Row& row : {Row{0, "NT"}, Row{1, "UT"}, Row{2, "G"}, Row{4, "NT"}}) {
     EXPECT_EQ(NoTrumpText(row.language), row.mark) << row.language;
     EXPECT_EQ(StrainGlyph('N', row.language), row.mark);
   }

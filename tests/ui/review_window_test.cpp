@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <atomic>
 #include <chrono>
+#include <mutex>
+#include <set>
 #include <thread>
 
 #include "tests/ui/ui_test_app.h"
@@ -133,22 +135,46 @@ TEST_F(UiTest, SuitMarksOfTheSummaryBecomeColouredSymbols) {
   EXPECT_TRUE(html.contains("&lt;b&gt;<br>3"));   // the text is escaped, lines kept
 }
 
+// However many solver threads the machine has: the window closes while
+// cards are being solved, and no thread that finished a card after that
+// begins another. (A card that ends after the close ends 300 ms after it,
+// when the window has long told the threads to stop.)
 TEST_F(UiTest, TheReviewClosesWhileTheSolverIsAtWork) {
   review::BoardReview b = SmallBoard();
   b.SetPlay(Contract{MakeBid(1, NT), 0, South}, std::vector<CardCode>(52, MakeCard(2, Club)));
-  std::atomic<int> asked{0};
+  std::atomic<int> slowInHand{0}, begunAgain{0};
+  std::atomic<bool> closing{false};
+  std::mutex lock;
+  std::set<int> stoppedThreads;   // the threads that finished a card after the close
   review::ReviewSolvers s = Quiet();
-  s.card = [&asked](const review::PlayToReview&, int index, int) {
-    ++asked;
-    if (index >= 3) std::this_thread::sleep_for(std::chrono::milliseconds(40));   // a slow position
+  s.card = [&](const review::PlayToReview&, int index, int thread) {
+    {
+      const std::lock_guard<std::mutex> guard(lock);
+      if (stoppedThreads.count(thread)) ++begunAgain;
+    }
+    if (index >= 3) {   // a slow position, solved once the window closes
+      ++slowInHand;
+      while (!closing) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (closing) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      const std::lock_guard<std::mutex> guard(lock);
+      stoppedThreads.insert(thread);
+    }
     review::CardReview r;
     r.index = index;
     return r;
   };
   {
     TReviewForm window(nullptr, b, s);
-  }   // closed at once: the solver is told to stop
-  EXPECT_LT(asked.load(), 52);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (slowInHand == 0 && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    closing = true;
+    ASSERT_GT(slowInHand.load(), 0);
+  }
+  EXPECT_FALSE(stoppedThreads.empty());
+  EXPECT_EQ(begunAgain.load(), 0);
 }
 
 }  // namespace

@@ -9,11 +9,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "data/colours.h"
 #include "data/ini_store.h"
 #include "tests/ui/ui_test_app.h"
 #include "ui/bridge_grid.h"
 #include "ui/result_summary.h"
 #include "ui/session_results.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -154,6 +156,25 @@ TEST_F(SessionWindowsTest, ReviewHandsTheSelectedBoardToTheTable) {
   EXPECT_GT(review.left(), hand.right());
   EXPECT_LE(window.findChild<QPushButton*>("CloseBtn")->geometry().right(), window.width());
   EXPECT_GT(window.findChild<QPushButton*>("CloseBtn")->geometry().left(), review.right());
+}
+
+// The arrows of the split Print buttons stand out on their faces in every
+// skin, whose dark panels give their text white ink.
+TEST_F(SessionWindowsTest, TheArrowsOfThePrintButtonsAreDarkOnTheirFaces) {
+  for (const char* skin : {"Teal", "Olive", "Silver"}) {
+    SCOPED_TRACE(skin);
+    TSessionResult window(nullptr, options, "Ann", "Par", "12", 2, kGrid);
+    ApplySkinToWindow(&window, SkinColorsFor(skin), false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage face = window.PrintButton()->grab().toImage();
+    // The darkest pixel in the middle of the arrow's half (the narrow part
+    // right of the text half), inside its outline.
+    int darkest = 255;
+    for (int y = face.height() / 2 - 4; y <= face.height() / 2 + 4; ++y)
+      for (int x = face.width() - 9; x < face.width() - 4; ++x) darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    EXPECT_LT(darkest, 100);
+  }
 }
 
 TEST_F(SessionWindowsTest, SummaryHasARowPerSessionAndItsGridFollowsTheWindow) {

@@ -1,7 +1,7 @@
 // The Preferences dialog driven as a user drives it, on an options file in a
 // folder of its own: the card-back preview, the skin buttons, switching and
 // creating players, what OK saves and what Cancel gives back, and the names
-// the options file cannot hold.
+// the options file cannot hold (also in the name asked at the first start).
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,9 @@
 #include "data/options.h"
 #include "tests/ui/ui_test_app.h"
 #include "ui/card_control.h"
+#include "ui/player_name.h"
 #include "ui/setup_options.h"
+#include "ui/skin.h"
 
 namespace quorval {
 namespace {
@@ -299,6 +301,34 @@ TEST_F(SetupOptionsTest, AnEmptyNameIsTheCurrentPlayerOrKeepsTheDialogOpen) {
   EXPECT_TRUE(dialog_->isVisible());
   EXPECT_EQ(MessageCount(), 1);
   EXPECT_EQ(LastMessage(), "no name");
+}
+
+// The name asked at the first start: OK only for a name the options file can
+// hold, taken without blanks at its ends.
+TEST(PlayerNamePrompt, OKOnlyForANameTheOptionsFileCanHold) {
+  testing::TestApp();
+  TPlayerName prompt(nullptr, "root", 1);
+  EXPECT_EQ(prompt.NameEdit()->text(), "root");
+  EXPECT_TRUE(prompt.OkButton()->isEnabled());
+  EXPECT_EQ(prompt.windowTitle(), "Spillernavn");
+  auto* refused = prompt.findChild<QLabel*>("LabRefused");
+  for (const char* bad : {"", "   ", "Ann]", "a=b"}) {
+    prompt.NameEdit()->setText(bad);
+    EXPECT_FALSE(prompt.OkButton()->isEnabled()) << bad;
+  }
+  EXPECT_FALSE(refused->isHidden());
+  prompt.NameEdit()->setText("  Anne Marie ");
+  EXPECT_TRUE(prompt.OkButton()->isEnabled());
+  EXPECT_TRUE(refused->isHidden());
+  EXPECT_EQ(prompt.Name(), "Anne Marie");
+  // With QUORVAL_SCREENSHOTS set, its picture in the four languages.
+  if (const QByteArray folder = qgetenv("QUORVAL_SCREENSHOTS"); !folder.isEmpty())
+    for (const int language : {0, 1, 2, 4}) {
+      TPlayerName shown(nullptr, "root", language);
+      ApplySkinToWindow(&shown, SkinColorsFor("Teal"), false);
+      shown.adjustSize();
+      shown.grab().save(QString(folder) + QString("/player_name_%1.png").arg(language));
+    }
 }
 
 }  // namespace

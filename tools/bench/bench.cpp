@@ -58,7 +58,7 @@ double Percentile(std::vector<double> values, double q) {
 
 namespace {
 
-bool SolvedWithCards(const engine::SolverResult& r) { return r.status == 1 && r.cards > 0; }
+bool SolvedWithCards(const SolverResult& r) { return r.status == 1 && r.cards > 0; }
 
 // A whole file as it is on disk; none when it cannot be opened.
 std::optional<std::string> FileText(const std::filesystem::path& path) {
@@ -77,17 +77,12 @@ double ProcessorMs() {
   return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-// The solver's first best card in our card codes.
-CardCode FirstSolverCard(const engine::SolverResult& r) {
-  return MakeCard(static_cast<TRank>(r.rank[0]), static_cast<TSuit>(3 - r.suit[0]));
-}
-
 // Tricks the side to play gives away with `card`: declarer's expected total
 // before it, against the total after it, from that side's point of view.
-int TricksLost(const PlayState& st, const engine::SolverResult& before, CardCode card) {
+int TricksLost(const PlayState& st, const SolverResult& before, CardCode card) {
   PlayState after = st;
   if (!PlayCard(after, card) || after.Over()) return 0;
-  const engine::SolverResult r = engine::Solve(engine::BuildSolverPosition(after));
+  const SolverResult r = engine::Solve(engine::BuildSolverPosition(after));
   if (!SolvedWithCards(r)) return 0;
   const int was = engine::DeclarerTotal(st, before);
   const int now = engine::DeclarerTotal(after, r);
@@ -103,7 +98,7 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
   out.contract = contract;
   PlayState st;
   StartPlay(st, deal, contract);
-  engine::SolverResult atLead;
+  SolverResult atLead;
   if (measureDd) {
     atLead = engine::Solve(engine::BuildSolverPosition(st));
     out.ddTricks = SolvedWithCards(atLead) ? 13 - atLead.score[0] : -1;
@@ -137,7 +132,7 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
     if (measureDd) {
       // The check solves the same position after the engine has chosen, so
       // that the engine's own time is not helped by a warm solver.
-      const engine::SolverResult best =
+      const SolverResult best =
           st.CardsPlayed == 0 ? atLead : engine::Solve(engine::BuildSolverPosition(st));
       if (best.status == 1) {
         const bool kept = engine::IsSolverCard(best, card);
@@ -149,7 +144,7 @@ BoardOutcome PlayBoard(const Deal& deal, const Contract& contract, CardCode open
           if (st.CardsPlayed % 4 == 0) out.laterLeads.Add(kept);
         }
         if (!kept && SolvedWithCards(best))
-          out.costly.push_back({"", st.CardsPlayed / 4 + 1, st.ToPlay, card, FirstSolverCard(best),
+          out.costly.push_back({"", st.CardsPlayed / 4 + 1, st.ToPlay, card, best.card[0],
                                 TricksLost(st, best, card)});
       }
     }
@@ -361,6 +356,29 @@ std::string SummaryLine(const BenchReport& r) {
                 "bench: boards %d cards %d median_ms %.2f p95_ms %.2f max_ms %.2f dd_error_pct %s signature %08x",
                 r.boards, r.cards, r.medianMs, r.p95Ms, r.maxMs, rate, r.signature);
   return buf;
+}
+
+CardCode PositionCard(const PositionQuery& query, const BenchOptions& o, std::string& error) {
+  EngineOptions engine;
+  engine.skill = o.skill;
+  engine.timeRule = o.timeRule;
+  engine.honest = o.honest;
+  engine.board.seed = o.seed;
+  PositionProblem problem;
+  const CardCode card = quorval::PositionCard(query, engine, problem);
+  switch (problem.part) {
+    case PositionPart::None: break;
+    case PositionPart::Deal:
+      error = "--position takes a whole deal, as \"N:AKQ2.J54.T9.8765 ...\" (four hands of 13 cards)";
+      break;
+    case PositionPart::Declarer: error = "--declarer takes N, E, S or W"; break;
+    case PositionPart::Contract: error = "--contract takes a contract such as 4S, 3NT or 2HX"; break;
+    case PositionPart::Played:
+      error = "--played: card " + std::to_string(problem.card) + " (" + problem.item + ") cannot be played there";
+      break;
+    case PositionPart::AllPlayed: error = "--played: all 52 cards are played"; break;
+  }
+  return card;
 }
 
 }  // namespace quorval::bench

@@ -11,18 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "core/calls.h"
 #include "core/deal.h"
 #include "play/engine/engine.h"
-#include "tools/cli/command_line.h"
+#include "play/position_query.h"
 
 namespace quorval::bench {
-
-// A position given on the command line: the deal as dealt, the contract and
-// its declarer, and the cards played so far in order ("HK,H2" or "KH,2H").
-struct PositionQuery {
-  std::string deal, contract, declarer, played;
-};
 
 struct BenchOptions {
   std::string dir = ".";
@@ -138,12 +133,9 @@ double TimeReview(const Deal& deal, Seat dealer, Vulnerability vul, const BoardO
 
 // "review: boards B median_ms M p95_ms P max_ms X cpu_median_ms C" (--review).
 std::string ReviewLine(const BenchReport& report);
-// "4S", "3NT", "2HX", "6NXX" (either case); false for anything else.
-bool ParseContractText(const std::string& text, Seat declarer, Contract& out);
-// "KH" or "HK"; 0 when it is not a card.
-CardCode ParsePlayedCard(const std::string& text);
 // The card the engine (the honest computer with options.honest) plays next
-// in the position; 0 and a one-line message when the position cannot be read.
+// in the position given with --position; 0 and a one-line message naming the
+// option when the position cannot be read.
 CardCode PositionCard(const PositionQuery& query, const BenchOptions& options, std::string& error);
 
 // The closing line:

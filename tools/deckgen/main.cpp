@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/deckgen/art_painter.h"
-#include "tools/deckgen/deck_painter.h"
+#include "ui/art_painter.h"
+#include "ui/deck_painter.h"
 
 namespace {
 
@@ -21,10 +21,10 @@ int WriteArt(const QString& folder) {
     return 1;
   }
   QStringList written{folder + "/logo.png"};
-  bool ok = deckgen::DrawLogo().save(written.back());
-  for (const int size : deckgen::IconSizes()) {
+  bool ok = quorval::painters::DrawLogo().save(written.back());
+  for (const int size : quorval::painters::IconSizes()) {
     written << folder + QString("/icon-%1.png").arg(size);
-    ok = deckgen::DrawIcon(size).save(written.back()) && ok;
+    ok = quorval::painters::DrawIcon(size).save(written.back()) && ok;
   }
   if (!ok) {
     std::fprintf(stderr, "cannot write the images to %s\n", qPrintable(folder));
@@ -48,24 +48,24 @@ int main(int argc, char** argv) {
   }
   const QString deckPath = folder + "/deck.png";
   const QString honoursPath = folder + "/honors.png";
-  if (!deckgen::DrawDeck().save(deckPath) || !deckgen::DrawHonours().save(honoursPath)) {
+  if (!quorval::painters::DrawDeck().save(deckPath) || !quorval::painters::DrawHonours().save(honoursPath)) {
     std::fprintf(stderr, "cannot write the images to %s\n", qPrintable(folder));
     return 1;
   }
   // A contact sheet, five rows of fifteen cells at double size, for looking
   // the artwork over.
   if (argc > 2 && QByteArray(argv[2]) == "--sheet") {
-    const QImage deck = deckgen::DrawDeck();
-    QImage sheet(15 * 2 * deckgen::kCellW + 30, 5 * 2 * deckgen::kCellH + 10, QImage::Format_RGB32);
+    const QImage deck = quorval::painters::DrawDeck();
+    QImage sheet(15 * 2 * quorval::painters::kCellW + 30, 5 * 2 * quorval::painters::kCellH + 10, QImage::Format_RGB32);
     sheet.fill(QColor(0, 100, 60));
     QPainter p(&sheet);
     for (int i = 0; i < 75; ++i)
-      p.drawImage(QRect((i % 15) * (2 * deckgen::kCellW + 2), (i / 15) * (2 * deckgen::kCellH + 2),
-                        2 * deckgen::kCellW, 2 * deckgen::kCellH),
-                  deck.copy(i * deckgen::kCellW, 0, deckgen::kCellW, deckgen::kCellH));
+      p.drawImage(QRect((i % 15) * (2 * quorval::painters::kCellW + 2), (i / 15) * (2 * quorval::painters::kCellH + 2),
+                        2 * quorval::painters::kCellW, 2 * quorval::painters::kCellH),
+                  deck.copy(i * quorval::painters::kCellW, 0, quorval::painters::kCellW, quorval::painters::kCellH));
     p.end();
     sheet.save(folder + "/sheet.png");
-    deckgen::DrawHonours().scaled(43 * 4, 121 * 4).save(folder + "/honors_x4.png");
+    quorval::painters::DrawHonours().scaled(43 * 4, 121 * 4).save(folder + "/honors_x4.png");
   }
   std::printf("%s\n%s\n", qPrintable(deckPath), qPrintable(honoursPath));
   return 0;

@@ -9,29 +9,56 @@
 //   quorval-eventgen import FILE.pbn --out DIR [--seed N] [--events LIST]
 //   quorval-eventgen explain DIR SYSTEM CALLS [--dealer SEAT] [--vul VUL]
 
+#include <unistd.h>
+
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "tools/cli/command_line.h"
-#include "tools/eventgen/bidder/explain.h"
-#include "tools/eventgen/bidder/library_stats.h"
-#include "tools/eventgen/bidder/meanings_file.h"
-#include "tools/eventgen/bidder/one_hand.h"
-#include "tools/eventgen/bidder/summary_page.h"
-#include "tools/eventgen/checker.h"
-#include "tools/eventgen/generator.h"
-#include "tools/eventgen/library_hooks.h"
-#include "tools/eventgen/pbn_import.h"
-#include "tools/eventgen/progress.h"
-#include "tools/eventgen/stats.h"
+#include "bidding/explain.h"
+#include "bidding/meanings_file.h"
+#include "bidding/one_hand.h"
+#include "bidding/summary_page.h"
+#include "bidding/summary_phrases.h"
+#include "cli/command_line.h"
+#include "eventsets/checker.h"
+#include "eventsets/generator.h"
+#include "eventsets/library_stage.h"
+#include "eventsets/library_stats.h"
+#include "eventsets/pbn_import.h"
+#include "eventsets/stats.h"
 
 using namespace quorval::eventgen;
 
 namespace {
+
+// Progress of a long run on the terminal: events done and the time left,
+// rewritten in place on standard error. Silent when standard error is not a
+// terminal, so scripts and tests see no output.
+class TerminalProgress {
+ public:
+  TerminalProgress() : enabled_(::isatty(STDERR_FILENO) != 0), start_(std::chrono::steady_clock::now()) {}
+  ~TerminalProgress() {
+    if (shown_) std::fputc('\n', stderr);
+  }
+  void Update(const std::string& event, int done, int total) {
+    if (!enabled_ || total <= 0) return;
+    const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    const double left = done > 0 ? elapsed * (total - done) / done : 0;
+    std::fprintf(stderr, "\r%s done: %d of %d events, about %.0f s left   ", event.c_str(), done, total, left);
+    std::fflush(stderr);
+    shown_ = true;
+  }
+
+ private:
+  bool enabled_;
+  bool shown_ = false;
+  std::chrono::steady_clock::time_point start_;
+};
 
 // What the command line asks for; every option stores its value here.
 struct Request {
@@ -91,7 +118,8 @@ quorval::cli::Program EventgenCommandLine(Request& r) {
         Store(r.importEvents)},
        cache}};
   quorval::cli::Command check{"check", {"DIR"}, "check the event set in DIR against every rule the program relies on", {}};
-  quorval::cli::Command stats{"stats", {"DIR"}, "role mix, strata against par and bidding quality per system", {cache}};
+  quorval::cli::Command stats{
+      "stats", {"DIR"}, "role mix, strata against par, field texture and bidding quality per system", {cache}};
   const std::vector<quorval::cli::Option> board{
       {"--dealer", "SEAT", "the dealer: N, E, S or W (default N)", Store(r.dealer)},
       {"--vul", "VUL", "the vulnerability: None, NS, EW or Both (default None)", Store(r.vul)}};
@@ -168,7 +196,7 @@ int Check(const std::string& dir) {
   for (const Problem& p : problems) std::printf("%s: %s\n", p.key.c_str(), p.text.c_str());
   if (problems.empty()) {
     std::printf("%s: no problems\n", dir.c_str());
-    const std::string explained = quorval::bidder::ExplainedCallsText(dir);
+    const std::string explained = ExplainedCallsText(dir);
     if (!explained.empty()) std::printf("%s\n", explained.c_str());
   }
   else std::printf("%zu problem(s)\n", problems.size());
@@ -191,12 +219,12 @@ int Stats(const std::string& dir, const std::string& cachePath) {
   std::fputs(StatsReport(perEvent, overall).c_str(), stdout);
   if (skipped) std::printf("%d board(s) could not be read; run check\n", skipped);
   // The library's figures per bidding system, when the set has a library.
-  std::array<quorval::bidder::SystemLibraryStats, 4> library;
-  if (quorval::bidder::CollectLibraryStats(dir, &cache, library, error))
-    std::fputs(quorval::bidder::LibraryStatsReport(library).c_str(), stdout);
+  std::array<SystemLibraryStats, 4> library;
+  if (CollectLibraryStats(dir, &cache, library, error))
+    std::fputs(LibraryStatsReport(library).c_str(), stdout);
   else
     std::printf("library: %s\n", error.c_str());
-  std::fputs(quorval::bidder::MeaningsStatsText(dir).c_str(), stdout);
+  std::fputs(MeaningsStatsText(dir).c_str(), stdout);
   if (!cache.Save(saveError)) std::fprintf(stderr, "quorval-eventgen: %s\n", saveError.c_str());
   return 0;
 }
@@ -242,11 +270,26 @@ int Explain(const Request& r, const std::vector<std::string>& args) {
   return 0;
 }
 
+// Writes the sixteen pages (four systems in four languages) into dir; false,
+// with a reason, when the phrase table is broken or a page cannot be written.
+bool WriteSummaryPages(const std::string& dir, std::string& error) {
+  std::string phraseError;
+  quorval::bidder::SummaryPhrases(&phraseError);
+  if (!phraseError.empty()) {
+    error = "summary_phrases.txt: " + phraseError;
+    return false;
+  }
+  for (quorval::HelpLanguage language : quorval::kHelpLanguages)
+    for (quorval::bidder::System s : quorval::bidder::kAllSystems)
+      if (!WriteWhole(dir, quorval::bidder::SummaryPageName(s, language), quorval::bidder::SummaryPage(s, language), error)) return false;
+  return true;
+}
+
 // The sixteen bidding-system summary pages, from the system definitions and
 // the phrase table.
 int Summaries(const std::string& dir) {
   std::string error;
-  if (!quorval::bidder::WriteSummaryPages(dir, error)) {
+  if (!WriteSummaryPages(dir, error)) {
     std::fprintf(stderr, "quorval-eventgen: %s\n", error.c_str());
     return 1;
   }
