@@ -344,12 +344,12 @@ std::vector<BoardRef> ExpandBoardKeys(const QString& keys, QStringList& bad, con
     const int session = m.captured(2).toInt();
     const int maxSession = event == "Imp" ? 9 : 18;
     const int board = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
-    if (session < 1 || session > maxSession || (!m.captured(3).isEmpty() && (board < 1 || board > 27))) {
+    if (session < 1 || session > maxSession || (!m.captured(3).isEmpty() && (board < 1 || board > kBoardsPerEvent))) {
       bad << key;
       continue;
     }
     const int first = board ? board : 1;
-    const int last = board ? board : length ? length(event.toStdString(), m.captured(2).toStdString()) : 27;
+    const int last = board ? board : length ? length(event.toStdString(), m.captured(2).toStdString()) : kBoardsPerEvent;
     for (int b = first; b <= last; ++b) boards.push_back({event.toStdString(), m.captured(2).toStdString(), b});
   }
   return boards;

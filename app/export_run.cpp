@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+#include "core/board_key.h"
 #include "data/options.h"
-#include "table/pbn_export.h"
+#include "game/pbn_export.h"
+#include "ui/export_boards.h"
 
 namespace quorval {
 
@@ -14,7 +16,7 @@ int ExportPbnRun(TableFiles& files, const CommandLine& cl) {
   for (const BoardRef& ref : ExpandBoardKeys(cl.exportPbn, bad, [&files](const std::string& e, const std::string& s) {
          return files.EventLength(e, s);
        }))
-    keys.push_back(BoardKey(ref.event, ref.session, ref.board));
+    keys.push_back(BoardKey{ref.event, ref.session, ref.board}.Text());
   for (const QString& key : bad) {
     std::cerr << "Not a board or event: " << key.toStdString() << '\n';
     exitCode = 1;

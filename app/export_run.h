@@ -3,7 +3,7 @@
 // with --player (or the latest player) written as a PBN file.
 
 #include "app/command_line.h"
-#include "table/table_files.h"
+#include "game/table_files.h"
 
 namespace quorval {
 

@@ -4,33 +4,35 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "core/board_key.h"
 #include "print/hand_report.h"
 #include "print/session_print.h"
 #include "scoring/player_results.h"
 #include "table/desktop.h"
+#include "table/table_printing.h"
 
 namespace quorval {
 
 PageDrawer CurrentHandPage(const TDeskTop& desk) {
-  const TReportLabels* labels = &desk.ReportLabels();
-  return [report = desk.CurrentHandReport(), labels](QPainter& p) { PrintReport(p, report, *labels); };
+  const TReportLabels* labels = &desk.Printing().ReportLabels();
+  return [report = desk.Printing().CurrentHandReport(), labels](QPainter& p) { PrintReport(p, report, *labels); };
 }
 
 PageDrawer SessionPage(TDeskTop& desk, const QString& session) {
-  const SessionPrintPage page = desk.SessionListPage(session.left(3).toStdString(), session.mid(3, 2).toStdString());
+  const SessionPrintPage page = desk.Printing().SessionListPage(session.left(3).toStdString(), session.mid(3, 2).toStdString());
   return [page](QPainter& p) { PrintSessionList(p, page); };
 }
 
 std::vector<PageDrawer> FiledHandPages(TDeskTop& desk, const QString& keys, int& faults) {
   std::vector<PageDrawer> pages;
-  const TReportLabels* labels = &desk.ReportLabels();
+  const TReportLabels* labels = &desk.Printing().ReportLabels();
   for (const QString& token : keys.split(',', Qt::SkipEmptyParts)) {
     QStringList bad;
     const bool named = token.contains('.');
     for (const BoardRef& ref : ExpandBoardKeys(token.trimmed(), bad)) {
-      const std::string key = BoardKey(ref.event, ref.session, ref.board);
+      const std::string key = BoardKey{ref.event, ref.session, ref.board}.Text();
       std::string problem;
-      const auto report = desk.FiledHandReport(key, problem);
+      const auto report = desk.Printing().FiledHandReport(key, problem);
       if (!report) {
         if (named) {
           std::cerr << problem << '\n';

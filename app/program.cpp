@@ -24,15 +24,17 @@
 #include "app/show_window.h"
 #include "core/messages.h"
 #include "data/board_file.h"
+#include "data/call_meanings.h"
 #include "data/date_time.h"
 #include "data/event_set.h"
 #include "data/kept_play.h"
 #include "data/options.h"
 #include "data/program_folder.h"
-#include "data/call_meanings.h"
 #include "data/sequence_library.h"
 #include "scoring/player_results.h"
 #include "table/desktop.h"
+#include "table/event_sets.h"
+#include "table/result_saving.h"
 #include "ui/card_control.h"
 #include "ui/multi_lang.h"
 #include "ui/player_name.h"
@@ -270,12 +272,12 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
   {
     TDeskTop desk(files, state);
     desk.SetMachineLanguage(MachineLanguage);
-    desk.SetEventsRunner(MakeNewEvents);
+    desk.EventSets().SetEventsRunner(MakeNewEvents);
     if (automated) desk.SetNoPauses(true);
     if (!automated && !Headless())
-      desk.SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
-    if (cl.skill > 0) desk.SetSkillOverride(cl.skill);
-    if (cl.seedGiven || monkey) desk.SeedRandom(cl.seed);
+      desk.Saving().SetUnsavedResultsOffer([&desk](const UnsavedOffer& offer) { return TUnsavedResults::Ask(&desk, offer); });
+    if (cl.skill > 0) desk.Game().SetSkillOverride(cl.skill);
+    if (cl.seedGiven || monkey) desk.Game().Seed(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);

@@ -4,9 +4,10 @@
 #include <ostream>
 
 #include "app/command_line.h"
+#include "core/board_key.h"
 #include "data/kept_play.h"
 #include "data/options.h"
-#include "table/review_source.h"
+#include "game/review_source.h"
 
 namespace quorval {
 
@@ -18,7 +19,7 @@ int ReviewKeptPlays(const TBigIniFile& plays, const std::string& player, const Q
     const bool named = token.contains('.');
     int reviewed = 0;
     for (const BoardRef& ref : ExpandBoardKeys(token.trimmed(), bad)) {
-      const std::string key = BoardKey(ref.event, ref.session, ref.board);
+      const std::string key = BoardKey{ref.event, ref.session, ref.board}.Text();
       const KeptPlayRead kept = ReadKeptPlay(plays, player, key);
       std::string problem;
       auto review = ReviewOfKeptPlay(key, kept, problem);

@@ -17,7 +17,10 @@
 #include <iostream>
 
 #include "data/options.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_panels.h"
+#include "table/table_review.h"
 #include "ui/bridge_grid.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
@@ -36,14 +39,14 @@ void Deal(TDeskTop& desk) { Press(desk, "EOSNewHand"); }
 // The auction to its end with "Make Bid" at every turn of South.
 void BidOut(TDeskTop& desk) {
   Deal(desk);
-  for (int guard = 0; guard < 100 && desk.State().phase == Phase::Bidding; ++guard) desk.ButMakeBidClick();
+  for (int guard = 0; guard < 100 && desk.Game().State().phase == Phase::Bidding; ++guard) desk.ButMakeBidClick();
 }
 
 // Into the play: "Start Play" and Enter (the suggested card) a few times.
 void PlaySome(TDeskTop& desk) {
   BidOut(desk);
   Press(desk, "EOBStart");
-  for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) desk.PlayKeyDown(Qt::Key_Return, {});
+  for (int i = 0; i < 6 && desk.Game().State().phase == Phase::Playing; ++i) desk.PlayKeyDown(Qt::Key_Return, {});
 }
 
 // To the end of the board: "Start Play", then "Finish Play".
@@ -58,7 +61,7 @@ void PlayOut(TDeskTop& desk) {
 // none did).
 void Review(TDeskTop& desk, int cardsPlayed) {
   PlayOut(desk);
-  const auto window = desk.MakeCurrentReview();
+  const auto window = desk.Review().MakeCurrentReview();
   if (!window) return;
   window->WaitForAnalysis();
   if (cardsPlayed < 0) {
@@ -85,8 +88,8 @@ const std::vector<ShowWindow> kShowWindows = {
     {"meaning", "the next board dealt and the mouse resting on the auction's first call: its meaning",
      [](TDeskTop& d) {
        Deal(d);
-       const QRect cell = d.ReviewGrid()->CellRect(ReviewColumn(d.State().Dealer), 0);
-       d.ShowCallTip(cell.center());
+       const QRect cell = d.Panels().bidReview->CellRect(ReviewColumn(d.Game().State().Dealer), 0);
+       d.Tips().ShowCallTip(cell.center());
      }},
     {"auction", "the end of the auction, the contract and \"Start Play\"", BidOut},
     {"play", "a few cards into the play, dummy face up", PlaySome},

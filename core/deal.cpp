@@ -81,7 +81,7 @@ bool DealIsComplete(const Deal& deal) {
       if (seen & deal.at(s, suit)) return false;
       seen |= deal.at(s, suit);
     }
-    if ((seen & 0x7FFC) != 0x7FFC) return false;
+    if ((seen & kRankMask) != kRankMask) return false;
   }
   for (Seat s = 0; s < 4; ++s) {
     int n = 0;

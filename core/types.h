@@ -24,6 +24,9 @@ inline constexpr TRank Ten = 10, Jack = 11, Queen = 12, King = 13, Ace = 14;
 using CardCode = int32_t;
 // The rank bits one hand holds in one suit (bit r for rank r).
 using Holding = int32_t;
+// Every rank, two to ace (bits 2..14): a whole suit, and the mask that takes
+// a card's rank bit out of its code.
+inline constexpr Holding kRankMask = 0x7FFC;
 
 // Side: North-South 1, East-West 2.
 using Side = int;
@@ -56,18 +59,18 @@ constexpr bool CardBeats(CardCode card, CardCode winning, tAllTrump trump) {
 }
 
 // Number of ranks held (bits 2..14).
-constexpr int CardCount(Holding h) { return __builtin_popcount(static_cast<unsigned>(h) & 0x7FFCu); }
+constexpr int CardCount(Holding h) { return __builtin_popcount(static_cast<unsigned>(h & kRankMask)); }
 // Ace 4, King 3, Queen 2, Jack 1.
 constexpr int HighCardPoints(Holding h) {
   return ((h >> 11) & 1) + 2 * ((h >> 12) & 1) + 3 * ((h >> 13) & 1) + 4 * ((h >> 14) & 1);
 }
 // Highest and lowest rank held, 0 for an empty holding.
 constexpr TRank HighestRank(Holding h) {
-  h &= 0x7FFC;
+  h &= kRankMask;
   return h ? 31 - __builtin_clz(static_cast<unsigned>(h)) : 0;
 }
 constexpr TRank LowestRank(Holding h) {
-  h &= 0x7FFC;
+  h &= kRankMask;
   return h ? __builtin_ctz(static_cast<unsigned>(h)) : 0;
 }
 

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/board_key.h"
+
 namespace quorval {
 
 int SiteCount(const std::vector<std::string>& lines) {
@@ -11,7 +13,7 @@ int SiteCount(const std::vector<std::string>& lines) {
 }
 
 int EventLength(const TBigIniFile& boards, const std::string& eventKind, const std::string& session) {
-  for (int n = kMostBoardsPerEvent; n >= 1; --n) {
+  for (int n = kBoardsPerEvent; n >= 1; --n) {
     const std::string key = eventKind + session + (n < 10 ? ".0" : ".") + std::to_string(n);
     if (boards.SectionExists(key)) return n;
   }
@@ -28,10 +30,8 @@ std::map<std::string, int> ReadShortEvents(const std::string& notePath) {
     std::stringstream list(line.substr(6));
     std::string key;
     while (std::getline(list, key, ',')) {
-      int board = 0;
-      if (key.size() == 8 && key[5] == '.' && ParseIniInteger(key.substr(6), board) && board >= 1 &&
-          board < kMostBoardsPerEvent)
-        events[key.substr(0, 5)] = board;
+      const auto parsed = BoardKey::Parse(key);
+      if (parsed && parsed->board >= 1 && parsed->board < kBoardsPerEvent) events[parsed->Event()] = parsed->board;
     }
   }
   return events;

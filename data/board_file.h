@@ -56,8 +56,6 @@ class TBridgeINI : public TMyINI {
 // The rotation count of a "Site" value: 0 when absent or not a whole number.
 int SiteCount(const std::vector<std::string>& lines);
 
-inline constexpr int kMostBoardsPerEvent = 27;
-
 // The number of the last board an event has in the board file (sections
 // named without regard to case); 0 for an event the file does not hold.
 int EventLength(const TBigIniFile& boards, const std::string& eventKind, const std::string& session);

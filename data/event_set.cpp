@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/board_key.h"
 #include "data/ini_store.h"
 
 namespace quorval {
@@ -12,14 +13,13 @@ namespace {
 
 // A board key in any case: "Imp01.05", "par12.27".
 bool LooksLikeBoardKey(const std::string& key) {
-  if (key.size() < 8 || key[5] != '.') return false;
-  std::string kind = key.substr(0, 3);
-  for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (kind != "imp" && kind != "par") return false;
-  for (const size_t i : {3u, 4u, 6u, 7u})
-    if (!std::isdigit(static_cast<unsigned char>(key[i]))) return false;
   // Results are filed under the bare key; kept plays add ".Deal" and so on.
-  return key.size() == 8 || key[8] == '.';
+  if (key.size() > 8 && key[8] != '.') return false;
+  const auto parsed = BoardKey::Parse(std::string_view(key).substr(0, 8));
+  if (!parsed) return false;
+  std::string kind = parsed->eventType;
+  for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return kind == "imp" || kind == "par";
 }
 
 void Mix(uint64_t& h, const std::string& text) {

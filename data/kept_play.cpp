@@ -79,7 +79,7 @@ Walk WalkPlay(const KeptPlay& play) {
     else if (!IsCard(card)) w.fault = which + " is not a card";
     else if (!HoldsCard(left.at(toPlay, suit), card))
       w.fault = which + " (" + CardText(card) + ") is not in " + SeatName(toPlay) + "'s hand";
-    else if (suit != led && (left.at(toPlay, led) & 0x7FFC) != 0)
+    else if (suit != led && (left.at(toPlay, led) & kRankMask) != 0)
       w.fault = which + " (" + CardText(card) + ") does not follow suit";
     if (!w.fault.empty()) break;
     left.at(toPlay, suit) &= ~RankBit(RankOf(card));

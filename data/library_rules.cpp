@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/board_key.h"
 #include "core/calls.h"
 #include "data/ini_store.h"
 #include "data/sequence_library.h"
@@ -24,14 +25,11 @@ int PartingCall(const std::vector<CallCode>& a, const std::vector<CallCode>& b) 
 }  // namespace
 
 bool IsBoardKey(const std::string& key) {
-  if (key.size() != 8 || key[5] != '.') return false;
-  const std::string kind = key.substr(0, 3);
-  if (kind != "Imp" && kind != "Par") return false;
-  for (const size_t i : {3u, 4u, 6u, 7u})
-    if (key[i] < '0' || key[i] > '9') return false;
-  const int session = (key[3] - '0') * 10 + (key[4] - '0');
-  const int board = (key[6] - '0') * 10 + (key[7] - '0');
-  return session >= 1 && session <= (kind == "Imp" ? 9 : 18) && board >= 1 && board <= 27;
+  const auto parsed = BoardKey::Parse(key);
+  if (!parsed || (parsed->eventType != "Imp" && parsed->eventType != "Par")) return false;
+  const int session = (parsed->session[0] - '0') * 10 + (parsed->session[1] - '0');
+  return session >= 1 && session <= (parsed->eventType == "Imp" ? 9 : 18) && parsed->board >= 1 &&
+         parsed->board <= kBoardsPerEvent;
 }
 
 std::vector<std::string> CheckLibrarySection(const std::vector<std::string>& lines,

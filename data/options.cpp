@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/board_key.h"
+
 namespace quorval {
 
 TOption Option;
@@ -168,15 +170,9 @@ bool StartUpOptions(TBigIniFile& ini, TOption& option, const std::string& defaul
   return SaveOptions(ini, option, now);
 }
 
-std::string BoardKey(const std::string& eventKind, const std::string& session, int boardNo) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%02d", boardNo);
-  return eventKind + session + "." + number;
-}
-
 bool IsBoardPlayed(const TBigIniFile& ini, const std::string& player, const std::string& eventKind,
                    const std::string& session, int boardNo) {
-  return ini.ReadString(player, BoardKey(eventKind, session, boardNo), "nope") != "nope";
+  return ini.ReadString(player, BoardKey{eventKind, session, boardNo}.Text(), "nope") != "nope";
 }
 
 }  // namespace quorval

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/board_key.h"
 #include "data/colours.h"
 #include "data/ini_store.h"
 
@@ -89,8 +90,6 @@ bool SaveOptions(TBigIniFile& ini, TOption& option, double now);
 bool StartUpOptions(TBigIniFile& ini, TOption& option, const std::string& defaultName,
                     const LanguageSource& machineLanguage, double now);
 
-// "Imp" "01" 5 -> "Imp01.05".
-std::string BoardKey(const std::string& eventKind, const std::string& session, int boardNo);
 bool IsBoardPlayed(const TBigIniFile& ini, const std::string& player, const std::string& eventKind,
                    const std::string& session, int boardNo);
 

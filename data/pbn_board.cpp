@@ -220,7 +220,7 @@ class GameReader {
     // One hand left out holds the cards the others do not.
     if (unknown >= 0) {
       for (TSuit suit = Club; suit <= Spade; ++suit) {
-        Holding rest = 0x7FFC;
+        Holding rest = kRankMask;
         for (Seat s = North; s <= West; ++s) rest &= ~deal.at(s, suit);
         deal.at(unknown, suit) = rest;
       }
@@ -392,7 +392,7 @@ class GameReader {
         if (k == 0) led = suit;
         if (!HoldsCard(left.at(seat, suit), card))
           return Fail(w.line, which + " is not in " + SeatName(seat) + "'s hand");
-        if (suit != led && (left.at(seat, led) & 0x7FFC) != 0) return Fail(w.line, which + " does not follow suit");
+        if (suit != led && (left.at(seat, led) & kRankMask) != 0) return Fail(w.line, which + " does not follow suit");
         left.at(seat, suit) &= ~RankBit(RankOf(card));
         b_.cards.push_back(card);
         if (k == 0 || CardBeats(card, winning, trump)) {

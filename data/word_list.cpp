@@ -110,6 +110,17 @@ std::optional<std::string> WordList::Find(std::string_view key, int language) co
   if (language < 0 || language >= kWordLanguages) return std::nullopt;
   for (const WordRow& row : rows_)
     if (SameName(row.key, std::string(key))) return row.texts[language];
+  constexpr std::string_view kHint = ".Hint";
+  if (key.size() <= kHint.size() || !SameName(std::string(key.substr(key.size() - kHint.size())), std::string(kHint)))
+    return std::nullopt;
+  const std::string control(key.substr(0, key.size() - kHint.size()));
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (!SameName(rows_[i].key, control)) continue;
+    size_t j = i + 1;
+    while (j < rows_.size() && KindOfKey(rows_[j].key) == WordKey::Continuation) ++j;
+    if (j < rows_.size() && KindOfKey(rows_[j].key) == WordKey::Hint) return rows_[j].texts[language];
+    return std::nullopt;
+  }
   return std::nullopt;
 }
 

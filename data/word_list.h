@@ -52,7 +52,8 @@ class WordList {
   // What had to be repaired while reading, one text per repair ("line 7: ...").
   const std::vector<std::string>& Problems() const { return problems_; }
   // The text of the first row with this key (case-blind) in `language`; none
-  // when no row has the key or the language is out of range.
+  // when no row has the key or the language is out of range. "Name.Hint"
+  // is the hint row of the control Name (none when it has no hint row).
   std::optional<std::string> Find(std::string_view key, int language) const;
 
  private:

@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -346,19 +345,14 @@ class ReportPage {
 
 TReportLabels::TReportLabels(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HandReport");
-  for (const auto& [name, text] : kLabels) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-  }
-  lang_ = new TMultiLang(this, QStringLiteral("hand_report"));
+  std::vector<WindowText> texts;
+  for (const auto& [name, text] : kLabels) texts.push_back({name, text});
+  lang_ = new TMultiLang(this, QStringLiteral("hand_report"), std::move(texts));
 }
 
 void TReportLabels::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
 
-QString TReportLabels::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
-}
+QString TReportLabels::Text(const char* label) const { return lang_->Text(label); }
 
 QString TReportLabels::TranslatedSeatName(Seat s) const {
   const char* names[4] = {"LabelN", "LabelE", "LabelS", "LabelW"};

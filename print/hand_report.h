@@ -20,8 +20,9 @@ namespace quorval {
 
 class TMultiLang;
 
-// The hidden window that carries the report's words ("North", "Deal:",
-// "Cards played at each trick" ...). It is never shown.
+// The report's words ("North", "Deal:", "Cards played at each trick" ...),
+// rows of the report's word list in the table's language. A window that is
+// never shown.
 class TReportLabels : public QWidget {
   Q_OBJECT
 
@@ -29,7 +30,7 @@ class TReportLabels : public QWidget {
   explicit TReportLabels(QWidget* parent = nullptr);
   // The words in `language` (the table's interface language).
   void SetLanguage(int language);
-  // The caption of a label ("LabelDeal"), empty for no such label.
+  // A word by its key ("LabelDeal"), empty for no such key.
   QString Text(const char* label) const;
   QString TranslatedSeatName(Seat s) const;
   // "None", "N-S", "E-W", "Both" for vulnerability 0..3.

@@ -21,14 +21,20 @@ bool IsImpEvent(const std::string& eventKind);
 struct BoardScoring {
   int BoardScore = 0;          // North-South
   FieldComparison comparison;  // comparison.built false: "Error on hand" was shown
+  std::string line;            // the player's result line (empty when not built)
   bool filed = false;          // the line is in the options store (and on disk when `written`)
   bool written = false;
 };
 
-// Scores the board's contract, compares it with the 18 results in
-// `boardValues` and, when the grids could be built, files the player's line
-// under `boardKey`. Running it again for the same board (after a language
-// change, a replay) replaces the line.
+// Scores the board's contract and compares it with the 18 results in
+// `boardValues`; when the grids could be built, `line` is the player's
+// result line for the board. Nothing is filed.
+BoardScoring ScoreAgainstField(const Contract& contract, int declarerTricks, Vulnerability vul, Seat dealer,
+                               const std::vector<std::string>& boardValues, const std::string& boardKey,
+                               const ComparisonSettings& settings);
+
+// ScoreAgainstField, and the line filed under `boardKey` when the grids
+// could be built. Running it again for the same board replaces the line.
 BoardScoring ScoreBoard(const Contract& contract, int declarerTricks, Vulnerability vul, Seat dealer,
                         const std::vector<std::string>& boardValues, const std::string& boardKey,
                         const ComparisonSettings& settings, TBigIniFile& options, const std::string& player);

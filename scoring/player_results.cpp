@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/board_key.h"
 #include "data/comma_text.h"
 #include "data/event_set.h"
 #include "data/ini_store.h"
@@ -96,7 +97,7 @@ std::array<std::optional<FiledResult>, kBoardsPerEvent> ReadSessionResults(
     const std::string& session) {
   std::array<std::optional<FiledResult>, kBoardsPerEvent> results;
   for (int board = 1; board <= kBoardsPerEvent; ++board)
-    results[board - 1] = ReadFiledResult(FiledLine(options, player, BoardKey(eventKind, session, board)));
+    results[board - 1] = ReadFiledResult(FiledLine(options, player, BoardKey{eventKind, session, board}.Text()));
   return results;
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/board_key.h"
 #include "core/calls.h"
 
 namespace quorval {
@@ -18,7 +19,6 @@ namespace quorval {
 class TBigIniFile;
 
 inline constexpr int kFiledItems = 25;
-inline constexpr int kBoardsPerEvent = 27;
 // What a reader gets for a board the player has no line for.
 inline constexpr const char* kNoFiledLine = "nope";
 

@@ -1,5 +1,6 @@
 #include "scoring/score_pad.h"
 
+#include "core/board_key.h"
 #include "scoring/figures.h"
 
 namespace quorval {

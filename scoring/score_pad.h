@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/board_key.h"
 #include "core/calls.h"
 #include "scoring/player_results.h"
 

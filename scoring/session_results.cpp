@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/board_key.h"
 #include "data/comma_text.h"
 #include "data/event_set.h"
 #include "data/ini_store.h"
@@ -85,7 +86,8 @@ std::vector<SummaryRow> BuildResultSummary(const std::vector<std::string>& lines
     if (!LineName(line, key) || IsSetAsideKey(key)) continue;
     const auto result = ReadFiledResult(line.substr(key.size() + 1));
     if (!result) continue;
-    const std::string name = items[0].substr(0, 5);
+    const auto parsed = BoardKey::Parse(key);
+    const std::string name = parsed ? parsed->Event() : items[0].substr(0, 5);
     if (groups.empty() || !SameName(groups.back().name, name)) groups.push_back(Group{name});
     Group& g = groups.back();
     ++g.count;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/board_key.h"
 #include "scoring/player_results.h"
 
 namespace quorval {

@@ -12,112 +12,81 @@
 
 #include "core/messages.h"
 #include "table/bidding_box.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_panels.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
-// Pass, Dbl and ReDbl in the interface language (the captions of the hidden
-// labels).
-QString TDeskTop::ReviewCallText(CallCode c) const {
-  QString text;
-  if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
-  else if (c == Redouble) text = Text("LabelRedbl");
-  else if (c == Double) text = Text("LabelDbl");
-  else if (c == Pass) text = Text("LabelPass");
-  else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
-  else text = "????";
-  return text.left(6);
-}
 
+// The review grid emptied and the box ready for the dealer's call (the game
+// has reset the auction).
 void TDeskTop::ResetBids() {
-  auction_.Reset(state_.Dealer);
-  for (auto& hand : play_.Hands) Recount(hand);
-  ClearReviewGrid();
-  InitEachBid();
+  panels_->ClearReviewGrid();
+  ReadyPad();
 }
-
-void TDeskTop::InitEachBid() { ReadyPad(); }
 
 void TDeskTop::ReadyPad() {
-  const Seat toAct = auction_.auction.SeatToAct();
-  bidBox_->SetMakeBidEnabled(toAct == South);
-  bidBox_->PrepareFromAuction(auction_.auction, SeatName(toAct));
+  const Auction& auction = game_.Auction().auction;
+  const Seat toAct = auction.SeatToAct();
+  TBidBoxEuro* box = panels_->bidBox;
+  box->SetMakeBidEnabled(toAct == South);
+  box->PrepareFromAuction(auction, SeatName(toAct));
   for (Seat s = North; s <= West; ++s) {
-    QLabel* heading = seatHeadings_[ReviewColumn(s)];
+    QLabel* heading = panels_->seatHeadings[ReviewColumn(s)];
     heading->setText(SeatName(s));
-    heading->setStyleSheet(s == toAct && !auction_.auction.Over() ? "background: yellow; color: black;"
+    heading->setStyleSheet(s == toAct && !auction.Over() ? "background: yellow; color: black;"
                                                                   : "color: black;");
   }
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
-  HideHintMeanings();
-  bidBox_->update();
+  tips_->HideHintMeanings();
+  box->update();
 }
 
-void TDeskTop::ClearReviewGrid() {
-  bidReview_->ClearCells();
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 4; ++c) bidReview_->SetCell(c, r, " ");
-  bidReview_->SetRowCount(3);
-}
-
-void TDeskTop::AddBid(CallCode c, int index) {
-  const auto [row, column] = ReviewCell(state_.Dealer, index);
-  if (row + 1 > bidReview_->RowCount()) bidReview_->SetRowCount(row + 1);
-  if (column == 0) {
-    for (int col = 0; col < 4; ++col) bidReview_->SetCell(col, row, " ");
-  } else if (index == 0) {
-    for (int col = 0; col < column; ++col) bidReview_->SetCell(col, 0, QString(" ") + QString(2, QChar(0x2014)));
-  }
-  bidReview_->SetCell(column, row, ReviewCallText(c));
-  bidReview_->SetRowCount(row + 1);
-  bidReview_->verticalScrollBar()->setValue(bidReview_->verticalScrollBar()->maximum());
-  bidReview_->viewport()->update();
-}
-
-void TDeskTop::MakeBid(CallCode c) {
-  const int index = auction_.CallCount();
-  if (!auction_.Record(c)) return;
-  AddBid(c, index);
-  InitEachBid();
+// Records a call (the user's only where a stored auction goes on) and
+// shows it in the review; the next seat's box follows.
+bool TDeskTop::MakeBid(CallCode c, bool user) {
+  const int index = game_.Auction().CallCount();
+  if (!(user ? game_.UserCall(c) : game_.PushCall(c))) return false;
+  panels_->AddBid(game_.State().Dealer, index, ReviewCallText(c));
+  ReadyPad();
   Action("RebidHand")->setEnabled(true);
   Panel("RebidHand2")->setEnabled(true);
+  return true;
 }
 
 void TDeskTop::BidToHuman() {
-  while (!auction_.auction.Over() && !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()))) {
-    const double started = Now();
-    const CallCode c = LibraryCall(auction_);
-    WaitSeconds(state_.BidPause, started);
-    const int before = auction_.CallCount();
+  while (game_.ComputerToCall()) {
+    const double started = TableClockSeconds();
+    const CallCode c = game_.LibraryCall();
+    WaitSeconds(game_.State().BidPause, started);
+    const int before = game_.Auction().CallCount();
     MakeBid(c);
-    if (auction_.CallCount() == before) MakeBid(Pass);  // never stall on a faulty line
-    if (auction_.CallCount() == before) break;
+    if (game_.Auction().CallCount() == before) MakeBid(Pass);  // never stall on a faulty line
+    if (game_.Auction().CallCount() == before) break;
   }
 }
 
 void TDeskTop::AcceptBid() {
   BidToHuman();
-  if (auction_.auction.Over()) AfterBidding();
+  if (game_.Auction().auction.Over()) AfterBidding();
 }
 
 void TDeskTop::BadKey() {
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
-  bidBox_->ShowTypedLevel(0);
+  panels_->bidBox->ShowTypedLevel(0);
   PlaySound(Sound::Asterisk);
 }
 
 void TDeskTop::ProcessHumanBid() {
-  const CallCode c = EntryToCall(pendingEntry_, auction_.auction.DoubledCount);
-  const bool usersTurn = state_.phase == Phase::Bidding && !auction_.auction.Over() &&
-                         (state_.HumanSeats & SeatBit(auction_.auction.SeatToAct()));
-  if (usersTurn && c != NoCall && CallAllowed(auction_, c)) {
-    MakeBid(c);
+  const CallCode c = EntryToCall(pendingEntry_, game_.Auction().auction.DoubledCount);
+  if (MakeBid(c, true)) {
     AcceptBid();
-    bidBox_->ResetColours();
+    panels_->bidBox->ResetColours();
   } else {
     BadKey();
   }
@@ -126,7 +95,7 @@ void TDeskTop::ProcessHumanBid() {
 }
 
 void TDeskTop::BidButClick(const QString& code) {
-  if (state_.phase != Phase::Bidding) return;
+  if (game_.phase() != Phase::Bidding) return;
   pendingEntry_ = code.left(2).toStdString();
   if (pendingEntry_ == "Hi") ButHelpBidClick();
   else if (pendingEntry_ == "Ta") ButTakeBackBidClick();
@@ -143,7 +112,7 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
   }
   if (key >= Qt::Key_1 && key <= Qt::Key_7) {
     typedLevel_ = static_cast<char>('0' + (key - Qt::Key_0));
-    bidBox_->ShowTypedLevel(key - Qt::Key_0);
+    panels_->bidBox->ShowTypedLevel(key - Qt::Key_0);
     return;
   }
   if (key == Qt::Key_X) {
@@ -178,100 +147,63 @@ void TDeskTop::BidKeyDown(int key, const QString& text) {
 }
 
 void TDeskTop::ButHelpBidClick() {
-  if (state_.phase != Phase::Bidding || auction_.auction.Over()) return;
-  ListAllowedCalls(auction_);
+  if (game_.phase() != Phase::Bidding || game_.Auction().auction.Over()) return;
   QStringList codes;
-  for (const CallCode c : auction_.HintCalls) codes << QString::number(c);
-  bidBox_->MarkAlternatives(codes);
-  bidBox_->HighlightCall(LibraryCall(auction_));
-  ShowHintMeanings();
+  for (const CallCode c : game_.HintCalls()) codes << QString::number(c);
+  panels_->bidBox->MarkAlternatives(codes);
+  panels_->bidBox->HighlightCall(game_.LibraryCall());
+  tips_->ShowHintMeanings();
 }
 
 void TDeskTop::ButMakeBidClick() {
-  if (state_.phase != Phase::Bidding || auction_.auction.Over() ||
-      !(state_.HumanSeats & SeatBit(auction_.auction.SeatToAct())))
-    return;
-  const CallCode c = LibraryCall(auction_);
-  bidBox_->HighlightCall(c);
+  if (!game_.UserToCall()) return;
+  const CallCode c = game_.LibraryCall();
+  panels_->bidBox->HighlightCall(c);
   pendingEntry_ = CallToEntry(c);
   ProcessHumanBid();
 }
 
 void TDeskTop::ButTakeBackBidClick() {
-  // Back to before South's last call, so that South calls again. With the
-  // auction running that is the last four calls; when South's call ended the
-  // auction it is that call alone, so South is never left facing another
-  // seat's turn with nobody to call.
-  const int n = auction_.CallCount();
-  int keep = -1;
-  for (int i = n - 1; i >= 0 && keep < 0; --i)
-    if (state_.HumanSeats & SeatBit((state_.Dealer + i) & 3)) keep = i;
-  if (n <= 3 || keep < 0) {
+  // Back to before South's last call, so that South calls again.
+  if (!game_.TakeBackCalls()) {
     BadKey();
     return;
   }
-  playPad_->hide();
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  playPanel_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  state_.phase = Phase::Bidding;
-  const std::vector<std::string> calls = auction_.Calls;
-  ResetBids();
-  for (int i = 0; i < keep; ++i) MakeBid(ParseCall(calls[i]));
-  reviewPanel_->show();
-  reviewPanel_->raise();
-  bidBox_->show();
-  bidBox_->raise();
+  TablePanels& p = *panels_;
+  for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.endofScoring, p.playPanel,
+                                                     p.scorePad, p.scorePages})
+    w->hide();
+  AddAllBids();
+  p.reviewPanel->show();
+  p.reviewPanel->raise();
+  p.bidBox->show();
+  p.bidBox->raise();
   ReadyPad();
 }
 
-void TDeskTop::DrawContract() {
-  const QString text = ContractCaption();
-  // Drawn in the screen's own pixels, so that it stays sharp on a
-  // high-density screen.
-  const qreal ratio = devicePixelRatioF();
-  QPixmap picture(contractImg_->size() * ratio);
-  picture.setDevicePixelRatio(ratio);
-  // The picture lies on the play panel and takes its ground (skin colour 6),
-  // so no block of the window's colour shows around the text.
-  picture.fill(playPanel_->palette().color(QPalette::Window));
-  QPainter p(&picture);
-  QFont f = font();
-  f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);
-  f.setBold(true);
-  p.setFont(f);
-  DrawSymbolText(p, 1, 0, 0, text);
-  p.end();
-  contractImg_->setPixmap(picture);
-  contractImg_->setProperty("contractText", text);
-  contractImg_->show();
-}
-
 void TDeskTop::AfterBidding() {
-  bidBox_->hide();
-  HideHintMeanings();
-  for (QLabel* heading : seatHeadings_) heading->setStyleSheet("color: black;");
+  TablePanels& p = *panels_;
+  p.bidBox->hide();
+  tips_->HideHintMeanings();
+  for (QLabel* heading : p.seatHeadings) heading->setStyleSheet("color: black;");
   DrawContract();
   HintButton(false);
   Action("ReviewBidding")->setEnabled(true);
-  playPad_->hide();
-  endofScoring_->hide();
-  const Contract contract = auction_.auction.Result();
-  lastAuctionHadContract_ = !contract.PassedOut();
+  p.playPad->hide();
+  p.endofScoring->hide();
+  game_.EndAuction();
+  const Contract contract = game_.FinalContract();
   Panel("SkipBtn")->setEnabled(!contract.PassedOut() && (contract.declarer == East || contract.declarer == West));
-  endOfBidding_->show();
-  endOfBidding_->raise();
+  p.endOfBidding->show();
+  p.endOfBidding->raise();
   // The contract stays in view while the user decides to play or skip; no
   // trick has been played yet, whatever the last board's counts were.
-  nsTricks_->setText("0");
-  ewTricks_->setText("0");
-  playPanel_->show();
-  state_.phase = Phase::BiddingOver;
+  p.nsTricks->setText("0");
+  p.ewTricks->setText("0");
+  p.playPanel->show();
   if (contract.PassedOut()) {
     Panel("EOBStart")->setEnabled(false);
-    reviewPanel_->hide();
+    p.reviewPanel->hide();
     EndOfHand();
   } else {
     Panel("EOBStart")->setEnabled(true);
@@ -280,23 +212,24 @@ void TDeskTop::AfterBidding() {
 }
 
 void TDeskTop::ReviewBiddingClick() {
-  cards_->TableCardsBehind(true);
-  reviewPanel_->show();
-  reviewPanel_->raise();
-  closeReview_->show();
+  panels_->cards->TableCardsBehind(true);
+  panels_->reviewPanel->show();
+  panels_->reviewPanel->raise();
+  panels_->closeReview->show();
   Action("ReviewBidding")->setEnabled(true);
 }
 
 void TDeskTop::CloseBidReviewClick() {
-  cards_->TableCardsBehind(false);
-  reviewPanel_->hide();
-  closeReview_->hide();
+  panels_->cards->TableCardsBehind(false);
+  panels_->reviewPanel->hide();
+  panels_->closeReview->hide();
 }
 
 void TDeskTop::AddAllBids() {
-  const std::vector<std::string> calls = auction_.Calls;
-  ClearReviewGrid();
-  for (size_t i = 0; i < calls.size(); ++i) AddBid(ParseCall(calls[i]), static_cast<int>(i));
+  const std::vector<std::string> calls = game_.Auction().Calls;
+  panels_->ClearReviewGrid();
+  for (size_t i = 0; i < calls.size(); ++i)
+    panels_->AddBid(game_.State().Dealer, static_cast<int>(i), ReviewCallText(ParseCall(calls[i])));
 }
 
 }  // namespace quorval

@@ -1,17 +1,24 @@
 // The interface language of the table: the Language menu with its flags, the
-// hidden labels that carry the texts the table composes at run time, and the
-// switch that puts every text of the table into another language.
+// words the table composes at run time (seat names, calls, the contract), and
+// the switch that puts every text of the table into another language.
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "data/options.h"
-#include "table/bidding_box.h"
-#include "table/desktop.h"
 #include "print/hand_report.h"
+#include "table/bidding_box.h"
+#include "table/call_tips.h"
+#include "table/desktop.h"
+#include "table/help_menu.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
+#include "table/table_printing.h"
 #include "ui/bridge_grid.h"
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
@@ -23,16 +30,6 @@
 
 namespace quorval {
 namespace {
-
-// The hidden labels of the window, named as the word list names them. Their
-// captions are translated with the rest and read back when a text is built.
-const char* const kTextLabels[] = {
-    "vul0", "vul1", "vul2", "vul3", "PlayLabel", "DeleteLabel", "ByLabel", "SeeHandsLabel", "HideHandsLabel",
-    "LabelYourScore", "LabelHCP", "LabelNewPlayerMessage", "LabelPass", "LabelDbl", "LabelRedbl", "SC0", "SC1",
-    "SC2", "SC3", "SC4", "SCpass", "SCDouble", "Labeltrks", "LabelScore", "LabelDone", "LabelPassOut", "LabelAfter",
-    "LabelStrata", "LabelMPHand", "TotalMPLab", "TotalIMPLab", "LabelIMPHand", "LabelLisk2000",
-    // Captions and hints of the bidding box's action buttons.
-    "BBMake", "BBPass", "BBDbl", "BBRDbl", "BBHint", "BBTakeBack"};
 
 // The Language menu in menu order: object name, English caption, language.
 struct LanguageItem {
@@ -47,28 +44,16 @@ constexpr int kLanguageTagBase = 10;  // an item's tag is 10 + its language
 
 }  // namespace
 
-void TDeskTop::BuildTextLabels() {
-  texts_ = new QWidget(this);
-  texts_->setObjectName("TextLabels");
-  texts_->hide();
-  for (const char* name : kTextLabels) {
-    auto* label = new QLabel(texts_);
-    label->setObjectName(name);
-  }
-  // The word lists carry no row for it; it keeps its English caption.
-  texts_->findChild<QLabel*>("HideHandsLabel")->setText("Hide N, E, and W Hands");
-}
-
-void TDeskTop::BuildLanguageMenu(QMenu* menu) {
-  languages_ = new QActionGroup(this);
+void TDeskTop::BuildLanguageMenu() {
+  auto* menu = menuBar()->findChild<QMenu*>("Language1");
+  auto* languages = new QActionGroup(menu);
   for (const LanguageItem& item : kLanguageItems) {
     QAction* a = menu->addAction(LanguageFlagIcon(item.language), item.caption);
     a->setObjectName(item.name);
     a->setData(kLanguageTagBase + item.language);
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, a] { LanguageClick(a->data().toInt() - kLanguageTagBase); });
-    languages_->addAction(a);
-    actions_.push_back(a);
+    languages->addAction(a);
   }
 }
 
@@ -76,9 +61,20 @@ void TDeskTop::SetLanguageForRun(int language) {
   if (LanguageHasTexts(language)) language_ = language;
 }
 
-QString TDeskTop::Text(const char* label) const { return LabelText(this, label); }
+QString TDeskTop::SeatName(Seat s) const { return QString::fromStdString(game_.State().SeatNames[s & 3]); }
 
-QString TDeskTop::SeatName(Seat s) const { return QString::fromStdString(state_.SeatNames[s & 3]); }
+// A call as the auction shows it: Pass, Dbl and ReDbl in the interface
+// language, a bid with its strain mark.
+QString TDeskTop::ReviewCallText(CallCode c) const {
+  QString text;
+  if (IsBid(c)) text = QString::fromStdString(CallDisplayText(c));
+  else if (c == Redouble) text = Word("LabelRedbl");
+  else if (c == Double) text = Word("LabelDbl");
+  else if (c == Pass) text = Word("LabelPass");
+  else if (c == NoCall) text = QString(3, QChar(0x2014)) + " ";
+  else text = "????";
+  return text.left(6);
+}
 
 void TDeskTop::LanguageClick(int language) {
   if (!LanguageHasTexts(language)) return;
@@ -90,7 +86,7 @@ void TDeskTop::LanguageClick(int language) {
   }
   language_ = language;
   Opt().Language = static_cast<uint8_t>(language);
-  SaveSettings();
+  saving_->SaveSettings();
   ApplyLanguage();
 }
 
@@ -103,50 +99,52 @@ void TDeskTop::EndBusy() {
 
 void TDeskTop::ApplyLanguage() {
   // The menu item of the language is checked and lends the menu its flag.
-  for (QAction* a : languages_->actions())
+  auto* menu = menuBar()->findChild<QMenu*>("Language1");
+  for (QAction* a : menu->actions())
     if (a->data().toInt() == kLanguageTagBase + language_) {
       a->setChecked(true);
-      languageMenu_->setIcon(a->icon());
+      menu->setIcon(a->icon());
     }
   // The table, the hand report's words and the help window when it is open
   // (the session results and the result summary take the language when they
   // are made).
   lang_->SetActiveLanguage(language_);
-  reportLabels_->SetLanguage(language_);
-  if (help_) help_->SetLanguage(language_);
-  QApplication::setApplicationDisplayName(Text("LabelLisk2000"));
+  printing_->SetLanguage(language_);
+  help_->SetLanguage(language_);
+  QApplication::setApplicationDisplayName(Word("LabelLisk2000"));
 
   // Seat names come from the hand report's labels.
-  for (Seat s = North; s <= West; ++s) state_.SeatNames[s] = reportLabels_->TranslatedSeatName(s).toStdString();
+  std::array<std::string, 4> seatNames;
+  for (Seat s = North; s <= West; ++s)
+    seatNames[s] = printing_->ReportLabels().TranslatedSeatName(s).toStdString();
+  game_.SetWords(seatNames, Word("LabelPassOut").toStdString());
 
-  // The bidding box: its own title, the action captions and hints from the
-  // hidden panels, the notrump mark, and the name of the seat to call.
+  // The bidding box: its own title, the action captions and hints, the
+  // notrump mark, and the name of the seat to call.
   SetSymbolLanguage(language_);
-  bidBox_->SetLanguage(language_);
-  auto hint = [this](const char* name) {
-    const QLabel* label = texts_->findChild<QLabel*>(name);
-    return label ? label->toolTip() : QString();
-  };
-  bidBox_->SetActionCaptions({Text("BBPass"), Text("BBDbl"), Text("BBRDbl"), Text("BBTakeBack"), Text("BBHint"),
-                              Text("BBMake")});
-  bidBox_->SetActionHints({{}, {}, {}, hint("BBTakeBack"), hint("BBHint"), hint("BBMake")});
-  bidBox_->SetBidder(SeatName(auction_.auction.SeatToAct()));
-  bidBox_->update();
-  LabelSeatHeadings();
+  TBidBoxEuro* box = panels_->bidBox;
+  box->SetLanguage(language_);
+  box->SetActionCaptions({Word("BBPass"), Word("BBDbl"), Word("BBRDbl"), Word("BBTakeBack"), Word("BBHint"),
+                          Word("BBMake")});
+  box->SetActionHints({{}, {}, {}, Word("BBTakeBack.Hint"), Word("BBHint.Hint"), Word("BBMake.Hint")});
+  box->SetBidder(SeatName(game_.SeatToCall()));
+  box->update();
+  for (Seat s = North; s <= West; ++s) panels_->seatHeadings[ReviewColumn(s)]->setText(SeatName(s));
   // The meanings the hint lists and the tip, in the new words.
-  if (hintMeanings_->isVisible()) ShowHintMeanings();
-  meaningTip_->hide();
+  if (tips_->HintMeanings()->isVisible()) tips_->ShowHintMeanings();
+  tips_->HideTip();
 
   // Honour letters of every card.
   CardDeck::LocaliseHonours(language_);
   for (TCard* card : findChildren<TCard*>()) card->update();
 
-  if (state_.phase != Phase::NoBoard) ShowSouthPoints();
+  const Phase phase = game_.phase();
+  if (phase != Phase::NoBoard) panels_->ShowSouthPoints(game_.Play().Hands[South].Hcp, Word("LabelHCP"));
   DupBoard();
-  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
+  if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver)
     DrawContract();
-  if (state_.phase == Phase::Playing || state_.phase == Phase::BoardOver) PrintWonTricks();
-  if (scorePages_->isVisibleTo(this) || scorePad_->isVisibleTo(this)) {
+  if (phase == Phase::Playing || phase == Phase::BoardOver) PrintWonTricks();
+  if (panels_->scorePages->isVisibleTo(this) || panels_->scorePad->isVisibleTo(this)) {
     SetUpResultGrids();
     ShowTheScore();
   }
@@ -154,20 +152,17 @@ void TDeskTop::ApplyLanguage() {
   AddAllBids();
 }
 
-void TDeskTop::LabelSeatHeadings() {
-  for (Seat s = North; s <= West; ++s) seatHeadings_[ReviewColumn(s)]->setText(SeatName(s));
-}
-
-void TDeskTop::ShowSouthPoints() {
-  hcpText_->setText(QString("%1 %2").arg(play_.Hands[South].Hcp).arg(Text("LabelHCP")));
-}
-
-// "4~SX by South", or "Pass" for a passed-out board, in the interface language.
-QString TDeskTop::ContractCaption() const {
-  const Contract contract = auction_.auction.Result();
-  if (contract.PassedOut()) return Text("LabelPass");
-  return QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) + " " + Text("ByLabel").toLower() +
-         " " + SeatName(contract.declarer);
+// The contract in the play panel: "4~SX by South", or "Pass" for a
+// passed-out board, in the interface language, drawn in the screen's own
+// pixels so that it stays sharp on a high-density screen.
+void TDeskTop::DrawContract() {
+  const Contract contract = game_.FinalContract();
+  const QString text = contract.PassedOut() ? Word("LabelPass")
+                                            : QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) +
+                                                  " " + Word("ByLabel").toLower() + " " + SeatName(contract.declarer);
+  QFont f = font();
+  f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);
+  panels_->DrawContract(text, f, devicePixelRatioF());
 }
 
 }  // namespace quorval

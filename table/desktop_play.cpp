@@ -7,12 +7,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <chrono>
 
 #include "core/messages.h"
-#include "play/engine/engine.h"
-#include "play/library_lead.h"
 #include "table/desktop.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
 #include "ui/hands_view.h"
 
 namespace quorval {
@@ -21,83 +20,72 @@ namespace {
 
 bool IsHuman(const PlayState& st, Seat s) { return st.Hands[s & 3].HumanControlled; }
 
-std::string JoinLine(const std::vector<std::string>& fields) {
-  std::string line;
-  for (size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
-  return line;
-}
-
 }  // namespace
 
 void TDeskTop::EOBStartClick() {
-  if (state_.phase != Phase::BiddingOver || auction_.auction.Result().PassedOut()) return;
+  if (game_.phase() != Phase::BiddingOver || game_.FinalContract().PassedOut()) return;
   CloseBidReviewClick();
-  playPanel_->show();
+  panels_->playPanel->show();
   StartPlay();
   PlayTrickToHuman();
 }
 
 void TDeskTop::SkipBtnClick() {
-  if (state_.phase != Phase::BiddingOver || auction_.auction.Result().PassedOut()) return;
+  if (game_.phase() != Phase::BiddingOver || game_.FinalContract().PassedOut()) return;
   StartPlay();
   CloseBidReviewClick();
-  playPanel_->show();
+  panels_->playPanel->show();
   TPPClaimClick();
 }
 
-void TDeskTop::StartPlay() {
-  const Contract contract = auction_.auction.Result();
-  RestoreDeal(play_.Hands);
-  for (auto& hand : play_.Hands) {
-    hand.HumanControlled = state_.HumanSeats & SeatBit(hand.HandSeat);
-    hand.FaceUp = state_.FaceUpSeats & SeatBit(hand.HandSeat);
-  }
-  quorval::StartPlay(play_, play_.Hands, contract);
-  finishMode_ = false;
-  trickOnTable_ = false;
+// The play of the contract starts (or starts again for a replay) and the
+// table lays it out.
+void TDeskTop::StartPlay(bool replay) {
+  if (!(replay ? game_.Replay() : game_.StartPlay())) return;
+  const Contract contract = game_.FinalContract();
   selectedCard_ = 0;
   rankKey_.clear();
   suitKey_.clear();
-  state_.phase = Phase::Playing;
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  cards_->ClearTable();
-  cards_->ShowWonTricks({});
-  cards_->SetDecidingStrain(contract.strain() < Spade ? contract.strain() : Spade);
-  cards_->SetShowAllHands(state_.ShowAllHands);
-  cards_->LoadAll();
+  panels_->endOfBidding->hide();
+  panels_->endofScoring->hide();
+  panels_->scorePad->hide();
+  panels_->scorePages->hide();
+  panels_->cards->ClearTable();
+  panels_->cards->ShowWonTricks({});
+  panels_->cards->SetDecidingStrain(contract.strain() < Spade ? contract.strain() : Spade);
+  panels_->cards->SetShowAllHands(game_.State().ShowAllHands);
+  panels_->cards->LoadAll();
   ApplyFaceUp();
   PrintWonTricks();
-  Action("ShowHands")->setEnabled(state_.FaceUpSeats != kAllFour);
-  Action("HideHands")->setEnabled(state_.FaceUpSeats == kAllFour);
-  playPad_->show();
-  playPad_->raise();
+  Action("ShowHands")->setEnabled(game_.State().FaceUpSeats != kAllFour);
+  Action("HideHands")->setEnabled(game_.State().FaceUpSeats == kAllFour);
+  panels_->playPad->show();
+  panels_->playPad->raise();
   HintButton(false);
   BeforeEachPlay();
 }
 
 void TDeskTop::ApplyFaceUp() {
-  cards_->SetShowAllHands(state_.ShowAllHands);
+  panels_->cards->SetShowAllHands(game_.State().ShowAllHands);
   for (Seat s = North; s <= West; ++s) {
-    cards_->Hand(s).SetSeen(play_.Hands[s].FaceUp);
-    cards_->Hand(s).Redisplay(false);
+    panels_->cards->Hand(s).SetSeen(game_.Play().Hands[s].FaceUp);
+    panels_->cards->Hand(s).Redisplay(false);
   }
-  cards_->RedisplayAll();
+  panels_->cards->RedisplayAll();
 }
 
 void TDeskTop::PlayTrickToHuman() {
-  if (state_.phase != Phase::Playing) return;
-  const int limit = finishMode_ ? 13 : play_.TrickNo;
-  while (play_.TrickNo <= limit && !play_.Over() && !IsHuman(play_, play_.ToPlay)) {
-    const double started = Now();
+  if (game_.phase() != Phase::Playing) return;
+  const PlayState& play = game_.Play();
+  const int limit = game_.FinishMode() ? 13 : play.TrickNo;
+  while (play.TrickNo <= limit && game_.ComputerToPlay()) {
+    const double started = TableClockSeconds();
     const CardCode card = GetLisk2000Card();
-    WaitSeconds(PauseSeconds(play_, finishMode_), started);
+    WaitSeconds(PauseSeconds(play, game_.FinishMode()), started);
     MakePlay(card);
-    if (state_.phase != Phase::Playing) return;   // stopped by a logic error
+    if (game_.phase() != Phase::Playing) return;   // stopped by a logic error
   }
-  if (play_.Over() && finishMode_) {
+  if (play.Over() && game_.FinishMode()) {
     EndOfHand();
     return;
   }
@@ -105,32 +93,19 @@ void TDeskTop::PlayTrickToHuman() {
 }
 
 CardCode TDeskTop::GettheBestCard() {
-  const bool lock = !finishMode_;
+  const bool lock = !game_.FinishMode();
   if (lock) {
     menuBar()->setEnabled(false);
-    table_->setEnabled(false);
+    panels_->table->setEnabled(false);
   }
   computerThinking_ = true;
-  BeginBusy();   // a language chosen meanwhile waits for the card
-  const EngineOptions options = EngineSettings();
-  CardCode card = 0;
-  if (noPauses_) {
-    card = ChooseCard(play_, options, play_.EngineTarget);
-  } else {
-    // The engine thinks on a thread of its own so the window keeps painting;
-    // input stays shut out until its card is back.
-    auto pending = ChooseCardAsync(play_, options, play_.EngineTarget);
-    while (pending.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    const EngineAnswer answer = pending.get();
-    if (!answer.message.empty()) ShowMessage(answer.message);
-    play_.EngineTarget = answer.target;
-    card = answer.card;
-  }
+  ++busy_;   // a language chosen meanwhile waits for the card
+  // The engine thinks on a thread of its own so the window keeps painting.
+  const CardCode card = game_.ComputerCard(computerTurn_);
   computerThinking_ = false;
   if (lock) {
     menuBar()->setEnabled(true);
-    table_->setEnabled(true);
+    panels_->table->setEnabled(true);
   }
   selectedCard_ = card;
   EndBusy();
@@ -138,95 +113,78 @@ CardCode TDeskTop::GettheBestCard() {
 }
 
 CardCode TDeskTop::GetLisk2000Card() {
-  // The honest computer leads its own card too, and takes its time over
-  // it: it thinks on the engine's thread like for every other card.
-  if (play_.CardsPlayed > 0 || EngineSettings().honest) return GettheBestCard();
-  selectedCard_ = quorval::GetLisk2000Card(play_, JoinLine(auction_.CurrentLine), random_, EngineSettings(),
-                                           play_.EngineTarget);
+  // The opening lead drawn from the library is there at once; the engine
+  // (and the honest computer, which leads its own card) takes its time.
+  if (!game_.LibraryLeadNext()) return GettheBestCard();
+  selectedCard_ = game_.ComputerCard(computerTurn_);
   return selectedCard_;
 }
 
 void TDeskTop::LogicError() {
-  ShowMessage("Logic Error!" + std::to_string(play_.CardsPlayed) + " Hand Number " +
-              std::to_string(state_.BoardNo));
-  state_.phase = Phase::NoBoard;
+  ShowMessage("Logic Error!" + std::to_string(game_.Play().CardsPlayed) + " Hand Number " +
+              std::to_string(game_.State().BoardNo));
+  game_.Stop();
   QCoreApplication::exit(3);
 }
 
 void TDeskTop::MakePlay(CardCode card) {
-  const Seat seat = play_.ToPlay;
-  if (!finishMode_) {
+  const PlayState& play = game_.Play();
+  const Seat seat = play.ToPlay;
+  const bool finishing = game_.FinishMode();
+  if (!finishing) {
     CloseBidReviewClick();
-    if (play_.TrickPos == 1) CleanTable();
+    if (play.TrickPos == 1) CleanTable();
   }
-  if (!PlayCard(play_, card)) {
+  if (!game_.PushCard(card)) {
     LogicError();
     return;
   }
-  if (!finishMode_) {
-    playPad_->show();
-    cards_->Hand(seat).PlayCard(card);
+  if (!finishing) {
+    panels_->playPad->show();
+    panels_->cards->Hand(seat).PlayCard(card);
     HintButton(false);
   }
-  if (play_.TrickPos == 1) PrintWonTricks();
-  trickOnTable_ = play_.TrickPos == 1 && !finishMode_;
+  if (play.TrickPos == 1) PrintWonTricks();
   rankKey_.clear();
   suitKey_.clear();
-  if (play_.CardsPlayed == 1) {
+  if (play.CardsPlayed == 1) {
+    // The dummy goes down with the opening lead.
     Action("ReplayHand")->setEnabled(true);
-    ExposeDummy();
+    if (!finishing) ApplyFaceUp();
   }
   BeforeEachPlay();
-}
-
-void TDeskTop::ExposeDummy() {
-  THands& declarer = play_.Hands[play_.Declarer];
-  THands& dummy = play_.Hands[play_.Dummy];
-  if (declarer.HumanControlled) dummy.HumanControlled = true;
-  dummy.FaceUp = true;
-  if (dummy.HumanControlled) {
-    declarer.HumanControlled = true;
-    const THands& lho = play_.Hands[NextSeat(play_.Declarer)];
-    const THands& rho = play_.Hands[PrevSeat(play_.Declarer)];
-    const bool hiddenOpponent = (lho.HumanControlled && !lho.FaceUp) || (rho.HumanControlled && !rho.FaceUp);
-    if (!hiddenOpponent) declarer.FaceUp = true;
-  }
-  if (!finishMode_) ApplyFaceUp();
 }
 
 void TDeskTop::SelectACard(CardCode card) {
   selectedCard_ = card;
   MakePlay(card);
-  ReadyforHuman();
-}
-
-void TDeskTop::ReadyforHuman() {
-  if (trickOnTable_) BeforeEachPlay();
+  // ReadyforHuman: a trick on the table waits to be cleared.
+  if (game_.TrickOnTable()) BeforeEachPlay();
   else PlayTrickToHuman();
 }
 
 void TDeskTop::BeforeEachPlay() {
-  if (state_.phase != Phase::Playing) return;
-  const bool human = !play_.Over() && IsHuman(play_, play_.ToPlay);
-  TPlayContext& context = cards_->Context();
-  context.blocked = !human || computerThinking_ || (trickOnTable_ && play_.Over());
-  context.toPlay = play_.ToPlay;
-  context.suitLed = play_.TrickPos == 1 ? -1 : play_.SuitLed;
-  context.winningSuit = play_.CardsPlayed == 0 ? -1 : SuitOf(play_.WinCard);
-  for (Seat s = North; s <= West; ++s) cards_->Hand(s).EnableForPlay(false);
-  if (human) cards_->Hand(play_.ToPlay).EnableForPlay(true);
-  Panel("TPPBackup")->setEnabled(play_.CardsPlayed > 0);
-  Panel("ButClearTable")->setEnabled(trickOnTable_);
+  if (game_.phase() != Phase::Playing) return;
+  const PlayState& play = game_.Play();
+  const bool human = game_.UserToPlay();
+  TPlayContext& context = panels_->cards->Context();
+  context.blocked = !human || computerThinking_ || (game_.TrickOnTable() && play.Over());
+  context.toPlay = play.ToPlay;
+  context.suitLed = play.TrickPos == 1 ? -1 : play.SuitLed;
+  context.winningSuit = play.CardsPlayed == 0 ? -1 : SuitOf(play.WinCard);
+  for (Seat s = North; s <= West; ++s) panels_->cards->Hand(s).EnableForPlay(false);
+  if (human) panels_->cards->Hand(play.ToPlay).EnableForPlay(true);
+  Panel("TPPBackup")->setEnabled(play.CardsPlayed > 0);
+  Panel("ButClearTable")->setEnabled(game_.TrickOnTable());
   // The card Enter plays, except in the last trick where there is no choice.
-  if (human && play_.TrickNo < 12) {
-    selectedCard_ = DefaultCard(play_);
-    cards_->SetCurrentCard(selectedCard_);
+  if (human && play.TrickNo < 12) {
+    selectedCard_ = DefaultCard(play);
+    panels_->cards->SetCurrentCard(selectedCard_);
   }
 }
 
 bool TDeskTop::UserPlays(CardCode card) {
-  const bool ok = state_.phase == Phase::Playing && !computerThinking_ && !finishMode_ && !play_.Over() &&
-                  IsHuman(play_, play_.ToPlay) && IsLegalCard(play_, card);
+  const bool ok = !computerThinking_ && !game_.FinishMode() && game_.UserToPlay() && game_.IsLegal(card);
   if (!ok) {
     PlaySound(Sound::Warning);
     return false;
@@ -236,30 +194,31 @@ bool TDeskTop::UserPlays(CardCode card) {
 }
 
 void TDeskTop::PrintWonTricks() {
-  const int declarerSide = play_.DeclarerTricks;
-  const int other = play_.TrickNo - play_.DeclarerTricks;
-  const bool nsDeclare = SideOf(play_.Declarer) == 1;
-  nsTricks_->setText(QString::number(nsDeclare ? declarerSide : other));
-  ewTricks_->setText(QString::number(nsDeclare ? other : declarerSide));
+  const PlayState& play = game_.Play();
+  const int declarerSide = play.DeclarerTricks;
+  const int other = play.TrickNo - play.DeclarerTricks;
+  const bool nsDeclare = SideOf(play.Declarer) == 1;
+  panels_->nsTricks->setText(QString::number(nsDeclare ? declarerSide : other));
+  panels_->ewTricks->setText(QString::number(nsDeclare ? other : declarerSide));
   ShowTricksWon();
 }
 
 void TDeskTop::ShowTricksWon() {
   std::vector<Seat> winners;
-  for (int t = 0; t < play_.TrickNo; ++t) winners.push_back(TrickWinner(play_, t));
-  cards_->ShowWonTricks(winners);
+  for (int t = 0; t < game_.Play().TrickNo; ++t) winners.push_back(TrickWinner(game_.Play(), t));
+  panels_->cards->ShowWonTricks(winners);
 }
 
 void TDeskTop::CleanTable() {
-  cards_->ClearTable();
-  trickOnTable_ = false;
+  panels_->cards->ClearTable();
+  game_.ClearTrick();
   ShowTricksWon();
 }
 
 void TDeskTop::ClearPlay() {
-  if (!trickOnTable_ || state_.phase != Phase::Playing) return;
+  if (!game_.TrickOnTable() || game_.phase() != Phase::Playing) return;
   CleanTable();
-  if (play_.TrickNo == 13) {
+  if (game_.Play().TrickNo == 13) {
     EndOfHand();
     return;
   }
@@ -270,39 +229,40 @@ void TDeskTop::HintButton(bool showPlayHint) {
   auto* hint = Panel("ButHint");
   auto* playHint = Panel("ButPlayHint");
   hint->setVisible(!showPlayHint);
-  hint->setEnabled(play_.CardsPlayed < 52);
+  hint->setEnabled(game_.Play().CardsPlayed < 52);
   playHint->setVisible(showPlayHint);
 }
 
 void TDeskTop::ButHintClick() {
-  if (state_.phase != Phase::Playing || play_.Over() || trickOnTable_) return;
+  if (game_.phase() != Phase::Playing || game_.Play().Over() || game_.TrickOnTable()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const CardCode card = GetLisk2000Card();
   QApplication::restoreOverrideCursor();
-  cards_->SetCurrentCard(card);
-  THands& hand = play_.Hands[play_.ToPlay];
-  if (hand.FaceUp || state_.ShowAllHands) {
+  panels_->cards->SetCurrentCard(card);
+  const Seat seat = game_.Play().ToPlay;
+  THands& hand = game_.HandsOnTable()[seat];
+  if (hand.FaceUp || game_.State().ShowAllHands) {
     for (auto& suit : hand.Suits) suit.HighlightMask = 0;
     hand.Suits[SuitOf(card)].HighlightMask = card & ~3;
-    cards_->Hand(play_.ToPlay).Redisplay(true);
+    panels_->cards->Hand(seat).Redisplay(true);
   }
   HintButton(true);
 }
 
 void TDeskTop::ButPlayHintClick() {
-  if (state_.phase == Phase::Playing && IsHuman(play_, play_.ToPlay) && IsLegalCard(play_, selectedCard_)) {
+  if (game_.phase() == Phase::Playing && IsHuman(game_.Play(), game_.Play().ToPlay) && game_.IsLegal(selectedCard_)) {
     HintButton(false);
     SelectACard(selectedCard_);
     return;
   }
   PlaySound(Sound::Warning);
-  selectedCard_ = DefaultCard(play_);
-  cards_->SetCurrentCard(selectedCard_);
+  selectedCard_ = DefaultCard(game_.Play());
+  panels_->cards->SetCurrentCard(selectedCard_);
   HintButton(false);
 }
 
 void TDeskTop::TPPBackupClick() {
-  if (state_.phase != Phase::Playing || play_.CardsPlayed == 0) {
+  if (game_.phase() != Phase::Playing || game_.Play().CardsPlayed == 0) {
     PlaySound(Sound::Information);
     return;
   }
@@ -310,75 +270,61 @@ void TDeskTop::TPPBackupClick() {
   // Back to the start of the trick the removed card belonged to (or of the
   // trick before when it was a lead), then the remaining cards of that trick
   // are played again so the table shows them.
-  const auto log = play_.PlayLog;
-  const int target = play_.CardsPlayed - 1;
-  const int start = target == 0 ? 0 : (target % 4 == 0 ? target - 4 : target - target % 4);
-  ReplayPlays(play_, start);
-  finishMode_ = false;
-  trickOnTable_ = false;
-  cards_->ClearTable();
-  cards_->LoadAll();
+  const TakeBackSteps steps = game_.RewindForTakeBack();
+  panels_->cards->ClearTable();
+  panels_->cards->LoadAll();
   ApplyFaceUp();
-  for (int i = start; i < target; ++i) MakePlay(log[i].card);
+  for (const CardCode card : steps.again) MakePlay(card);
   PrintWonTricks();
-  selectedCard_ = log[target].card;
-  cards_->SetCurrentCard(selectedCard_);
+  selectedCard_ = steps.removed;
+  panels_->cards->SetCurrentCard(selectedCard_);
   setFocus();
   BeforeEachPlay();
-  selectedCard_ = log[target].card;
-  cards_->SetCurrentCard(selectedCard_);
+  selectedCard_ = steps.removed;
+  panels_->cards->SetCurrentCard(selectedCard_);
 }
 
 void TDeskTop::TPPClaimClick() {
-  if (state_.phase != Phase::Playing) return;
+  if (game_.phase() != Phase::Playing) return;
   HintButton(false);
   CleanTable();
-  finishMode_ = true;
-  for (auto& hand : play_.Hands) hand.HumanControlled = false;
-  state_.ShowAllHands = true;
-  endOfBidding_->hide();
-  endofScoring_->hide();
-  ReplayPlays(play_, play_.CardsPlayed);
+  game_.BeginFinishPlay();
+  panels_->endOfBidding->hide();
+  panels_->endofScoring->hide();
   PlayTrickToHuman();
 }
 
 void TDeskTop::EOSReplayClick() {
-  if (!lastAuctionHadContract_ || auction_.auction.Result().PassedOut()) return;
-  if (state_.phase != Phase::Playing && state_.phase != Phase::BoardOver) return;
-  endofScoring_->hide();
-  scorePad_->hide();
-  scorePages_->hide();
-  hcpPanel_->hide();
-  state_.ShowAllHands = false;
-  resultFiled_ = false;
-  StartPlay();
+  if (!game_.LastAuctionHadContract() || game_.FinalContract().PassedOut()) return;
+  if (game_.phase() != Phase::Playing && game_.phase() != Phase::BoardOver) return;
+  panels_->endofScoring->hide();
+  panels_->scorePad->hide();
+  panels_->scorePages->hide();
+  panels_->hcpPanel->hide();
+  StartPlay(true);
   PlayTrickToHuman();
 }
 
 void TDeskTop::ShowHandsClick() {
-  state_.FaceUpSeats = kAllFour;
-  for (auto& hand : play_.Hands) hand.FaceUp = true;
-  cards_->ShowHandsClick();
+  game_.ShowAllFourHands();
+  panels_->cards->ShowHandsClick();
   Action("ShowHands")->setEnabled(false);
   Action("HideHands")->setEnabled(true);
 }
 
 void TDeskTop::HideHandsClick() {
-  const bool playing = state_.phase == Phase::Playing;
-  state_.FaceUpSeats = playing ? kNorthSouth : kSouthOnly;
-  for (auto& hand : play_.Hands) hand.FaceUp = hand.HandSeat == South;
-  if (playing && play_.CardsPlayed > 0) {
-    play_.Hands[play_.Dummy].FaceUp = true;
-    if (play_.Dummy == South) play_.Hands[North].FaceUp = true;
-  }
-  cards_->HideHandsClick(playing && play_.CardsPlayed > 0, playing ? play_.Dummy : -1);
+  game_.HideHands();
+  const bool playing = game_.phase() == Phase::Playing;
+  const PlayState& play = game_.Play();
+  panels_->cards->HideHandsClick(playing && play.CardsPlayed > 0, playing ? play.Dummy : -1);
   Action("HideHands")->setEnabled(false);
   Action("ShowHands")->setEnabled(true);
 }
 
 void TDeskTop::PlayKeyDown(int key, const QString& text) {
   if (computerThinking_) return;
-  const Seat seat = play_.ToPlay;
+  const PlayState& play = game_.Play();
+  const Seat seat = play.ToPlay;
   auto badKey = [this] {
     rankKey_.clear();
     suitKey_.clear();
@@ -391,19 +337,19 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (trickOnTable_) {
+      if (game_.TrickOnTable()) {
         ClearPlay();
-      } else if (IsHuman(play_, seat) && IsLegalCard(play_, selectedCard_)) {
+      } else if (IsHuman(play, seat) && game_.IsLegal(selectedCard_)) {
         SelectACard(selectedCard_);
-      } else if (!play_.Over()) {
+      } else if (!play.Over()) {
         // After a take back a computer seat may be to play: Enter plays the
         // selected card for it again.
-        if (!IsHuman(play_, seat) && IsLegalCard(play_, selectedCard_)) {
+        if (!IsHuman(play, seat) && game_.IsLegal(selectedCard_)) {
           SelectACard(selectedCard_);
         } else {
           PlaySound(Sound::Warning);
-          selectedCard_ = DefaultCard(play_);
-          cards_->SetCurrentCard(selectedCard_);
+          selectedCard_ = DefaultCard(play);
+          panels_->cards->SetCurrentCard(selectedCard_);
         }
       }
       return;
@@ -411,14 +357,14 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down: {
-      if (!IsHuman(play_, seat) || play_.Over()) return;
-      cards_->SetCurrentCard(selectedCard_);
-      THandView& hand = cards_->Hand(seat);
+      if (!IsHuman(play, seat) || play.Over()) return;
+      panels_->cards->SetCurrentCard(selectedCard_);
+      THandView& hand = panels_->cards->Hand(seat);
       if (key == Qt::Key_Left) hand.SelectPrevious();
       else if (key == Qt::Key_Right) hand.SelectNext();
       else if (key == Qt::Key_Up) hand.SelectPreviousSuit();
       else hand.SelectNextSuit();
-      selectedCard_ = cards_->CurrentCard();
+      selectedCard_ = panels_->cards->CurrentCard();
       return;
     }
     default:
@@ -432,7 +378,7 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
   std::string letters;
   const char* const names[4] = {"SC0", "SC1", "SC2", "SC3"};
   for (int s = 0; s < 4; ++s) {
-    const QString letter = Text(names[s]);
+    const QString letter = Word(names[s]);
     letters += letter.isEmpty() ? "CDHS"[s] : letter.at(0).toUpper().toLatin1();
   }
   const int suit = SuitOfKey(letters, c);
@@ -454,36 +400,26 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
   }
   const std::string rank = rankKey_ == "1" ? "T" : rankKey_;
   const CardCode card = ParseCard(rank + suitKey_);
-  if (card >= 4 && IsHuman(play_, seat) && IsLegalCard(play_, card)) {
+  if (card >= 4 && IsHuman(play, seat) && game_.IsLegal(card)) {
     rankKey_.clear();
     suitKey_.clear();
-    selectedCard_ = card;
-    MakePlay(card);
-    ReadyforHuman();
+    SelectACard(card);
   } else {
     badKey();
   }
 }
 
 void TDeskTop::EndOfHand() {
-  state_.phase = Phase::BoardOver;
-  playPad_->hide();
-  endOfBidding_->hide();
-  play_.LastTrickWinner = play_.Leader;
-  const bool finished = finishMode_;
-  finishMode_ = false;
-  trickOnTable_ = false;
-  if (!finished) cards_->ClearTable();
-  RestoreDeal(play_.Hands);
-  for (auto& hand : play_.Hands) {
-    hand.HumanControlled = state_.HumanSeats & SeatBit(hand.HandSeat);
-    hand.FaceUp = state_.FaceUpSeats & SeatBit(hand.HandSeat);
-  }
-  state_.ShowAllHands = true;
-  cards_->Context() = TPlayContext{};
-  cards_->SetShowAllHands(true);
-  cards_->LoadAll();
-  cards_->RedisplayAll();
+  const bool finished = game_.FinishMode();
+  // The result is made and filed here, once; the panels below only show it.
+  game_.EndBoard();
+  panels_->playPad->hide();
+  panels_->endOfBidding->hide();
+  if (!finished) panels_->cards->ClearTable();
+  panels_->cards->Context() = TPlayContext{};
+  panels_->cards->SetShowAllHands(true);
+  panels_->cards->LoadAll();
+  panels_->cards->RedisplayAll();
   ShowTricksWon();
   SetUpResultGrids();
   HandActions(true);
@@ -491,7 +427,7 @@ void TDeskTop::EndOfHand() {
   Action("HideHands")->setEnabled(false);
   ShowTheScore();
   Panel("EOSNewHand")->setFocus();
-  if (resultFiled_ && !resultWritten_) OfferUnsavedResults(false);
+  if (game_.ResultFiled() && !game_.ResultWritten()) saving_->OfferUnsavedResults(false);
 }
 
 }  // namespace quorval

@@ -1,5 +1,6 @@
 // The table and the player's preferences: File > Preferences and what the
-// table does once the dialog closes, the colour skin on the table window,
+// table does once the dialog closes (another player taking over), the colour
+// skin on the table window, the honest computer of the Play Options menu,
 // and the About window of the Help menu.
 #include <QAction>
 #include <QApplication>
@@ -8,9 +9,10 @@
 #include <QTabWidget>
 
 #include "data/date_time.h"
-#include "data/event_set.h"
 #include "table/bidding_box.h"
 #include "table/desktop.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
 #include "ui/about_box.h"
 #include "ui/bridge_grid.h"
 #include "ui/colour_ref.h"
@@ -19,35 +21,9 @@
 #include "ui/skin.h"
 
 namespace quorval {
-namespace {
-
-const QColor kCloth(0, 110, 50);   // the green of the table
-
-}  // namespace
-
-// Which skin colour each panel of the table takes; the cloth keeps its green.
-void TDeskTop::TagPanels() {
-  SetTag(table_, kKeepColourTag);
-  table_->setAutoFillBackground(true);
-  QPalette cloth = table_->palette();
-  cloth.setColor(QPalette::Window, kCloth);
-  table_->setPalette(cloth);
-  for (QWidget* w : std::initializer_list<QWidget*>{dupBd_, playPanel_, hcpPanel_}) {
-    SetTag(w, 6);
-    w->setAutoFillBackground(true);
-  }
-  SetTag(reviewPanel_, 5);
-  SetTag(scorePad_, 5);
-  // The bidding box is coloured as a whole; its buttons keep their own colours.
-  bidBox_->setProperty("skinKind", "coloured");
-  SetTag(bidBox_, 1);
-}
-
 void TDeskTop::ApplySkin() {
   ApplySkinToWindow(this, Opt().SkinColors, true);
-  bidReview_->SetColor(FromColourRef(uint32_t(Opt().SkinColors[5])));
-  scorePadGrid_->SetColor(FromColourRef(uint32_t(Opt().SkinColors[5])));
-  for (TBridgeGrid* grid : strata_) grid->SetColor(FromColourRef(uint32_t(Opt().SkinColors[5])));
+  panels_->ColourGrids(FromColourRef(uint32_t(Opt().SkinColors[5])));
   DupBoard();
 }
 
@@ -55,11 +31,11 @@ void TDeskTop::SetupOptions1Click() {
   if (computerThinking_) return;
   // The stored options hold the table's own state (board counter, event,
   // system) before the dialog reads or reloads them.
-  SaveSettings();
+  saving_->SaveSettings();
   const std::string before = Opt().CurrentPlayer;
   if (!prefs_) prefs_ = new TSetupOptions(this, files_.options, Opt(), machineLanguage_);
   prefs_->SetLanguage(language_);
-  prefs_->SetNoPlayerMessage(Text("LabelNewPlayerMessage"));
+  prefs_->SetNoPlayerMessage(Word("LabelNewPlayerMessage"));
   const bool ok = prefs_->exec() == QDialog::Accepted;
   AfterPreferences(ok, before);
 }
@@ -71,18 +47,19 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
   if (otherPlayer) TakeOverPlayer();
   if (ok || otherPlayer) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    cards_->SetBacks(Opt().BackDesign, Opt().BackColor);
+    TCardTable& cards = *panels_->cards;
+    cards.SetBacks(Opt().BackDesign, Opt().BackColor);
     SetCaption();
-    cards_->SetupTricksRow();
-    if (state_.phase == Phase::Playing || state_.phase == Phase::BoardOver) ShowTricksWon();
+    cards.SetupTricksRow();
+    if (game_.phase() == Phase::Playing || game_.phase() == Phase::BoardOver) ShowTricksWon();
     // The interface language is the player's own again (also after a run
     // started in another language), and every text follows it.
     language_ = Opt().Language;
     ApplyLanguage();
     // Face up or down as the seat masks say; during the play the play's own
     // flags also hold the dummy laid down.
-    if (state_.phase == Phase::Playing) ApplyFaceUp();
-    else cards_->ApplyFaceUpMask(state_.FaceUpSeats);
+    if (game_.phase() == Phase::Playing) ApplyFaceUp();
+    else cards.ApplyFaceUpMask(game_.State().FaceUpSeats);
     QApplication::restoreOverrideCursor();
   }
   // The player in the chair may have another choice of computer.
@@ -90,56 +67,41 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
   // A skin only previewed in the dialog is undone here.
   ApplyColorSkin(Opt(), Opt().ColorSkin);
   ApplySkin();
-  if (state_.phase == Phase::BiddingOver || state_.phase == Phase::Playing || state_.phase == Phase::BoardOver)
-    DrawContract();
-  if (state_.phase != Phase::NoBoard) cards_->RedisplayAll();
+  const Phase phase = game_.phase();
+  if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver) DrawContract();
+  if (phase != Phase::NoBoard) panels_->cards->RedisplayAll();
   // During the play the last card is taken back and the computer plays on
   // to the user's turn with the settings now in force.
-  if (state_.phase == Phase::Playing && play_.CardsPlayed > 0) {
+  if (phase == Phase::Playing && game_.Play().CardsPlayed > 0) {
     TPPBackupClick();
     PlayTrickToHuman();
   }
 }
 
 void TDeskTop::TakeOverPlayer() {
-  // The new player's results are those of this event set.
-  if (!files_.eventSetId.empty()) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  state_.EventType = Opt().Event;
-  state_.Session = Opt().Session;
-  state_.BoardNo = Opt().LastHandPlayed;
-  state_.SetBidSystem(Opt().BidSys);
-  Action(QString("BS%1").arg(state_.BidSystem))->setChecked(true);
+  // The new player's event, board and system; the board of the one before goes.
+  game_.TakeOverPlayer();
+  Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
   ClearBoardFromTable();
 }
 
+// No board on the table (at start, and when another player sits down): the
+// table offers "Play Next Hand" alone.
 void TDeskTop::ClearBoardFromTable() {
-  state_.phase = Phase::NoBoard;
-  state_.ShowAllHands = false;
-  state_.HumanSeats = state_.FaceUpSeats = kSouthOnly;
-  board_ = BoardOnTable{};
-  state_.BoardDeal = Deal{};
-  DealToHands(state_.BoardDeal, play_.Hands);
-  finishMode_ = trickOnTable_ = false;
-  lastAuctionHadContract_ = false;
-  resultFiled_ = false;
-  cards_->Context() = TPlayContext{};
-  cards_->ClearTable();
-  cards_->ShowWonTricks({});
-  cards_->LoadAll();
-  cards_->RedisplayAll();
+  game_.ClearBoard();
+  TablePanels& p = *panels_;
+  p.cards->Context() = TPlayContext{};
+  p.cards->ClearTable();
+  p.cards->ShowWonTricks({});
+  p.cards->LoadAll();
+  p.cards->RedisplayAll();
   CloseBidReviewClick();
-  ShowNoBoardPanels();
-}
-
-// What the table offers before a board is dealt: "Play Next Hand" alone.
-void TDeskTop::ShowNoBoardPanels() {
-  HideBoardPanels();
-  reviewPanel_->hide();
-  bidBox_->hide();
-  hcpPanel_->hide();
-  endofScoring_->show();
-  endofScoring_->raise();
-  Action("PriorHand1")->setEnabled(state_.BoardNo > 1);
+  for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.scorePad, p.playPanel, p.scorePages,
+                                                     p.reviewPanel, p.bidBox, p.hcpPanel})
+    w->hide();
+  p.endofScoring->show();
+  p.endofScoring->raise();
+  Action("PriorHand1")->setEnabled(game_.State().BoardNo > 1);
   for (const char* name : {"RebidHand", "ReplayHand", "PrintHandMenu", "PrintPreviewMenu", "SavePdfMenu", "ShowHands",
                            "HideHands", "ReviewBidding"})
     Action(name)->setEnabled(false);
@@ -154,6 +116,25 @@ void TDeskTop::AboutBridgeClassClick() {
   about.SetLanguage(language_);
   ApplySkinToWindow(&about, Opt().SkinColors, false);
   about.exec();
+}
+
+void TDeskTop::ShowHonestChoice() {
+  QAction* a = Action("HonestComputer");
+  if (!a) return;
+  a->setChecked(game_.Honest());
+  // Chosen for this run on the command line: it stays on until the end.
+  a->setEnabled(!game_.HonestOverride());
+}
+
+void TDeskTop::SetHonestOverride(bool on) {
+  game_.SetHonestOverride(on);
+  ShowHonestChoice();
+}
+
+void TDeskTop::HonestComputerClick() {
+  QAction* a = Action("HonestComputer");
+  Opt().HonestComputer = a ? a->isChecked() : !Opt().HonestComputer;
+  saving_->SaveSettings();
 }
 
 }  // namespace quorval

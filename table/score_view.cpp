@@ -1,14 +1,14 @@
-// The end of a board on the table: the board scored and compared with the
-// field, the strata pages, the score pad, and the result filed.
-#include <QAction>
+// The end of a board on the table: the board's result (scored, compared
+// with the field and filed by the game) on the strata pages and the score pad.
 #include <QTabWidget>
 
-#include "data/event_set.h"
-#include "scoring/board_result.h"
 #include "scoring/player_results.h"
 #include "scoring/score_pad.h"
 #include "table/desktop.h"
+#include "table/table_panels.h"
+#include "table/table_printing.h"
 #include "ui/bridge_grid.h"
+#include "ui/colour_ref.h"
 #include "ui/multi_lang.h"
 
 namespace quorval {
@@ -16,141 +16,75 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
-
 }  // namespace
 
+// The strata pages of the board's result, in the words now in force; the
+// page seen last comes first. Nothing when the comparison could not be built.
 void TDeskTop::SetUpResultGrids() {
-  const Contract contract = auction_.auction.Result();
-  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
-  ComparisonSettings settings;
-  settings.imps = state_.IsImpEvent();
-  settings.mpScoringSys = Opt().MPScoringSys;
-  settings.seatNames = state_.SeatNames;
-  settings.passedOutLabel = Text("LabelPassOut").toStdString();
-  for (auto& row : strata_) row->ClearCells();
-  // Filed under the key of the board on the table: the board counter may
-  // already have moved past it (a board not found, the chooser cancelled).
-  const std::string& key = board_.Key;
-  // The player's results are those of this event set before one is filed,
-  // and a first result ties the player to the set.
-  const bool sets = !files_.eventSetId.empty();
-  if (sets) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  const BoardScoring scoring = ScoreBoard(contract, tricks, state_.Vul, state_.Dealer, board_.BoardValues, key,
-                                          settings, files_.options, files_.PlayerName());
-  boardScore_ = scoring.BoardScore;
-  resultFiled_ = scoring.filed;
-  resultWritten_ = scoring.written;
-  if (sets && resultFiled_) AdoptEventSet(files_.options, files_.plays, files_.PlayerName(), files_.eventSetId);
-  if (resultFiled_) KeepBoardPlay();   // the play is kept with the result it belongs to
-  const FieldComparison& cmp = scoring.comparison;
-  if (!cmp.built) {
-    handFigures_ = {};
-    return;
+  TablePanels& p = *panels_;
+  for (TBridgeGrid* grid : p.strata) grid->ClearCells();
+  const std::optional<FieldComparison> cmp = game_.ResultStrata();
+  if (!cmp) return;
+  const auto headings = printing_->StrataHeadings(game_.State().IsImpEvent());
+  const QColor colour = FromColourRef(uint32_t(Opt().SkinColors[5]));
+  for (size_t s = 0; s < p.strata.size(); ++s) {
+    TBridgeGrid* grid = p.strata[s];
+    int userRow = -1;
+    for (int r = 0; r < kRowsPerStratum; ++r) {
+      const ResultRow& row = cmp->strata[s].rows[size_t(r)];
+      for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, r + 1, Q(row.cells[size_t(c)]));
+      if (row.user) userRow = r + 1;
+    }
+    p.LabelStrataGrid(grid, headings, colour, userRow);
   }
-  for (int s = 0; s < 3; ++s) {
-    TBridgeGrid* grid = strata_[s];
-    for (int r = 0; r < kRowsPerStratum; ++r)
-      for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, r + 1, Q(cmp.strata[s].rows[r].cells[c]));
-    handFigures_[s] = Q(cmp.HandFigures[s]);
-  }
-  for (int i = 0; i < 22; ++i) figures_[i] = cmp.ResultFigures[i];
-  LabelResultGrid();
+  // Results wider than the pages were made for widen them (and the window).
+  if (p.StrataPagesWidth(headings, colour) > p.scorePages->width()) LayoutTable();
+  for (TBridgeGrid* grid : p.strata) grid->AutoSizeColumns();
   const int page = Opt().LastStrataSeen == 0 ? 0 : Opt().LastStrataSeen == 1 ? 1 : 2;
-  scorePages_->blockSignals(true);
-  scorePages_->setCurrentIndex(page);
-  scorePages_->blockSignals(false);
-  scorePages_->show();
-  scorePages_->raise();
+  p.scorePages->blockSignals(true);
+  p.scorePages->setCurrentIndex(page);
+  p.scorePages->blockSignals(false);
+  p.scorePages->show();
+  p.scorePages->raise();
   DupBoard();   // the board is now played
 }
 
-void TDeskTop::LabelResultGrid() {
-  for (TBridgeGrid* grid : strata_) LabelStrataGrid(grid);
-  // Results wider than the pages were made for widen them (and the window).
-  if (StrataPagesWidth() > scorePages_->width()) LayoutTable();
-  for (TBridgeGrid* grid : strata_) grid->AutoSizeColumns();
-}
-
-void TDeskTop::LabelStrataGrid(TBridgeGrid* grid) {
-  const auto heads = StrataHeadings(state_.IsImpEvent());
-  for (int c = 0; c < kGridColumns; ++c) grid->SetCell(c, 0, heads[size_t(c)]);
-  grid->SetColor(FromRef(Opt().SkinColors[5]));
-  grid->SetOnGetCellFormat([](TBridgeGrid* g, int, int row, int, TFormatOptions& f) {
-    if (row == 0) {
-      f.Font.setBold(true);
-      f.Brush = QColor(0xC0, 0xC0, 0xC0);
-      f.AlignmentHorz = baLeftJustify;
-    } else if (g->Cell(1, row) == "-") {
-      f.Brush = QColor(255, 155, 190);   // the user's own row
-    }
-  });
-}
-
-// The width of the strata pages: what the widest results a board can have
-// need (a redoubled grand slam, a passed-out board, a four-figure score and
-// a two-figure IMP loss), or the results on the pages when they need more.
-int TDeskTop::StrataPagesWidth() {
-  TBridgeGrid sample;
-  sample.setFont(strata_[0]->font());
-  sample.SetColCount(kGridColumns);
-  sample.SetRowCount(3);
-  sample.SetFixedCols(0);
-  sample.SetFixedRows(1);
-  sample.SetDefaultRowHeight(strata_[0]->DefaultRowHeight());
-  sample.resize(400, 8 * (strata_[0]->DefaultRowHeight() + 1) + 4);
-  LabelStrataGrid(&sample);
-  const char* widest[2][kGridColumns] = {{"A", "18", "W", "7~NXX", "13", "-7600", "-24.00"},
-                                         {"C", "12", "E", "Passed out", "0", "-2220", "-12.00"}};
-  for (int r = 0; r < 2; ++r)
-    for (int c = 0; c < kGridColumns; ++c) sample.SetCell(c, r + 1, widest[r][c]);
-  int needed = sample.ContentWidth();
-  for (TBridgeGrid* grid : strata_)
-    if (!grid->Cell(0, 1).isEmpty()) needed = std::max(needed, grid->ContentWidth());
-  for (TBridgeGrid* grid : strata_) grid->setMinimumWidth(needed);
-  return scorePages_->minimumSizeHint().width();
-}
-
 void TDeskTop::ShowTheScore() {
-  const Contract contract = auction_.auction.Result();
-  const int tricks = contract.PassedOut() ? 0 : play_.DeclarerTricks;
-  const bool imps = state_.IsImpEvent();
+  if (!game_.Result()) return;
+  const TableResult& result = *game_.Result();
+  const TableState& state = game_.State();
+  const bool imps = state.IsImpEvent();
   std::optional<std::array<std::string, 3>> figures;
-  if (!handFigures_[0].isEmpty())
-    figures = std::array<std::string, 3>{handFigures_[0].toStdString(), handFigures_[1].toStdString(),
-                                         handFigures_[2].toStdString()};
+  if (result.Built()) figures = result.comparison.HandFigures;
   const SessionTotals totals =
-      SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state_.EventType, state_.Session));
+      SessionTotalsOf(ReadSessionResults(files_.options, files_.PlayerName(), state.EventType, state.Session));
   ScorePadLabels labels;
-  labels.stratum = Text("LabelStrata").toStdString();
-  labels.mpForHand = Text("LabelMPHand").toStdString();
-  labels.impForHand = Text("LabelIMPHand").toStdString();
-  labels.totalMp = Text("TotalMPLab").toStdString();
-  labels.totalImp = Text("TotalIMPLab").toStdString();
-  labels.pctSession = reportLabels_->Text("LabelPct").toStdString();
+  labels.stratum = Word("LabelStrata").toStdString();
+  labels.mpForHand = Word("LabelMPHand").toStdString();
+  labels.impForHand = Word("LabelIMPHand").toStdString();
+  labels.totalMp = Word("TotalMPLab").toStdString();
+  labels.totalImp = Word("TotalIMPLab").toStdString();
+  labels.pctSession = printing_->ReportLabels().Text("LabelPct").toStdString();
   labels.aveImps = WordText("session_results", "LabAveIMP", language_, "Ave. IMPs/Bd").toStdString();
-  labels.tricks = Text("Labeltrks").toStdString();
-  labels.passedOut = Text("LabelPassOut").toStdString();
-  labels.seatNames = state_.SeatNames;
-  const ScorePad pad =
-      BuildScorePad(contract, tricks, boardScore_, figures, totals, imps, Opt().MPScoringSys, labels);
-  scorePadResults_->SetCaption(Q(pad.caption));
+  labels.tricks = Word("Labeltrks").toStdString();
+  labels.passedOut = Word("LabelPassOut").toStdString();
+  labels.seatNames = state.SeatNames;
+  const ScorePad pad = BuildScorePad(result.contract, result.declarerTricks, result.score, figures, totals, imps,
+                                     Opt().MPScoringSys, labels);
+  TablePanels& p = *panels_;
+  p.scorePadResults->SetCaption(Q(pad.caption));
   for (int r = 0; r < 4; ++r)
-    for (int c = 0; c < 4; ++c) scorePadGrid_->SetCell(c, r, Q(pad.cells[r][c]));
-  scorePadGrid_->SetOnGetCellFormat([](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {
+    for (int c = 0; c < 4; ++c) p.scorePadGrid->SetCell(c, r, Q(pad.cells[size_t(r)][size_t(c)]));
+  p.scorePadGrid->SetOnGetCellFormat([](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {
     f.Font.setBold(row == 0);
     f.Font.setUnderline(row == 0);
     f.AlignmentHorz = col == 0 ? baLeftJustify : baRightJustify;
   });
-  scorePadGrid_->AutoSizeColumns();
-  endofScoring_->show();
-  endofScoring_->raise();
-  scorePad_->show();
-  scorePad_->raise();
-}
-
-void TDeskTop::ScorePagesChange(int page) {
-  Opt().LastStrataSeen = page;
+  p.scorePadGrid->AutoSizeColumns();
+  p.endofScoring->show();
+  p.endofScoring->raise();
+  p.scorePad->show();
+  p.scorePad->raise();
 }
 
 }  // namespace quorval

@@ -44,7 +44,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
   sesRG->setGeometry(112, 6, 320, 76);
   sessions_ = MakeSessionButtons(sesRG, 22, [this](int n) { SesRGClick(n); });
 
-  for (int n = 1; n <= 27; ++n) {
+  for (int n = 1; n <= kBoardsPerEvent; ++n) {
     auto* b = new TBoardButton(this, n);
     b->move(68 + ((n - 1) % 9) * 34, 94 + ((n - 1) / 9) * 26);
     connect(b, &TBoardButton::clicked, this, [this](int board) { HandClick(board); });
@@ -77,7 +77,7 @@ TGetHand::TGetHand(QWidget* parent, const std::string& event, const std::string&
 }
 
 int TGetHand::BoardsIn(const std::string& event, int session) const {
-  return boardsIn_ ? boardsIn_(event, SessionText(session)) : 27;
+  return boardsIn_ ? boardsIn_(event, SessionText(session)) : kBoardsPerEvent;
 }
 
 int TGetHand::SessionWithBoards(const std::string& event, int wanted) const {
@@ -125,13 +125,13 @@ void TGetHand::SetupHandButtons() {
 }
 
 bool TGetHand::BoardShownPlayed(int n) const {
-  if (n < 1 || n > 27) return false;
+  if (n < 1 || n > kBoardsPerEvent) return false;
   const TBoardButton* b = boards_[size_t(n - 1)];
   return b->TextColour() == QColor(Qt::white) && b->FaceColour() == playedColour_;
 }
 
 void TGetHand::HandClick(int board) {
-  if (board < 1 || board > 27 || !boards_[size_t(board - 1)]->isEnabled()) return;
+  if (board < 1 || board > kBoardsPerEvent || !boards_[size_t(board - 1)]->isEnabled()) return;
   chosenBoard_ = board;
   handLabel_->setText(QString::number(board));
   accept();

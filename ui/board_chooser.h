@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "core/board_key.h"
+
 class QRadioButton;
 class QLabel;
 class QPushButton;
@@ -72,7 +74,7 @@ class TGetHand : public QDialog {
   QRadioButton* imp_ = nullptr;
   QRadioButton* mp_ = nullptr;
   std::array<QRadioButton*, 18> sessions_{};   // see ui/session_controls.h
-  std::array<TBoardButton*, 27> boards_{};
+  std::array<TBoardButton*, kBoardsPerEvent> boards_{};
   QLabel* handLabel_ = nullptr;
   QPushButton* cancel_ = nullptr;
   TMultiLang* lang_ = nullptr;

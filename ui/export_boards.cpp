@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 
 #include "core/messages.h"
 #include "ui/multi_lang.h"
@@ -61,15 +62,6 @@ TExportBoards::TExportBoards(QWidget* parent, std::vector<ExportSession> session
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelBtn");
   cancel->setGeometry(296, 156, 92, 28);
-  // Texts composed at run time ("%1" and "%2" are filled in).
-  AddHiddenLabels(this, {
-                            {"OneBoardText", "1 board"},
-                            {"BoardsText", "%1 boards"},
-                            {"AllSessionsFile", "all sessions"},
-                            {"WrittenText", "%1 boards written to %2"},
-                            {"NotWrittenText", "The file %1 could not be written: %2"},
-                            {"NotesText", "Left out or written without their play:"},
-                        });
 
   int chosen = 0;
   for (size_t i = 0; i < sessions_.size(); ++i) {
@@ -90,7 +82,16 @@ TExportBoards::TExportBoards(QWidget* parent, std::vector<ExportSession> session
   connect(sessionRB_, &QRadioButton::toggled, this, [this] { UpdateCounts(); });
   connect(exportBtn_, &QPushButton::clicked, this, [this] { ExportClick(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  lang_ = new TMultiLang(this, QStringLiteral("export_boards"));
+  // Texts composed at run time ("%1" and "%2" are filled in).
+  lang_ = new TMultiLang(this, QStringLiteral("export_boards"),
+                         {
+                             {"OneBoardText", "1 board"},
+                             {"BoardsText", "%1 boards"},
+                             {"AllSessionsFile", "all sessions"},
+                             {"WrittenText", "%1 boards written to %2"},
+                             {"NotWrittenText", "The file %1 could not be written: %2"},
+                             {"NotesText", "Left out or written without their play:"},
+                         });
   UpdateCounts();
 }
 
@@ -99,7 +100,7 @@ void TExportBoards::SetLanguage(int language) {
   UpdateCounts();
 }
 
-QString TExportBoards::Text(const char* label) const { return LabelText(this, label); }
+QString TExportBoards::Text(const char* label) const { return lang_->Text(label); }
 
 void TExportBoards::UpdateCounts() {
   const size_t count = ChosenKeys().size();
@@ -140,6 +141,16 @@ bool TExportBoards::ExportTo(const QString& path) {
   ShowMessage(lastReport_.toStdString());
   if (!outcome.error.isEmpty()) return false;
   accept();
+  return true;
+}
+
+bool WriteExportFile(const QString& path, const std::string& text, QString& error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+      !file.commit()) {
+    error = file.errorString();
+    return false;
+  }
   return true;
 }
 

@@ -81,4 +81,8 @@ class TExportBoards : public QDialog {
   TMultiLang* lang_ = nullptr;
 };
 
+// Writes the exported text to the file through a temporary file that
+// replaces it whole; false with the reason when it cannot.
+bool WriteExportFile(const QString& path, const std::string& text, QString& error);
+
 }  // namespace quorval

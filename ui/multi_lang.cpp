@@ -24,6 +24,7 @@
 #include <map>
 
 #include "core/messages.h"
+#include "data/ini_store.h"
 
 // Q_INIT_RESOURCE declares a function, so it must be used outside any namespace.
 static void InitLangResource() { Q_INIT_RESOURCE(lang); }
@@ -57,7 +58,8 @@ QTabWidget* TabOwnerOf(QWidget* page, int& index) {
 // The window's widgets, actions and menus as the walk sees them.
 class WidgetTarget : public WordListTarget {
  public:
-  WidgetTarget(QWidget* window, TTranslateEdits edits) : window_(window), edits_(edits) {
+  WidgetTarget(QWidget* window, TTranslateEdits edits, const std::vector<std::string>& textKeys)
+      : window_(window), edits_(edits), textKeys_(textKeys) {
     for (QObject* o : window->findChildren<QObject*>()) {
       const QString name = o->objectName().toLower();
       if (!name.isEmpty() && !byName_.contains(name)) byName_.insert(name, o);
@@ -67,6 +69,13 @@ class WidgetTarget : public WordListTarget {
   void SetFormCaption(const std::string& text) override { window_->setWindowTitle(Q(text)); }
 
   Outcome ApplyControl(const std::string& key, WordCursor& cursor) override {
+    for (const std::string& text : textKeys_)
+      if (SameName(text, key)) {
+        // A text the window looks up itself: its rows are passed.
+        cursor.NextText();
+        cursor.SkipOwnRows();
+        return Outcome::Applied;
+      }
     QObject* o = byName_.value(Q(key).toLower());
     if (!o) return Outcome::NotFound;
     const size_t first = cursor.Row();
@@ -155,22 +164,49 @@ class WidgetTarget : public WordListTarget {
 
   QWidget* window_;
   TTranslateEdits edits_;
+  const std::vector<std::string>& textKeys_;
   QHash<QString, QObject*> byName_;
 };
 
 }  // namespace
 
-TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets)
-    : TMultiLang(window, CompiledWordList(listName), charSets) {}
+TMultiLang::TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets,
+                       std::vector<std::string> textKeys)
+    : QObject(window), window_(window), words_(CompiledWordList(listName)),
+      charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets), textKeys_(std::move(textKeys)) {
+  Start();
+}
+
+TMultiLang::TMultiLang(QWidget* window, const QString& listName, std::vector<WindowText> texts)
+    : QObject(window), window_(window), words_(CompiledWordList(listName)), charSets_(DefaultCharSets()),
+      texts_(std::move(texts)) {
+  for (const WindowText& t : texts_) textKeys_.push_back(t.key);
+  Start();
+}
 
 TMultiLang::TMultiLang(QWidget* window, WordList words, const QStringList& charSets)
     : QObject(window), window_(window), words_(std::move(words)),
       charSets_(charSets.isEmpty() ? DefaultCharSets() : charSets) {
+  Start();
+}
+
+void TMultiLang::Start() {
   // The window is designed in the font of language 0's entry.
   const QString first = charSets_.value(0);
   if (const QString name = first.section(QLatin1Char(','), 0, 0).trimmed(); !name.isEmpty()) fontName_ = name;
   charSet_ = first.section(QLatin1Char(','), 1).trimmed().toInt();
   SetActiveLanguage(0);
+}
+
+QString TMultiLang::Text(const std::string& key) const {
+  for (const std::string& k : textKeys_) {
+    if (!SameName(k, key)) continue;
+    if (const auto text = words_.Find(key, active_)) return Q(*text);
+    for (const WindowText& t : texts_)
+      if (SameName(t.key, key)) return t.english;
+    return {};
+  }
+  return {};
 }
 
 QStringList TMultiLang::DefaultCharSets() { return QStringList(Languages, QStringLiteral("MS Sans Serif,1")); }
@@ -200,7 +236,7 @@ bool TMultiLang::SetActiveLanguage(int language) {
   active_ = language;
   ApplyFont();
   if (!window_) return true;
-  WidgetTarget target(window_, translateEdits_);
+  WidgetTarget target(window_, translateEdits_, textKeys_);
   lastWalk_ = WordWalk::Run(words_, language, target, defaultEnabled_, defaultLanguage_);
   return true;
 }
@@ -257,23 +293,6 @@ const WordList& CompiledWordList(const QString& listName) {
 QString WordText(const QString& listName, const char* key, int language, const QString& fallback) {
   const auto text = CompiledWordList(listName).Find(key, language);
   return text ? Q(*text) : fallback;
-}
-
-void AddHiddenLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->hide();
-}
-
-void AddHiddenLabels(QWidget* parent, std::initializer_list<HiddenText> texts) {
-  for (const HiddenText& t : texts) AddHiddenLabel(parent, t.name, QString::fromUtf8(t.text));
-}
-
-QString LabelText(const QWidget* window, const char* name) {
-  if (!window) return {};
-  if (const auto* label = window->findChild<const QLabel*>(QLatin1String(name))) return label->text();
-  if (const auto* button = window->findChild<const QAbstractButton*>(QLatin1String(name))) return button->text();
-  return {};
 }
 
 }  // namespace quorval

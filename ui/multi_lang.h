@@ -9,8 +9,11 @@
 //      key, then one TAB-separated text per language 0 to 7) and add the file
 //      to resources/lang/lang.qrc.
 //   2. Give every translated widget, QAction and QMenu the object name its key
-//      names. Texts the program composes at run time live in hidden QLabels of
-//      the window, named like their keys, and are read back from them.
+//      names. Texts the program composes at run time are rows of their own
+//      that name no widget: the window names them to TMultiLang (WindowText,
+//      with the English text shown while the list has no such row) and looks
+//      them up with Text(key); WordText does the same for a list and a
+//      language without a window (a control's hint as "Name.Hint").
 //   3. At the end of the window's constructor, once its widgets exist:
 //        lang_ = new TMultiLang(this, "<list>");     // English at once
 //      and `lang_->SetActiveLanguage(language)` whenever the window should
@@ -31,6 +34,8 @@
 //   then every widget and action its hint (tooltip) from a ".Hint" row.
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -50,6 +55,14 @@ inline constexpr const char* kLanguageRangeMessage =
 // Which edit fields are translated.
 enum TTranslateEdits { teNever, teReadOnly, teAlways };
 
+// A text a window composes at run time ("%1 boards"): the row `key` of its
+// word list, which names no widget, and the English text the window shows
+// while its list has no such row.
+struct WindowText {
+  std::string key;
+  QString english;
+};
+
 class TMultiLang : public QObject {
   Q_OBJECT
 
@@ -58,7 +71,13 @@ class TMultiLang : public QObject {
   // language 0 to `window`, whose widgets must already exist. `charSets` is
   // one "font name,character set" entry per language (DefaultCharSets() when
   // empty).
-  TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets = {});
+  // `textKeys` are rows of texts the window composes at run time (looked up
+  // with WordText); they name no widget and are passed by.
+  TMultiLang(QWidget* window, const QString& listName, const QStringList& charSets = {},
+             std::vector<std::string> textKeys = {});
+  // A window that also composes texts at run time: `texts` are looked up
+  // with Text() and their rows passed by in the walk.
+  TMultiLang(QWidget* window, const QString& listName, std::vector<WindowText> texts);
   // The same with a list given as it is (tests, lists not compiled in).
   TMultiLang(QWidget* window, WordList words, const QStringList& charSets = {});
 
@@ -72,6 +91,11 @@ class TMultiLang : public QObject {
   static QString PlatformFontFamily(const QString& fontName);
 
   int ActiveLanguage() const { return active_; }
+  // A run-time text of the window (one of its WindowTexts, or of the keys it
+  // gave) in the language shown; empty for a key it never gave.
+  QString Text(const std::string& key) const;
+  // The keys of the window's run-time texts.
+  const std::vector<std::string>& TextKeys() const { return textKeys_; }
   // Applies language L. For an index not below Languages (or below 0) it
   // shows kLanguageRangeMessage, changes nothing and returns false.
   bool SetActiveLanguage(int language);
@@ -95,6 +119,7 @@ class TMultiLang : public QObject {
   WalkCounts LastWalk() const { return lastWalk_; }
 
  private:
+  void Start();
   void ApplyFont();
 
   QPointer<QWidget> window_;
@@ -107,6 +132,8 @@ class TMultiLang : public QObject {
   int defaultLanguage_ = 0;
   TTranslateEdits translateEdits_ = teReadOnly;
   WalkCounts lastWalk_;
+  std::vector<std::string> textKeys_;
+  std::vector<WindowText> texts_;
 };
 
 // The word list compiled in as ":/lang/<listName>.txt", read once; an empty
@@ -115,18 +142,6 @@ const WordList& CompiledWordList(const QString& listName);
 // One text of a compiled list: the first row with `key` in `language`, or
 // `fallback` when the list has no such row.
 QString WordText(const QString& listName, const char* key, int language, const QString& fallback = {});
-// The text of a label (or any widget with a text) named `name` in `window`;
-// empty when there is none.
-QString LabelText(const QWidget* window, const char* name);
-// Texts a window composes at run time, kept as hidden labels of `parent` so
-// that the window's word list translates them with the rest; LabelText reads
-// them back in the language shown.
-struct HiddenText {
-  const char* name;
-  const char* text;
-};
-void AddHiddenLabel(QWidget* parent, const char* name, const QString& text);
-void AddHiddenLabels(QWidget* parent, std::initializer_list<HiddenText> texts);
 
 // A caption as it is shown: "&" marks the accelerator and is not drawn,
 // "&&" shows one ampersand.

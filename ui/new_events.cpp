@@ -107,24 +107,6 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   cancelBtn_ = new QPushButton("Cancel", this);
   cancelBtn_->setObjectName("CancelBtn");
   cancelBtn_->setGeometry(356, 290, 92, 28);
-  // Texts composed at run time ("%1" .. "%4" are filled in).
-  AddHiddenLabels(this, {
-                            {"SolvingText", "Solving double dummy"},
-                            {"BiddingText", "Field, bidding and leads"},
-                            {"WritingText", "Writing the files"},
-                            {"StepText", "%1: board %2 (%3 of %4)"},
-                            {"StoppingText", "Stopping..."},
-                            {"CancelledText", "Cancelled: nothing was written."},
-                            {"NoFolderText", "Choose a folder for the new event set."},
-                            {"InUseText", "The event set in use cannot be replaced. Choose another folder."},
-                            {"NoFileText", "Choose a hand-record file (PBN)."},
-                            {"NoEventsText", "Choose at least one event."},
-                            {"NoSeedText", "The seed must be a whole number."},
-                            {"ReplaceText", "%1 already holds an event set. Replace it with the new one?"},
-                            {"DoneText", "The new event set is ready in %1: %2 boards."},
-                            {"RefusedText", "Games of the file that could not be played and were left out:"},
-                            {"PlayText", "Play the new event set now?"},
-                        });
 
   choices_ = {freshRB_, fileRB_, seedEdit_, impSpin_, pairsSpin_, fileEdit_, browseFile, fileScoring_, folderEdit_,
               browseFolder, makeBtn_};
@@ -141,7 +123,25 @@ TNewEvents::TNewEvents(QWidget* parent, const QString& suggested, const QString&
   connect(fileEdit_, &QLineEdit::textEdited, this, [this] { fileRB_->setChecked(true); });
   connect(makeBtn_, &QPushButton::clicked, this, [this] { Start(); });
   connect(cancelBtn_, &QPushButton::clicked, this, [this] { CancelClick(); });
-  lang_ = new TMultiLang(this, QStringLiteral("new_events"));
+  // Texts composed at run time ("%1" .. "%4" are filled in).
+  lang_ = new TMultiLang(this, QStringLiteral("new_events"),
+                         {
+                             {"SolvingText", "Solving double dummy"},
+                             {"BiddingText", "Field, bidding and leads"},
+                             {"WritingText", "Writing the files"},
+                             {"StepText", "%1: board %2 (%3 of %4)"},
+                             {"StoppingText", "Stopping..."},
+                             {"CancelledText", "Cancelled: nothing was written."},
+                             {"NoFolderText", "Choose a folder for the new event set."},
+                             {"InUseText", "The event set in use cannot be replaced. Choose another folder."},
+                             {"NoFileText", "Choose a hand-record file (PBN)."},
+                             {"NoEventsText", "Choose at least one event."},
+                             {"NoSeedText", "The seed must be a whole number."},
+                             {"ReplaceText", "%1 already holds an event set. Replace it with the new one?"},
+                             {"DoneText", "The new event set is ready in %1: %2 boards."},
+                             {"RefusedText", "Games of the file that could not be played and were left out:"},
+                             {"PlayText", "Play the new event set now?"},
+                         });
 }
 
 void TNewEvents::SetLanguage(int language) { lang_->SetActiveLanguage(language); }
@@ -151,7 +151,7 @@ TNewEvents::~TNewEvents() {
   if (worker_.joinable()) worker_.join();
 }
 
-QString TNewEvents::Text(const char* label) const { return LabelText(this, label); }
+QString TNewEvents::Text(const char* label) const { return lang_->Text(label); }
 
 QString TNewEvents::Folder() const { return QDir::cleanPath(QDir::fromNativeSeparators(folderEdit_->text().trimmed())); }
 

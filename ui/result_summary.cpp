@@ -53,14 +53,13 @@ TFormSummary::TFormSummary(QWidget* parent, const TBigIniFile& options, const st
   buttons->addStretch();
   layout->addLayout(buttons);
 
-  AddHiddenLabels(panel6_, {
-      {"LabStrataA", "A Stratum"}, {"LabStrataB", "B Stratum"},       {"LabStrataC", "C Stratum"},
-      {"LabSession", "Session"},   {"LabHandsPlayed", "Hands Played"}, {"LabTotals", "Total"},
-      {"LabPct", "Ave Imp/Pct"},
-      // Words the window carries for its translations but does not show.
-      {"LabMPs", "MPs/IMPs"}, {"LabRank", "Rank"}, {"LabScore", "Score"}});
   resize(640, 420);
-  lang_ = new TMultiLang(this, QStringLiteral("result_summary"));
+  lang_ = new TMultiLang(this, QStringLiteral("result_summary"),
+                         {{"LabStrataA", "A Stratum"}, {"LabStrataB", "B Stratum"}, {"LabStrataC", "C Stratum"},
+                          {"LabSession", "Session"}, {"LabHandsPlayed", "Hands Played"}, {"LabTotals", "Total"},
+                          {"LabPct", "Ave Imp/Pct"},
+                          // Words the list carries that the window does not show.
+                          {"LabMPs", "MPs/IMPs"}, {"LabRank", "Rank"}, {"LabScore", "Score"}});
   ScorePageChange();
 }
 
@@ -69,10 +68,7 @@ void TFormSummary::SetLanguage(int language) {
   ScorePageChange();
 }
 
-QString TFormSummary::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
-}
+QString TFormSummary::Text(const char* label) const { return lang_->Text(label); }
 
 void TFormSummary::ScorePageChange() {
   SummaryLabels labels;

@@ -107,7 +107,7 @@ void TReviewDeal::SetSeatWords(const std::array<QString, 4>& seats, const QStrin
 
 Holding TReviewDeal::HoldingShown(Seat seat, TSuit suit) const {
   if (!review_) return 0;
-  Holding h = review_->deal.at(seat, suit) & 0x7FFC;
+  Holding h = review_->deal.at(seat, suit) & kRankMask;
   for (int i = 0; i < step_ && i < int(places_.size()); ++i)
     if (places_[size_t(i)].seat == seat && SuitOf(review_->cards[size_t(i)]) == suit)
       h &= ~RankBit(RankOf(review_->cards[size_t(i)]));

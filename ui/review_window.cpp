@@ -25,8 +25,7 @@ constexpr int kWidth = 980, kHeight = 740;
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-// The words of the summary, each kept as a hidden label of the window so
-// that the window's word list translates them with the rest.
+// The words of the summary, each a row of the window's word list.
 struct WordLabel {
   const char* name;
   std::string review::ReviewWords::*member;
@@ -58,6 +57,10 @@ const char* const kSeatLabels[4] = {"LabNorth", "LabEast", "LabSouth", "LabWest"
 const char* const kSideLabels[2] = {"LabNorthSouth", "LabEastWest"};
 const char* const kVulLabels[4] = {"LabVulNone", "LabVulNS", "LabVulEW", "LabVulBoth"};
 
+// The rows and columns of the makeable-contracts table.
+const Seat kTableSeats[4] = {North, South, East, West};
+const tAllTrump kTableStrains[5] = {NT, Spade, Heart, Diamond, Club};
+
 // The window's own words, not part of the summary.
 const std::pair<const char*, const char*> kWindowLabels[] = {
     {"LabHeader", "Board %1     Dealer %2     Vulnerable %3"},
@@ -84,6 +87,22 @@ QPushButton* StepButton(QWidget* parent, const char* name, const QString& captio
   b->setGeometry(x, y, 84, 28);
   b->setFocusPolicy(Qt::NoFocus);
   return b;
+}
+
+// The words the window composes its texts from, rows of its word list.
+std::vector<WindowText> ReviewTexts() {
+  const review::ReviewWords english;
+  std::vector<WindowText> texts;
+  auto add = [&texts](const char* name, const std::string& text) { texts.push_back({name, Q(text)}); };
+  for (const WordLabel& w : kWordLabels) add(w.name, english.*(w.member));
+  for (int i = 0; i < 4; ++i) {
+    add(kSuitLabels[i], english.suits[size_t(i)]);
+    add(kHonourLabels[i], english.honours[size_t(i)]);
+    add(kSeatLabels[i], english.seats[size_t(i)]);
+  }
+  for (int i = 0; i < 2; ++i) add(kSideLabels[i], english.sides[size_t(i)]);
+  for (const auto& [name, text] : kWindowLabels) add(name, text);
+  return texts;
 }
 
 }  // namespace
@@ -113,7 +132,7 @@ TReviewForm::TReviewForm(QWidget* parent, review::BoardReview review, review::Re
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(kWidth, kHeight);
   BuildWindow();
-  lang_ = new TMultiLang(this, QStringLiteral("review"));
+  lang_ = new TMultiLang(this, QStringLiteral("review"), ReviewTexts());
   Relabel();
   StartAnalysis(std::move(solvers));
 }
@@ -188,13 +207,13 @@ void TReviewForm::BuildWindow() {
   makeable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   makeable_->setFocusPolicy(Qt::NoFocus);
   for (int c = 0; c < 6; ++c) makeable_->SetColWidth(c, c == 0 ? 98 : 69);
-  makeable_->SetOnGetCellFormat([](TBridgeGrid* g, int col, int row, int, TFormatOptions& f) {
+  makeable_->SetOnGetCellFormat([this](TBridgeGrid*, int col, int row, int, TFormatOptions& f) {
     f.AlignmentHorz = col == 0 ? baLeftJustify : baCenter;
     // In the middle of the row: at its top the grid line covers the dots of a Swedish "Öst".
     f.AlignmentVert = baMiddle;
     // Figures of seven tricks or more make a contract: they stand out.
-    if (row > 0 && col > 0) {
-      const int tricks = g->Cell(col, row).toInt();
+    if (row > 0 && col > 0 && review_.tableKnown) {
+      const int tricks = review_.table.at(kTableStrains[col - 1], kTableSeats[row - 1]);
       f.Font.setBold(tricks >= 7);
       f.FontColor = tricks >= 7 ? QColor(Qt::black) : QColor(150, 150, 150);
     }
@@ -227,23 +246,9 @@ void TReviewForm::BuildWindow() {
   meaningsBox_->hide();
   connect(meaningsBox_, &QCheckBox::toggled, this, [this] { ShowSummary(); });
 
-  // The words the window composes its texts from, as hidden labels.
-  const review::ReviewWords english;
-  auto hidden = [this](const char* name, const std::string& text) { AddHiddenLabel(this, name, Q(text)); };
-  for (const WordLabel& w : kWordLabels) hidden(w.name, english.*(w.member));
-  for (int i = 0; i < 4; ++i) {
-    hidden(kSuitLabels[i], english.suits[size_t(i)]);
-    hidden(kHonourLabels[i], english.honours[size_t(i)]);
-    hidden(kSeatLabels[i], english.seats[size_t(i)]);
-  }
-  for (int i = 0; i < 2; ++i) hidden(kSideLabels[i], english.sides[size_t(i)]);
-  for (const auto& [name, text] : kWindowLabels) hidden(name, text);
 }
 
-QString TReviewForm::Label(const char* name) const {
-  const auto* l = findChild<QLabel*>(name);
-  return l ? l->text() : QString();
-}
+QString TReviewForm::Label(const char* name) const { return lang_->Text(name); }
 
 review::ReviewWords TReviewForm::Words() const {
   review::ReviewWords words;
@@ -354,12 +359,10 @@ void TReviewForm::AnalysisFinished() {
 // ------------------------------------------------------------- the views
 
 void TReviewForm::ShowTable() {
-  const Seat rows[4] = {North, South, East, West};
-  const tAllTrump strains[5] = {NT, Spade, Heart, Diamond, Club};
   for (int i = 0; i < 4; ++i)
     for (int c = 0; c < 5; ++c)
       makeable_->SetCell(c + 1, i + 1,
-                         review_.tableKnown ? QString::number(review_.table.at(strains[c], rows[i])) : QString());
+                         review_.tableKnown ? QString::number(review_.table.at(kTableStrains[c], kTableSeats[i])) : QString());
   const review::ReviewWords words = Words();
   if (!review_.tableDone) {
     parLab_->SetCaption({});

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "core/board_key.h"
 #include "data/options.h"
 #include "scoring/session_results.h"
 #include "ui/bridge_grid.h"
@@ -101,20 +102,18 @@ TSessionResult::TSessionResult(QWidget* parent, const TBigIniFile& options, cons
   connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
   for (QWidget* b : std::initializer_list<QWidget*>{printBtn_, printHandBtn_, reviewBtn_, closeBtn_}) b->move(0, buttonsTop);
 
-  // The words of the list, translated with the rest of the window.
-  AddHiddenLabels(panel6_, {
-      {"LabContract", "Contract"}, {"LabBy", "By"},         {"LabTricks", "Tricks"},
-      {"LabScore", "Score"},       {"LabTotals", "Totals"}, {"LabPct", "Pct"},
-      {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
-      {"xpTabSheet3", "C Stratum"},
-      // The seats, whose initials stand for the declarer in the "By" column.
-      {"LabNorth", "North"}, {"LabEast", "East"}, {"LabSouth", "South"}, {"LabWest", "West"},
-      // Words the window carries for its translations but does not show.
-      {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"}, {"LabLowHand", "Low Hand"},
-      {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
-
   setFixedSize(kWidth, buttonsTop + kButtonH + 10);
-  lang_ = new TMultiLang(this, QStringLiteral("session_results"));
+  // The words of the list, from the window's word list.
+  lang_ = new TMultiLang(this, QStringLiteral("session_results"),
+                         {{"LabContract", "Contract"}, {"LabBy", "By"}, {"LabTricks", "Tricks"},
+                          {"LabScore", "Score"}, {"LabTotals", "Totals"}, {"LabPct", "Pct"},
+                          {"LabAveIMP", "Ave. IMPs/Bd"}, {"xpTabSheet1", "A Stratum"}, {"xpTabSheet2", "B Stratum"},
+                          {"xpTabSheet3", "C Stratum"},
+                          // The seats, whose initials stand for the declarer in the "By" column.
+                          {"LabNorth", "North"}, {"LabEast", "East"}, {"LabSouth", "South"}, {"LabWest", "West"},
+                          // Words the list carries that the window does not show.
+                          {"LabHandsPlayed", "Hands Played"}, {"LabHighHand", "High Hand"},
+                          {"LabLowHand", "Low Hand"}, {"LabMPs", "MPs"}, {"LabTotalHands", "Total Hands"}});
   FormShow();
 }
 
@@ -141,10 +140,7 @@ void TSessionResult::SetPrinters(std::function<void(PrintTarget)> printList,
   printHand_ = std::move(printHand);
 }
 
-QString TSessionResult::Text(const char* label) const {
-  const auto* l = findChild<QLabel*>(label);
-  return l ? l->text() : QString();
-}
+QString TSessionResult::Text(const char* label) const { return lang_->Text(label); }
 
 QString TSessionResult::ScoringItemText() const {
   return eventItems_[0]->isChecked() ? eventItems_[0]->text() : eventItems_[1]->text();
@@ -188,29 +184,26 @@ void TSessionResult::PageClick() {
   const char* const seats[4] = {"LabNorth", "LabEast", "LabSouth", "LabWest"};
   for (int s = 0; s < 4; ++s) labels.seatNames[size_t(s)] = Text(seats[s]).toStdString();
   const bool imps = eventItems_[0]->isChecked();
-  const auto rows =
-      BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_, labels);
+  rows_ = BuildSessionList(ReadSessionResults(options_, player_, shownEvent_, shownSession_), imps, mpScoringSys_,
+                           labels);
 
   grid_->ClearCells();
-  grid_->SetRowCount(std::max<int>(2, int(rows.size())));
-  rowBoards_.assign(rows.size(), 0);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    rowBoards_[r] = rows[r].board;
+  grid_->SetRowCount(std::max<int>(2, int(rows_.size())));
+  for (size_t r = 0; r < rows_.size(); ++r)
     for (int c = 0; c < kSessionListColumns; ++c)
-      grid_->SetCell(c, int(r), QString::fromStdString(rows[r].cells[size_t(c)]));
-  }
-  totalsRow_ = int(rows.size()) - 2;
+      grid_->SetCell(c, int(r), QString::fromStdString(rows_[r].cells[size_t(c)]));
+  totalsRow_ = int(rows_.size()) - 2;
   grid_->verticalScrollBar()->setValue(0);
   SelectRow(-1);
   grid_->AutoSizeColumns();
 }
 
 int TSessionResult::SelectedBoard() const {
-  return selectedRow_ >= 0 && selectedRow_ < int(rowBoards_.size()) ? rowBoards_[size_t(selectedRow_)] : 0;
+  return selectedRow_ >= 0 && selectedRow_ < int(rows_.size()) ? rows_[size_t(selectedRow_)].board : 0;
 }
 
 void TSessionResult::SelectRow(int row) {
-  selectedRow_ = row >= 0 && row < int(rowBoards_.size()) && rowBoards_[size_t(row)] > 0 ? row : -1;
+  selectedRow_ = row >= 0 && row < int(rows_.size()) && rows_[size_t(row)].board > 0 ? row : -1;
   printHandBtn_->setEnabled(SelectedBoard() > 0);
   reviewBtn_->setEnabled(SelectedBoard() > 0);
   grid_->viewport()->update();
@@ -222,12 +215,12 @@ void TSessionResult::PrintBtnClick(PrintTarget target) {
 
 void TSessionResult::PrintHandClick(PrintTarget target) {
   const int board = SelectedBoard();
-  if (board > 0 && printHand_) printHand_(BoardKey(shownEvent_, shownSession_, board), target);
+  if (board > 0 && printHand_) printHand_(BoardKey{shownEvent_, shownSession_, board}.Text(), target);
 }
 
 void TSessionResult::ReviewClick() {
   const int board = SelectedBoard();
-  if (board > 0 && review_) review_(BoardKey(shownEvent_, shownSession_, board));
+  if (board > 0 && review_) review_(BoardKey{shownEvent_, shownSession_, board}.Text());
 }
 
 void TSessionResult::Panel6Resize() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "scoring/session_results.h"
 #include "ui/print_target.h"
 #include "ui/session_controls.h"
 
@@ -64,6 +65,8 @@ class TSessionResult : public QDialog {
   QString ScoringItemText() const;
   // Index of the totals row of the list.
   int TotalsRow() const { return totalsRow_; }
+  // The rows the list shows, as built from the filed results.
+  const std::vector<SessionListRow>& Rows() const { return rows_; }
 
   TBridgeGrid* Grid() const { return grid_; }
   QRadioButton* EventItem(int item) const { return eventItems_[size_t(item)]; }
@@ -88,7 +91,7 @@ class TSessionResult : public QDialog {
   std::string shownEvent_ = "Imp";
   std::string shownSession_ = "01";
   std::string tableEvent_, tableSession_;
-  std::vector<int> rowBoards_;   // board of each grid row, 0 for the others
+  std::vector<SessionListRow> rows_;   // as listed, with each row's board
   int selectedRow_ = -1;
   int totalsRow_ = 2;
 

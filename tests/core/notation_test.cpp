@@ -51,7 +51,7 @@ TEST(Holdings, CountsPointsAndTexts) {
   EXPECT_EQ(HoldingText(Spade, akt52, HoldingForm::Colon), "S:AKT52");
   EXPECT_EQ(HoldingText(Spade, akt52, HoldingForm::Symbol), "~S AKT52");
   EXPECT_EQ(HoldingText(Club, 0, HoldingForm::Colon), "C:");
-  EXPECT_EQ(HoldingText(Spade, 0x7FFC, HoldingForm::Symbol), "~S AKQJT98765432");
+  EXPECT_EQ(HoldingText(Spade, kRankMask, HoldingForm::Symbol), "~S AKQJT98765432");
   const Holding akqjt = RankBit(Ace) | RankBit(King) | RankBit(Queen) | RankBit(Jack) | RankBit(Ten);
   EXPECT_EQ(HighCardPoints(akqjt), 10);
   EXPECT_EQ(HighCardPoints(RankBit(9) | RankBit(2) | RankBit(Ten)), 0);

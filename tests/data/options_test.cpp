@@ -270,8 +270,3 @@ TEST(Colours, TextForms) {
   EXPECT_EQ(ColorFromText("$1f"), 0x1F);
   for (const char* bad : {"", "$", "$123456789", "teal", "$12G", "12"}) EXPECT_FALSE(ColorFromText(bad)) << bad;
 }
-
-TEST(BoardKeys, NamesTheBoardSection) {
-  EXPECT_EQ(BoardKey("Par", "12", 7), "Par12.07");
-  EXPECT_EQ(BoardKey("Imp", "01", 27), "Imp01.27");
-}

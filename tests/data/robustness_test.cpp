@@ -160,7 +160,7 @@ TEST(Robustness, OptionsFromDamagedSectionsStayInRange) {
     ASSERT_LE(o.BidSys, 3);
     ASSERT_TRUE(LanguageHasTexts(o.Language));
     ASSERT_TRUE(o.Event == "Imp" || o.Event == "Par");
-    ASSERT_TRUE(IsBoardKey(BoardKey(o.Event, o.Session, 1)));
+    ASSERT_TRUE(IsBoardKey(BoardKey{o.Event, o.Session, 1}.Text()));
     ASSERT_TRUE(o.LastStrataSeen >= 0 && o.LastStrataSeen <= 2);
     ASSERT_LE(o.MPScoringSys, 3);
     ASSERT_TRUE(o.LastHandPlayed >= 0 && o.LastHandPlayed <= 28);

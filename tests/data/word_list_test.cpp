@@ -86,6 +86,10 @@ TEST(WordList, ReadsRowsExactlyAsStored) {
   EXPECT_EQ(list.Find("bbrdbl", 1), "&XX ReDbl");
   EXPECT_EQ(list.Find("BBRDbl", 8), std::nullopt);
   EXPECT_EQ(list.Find("Nothing", 0), std::nullopt);
+  // A control's hint by its name: past its item rows, and none without one.
+  EXPECT_EQ(list.Find("pad.hint", 0), "tip");
+  EXPECT_EQ(list.Find("BBRDbl.Hint", 0), std::nullopt);
+  EXPECT_EQ(list.Find(".Hint", 0), std::nullopt);
 }
 
 TEST(WordList, BadRowsAreRepairedInPlaceAndReported) {

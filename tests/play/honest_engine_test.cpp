@@ -18,7 +18,7 @@ namespace {
 // there: the dealt hands change with the current ones.
 void MoveCard(PlayState& st, Seat from, Seat to, CardCode card) {
   const TSuit u = SuitOf(card);
-  const Holding bit = card & 0x7FFC;
+  const Holding bit = card & kRankMask;
   auto& a = st.Hands[from].Suits[u];
   auto& b = st.Hands[to].Suits[u];
   a.CurrentHolding &= ~bit;

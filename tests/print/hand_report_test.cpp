@@ -226,29 +226,35 @@ TEST_F(HandReportTest, WideResultsWidenTheirColumnsSoNothingRunsTogether) {
 }
 
 // The strata titles follow the language, and the longer labels of other
-// languages ("Givare:", Norwegian "Faresone:") end before their values.
+// languages (Swedish "Givare:", Norwegian "Faresone:") end before their values.
 TEST_F(HandReportTest, StrataTitlesFollowTheLanguageAndLongLabelsKeepClearOfTheirValues) {
-  labels.findChild<QLabel*>("LabelStrata")->setText("Grupp");
-  labels.findChild<QLabel*>("LabelDlr")->setText("Givare:");
-  labels.findChild<QLabel*>("LabelW")->setText(QString::fromUtf8("Väst"));
-  labels.findChild<QLabel*>("LabelVul")->setText("Faresone:");
-  labels.findChild<QLabel*>("LabelNone")->setText("Ingen");
   HandReportData d = Report("P,4S,P,P,P", testing::kTenTricksPlay, West);
-  d.language = 4;
-  const auto printed = Print(d);
-  const RecordingDevice& page = *printed;
-  for (const char* title : {"A-Grupp", "B-Grupp", "C-Grupp"}) EXPECT_NE(page.Find(title), nullptr) << title;
-  EXPECT_EQ(page.Find("A Stratum"), nullptr);
-  for (const char* label : {"Givare:", "Faresone:"}) {
-    const DrawnText* l = page.Find(label);
-    ASSERT_NE(l, nullptr) << label;
+  struct Case {
+    int language;
+    const char* stratum;
+    const char* longLabel;
+  };
+  for (const Case& c : {Case{4, "Grupp", "Givare:"}, Case{2, "Pulje", "Faresone:"}}) {
+    SCOPED_TRACE(c.language);
+    labels.SetLanguage(c.language);
+    d.language = c.language;
+    const auto printed = Print(d);
+    const RecordingDevice& page = *printed;
+    for (const char* letter : {"A-", "B-", "C-"})
+      EXPECT_NE(page.Find(QString(letter) + c.stratum), nullptr) << letter << c.stratum;
+    EXPECT_EQ(page.Find("A Stratum"), nullptr);
+    const DrawnText* l = page.Find(c.longLabel);
+    ASSERT_NE(l, nullptr) << c.longLabel;
     const std::vector<DrawnText> line = page.OnLine(l->at.y(), 12);
-    const auto value = std::find_if(line.begin(), line.end(), [&](const DrawnText& t) { return t.at.x() > l->at.x(); });
-    ASSERT_NE(value, line.end()) << label;
+    // The value: the nearest text right of the label on its line.
+    const DrawnText* value = nullptr;
+    for (const DrawnText& t : line)
+      if (t.at.x() > l->at.x() && (!value || t.at.x() < value->at.x())) value = &t;
+    ASSERT_NE(value, nullptr) << c.longLabel;
     EXPECT_LT(l->at.x() + QFontMetrics(l->font, &page).horizontalAdvance(l->text), value->at.x())
-        << label << " runs into " << value->text.toStdString();
+        << c.longLabel << " runs into " << value->text.toStdString();
+    if (c.language == 4) EXPECT_EQ(value->text, QString::fromUtf8("Väst"));
   }
-  EXPECT_EQ(After(page, "Givare:", page.Find("North")->at.x()), QString::fromUtf8("Väst"));
 }
 
 // The ranks as the table's cards show them in the language, "10" for the

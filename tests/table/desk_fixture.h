@@ -2,11 +2,15 @@
 // A table window on a copy of the fixture events in a temporary folder,
 // headless and without pauses, for the window tests.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -17,8 +21,17 @@
 #include "data/program_folder.h"
 #include "data/sequence_library.h"
 #include "table/bidding_box.h"
+#include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/event_sets.h"
+#include "table/help_menu.h"
+#include "table/result_saving.h"
+#include "table/table_panels.h"
+#include "table/table_printing.h"
+#include "table/table_review.h"
 #include "ui/card_control.h"
+#include "ui/hands_view.h"
+#include "ui/setup_options.h"
 
 namespace quorval {
 
@@ -66,7 +79,7 @@ class DeskTest : public ::testing::Test {
     state.MarkerFilePresent = true;
     desk_ = std::make_unique<TDeskTop>(*files_, state);
     desk_->SetNoPauses(true);
-    desk_->SeedRandom(7);
+    desk_->Game().Seed(7);
     if (runLanguage >= 0) desk_->SetLanguageForRun(runLanguage);
     desk_->resize(desk_->minimumSize());
     desk_->show();
@@ -111,7 +124,26 @@ class DeskTest : public ::testing::Test {
     QTest::mouseClick(w, Qt::LeftButton);
   }
   void Key(Qt::Key key) { QTest::keyClick(desk_.get(), key); }
-  std::vector<std::string> Calls() const { return desk_->Bidding().Calls; }
+  // Opens File > Preferences; `act` works the dialog as a user would, then
+  // OK (or Cancel) closes it.
+  void Preferences(const std::function<void(TSetupOptions&)>& act, bool ok = true) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TSetupOptions*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      opened = true;
+      act(*dialog);
+      if (!dialog->isVisible()) return;
+      auto* button = dialog->findChild<QPushButton*>(ok ? "OKBtn" : "CancelBtn");
+      button->click();
+      if (dialog->isVisible()) dialog->reject();   // never leave a test waiting
+    });
+    desk_->Action("Preferences1")->trigger();
+    EXPECT_TRUE(opened);
+  }
+  std::vector<std::string> Calls() const { return desk_->Game().Auction().Calls; }
+  // The North-South score of the board's result, 0 before the board ends.
+  int BoardScore() const { return desk_->Game().Result() ? desk_->Game().Result()->score : 0; }
 
   QTemporaryDir dir_;
   std::unique_ptr<TMyINI> options_;

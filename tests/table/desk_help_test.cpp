@@ -88,14 +88,14 @@ TEST_F(DeskHelpTest, ThePagesOfTheProgramServeAWorkingFolderWithoutThem) {
   EXPECT_EQ(Open("UserGuide"), (std::vector<bool>{true, true, false, false}));
   EXPECT_EQ(Open("BiddingSummary"), (std::vector<bool>{false, true, false, false}));
   desk.Action("UGEN")->trigger();
-  ASSERT_NE(desk.HelpWindow(), nullptr);
-  EXPECT_EQ(desk.HelpWindow()->Source().toLocalFile(), program.filePath("English.html"));
+  ASSERT_NE(desk.Help().Window(), nullptr);
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), program.filePath("English.html"));
   desk.BidSysHelp(2);
-  EXPECT_EQ(desk.HelpWindow()->Source().toLocalFile(), program.filePath("DKBAS-E.html"));
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), program.filePath("DKBAS-E.html"));
 
   Page("English.html");
   desk.UserGuideHelp(2);
-  EXPECT_EQ(desk.HelpWindow()->Source().toLocalFile(), dir_.filePath("English.html"));
+  EXPECT_EQ(desk.Help().Window()->Source().toLocalFile(), dir_.filePath("English.html"));
   // A page neither place holds is still missing.
   desk.UserGuideHelp(4);
   EXPECT_EQ(LastMessage(), "Can not find Svensk.html in the Program's folder!");
@@ -110,7 +110,7 @@ TEST_F(DeskHelpTest, AMissingPageGivesTheMessageAndNoWindow) {
   desk.BidSysHelp(1);
   EXPECT_EQ(MessageCount(), 2);
   EXPECT_EQ(LastMessage(), "Can not find DKBAS-D.html in the Program's folder!");
-  EXPECT_EQ(desk.HelpWindow(), nullptr);
+  EXPECT_EQ(desk.Help().Window(), nullptr);
   // Tags outside the four languages do nothing at all.
   desk.UserGuideHelp(0);
   desk.BidSysHelp(5);
@@ -124,8 +124,8 @@ TEST_F(DeskHelpTest, PagesOpenInTheHelpWindowInTheCurrentSkin) {
   TDeskTop& desk = Desk();
   Open("UserGuide");
   desk.Action("UGDK")->trigger();
-  ASSERT_NE(desk.HelpWindow(), nullptr);
-  THelpWindow& help = *desk.HelpWindow();
+  ASSERT_NE(desk.Help().Window(), nullptr);
+  THelpWindow& help = *desk.Help().Window();
   EXPECT_TRUE(help.isVisible());
   EXPECT_EQ(help.Source().fileName(), "Dansk.html");
   EXPECT_EQ(help.Source().fragment(), "Contents");
@@ -138,7 +138,7 @@ TEST_F(DeskHelpTest, PagesOpenInTheHelpWindowInTheCurrentSkin) {
 
   // The summary opens in the same window, at its top, and Back returns.
   desk.BidSysHelp(2);
-  EXPECT_EQ(desk.HelpWindow(), &help);
+  EXPECT_EQ(desk.Help().Window(), &help);
   EXPECT_EQ(help.Source().fileName(), "STDNOR-E.html");
   EXPECT_FALSE(help.Source().hasFragment());
   help.BackClick();
@@ -150,14 +150,14 @@ TEST_F(DeskHelpTest, KeysTypedInTheHelpWindowAreNotCalls) {
   Page("English.html");
   TDeskTop& desk = Desk();
   desk.NewHandClick();
-  ASSERT_EQ(desk.State().phase, Phase::Bidding);
+  ASSERT_EQ(desk.Game().State().phase, Phase::Bidding);
   const auto before = Calls();
   desk.UserGuideHelp(2);
-  ASSERT_NE(desk.HelpWindow(), nullptr);
+  ASSERT_NE(desk.Help().Window(), nullptr);
   for (Qt::Key key : {Qt::Key_1, Qt::Key_C, Qt::Key_M})
-    QTest::keyClick(desk.HelpWindow()->Browser(), key);
+    QTest::keyClick(desk.Help().Window()->Browser(), key);
   EXPECT_EQ(Calls(), before);
-  EXPECT_EQ(desk.State().phase, Phase::Bidding);
+  EXPECT_EQ(desk.Game().State().phase, Phase::Bidding);
 }
 
 }  // namespace

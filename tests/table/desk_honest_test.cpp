@@ -16,14 +16,14 @@ class DeskHonestTest : public DeskTest {
   // The honest card at the start of the play of the desk's contract: what
   // the table must have played (or hinted) first.
   CardCode HonestFirstCard(const TDeskTop& desk, const CallMeanings* meanings = nullptr) {
-    PlayState start = desk.Play();
+    PlayState start = desk.Game().Play();
     EXPECT_TRUE(ReplayPlays(start, 0));
     honest::BoardContext board;
-    board.auction = {desk.Bidding().auction.dealer, desk.Bidding().auction.calls, 'D'};
-    board.contract = desk.Bidding().auction.Result();
+    board.auction = {desk.Game().Auction().auction.dealer, desk.Game().Auction().auction.calls, 'D'};
+    board.contract = desk.Game().Auction().auction.Result();
     board.seed = 7;   // the fixture seeds the table with 7
     board.meanings = honest::MeaningsOf(meanings);
-    return honest::ChooseHonestCard(start, board, Option.ComputerSkill, desk.State().PlayStyle).card;
+    return honest::ChooseHonestCard(start, board, Option.ComputerSkill, desk.Game().State().PlayStyle).card;
   }
 
   // Imp01.01 bid by South to 4S (the stored lead is the ace of trumps), and
@@ -81,9 +81,9 @@ TEST_F(DeskHonestTest, TheCommandLineChoosesItForThisRunOnly) {
   // West's opening lead is the honest computer's, not the stored lead (the
   // ace of trumps from A-4).
   BidImp0101ToTheLead(desk);
-  ASSERT_EQ(desk.Play().CardsPlayed, 1);
-  EXPECT_NE(desk.Play().PlayLog[0].card, ParseCard("AS"));
-  EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 1);
+  EXPECT_NE(desk.Game().Play().PlayLog[0].card, ParseCard("AS"));
+  EXPECT_EQ(desk.Game().Play().PlayLog[0].card, HonestFirstCard(desk));
   TMyINI written(kOptionsFileName);
   EXPECT_EQ(written.ReadString("Tester", "HonestComputer", "absent"), "absent");
 }
@@ -102,8 +102,8 @@ TEST_F(DeskHonestTest, TheComputerReadsTheStoredCallsByTheEventSetsMeanings) {
   files_->meanings = &meanings;
   TDeskTop& desk = Desk();
   BidImp0101ToTheLead(desk);
-  ASSERT_EQ(desk.Play().CardsPlayed, 1);
-  const CardCode lead = desk.Play().PlayLog[0].card;
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 1);
+  const CardCode lead = desk.Game().Play().PlayLog[0].card;
   files_->meanings = nullptr;
   EXPECT_EQ(lead, HonestFirstCard(desk, &meanings));
   EXPECT_NE(lead, HonestFirstCard(desk)) << "the meanings should change West's lead here";
@@ -114,15 +114,15 @@ TEST_F(DeskHonestTest, TheHintComesFromTheHonestComputerWhileItIsOn) {
   // Imp01.06 to 2H by East: South is on lead and asks for a hint.
   TDeskTop& desk = Desk("Imp", 6);
   desk.NewHandClick();
-  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
-  ASSERT_EQ(desk.Bidding().auction.Result().declarer, East);
+  while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  ASSERT_EQ(desk.Game().Auction().auction.Result().declarer, East);
   Click("EOBStart");
-  ASSERT_EQ(desk.Play().CardsPlayed, 0);
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 0);
   Click("ButHint");
   Click("ButPlayHint");
-  ASSERT_GE(desk.Play().CardsPlayed, 1);
-  EXPECT_EQ(desk.Play().PlayLog[0].seat, South);
-  EXPECT_EQ(desk.Play().PlayLog[0].card, HonestFirstCard(desk));
+  ASSERT_GE(desk.Game().Play().CardsPlayed, 1);
+  EXPECT_EQ(desk.Game().Play().PlayLog[0].seat, South);
+  EXPECT_EQ(desk.Game().Play().PlayLog[0].card, HonestFirstCard(desk));
 }
 
 }  // namespace

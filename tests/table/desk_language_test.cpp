@@ -13,9 +13,9 @@
 #include "tests/print/recording_device.h"
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
+#include "ui/multi_lang.h"
 #include "ui/result_summary.h"
 #include "ui/session_results.h"
-#include "ui/multi_lang.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -61,7 +61,7 @@ class TableLanguageTest : public DeskTest {
   void ExpectTableSpeaks(TDeskTop& desk, const Expected& e) {
     SCOPED_TRACE(e.language);
     EXPECT_EQ(desk.InterfaceLanguage(), e.language);
-    TBidBoxEuro* box = desk.BidBox();
+    TBidBoxEuro* box = desk.Panels().bidBox;
     EXPECT_EQ(box->ActionButton(baPass)->Caption(), QString::fromUtf8(e.pass));
     EXPECT_EQ(box->ActionButton(baDouble)->Caption(), QString::fromUtf8(e.dbl));
     EXPECT_EQ(box->ActionButton(baTakeBack)->Caption(), QString::fromUtf8(e.takeBack));
@@ -71,8 +71,8 @@ class TableLanguageTest : public DeskTest {
     EXPECT_EQ(box->BidButton(3, NT)->Caption(), QString::fromUtf8(e.threeNt));
     EXPECT_EQ(static_cast<QLabel*>(desk.Panel("BPSouth"))->text(), QString::fromUtf8(e.south));
     EXPECT_EQ(static_cast<QLabel*>(desk.Panel("BPEast"))->text(), QString::fromUtf8(e.east));
-    EXPECT_EQ(desk.State().SeatNames[South], e.south);
-    EXPECT_EQ(desk.ScorePages()->tabText(0), QString::fromUtf8(e.stratumA));
+    EXPECT_EQ(desk.Game().State().SeatNames[South], e.south);
+    EXPECT_EQ(desk.Panels().scorePages->tabText(0), QString::fromUtf8(e.stratumA));
     EXPECT_EQ(desk.windowTitle(), QString::fromUtf8(e.title) + " - Tester");
     EXPECT_EQ(CardDeck::HonourLanguage(), e.language);
     // The main window's character set: 0 for English, 1 for the others.
@@ -90,25 +90,25 @@ TEST_F(TableLanguageTest, EveryLanguageInTheMiddleOfThePlayAndAtTheEndOfTheBoard
   desk.BidButClick("S4");   // 4S by South
   Click("EOBStart");
   Key(Qt::Key_Return);
-  ASSERT_EQ(desk.State().phase, Phase::Playing);
-  const int played = desk.Play().CardsPlayed;
+  ASSERT_EQ(desk.Game().State().phase, Phase::Playing);
+  const int played = desk.Game().Play().CardsPlayed;
   for (const Expected& e : kLanguages) {
     desk.LanguageClick(e.language);
     ExpectTableSpeaks(desk, e);
     // The play goes on where it was.
-    EXPECT_EQ(desk.State().phase, Phase::Playing);
-    EXPECT_EQ(desk.Play().CardsPlayed, played);
+    EXPECT_EQ(desk.Game().State().phase, Phase::Playing);
+    EXPECT_EQ(desk.Game().Play().CardsPlayed, played);
   }
   Click("TPPFast");
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   const std::string filed = options_->ReadString("Tester", "Imp01.01", "");
   ASSERT_FALSE(filed.empty());
   for (const Expected& e : kLanguages) {
     desk.LanguageClick(e.language);
     ExpectTableSpeaks(desk, e);
-    EXPECT_EQ(desk.StrataGrid(0)->Cell(0, 0), QString::fromUtf8(e.stratum));
-    EXPECT_EQ(desk.ScorePadGrid()->Cell(0, 0), QString::fromUtf8(e.stratum));
-    EXPECT_EQ(desk.StrataGrid(0)->Cell(2, 1), QString::fromUtf8(e.south).left(1));
+    EXPECT_EQ(desk.Panels().strata[0]->Cell(0, 0), QString::fromUtf8(e.stratum));
+    EXPECT_EQ(desk.Panels().scorePadGrid->Cell(0, 0), QString::fromUtf8(e.stratum));
+    EXPECT_EQ(desk.Panels().strata[0]->Cell(2, 1), QString::fromUtf8(e.south).left(1));
     // Rebuilding the pages files the same line again.
     EXPECT_EQ(options_->ReadString("Tester", "Imp01.01", ""), filed);
   }
@@ -149,16 +149,16 @@ TEST_F(TableLanguageTest, TheBoardPanelAndTheReviewFollowTheLanguage) {
   EXPECT_EQ(static_cast<QLabel*>(desk.Panel("DupBdLabel2"))->text(), "Giver");
   EXPECT_EQ(static_cast<QLabel*>(desk.Panel("BidSysLabel"))->text(), "Dansk Basis");
   EXPECT_EQ(static_cast<QLabel*>(desk.Panel("SHCP"))->text(),
-            QString("%1 HP").arg(desk.Play().Hands[South].Hcp));
+            QString("%1 HP").arg(desk.Game().Play().Hands[South].Hcp));
   EXPECT_EQ(desk.Panel("Dup")->toolTip(), "Duplikatbakke");
-  EXPECT_EQ(desk.BidBox()->WhoBidsLabel()->text(), "Syd ");
-  EXPECT_EQ(desk.BidBox()->findChild<QLabel*>("BidTopCaption")->text(), " Meldeboks");
+  EXPECT_EQ(desk.Panels().bidBox->WhoBidsLabel()->text(), "Syd ");
+  EXPECT_EQ(desk.Panels().bidBox->findChild<QLabel*>("BidTopCaption")->text(), " Meldeboks");
   EXPECT_EQ(desk.Action("NewHandMenu")->text(), "&Næste spil");
   desk.BidButClick("Pa");
   // The review shows the calls in the language: "Pas" for a pass.
   bool sawPass = false;
-  for (int r = 0; r < desk.ReviewGrid()->RowCount(); ++r)
-    for (int c = 0; c < 4; ++c) sawPass |= desk.ReviewGrid()->Cell(c, r) == "Pas";
+  for (int r = 0; r < desk.Panels().bidReview->RowCount(); ++r)
+    for (int c = 0; c < 4; ++c) sawPass |= desk.Panels().bidReview->Cell(c, r) == "Pas";
   EXPECT_TRUE(sawPass);
   desk.LanguageClick(4);
   EXPECT_EQ(static_cast<QLabel*>(desk.Panel("DupBdLabel3"))->text(), "Zon");
@@ -183,7 +183,7 @@ TEST_F(TableLanguageTest, ALanguageForOneRunLeavesTheOptionAsItIs) {
 TEST_F(TableLanguageTest, AChoiceWhileTheComputerCallsWaitsForTheCall) {
   TDeskTop& desk = Desk();
   desk.SetNoPauses(false);
-  desk.SetBidPause(0.05);
+  desk.Game().SetBidPause(0.05);
   int languageDuringPause = -1;
   QTimer::singleShot(0, &desk, [&] {
     desk.LanguageClick(1);
@@ -192,9 +192,9 @@ TEST_F(TableLanguageTest, AChoiceWhileTheComputerCallsWaitsForTheCall) {
   desk.NewHandClick();   // North and East call, each after the pause
   EXPECT_EQ(languageDuringPause, 0);
   EXPECT_EQ(desk.InterfaceLanguage(), 1);
-  EXPECT_EQ(desk.State().phase, Phase::Bidding);
-  EXPECT_EQ(desk.Bidding().CallCount(), 2);
-  EXPECT_EQ(desk.BidBox()->ActionButton(baPass)->Caption(), "&Pas");
+  EXPECT_EQ(desk.Game().State().phase, Phase::Bidding);
+  EXPECT_EQ(desk.Game().Auction().CallCount(), 2);
+  EXPECT_EQ(desk.Panels().bidBox->ActionButton(baPass)->Caption(), "&Pas");
   EXPECT_EQ(Option.Language, 1);
 }
 
@@ -231,9 +231,9 @@ TEST_F(TableLanguageTest, TheHandReportPrintsInTheLanguageOfTheRun) {
     desk.BidButClick("S4");
     Click("EOBStart");
     Click("TPPFast");
-    ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
     std::vector<PageDrawer> printed;
-    desk.SetPrinter([&](QWidget*, const QString&, const std::vector<PageDrawer>& pages, PrintTarget) {
+    desk.Printing().SetPrinter([&](QWidget*, const QString&, const std::vector<PageDrawer>& pages, PrintTarget) {
       printed = pages;
       return true;
     });
@@ -254,13 +254,13 @@ TEST_F(TableLanguageTest, TheHandReportPrintsInTheLanguageOfTheRun) {
 TEST_F(TableLanguageTest, SessionResultsAndTheSummaryOpenInTheTablesLanguage) {
   TDeskTop& desk = Desk();
   desk.LanguageClick(4);
-  const auto session = desk.MakeSessionResults();
+  const auto session = desk.Printing().MakeSessionResults();
   EXPECT_EQ(session->windowTitle(), QString::fromUtf8("ORVENDAL QUORVAL 2005 - Kvällsresultat"));
   EXPECT_EQ(session->EventItem(1)->text(), "Topscore");
   EXPECT_EQ(session->Grid()->Cell(5, 0), "A-Grupp");
   EXPECT_EQ(session->Grid()->Cell(1, 1), "Slutbud");
   EXPECT_EQ(session->ScoringItemText(), "IMP");
-  const auto summary = desk.MakeResultSummary();
+  const auto summary = desk.Printing().MakeResultSummary();
   EXPECT_EQ(summary->windowTitle(), QString::fromUtf8("Resultat för alla spelkvällar"));
   EXPECT_EQ(summary->Grid()->Cell(0, 1), QString::fromUtf8("Spelkväll"));
 }

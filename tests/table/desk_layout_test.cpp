@@ -65,18 +65,18 @@ TEST_F(DeskLayoutTest, NothingOverlapsAtAnySizeInAnyLanguageOrPhase) {
                                 std::to_string(desk.width()) + " x " + std::to_string(desk.height());
       desk.NewHandClick();
       for (const std::string& f : Faults(desk)) ADD_FAILURE() << "bidding, " << where << ": " << f;
-      while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
-      if (desk.State().phase == Phase::BiddingOver) {
+      while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+      if (desk.Game().State().phase == Phase::BiddingOver) {
         for (const std::string& f : Faults(desk)) ADD_FAILURE() << "auction over, " << where << ": " << f;
         Click("EOBStart");
-        for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
+        for (int i = 0; i < 6 && desk.Game().State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
         for (const std::string& f : Faults(desk)) ADD_FAILURE() << "play, " << where << ": " << f;
         Click("TPPFast");
       }
-      ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+      ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
       for (const std::string& f : Faults(desk)) ADD_FAILURE() << "board over, " << where << ": " << f;
       // The strata pages keep their seven columns in view.
-      EXPECT_TRUE(desk.ScorePages()->isVisible()) << where;
+      EXPECT_TRUE(desk.Panels().scorePages->isVisible()) << where;
     }
 }
 

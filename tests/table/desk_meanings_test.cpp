@@ -59,7 +59,7 @@ class DeskMeaningsTest : public DeskTest {
   // The centre of the auction grid's cell of call `index` (board 1, North deals).
   QPoint CallCell(int index) const {
     const auto [row, col] = ReviewCell(North, index);
-    return desk_->ReviewGrid()->CellRect(col, row).center();
+    return desk_->Panels().bidReview->CellRect(col, row).center();
   }
 
   CallMeanings meanings_;
@@ -69,28 +69,28 @@ TEST_F(DeskMeaningsTest, TheTipOfACallTellsItsMeaningAndOnlyOfCallsWithOne) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   ASSERT_EQ(Calls(), (std::vector<std::string>{"1N", "P"}));
-  ASSERT_TRUE(desk.ShowCallTip(CallCell(0)));
-  EXPECT_TRUE(desk.MeaningTip()->isVisible());
-  EXPECT_EQ(desk.MeaningTip()->Meaning(), "15-17 HCP, balanced");
-  EXPECT_TRUE(desk.MeaningTip()->text().contains("System summary"));
+  ASSERT_TRUE(desk.Tips().ShowCallTip(CallCell(0)));
+  EXPECT_TRUE(desk.Tips().MeaningTip()->isVisible());
+  EXPECT_EQ(desk.Tips().MeaningTip()->Meaning(), "15-17 HCP, balanced");
+  EXPECT_TRUE(desk.Tips().MeaningTip()->text().contains("System summary"));
   // East's pass has no entry, and the cell after the last call holds none.
-  EXPECT_FALSE(desk.ShowCallTip(CallCell(1)));
-  EXPECT_FALSE(desk.MeaningTip()->isVisible());
-  EXPECT_FALSE(desk.ShowCallTip(CallCell(2)));
+  EXPECT_FALSE(desk.Tips().ShowCallTip(CallCell(1)));
+  EXPECT_FALSE(desk.Tips().MeaningTip()->isVisible());
+  EXPECT_FALSE(desk.Tips().ShowCallTip(CallCell(2)));
 
   // The grid's own tooltip event brings the tip, as the mouse resting on it does.
-  QHelpEvent rest(QEvent::ToolTip, CallCell(0), desk.ReviewGrid()->viewport()->mapToGlobal(CallCell(0)));
-  QApplication::sendEvent(desk.ReviewGrid()->viewport(), &rest);
-  EXPECT_TRUE(desk.MeaningTip()->isVisible());
+  QHelpEvent rest(QEvent::ToolTip, CallCell(0), desk.Panels().bidReview->viewport()->mapToGlobal(CallCell(0)));
+  QApplication::sendEvent(desk.Panels().bidReview->viewport(), &rest);
+  EXPECT_TRUE(desk.Tips().MeaningTip()->isVisible());
 
   // In Danish words, and in the system in use.
   desk.LanguageClick(1);
-  EXPECT_EQ(desk.CallMeaningText(0), "15-17 HP, balanceret");
+  EXPECT_EQ(desk.Tips().CallMeaningText(0), "15-17 HP, balanceret");
   desk.BidSysClick(1);
   desk.NewHandClick();
   desk.PriorHand1Click();
-  ASSERT_EQ(desk.State().BidSystemLetter, 'M');
-  EXPECT_EQ(desk.CallMeaningText(0), "12-14 HP, balanceret");
+  ASSERT_EQ(desk.Game().State().BidSystemLetter, 'M');
+  EXPECT_EQ(desk.Tips().CallMeaningText(0), "12-14 HP, balanceret");
 }
 
 // The summary that came with the program, as when an event set is played in
@@ -107,16 +107,16 @@ TEST_F(DeskMeaningsTest, TheTipsLinkOpensTheSystemSummaryAtTheCallsSection) {
   desk.NewHandClick();
   desk.ButMakeBidClick();  // South's Stayman
   ASSERT_EQ(Calls().at(2), "2C");
-  ASSERT_TRUE(desk.ShowCallTip(CallCell(2)));
-  emit desk.MeaningTip()->linkActivated("summary");
-  ASSERT_NE(desk.HelpWindow(), nullptr);
-  EXPECT_TRUE(desk.HelpWindow()->isVisible());
-  EXPECT_EQ(desk.HelpWindow()->Source().fileName(), "DKBAS-E.html");
-  EXPECT_EQ(desk.HelpWindow()->Source().fragment(), "notrump");
-  EXPECT_FALSE(desk.MeaningTip()->isVisible());
+  ASSERT_TRUE(desk.Tips().ShowCallTip(CallCell(2)));
+  emit desk.Tips().MeaningTip()->linkActivated("summary");
+  ASSERT_NE(desk.Help().Window(), nullptr);
+  EXPECT_TRUE(desk.Help().Window()->isVisible());
+  EXPECT_EQ(desk.Help().Window()->Source().fileName(), "DKBAS-E.html");
+  EXPECT_EQ(desk.Help().Window()->Source().fragment(), "notrump");
+  EXPECT_FALSE(desk.Tips().MeaningTip()->isVisible());
   // The opening is told among the openings.
-  EXPECT_TRUE(desk.OpenMeaningSummary(0));
-  EXPECT_EQ(desk.HelpWindow()->Source().fragment(), "openings");
+  EXPECT_TRUE(desk.Tips().OpenMeaningSummary(0));
+  EXPECT_EQ(desk.Help().Window()->Source().fragment(), "openings");
   SetHelpFolder("");
 }
 
@@ -124,33 +124,33 @@ TEST_F(DeskMeaningsTest, HintListsTheMeaningOfEachCallItMarksUntilTheNextCall) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.ButHelpBidClick();
-  ASSERT_TRUE(desk.HintMeanings()->isVisible());
-  const auto& lines = desk.HintMeanings()->Lines();
+  ASSERT_TRUE(desk.Tips().HintMeanings()->isVisible());
+  const auto& lines = desk.Tips().HintMeanings()->Lines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].call, "2~C");
   EXPECT_EQ(lines[0].meaning, "Stayman: 8+ HCP, forcing");
   EXPECT_EQ(lines[1].call, "2~D");
   EXPECT_EQ(lines[1].meaning, "Transfer: 5+ hearts");
-  EXPECT_EQ(desk.BidBox()->BidButton(2, Diamond)->toolTip(), "Transfer: 5+ hearts");
+  EXPECT_EQ(desk.Panels().bidBox->BidButton(2, Diamond)->toolTip(), "Transfer: 5+ hearts");
   // Another language tells the listed meanings in its words.
   desk.LanguageClick(4);
-  ASSERT_TRUE(desk.HintMeanings()->isVisible());
-  EXPECT_EQ(desk.HintMeanings()->Lines().at(1).meaning, QString::fromUtf8("Transfer: 5+ hjärter"));
+  ASSERT_TRUE(desk.Tips().HintMeanings()->isVisible());
+  EXPECT_EQ(desk.Tips().HintMeanings()->Lines().at(1).meaning, QString::fromUtf8("Transfer: 5+ hjärter"));
   desk.LanguageClick(0);
   // Below the bidding box, so that none of its buttons is covered.
-  EXPECT_GT(desk.HintMeanings()->geometry().top(), desk.BidBox()->geometry().bottom());
+  EXPECT_GT(desk.Tips().HintMeanings()->geometry().top(), desk.Panels().bidBox->geometry().bottom());
 
   desk.ButMakeBidClick();
-  EXPECT_FALSE(desk.HintMeanings()->isVisible());
-  EXPECT_TRUE(desk.BidBox()->BidButton(2, Diamond)->toolTip().isEmpty());
+  EXPECT_FALSE(desk.Tips().HintMeanings()->isVisible());
+  EXPECT_TRUE(desk.Panels().bidBox->BidButton(2, Diamond)->toolTip().isEmpty());
 }
 
 TEST_F(DeskMeaningsTest, TheReportListsMeaningsOnlyWhenAskedFor) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
-  EXPECT_TRUE(desk.CurrentHandReport().meanings.empty());
+  EXPECT_TRUE(desk.Printing().CurrentHandReport().meanings.empty());
   desk.Action("PrintMeanings")->setChecked(true);
-  const HandReportData report = desk.CurrentHandReport();
+  const HandReportData report = desk.Printing().CurrentHandReport();
   EXPECT_EQ(report.meanings, (std::vector<QString>{"15-17 HCP, balanced", ""}));
 }
 
@@ -166,9 +166,9 @@ TEST_F(DeskMeaningsTest, TheReviewShowsTheAuctionWithMeaningsWhenTicked) {
     r.index = index;
     return r;
   };
-  desk.SetReviewSolvers(quiet);
+  desk.Review().SetReviewSolvers(quiet);
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
-  const auto window = desk.MakeCurrentReview();
+  const auto window = desk.Review().MakeCurrentReview();
   ASSERT_NE(window, nullptr);
   QCheckBox* box = window->AuctionMeaningsBox();
   EXPECT_FALSE(box->isHidden());
@@ -188,12 +188,12 @@ TEST_F(DeskMeaningsTest, UnreadableMeaningsAreToldOnceAndTheBoardIsPlayedWithout
   EXPECT_EQ(MessageCount(), 1);
   EXPECT_NE(LastMessage().find("3 entries where the file counts 4"), std::string::npos) << LastMessage();
   desk.NewHandClick();
-  EXPECT_FALSE(desk.ShowCallTip(CallCell(0)));
+  EXPECT_FALSE(desk.Tips().ShowCallTip(CallCell(0)));
   desk.ButHelpBidClick();
-  EXPECT_FALSE(desk.HintMeanings()->isVisible());
-  EXPECT_NE(desk.BidBox()->BidButton(2, Diamond)->Face(), desk.BidBox()->BidButton(3, Diamond)->Face());
+  EXPECT_FALSE(desk.Tips().HintMeanings()->isVisible());
+  EXPECT_NE(desk.Panels().bidBox->BidButton(2, Diamond)->Face(), desk.Panels().bidBox->BidButton(3, Diamond)->Face());
   EXPECT_TRUE(desk.AutoPlayBoard("Imp", "01", 1)) << LastMessage();
-  EXPECT_TRUE(desk.ResultFiled());
+  EXPECT_TRUE(desk.Game().ResultFiled());
   EXPECT_EQ(MessageCount(), 1);
 }
 

@@ -26,23 +26,6 @@ namespace {
 
 class DeskPreferencesTest : public DeskTest {
  protected:
-  // Opens File > Preferences; `act` works the dialog as a user would, then
-  // OK (or Cancel) closes it.
-  void Preferences(const std::function<void(TSetupOptions&)>& act, bool ok = true) {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<TSetupOptions*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      opened = true;
-      act(*dialog);
-      if (!dialog->isVisible()) return;
-      auto* button = dialog->findChild<QPushButton*>(ok ? "OKBtn" : "CancelBtn");
-      button->click();
-      if (dialog->isVisible()) dialog->reject();   // never leave a test waiting
-    });
-    desk_->Action("Preferences1")->trigger();
-    EXPECT_TRUE(opened);
-  }
   static void Press(TSetupOptions& d, const char* button) { d.findChild<QPushButton*>(button)->click(); }
   bool SendCard(CardCode card) {
     TableMessage message(card);
@@ -56,54 +39,54 @@ class DeskPreferencesTest : public DeskTest {
     desk.BidButClick("S1");
     desk.BidButClick("S4");
     Click("EOBStart");
-    EXPECT_EQ(desk.Play().CardsPlayed, 1);
+    EXPECT_EQ(desk.Game().Play().CardsPlayed, 1);
     return desk;
   }
-  bool Human(Seat s) const { return desk_->Play().Hands[s].HumanControlled; }
+  bool Human(Seat s) const { return desk_->Game().Play().Hands[s].HumanControlled; }
 };
 
 TEST_F(DeskPreferencesTest, MidPlayTheLastCardIsTakenBackAndPlayedOnToTheUser) {
   TDeskTop& desk = FourSpadesLed();
-  ASSERT_EQ(desk.Play().ToPlay, North);
-  ASSERT_TRUE(SendCard(DefaultCard(desk.Play())));   // North; East answers; South's turn
-  ASSERT_EQ(desk.Play().CardsPlayed, 3);
-  ASSERT_EQ(desk.Play().ToPlay, South);
-  const CardCode south = DefaultCard(desk.Play());
+  ASSERT_EQ(desk.Game().Play().ToPlay, North);
+  ASSERT_TRUE(SendCard(DefaultCard(desk.Game().Play())));   // North; East answers; South's turn
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 3);
+  ASSERT_EQ(desk.Game().Play().ToPlay, South);
+  const CardCode south = DefaultCard(desk.Game().Play());
   ASSERT_TRUE(SendCard(south));
-  ASSERT_EQ(desk.Play().CardsPlayed, 4);   // the trick lies complete on the table
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 4);   // the trick lies complete on the table
 
   // South's own card was the last: it goes back to the hand, and South is
   // to play again.
   Preferences([](TSetupOptions& d) { d.findChild<QScrollBar*>("SkillSlide")->setValue(2); });
   EXPECT_EQ(Option.ComputerSkill, 2);
-  EXPECT_EQ(desk.State().phase, Phase::Playing);
-  EXPECT_EQ(desk.Play().CardsPlayed, 3);
-  EXPECT_EQ(desk.Play().ToPlay, South);
-  EXPECT_TRUE(desk.Play().Hands[South].Holds(south));
-  EXPECT_TRUE(desk.Play().Hands[North].FaceUp) << "the dummy stays on the table";
-  EXPECT_NE(desk.Cards()->Hand(East).CardOnTable(), 0) << "the trick so far is shown again";
+  EXPECT_EQ(desk.Game().State().phase, Phase::Playing);
+  EXPECT_EQ(desk.Game().Play().CardsPlayed, 3);
+  EXPECT_EQ(desk.Game().Play().ToPlay, South);
+  EXPECT_TRUE(desk.Game().Play().Hands[South].Holds(south));
+  EXPECT_TRUE(desk.Game().Play().Hands[North].FaceUp) << "the dummy stays on the table";
+  EXPECT_NE(desk.Panels().cards->Hand(East).CardOnTable(), 0) << "the trick so far is shown again";
 
   // Played on until a computer seat's card is the last before the user's turn.
   for (int guard = 0; guard < 60; ++guard) {
-    const PlayState& p = desk.Play();
+    const PlayState& p = desk.Game().Play();
     if (Human(p.ToPlay) && p.CardsPlayed > 4 && !Human(p.PlayLog[p.CardsPlayed - 1].seat) &&
         !desk.Panel("ButClearTable")->isEnabled())
       break;
     if (desk.Panel("ButClearTable")->isEnabled()) Click("ButClearTable");
     else SendCard(DefaultCard(p));
   }
-  const int played = desk.Play().CardsPlayed;
-  const Seat last = desk.Play().PlayLog[played - 1].seat;
-  const Seat user = desk.Play().ToPlay;
+  const int played = desk.Game().Play().CardsPlayed;
+  const Seat last = desk.Game().Play().PlayLog[played - 1].seat;
+  const Seat user = desk.Game().Play().ToPlay;
   ASSERT_FALSE(Human(last));
   ASSERT_TRUE(Human(user));
   // Cancel too: the computer's card is taken back and the computer plays
   // again, so the user is to play as before.
   Preferences([](TSetupOptions&) {}, false);
-  EXPECT_EQ(desk.Play().CardsPlayed, played);
-  EXPECT_EQ(desk.Play().PlayLog[played - 1].seat, last);
-  EXPECT_EQ(desk.Play().ToPlay, user);
-  EXPECT_TRUE(IsLegalCard(desk.Play(), DefaultCard(desk.Play())));
+  EXPECT_EQ(desk.Game().Play().CardsPlayed, played);
+  EXPECT_EQ(desk.Game().Play().PlayLog[played - 1].seat, last);
+  EXPECT_EQ(desk.Game().Play().ToPlay, user);
+  EXPECT_TRUE(IsLegalCard(desk.Game().Play(), DefaultCard(desk.Game().Play())));
 }
 
 TEST_F(DeskPreferencesTest, APreviewedSkinIsUndoneByCancelAndKeptByOK) {
@@ -140,12 +123,12 @@ TEST_F(DeskPreferencesTest, NewBacksAndCaptionAfterOK) {
     emit design->activated(3);
   });
   EXPECT_EQ(Option.BackDesign, 3);
-  THandView& north = desk.Cards()->Hand(North);
+  THandView& north = desk.Panels().cards->Hand(North);
   EXPECT_TRUE(north.Card(1)->ShowBack());
   EXPECT_EQ(north.Card(1)->BackDesign(), 3);
   EXPECT_EQ(north.Card(1)->BackImage(), CardDeck::DeckCell(kFirstBackCell + 3));
-  EXPECT_EQ(desk.Cards()->TrickCard(1)->BackDesign(), 3);
-  EXPECT_EQ(desk.State().phase, Phase::Bidding) << "the board stays on the table";
+  EXPECT_EQ(desk.Panels().cards->TrickCard(1)->BackDesign(), 3);
+  EXPECT_EQ(desk.Game().State().phase, Phase::Bidding) << "the board stays on the table";
   EXPECT_TRUE(desk.windowTitle().endsWith("Tester"));
 }
 
@@ -156,8 +139,8 @@ TEST_F(DeskPreferencesTest, AnotherPlayerTakesOverWithHisOwnBoardCounter) {
   options_->WriteInteger("Other", "BidSys", 1);
   TDeskTop& desk = Desk("Imp", 4);
   desk.NewHandClick();
-  ASSERT_EQ(desk.State().BoardNo, 4);
-  ASSERT_EQ(desk.State().phase, Phase::Bidding);
+  ASSERT_EQ(desk.Game().State().BoardNo, 4);
+  ASSERT_EQ(desk.Game().State().phase, Phase::Bidding);
   Preferences([](TSetupOptions& d) {
     auto* list = d.findChild<QComboBox*>("NewPlayer");
     const int at = list->findText("Other");
@@ -165,24 +148,24 @@ TEST_F(DeskPreferencesTest, AnotherPlayerTakesOverWithHisOwnBoardCounter) {
     emit list->activated(at);
   }, false);   // even with Cancel the player picked stays
   EXPECT_EQ(Option.CurrentPlayer, "Other");
-  EXPECT_EQ(desk.State().phase, Phase::NoBoard);
-  EXPECT_EQ(desk.State().EventType, "Par");
-  EXPECT_EQ(desk.State().Session, "01");
-  EXPECT_EQ(desk.State().BoardNo, 2);
-  EXPECT_EQ(desk.State().BidSystem, 1);
+  EXPECT_EQ(desk.Game().State().phase, Phase::NoBoard);
+  EXPECT_EQ(desk.Game().State().EventType, "Par");
+  EXPECT_EQ(desk.Game().State().Session, "01");
+  EXPECT_EQ(desk.Game().State().BoardNo, 2);
+  EXPECT_EQ(desk.Game().State().BidSystem, 1);
   EXPECT_TRUE(desk.Action("BS1")->isChecked());
-  EXPECT_FALSE(desk.BidBox()->isVisible());
+  EXPECT_FALSE(desk.Panels().bidBox->isVisible());
   EXPECT_TRUE(desk.Panel("EndofScoring")->isVisible());
   EXPECT_FALSE(desk.Action("RebidHand")->isEnabled());
-  EXPECT_FALSE(desk.Cards()->Hand(South).Card(1)->isVisible()) << "the old board's cards are gone";
+  EXPECT_FALSE(desk.Panels().cards->Hand(South).Card(1)->isVisible()) << "the old board's cards are gone";
   EXPECT_TRUE(desk.windowTitle().endsWith("Other"));
   // The player before kept his own board counter.
   EXPECT_EQ(options_->ReadInteger("Tester", "LastHandPlayed", -1), 4);
   // The new player's next board is his own.
   desk.NewHandClick();
-  EXPECT_EQ(desk.State().phase, Phase::Bidding);
-  EXPECT_EQ(desk.State().BoardNo, 3);
-  EXPECT_EQ(desk.State().EventType, "Par");
+  EXPECT_EQ(desk.Game().State().phase, Phase::Bidding);
+  EXPECT_EQ(desk.Game().State().BoardNo, 3);
+  EXPECT_EQ(desk.Game().State().EventType, "Par");
 }
 
 // The windows the table opens are painted in the skin in force.
@@ -190,10 +173,10 @@ TEST_F(DeskPreferencesTest, TheTablesOtherWindowsTakeTheSkin) {
   TDeskTop& desk = Desk();
   Preferences([](TSetupOptions& d) { Press(d, "Silver"); });
   const QColor ground(128, 128, 128), main(0, 64, 128);   // Navy's colours 0 and 1
-  const auto session = desk.MakeSessionResults();
+  const auto session = desk.Printing().MakeSessionResults();
   EXPECT_EQ(session->palette().color(QPalette::Window), ground);
   EXPECT_EQ(session->findChild<QWidget*>("Panel6")->palette().color(QPalette::Window), main);
-  const auto summary = desk.MakeResultSummary();
+  const auto summary = desk.Printing().MakeResultSummary();
   EXPECT_EQ(summary->findChild<QWidget*>("Panel6")->palette().color(QPalette::Window), main);
   QColor chooser;
   QTimer::singleShot(0, [&] {
@@ -228,23 +211,23 @@ TEST_F(DeskPreferencesTest, TheEndOfABoardFitsTheWindowsOwnSize) {
     desk.resize(desk.sizeHint());
     EXPECT_EQ(desk.sizeHint(), desk.minimumSize());
     ASSERT_TRUE(desk.AutoPlayBoard(event, "01", 1));
-    ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
     QApplication::processEvents();
-    QTabWidget* pages = desk.ScorePages();
+    QTabWidget* pages = desk.Panels().scorePages;
     ASSERT_TRUE(pages->isVisible());
     const QRect inWindow(pages->mapTo(&desk, QPoint(0, 0)), pages->size());
     EXPECT_TRUE(desk.rect().contains(inWindow)) << event;
     const QRect east(desk.Panel("HandEast")->mapTo(&desk, QPoint(0, 0)), desk.Panel("HandEast")->size());
     EXPECT_FALSE(inWindow.intersects(east)) << event;
     for (int s = 0; s < 3; ++s) {
-      TBridgeGrid* grid = desk.StrataGrid(s);
+      TBridgeGrid* grid = desk.Panels().strata[s];
       pages->setCurrentIndex(s);
       QApplication::processEvents();
       EXPECT_EQ(grid->Cell(6, 0), event == std::string("Imp") ? "IMP" : "MP");
       EXPECT_LE(grid->CellRect(6, 0).right(), grid->viewport()->width()) << event << " stratum " << s;
       EXPECT_GE(grid->ColWidth(6), grid->MeasuredTextWidth(6, 1)) << event;
     }
-    TBridgeGrid* pad = desk.ScorePadGrid();
+    TBridgeGrid* pad = desk.Panels().scorePadGrid;
     EXPECT_LE(pad->CellRect(3, 0).right(), pad->viewport()->width());
   }
 }

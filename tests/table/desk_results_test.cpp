@@ -6,6 +6,7 @@
 #include "data/kept_play.h"
 #include "scoring/player_results.h"
 #include "tests/data/sample_play.h"
+#include "tests/game/counting_filing.h"
 #include "tests/print/recording_device.h"
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
@@ -33,7 +34,7 @@ class DeskResultsTest : public DeskTest {
     files_ = std::make_unique<TableFiles>(TableFiles{*options_, *boards_, *results_, library_.Store(), Option,
                                                      plays_.get()});
     std::string problem;
-    const auto report = Desk().FiledHandReport("Imp01.01", problem);
+    const auto report = Desk().Printing().FiledHandReport("Imp01.01", problem);
     EXPECT_TRUE(report.has_value());
     EXPECT_EQ(problem, "");
     return report.value_or(HandReportData{});
@@ -42,14 +43,14 @@ class DeskResultsTest : public DeskTest {
   void BidAndFinish(TDeskTop& desk, const char* second) {
     desk.BidButClick("S1");
     desk.BidButClick(second);
-    ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
     Click("EOBStart");
     Click("TPPFast");
-    ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+    ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   }
   std::vector<CardCode> CardsOnTable() const {
     std::vector<CardCode> cards;
-    for (int i = 0; i < desk_->Play().CardsPlayed; ++i) cards.push_back(desk_->Play().PlayLog[size_t(i)].card);
+    for (int i = 0; i < desk_->Game().Play().CardsPlayed; ++i) cards.push_back(desk_->Game().Play().PlayLog[size_t(i)].card);
     return cards;
   }
   // The cards of the tricks in the order played: each trick from its leader.
@@ -62,7 +63,7 @@ class DeskResultsTest : public DeskTest {
   std::unique_ptr<RecordingDevice> Draw(const HandReportData& report) {
     auto page = std::make_unique<RecordingDevice>();
     QPainter painter(page.get());
-    PrintReport(painter, report, desk_->ReportLabels());
+    PrintReport(painter, report, desk_->Printing().ReportLabels());
     return page;
   }
   // The text drawn right of `label` on its line, within the deal area.
@@ -81,7 +82,7 @@ TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {
   TDeskTop& desk = Desk();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   const std::vector<CardCode> played = CardsOnTable();
-  const std::vector<CallCode> calls = desk.Bidding().auction.calls;
+  const std::vector<CallCode> calls = desk.Game().Auction().auction.calls;
   ASSERT_EQ(played.size(), 52u);
   EXPECT_FALSE(plays_->Modified());   // on disk with the result
 
@@ -104,6 +105,38 @@ TEST_F(DeskResultsTest, AFiledBoardsPlayIsReadBackAfterARestartCardForCard) {
   EXPECT_EQ(framed, 3);
 }
 
+// The result and the play are filed once, when the board ends: switching
+// the language and closing Preferences show the result again in new words
+// (and may save the settings) but never file it again.
+TEST_F(DeskResultsTest, ABoardIsFiledOnceWhateverTheTableShowsAfterwards) {
+  TDeskTop& desk = Desk();
+  CountingFiling filing(*files_);
+  desk.Game().SetFiling(&filing);
+  desk.NewHandClick();
+  BidAndFinish(desk, "S4");
+  EXPECT_EQ(filing.results, 1);
+  EXPECT_EQ(filing.plays, 1);
+  const std::string line = options_->ReadString("Tester", "Imp01.01", "nope");
+  ASSERT_NE(line, "nope");
+
+  desk.LanguageClick(1);
+  EXPECT_EQ(desk.Panels().strata[0]->Cell(0, 0), "Række");   // the strata in Danish
+  desk.LanguageClick(0);
+  Preferences([](TSetupOptions&) {});
+  Preferences([](TSetupOptions&) {}, false);
+  EXPECT_EQ(filing.results, 1);
+  EXPECT_EQ(filing.plays, 1);
+  EXPECT_EQ(options_->ReadString("Tester", "Imp01.01", "nope"), line);
+  EXPECT_TRUE(desk.Panels().scorePages->isVisible());
+  EXPECT_EQ(desk.Panels().strata[0]->Cell(0, 0), "Stratum");
+
+  // Played again, the board is filed again: once more.
+  Click("ButReplayHand");
+  Click("TPPFast");
+  EXPECT_EQ(filing.results, 2);
+  EXPECT_EQ(filing.plays, 2);
+}
+
 TEST_F(DeskResultsTest, ARebidBoardKeepsItsNewAuctionAndPlayWithItsNewResult) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();
@@ -124,17 +157,17 @@ TEST_F(DeskResultsTest, ABoardReplayedAfterTheChooserWasCancelledIsFiledAsItself
   TDeskTop& desk = Desk("Imp", 6);
   desk.SetBoardChooser([](std::string&, std::string&, int&) { return false; });
   desk.NewHandClick();
-  ASSERT_EQ(desk.Board().Key, "Imp01.06");
-  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
-  ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+  ASSERT_EQ(desk.Game().Board().Key, "Imp01.06");
+  while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
   Click("EOBStart");
   Click("TPPFast");
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   desk.NewHandClick();   // no Imp01.07: the chooser, cancelled
-  ASSERT_EQ(desk.State().BoardNo, 7);
+  ASSERT_EQ(desk.Game().State().BoardNo, 7);
   desk.EOSReplayClick();
   Click("TPPFast");
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   EXPECT_NE(files_->PlayerValue("Imp01.06", ""), "");
   EXPECT_EQ(files_->PlayerValue("Imp01.07", ""), "");
   EXPECT_EQ(KeptBoardKeys(*plays_, files_->PlayerName()), std::vector<std::string>{"Imp01.06"});
@@ -151,7 +184,7 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   plays_->WriteString("Tester", "Imp01.01.Play", damaged);
 
   std::string problem;
-  auto report = desk.FiledHandReport("Imp01.01", problem);
+  auto report = desk.Printing().FiledHandReport("Imp01.01", problem);
   ASSERT_TRUE(report.has_value());
   EXPECT_NE(problem.find("cannot be used: card 3"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
@@ -168,7 +201,7 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   std::string otherTricks = line;
   otherTricks.replace(tricksAt, line.find(',', tricksAt) - tricksAt, "13");
   options_->WriteString("Tester", "Imp01.01", otherTricks);
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("does not match its filed result"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
   EXPECT_EQ(report->declarerTricks, 13);
@@ -178,15 +211,15 @@ TEST_F(DeskResultsTest, ADamagedPlayIsLeftOutAndSaidNeverPrintedWrong) {
   // before plays were kept).
   KeptPlay other = *ParseKeptPlay({"N", "None", testing::kOneSuitDeal, "4S,P,P,P", testing::kTenTricksPlay}).play;
   KeepPlay(*plays_, "Tester", "Imp01.01", other);
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("another deal"), std::string::npos) << problem;
   EXPECT_TRUE(report->tricks.empty());
   plays_->EraseSection("Tester");
-  report = desk.FiledHandReport("Imp01.01", problem);
+  report = desk.Printing().FiledHandReport("Imp01.01", problem);
   EXPECT_NE(problem.find("no kept play for Imp01.01"), std::string::npos) << problem;
   EXPECT_TRUE(report.has_value());
 
-  EXPECT_FALSE(desk.FiledHandReport("Imp01.02", problem).has_value());
+  EXPECT_FALSE(desk.Printing().FiledHandReport("Imp01.02", problem).has_value());
   EXPECT_EQ(problem, "No filed result for Imp01.02");
 }
 
@@ -196,31 +229,32 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   EXPECT_TRUE(desk.Action("PrintHandMenu")->isEnabled());
   EXPECT_TRUE(desk.Action("SavePdfMenu")->isEnabled());
-  const HandReportData over = desk.CurrentHandReport();
+  const HandReportData over = desk.Printing().CurrentHandReport();
   EXPECT_TRUE(over.resultKnown);
   EXPECT_TRUE(over.strataKnown);
-  EXPECT_EQ(over.boardScore, desk.BoardScore());
+  EXPECT_EQ(over.boardScore, BoardScore());
   EXPECT_EQ(over.strata[0][0][6], "IMP");
+  const int lastScore = BoardScore();
 
   desk.NewHandClick();   // board 2: Print Hand at once
   EXPECT_TRUE(desk.Action("PrintHandMenu")->isEnabled());
-  const HandReportData report = desk.CurrentHandReport();
+  const HandReportData report = desk.Printing().CurrentHandReport();
   EXPECT_EQ(report.board, 2);
   EXPECT_FALSE(report.resultKnown);
   EXPECT_FALSE(report.strataKnown);
   EXPECT_FALSE(report.contractKnown);
-  EXPECT_EQ(report.calls, desk.Bidding().auction.calls);
+  EXPECT_EQ(report.calls, desk.Game().Auction().auction.calls);
   EXPECT_TRUE(report.tricks.empty());
   const auto page = Draw(report);
   EXPECT_EQ(ValueOf(*page, "N-S:"), "");
-  ASSERT_NE(desk.BoardScore(), 0);
-  EXPECT_FALSE(page->AllText().contains(QString::number(desk.BoardScore())));
+  ASSERT_NE(lastScore, 0);
+  EXPECT_FALSE(page->AllText().contains(QString::number(lastScore)));
 
   // What "Print Hand" sends: one page, named after the board.
   QString name;
   size_t pages = 0;
   PrintTarget target = PrintTarget::Printer;
-  desk.SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget t) {
+  desk.Printing().SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget t) {
     name = n;
     pages = p.size();
     target = t;
@@ -232,18 +266,14 @@ TEST_F(DeskResultsTest, PrintHandBeforeTheEndShowsOnlyThisBoardsPart) {
   EXPECT_EQ(target, PrintTarget::Pdf);
 }
 
-TEST_F(DeskResultsTest, APassedOutBoardIsKeptWithFourPassesAndNoCards) {
+TEST_F(DeskResultsTest, APassedOutBoardIsReportedAsPassed) {
   UseLibrary("[Imp01.01.D]\r\nP,P,P,P,Lead,QS,100\r\n");
   TDeskTop& desk = Desk();
   desk.NewHandClick();
   desk.ButMakeBidClick();
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
-  const KeptPlayRead kept = ReadKeptPlay(*plays_, "Tester", "Imp01.01");
-  ASSERT_TRUE(kept.Sound()) << kept.fault;
-  EXPECT_EQ(kept.play->calls, (std::vector<CallCode>{Pass, Pass, Pass, Pass}));
-  EXPECT_TRUE(kept.play->cards.empty());
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   std::string problem;
-  const auto report = desk.FiledHandReport("Imp01.01", problem);
+  const auto report = desk.Printing().FiledHandReport("Imp01.01", problem);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(problem, "");
   EXPECT_TRUE(report->contract.PassedOut());
@@ -258,12 +288,12 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 3));
   std::vector<QString> names;
   std::vector<PageDrawer> sent;
-  desk.SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget) {
+  desk.Printing().SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget) {
     names.push_back(n);
     sent.insert(sent.end(), p.begin(), p.end());
     return true;
   });
-  const auto window = desk.MakeSessionResults();
+  const auto window = desk.Printing().MakeSessionResults();
   EXPECT_EQ(window->Grid()->Cell(0, 3), "3");
   window->SelectRow(3);
   window->PrintHandClick(PrintTarget::Preview);
@@ -285,13 +315,13 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   EXPECT_NE(list.Find("ORVENDAL QUORVAL 2005  -  IMP"), nullptr);
   EXPECT_NE(list.Find("Totals"), nullptr);
 
-  const SessionPrintPage page = desk.SessionListPage("Imp", "01");
+  const SessionPrintPage page = desk.Printing().SessionListPage("Imp", "01");
   EXPECT_EQ(page.sessionName, "Imp01");
   EXPECT_EQ(page.rows.size(), 6u);   // two headings, two boards, totals, figure
   EXPECT_EQ(page.totalsRow, 4);
   EXPECT_GT(page.columnWidths[1], 0);
 
-  const auto summary = desk.MakeResultSummary();
+  const auto summary = desk.Printing().MakeResultSummary();
   EXPECT_EQ(summary->Grid()->Cell(0, 2), "Imp01");
   EXPECT_EQ(summary->Grid()->Cell(1, 2), "     2");
 }

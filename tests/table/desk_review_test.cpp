@@ -53,7 +53,7 @@ class DeskReviewTest : public DeskTest {
   }
   TDeskTop& PlayedDesk() {
     TDeskTop& desk = Desk();
-    desk.SetReviewSolvers(StandIns());
+    desk.Review().SetReviewSolvers(StandIns());
     EXPECT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
     return desk;
   }
@@ -67,24 +67,24 @@ class DeskReviewTest : public DeskTest {
 TEST_F(DeskReviewTest, ReviewIsOfferedAtTheEndOfABoardWithItsPlayScoreAndField) {
   TDeskTop& desk = Desk();
   EXPECT_FALSE(desk.Panel("ReviewHand")->isEnabled());
-  EXPECT_EQ(desk.MakeCurrentReview(), nullptr);
-  desk.SetReviewSolvers(StandIns());
+  EXPECT_EQ(desk.Review().MakeCurrentReview(), nullptr);
+  desk.Review().SetReviewSolvers(StandIns());
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   EXPECT_TRUE(desk.Panel("ReviewHand")->isEnabled());
-  const auto window = desk.MakeCurrentReview();
+  const auto window = desk.Review().MakeCurrentReview();
   ASSERT_NE(window, nullptr);
   const review::BoardReview& r = window->Review();
   EXPECT_EQ(r.key, "Imp01.01");
   ASSERT_EQ(r.cards.size(), 52u);
-  for (int i = 0; i < 52; ++i) EXPECT_EQ(r.cards[size_t(i)], desk.Play().PlayLog[size_t(i)].card) << i;
+  for (int i = 0; i < 52; ++i) EXPECT_EQ(r.cards[size_t(i)], desk.Game().Play().PlayLog[size_t(i)].card) << i;
   EXPECT_TRUE(r.scoreKnown);
-  EXPECT_EQ(r.scoreNS, desk.BoardScore());
+  EXPECT_EQ(r.scoreNS, BoardScore());
   EXPECT_EQ(r.field.size(), 18u);
-  EXPECT_EQ(r.DeclarerTricks(), desk.Play().DeclarerTricks);
+  EXPECT_EQ(r.DeclarerTricks(), desk.Game().Play().DeclarerTricks);
 }
 
 TEST_F(DeskReviewTest, StepsWithButtonsAndArrowKeysAndTheHandsShrink) {
-  const auto window = PlayedDesk().MakeCurrentReview();
+  const auto window = PlayedDesk().Review().MakeCurrentReview();
   ASSERT_NE(window, nullptr);
   window->show();
   EXPECT_EQ(window->Step(), 0);
@@ -132,8 +132,8 @@ TEST_F(DeskReviewTest, TheSolverWorksOffTheWindowsThreadAndTheViewFillsAsItComes
     if (index >= 10) open.wait();   // the solver is busy from card 10 on
     return sound(p, index, thread);
   };
-  desk.SetReviewSolvers(solvers);
-  const auto window = desk.MakeCurrentReview();
+  desk.Review().SetReviewSolvers(solvers);
+  const auto window = desk.Review().MakeCurrentReview();
   ASSERT_NE(window, nullptr);
   // The window answers while the solver is held: stepping and painting work.
   window->StepTo(20);
@@ -153,7 +153,7 @@ TEST_F(DeskReviewTest, TheSolverWorksOffTheWindowsThreadAndTheViewFillsAsItComes
 }
 
 TEST_F(DeskReviewTest, ASolverFailureIsMarkedOnItsCardAndTheRestStillShows) {
-  const auto window = PlayedDesk().MakeCurrentReview();
+  const auto window = PlayedDesk().Review().MakeCurrentReview();
   ASSERT_NE(window, nullptr);
   window->WaitForAnalysis();
   const review::BoardReview& r = window->Review();
@@ -173,7 +173,7 @@ TEST_F(DeskReviewTest, ASolverFailureIsMarkedOnItsCardAndTheRestStillShows) {
 TEST_F(DeskReviewTest, AFiledBoardFromItsKeptPlayAndABrokenPlayUpToItsBreak) {
   TDeskTop& desk = PlayedDesk();
   std::string problem;
-  auto window = desk.MakeFiledReview("Imp01.01", nullptr, problem);
+  auto window = desk.Review().MakeFiledReview("Imp01.01", nullptr, problem);
   ASSERT_NE(window, nullptr) << problem;
   EXPECT_EQ(problem, "");
   const auto filed = ReadFiledResult(FiledLine(*options_, "Tester", "Imp01.01"));
@@ -183,14 +183,14 @@ TEST_F(DeskReviewTest, AFiledBoardFromItsKeptPlayAndABrokenPlayUpToItsBreak) {
   EXPECT_EQ(window->Review().field.size(), 18u);
   EXPECT_EQ(window->Review().cards.size(), 52u);
 
-  EXPECT_EQ(desk.MakeFiledReview("Imp01.02", nullptr, problem), nullptr);
+  EXPECT_EQ(desk.Review().MakeFiledReview("Imp01.02", nullptr, problem), nullptr);
   EXPECT_EQ(problem, "no kept play for Imp01.02");
 
   // The third card made the lead again: the review keeps the first two.
   std::string text = plays_->ReadString("Tester", "Imp01.01.Play", "");
   text.replace(8, 2, text.substr(2, 2));
   plays_->WriteString("Tester", "Imp01.01.Play", text);
-  window = desk.MakeFiledReview("Imp01.01", nullptr, problem);
+  window = desk.Review().MakeFiledReview("Imp01.01", nullptr, problem);
   ASSERT_NE(window, nullptr);
   EXPECT_NE(problem.find("stops after card 2"), std::string::npos) << problem;
   EXPECT_EQ(window->Review().cards.size(), 2u);

@@ -23,7 +23,7 @@ class DeskSavingTest : public DeskTest {
   // Answers the offers in turn and keeps what each one showed.
   void Answer(std::vector<std::function<UnsavedAnswer(const UnsavedOffer&)>> answers) {
     answers_ = std::move(answers);
-    desk_->SetUnsavedResultsOffer([this](const UnsavedOffer& offer) {
+    desk_->Saving().SetUnsavedResultsOffer([this](const UnsavedOffer& offer) {
       offers_.push_back(offer);
       if (next_ >= answers_.size()) return UnsavedAnswer{UnsavedChoice::Later, {}};
       return answers_[next_++](offer);
@@ -45,8 +45,8 @@ TEST_F(DeskSavingTest, AResultNotWrittenIsOfferedAgainUntilSavedElsewhere) {
   BreakOptionsFile();
 
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
-  EXPECT_TRUE(desk.ResultFiled());
-  EXPECT_FALSE(desk.ResultWritten());
+  EXPECT_TRUE(desk.Game().ResultFiled());
+  EXPECT_FALSE(desk.Game().ResultWritten());
   ASSERT_EQ(offers_.size(), 1u);
   EXPECT_EQ(offers_[0].boards, "Tester: Imp01.01");
   EXPECT_FALSE(offers_[0].closing);
@@ -94,7 +94,7 @@ TEST_F(DeskSavingTest, NothingIsAskedWhenEveryResultIsOnDisk) {
   TDeskTop& desk = Desk();
   Answer({});
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
-  EXPECT_TRUE(desk.ResultWritten());
+  EXPECT_TRUE(desk.Game().ResultWritten());
   EXPECT_TRUE(desk.close());
   EXPECT_TRUE(offers_.empty());
 }

@@ -77,10 +77,10 @@ TEST_F(HelpPicturesTest, UserGuidePictures) {
     desk.ButHelpBidClick();
     SaveWindow("auction");
     SavePart(Place("BidBox"), "bidding_box");
-    while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
+    while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
     SaveWindow("end_of_auction");
     Click("EOBStart");
-    for (int i = 0; i < 8 && desk.State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
+    for (int i = 0; i < 8 && desk.Game().State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
     SaveWindow("play");
     Click("TPPFast");
     SaveWindow("score");

@@ -5,10 +5,11 @@
 
 #include "data/kept_play.h"
 #include "data/pbn_board.h"
+#include "game/pbn_export.h"
 #include "scoring/figures.h"
 #include "scoring/player_results.h"
-#include "table/pbn_export.h"
 #include "tests/table/desk_fixture.h"
+#include "ui/export_boards.h"
 
 namespace quorval {
 namespace {
@@ -26,7 +27,7 @@ class PbnExportTest : public DeskTest {
   }
   void Play(const std::vector<std::string>& keys) {
     TDeskTop& desk = Desk();
-    desk.SetSkillOverride(3);   // the play only has to be legal
+    desk.Game().SetSkillOverride(3);   // the play only has to be legal
     for (const std::string& key : keys)
       ASSERT_TRUE(desk.AutoPlayBoard(key.substr(0, 3), key.substr(3, 2), std::stoi(key.substr(6)))) << key;
   }
@@ -169,14 +170,14 @@ TEST_F(PbnExportTest, AnotherSetIsPlayedByStartingAgainInItsFolderWithThePlayers
   TDeskTop& desk = Desk("Imp", 5);
   QStringList started;
   bool startable = true;
-  desk.SetRestarter([&](const QStringList& arguments) {
+  desk.EventSets().SetRestarter([&](const QStringList& arguments) {
     started = arguments;
     return startable;
   });
   ASSERT_TRUE(QDir(dir_.path()).mkdir("club"));
   const QString club = dir_.filePath("club");
   ResetMessageCounts();
-  EXPECT_FALSE(desk.PlayEventSet(club));   // no board file yet
+  EXPECT_FALSE(desk.EventSets().PlayEventSet(club));   // no board file yet
   EXPECT_TRUE(LastMessage().find("no Lisk2005.ini") != std::string::npos) << LastMessage();
   EXPECT_TRUE(started.isEmpty());
 
@@ -184,10 +185,10 @@ TEST_F(PbnExportTest, AnotherSetIsPlayedByStartingAgainInItsFolderWithThePlayers
   Option.Language = 2;
   Option.ColorSkin = "Olive";
   startable = false;
-  EXPECT_FALSE(desk.PlayEventSet(club));   // the program could not be started again: the table stays
+  EXPECT_FALSE(desk.EventSets().PlayEventSet(club));   // the program could not be started again: the table stays
   EXPECT_TRUE(desk.isVisible());
   startable = true;
-  EXPECT_TRUE(desk.PlayEventSet(club));
+  EXPECT_TRUE(desk.EventSets().PlayEventSet(club));
   EXPECT_EQ(started, (QStringList{"--dir", QDir(club).absolutePath(), "--player", "Tester"}));
   EXPECT_FALSE(desk.isVisible());
   TMyINI there((club + "/Options.INI").toStdString());

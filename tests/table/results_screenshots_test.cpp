@@ -31,7 +31,7 @@ TEST_F(DeskTest, PicturesOfTheSessionResultsAndTheSummary) {
   for (int b = 1; b <= boards; ++b) ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", b)) << b;
   ASSERT_TRUE(desk.AutoPlayBoard("Par", "01", 2));
 
-  const auto session = desk.MakeSessionResults();
+  const auto session = desk.Printing().MakeSessionResults();
   session->EventRGClick(0);
   session->show();
   session->SelectRow(4);
@@ -39,7 +39,7 @@ TEST_F(DeskTest, PicturesOfTheSessionResultsAndTheSummary) {
   EXPECT_EQ(session->Grid()->RowCount(), boards + 4);
   Keep(*session, "session_results");
 
-  const auto summary = desk.MakeResultSummary();
+  const auto summary = desk.Printing().MakeResultSummary();
   summary->show();
   summary->resize(summary->width(), 260);
   QCoreApplication::processEvents();
@@ -53,7 +53,7 @@ TEST_F(DeskTest, PicturesOfTheReviewInThePlayAndAtItsEnd) {
   const int board = qEnvironmentVariableIntValue("QUORVAL_REVIEW_BOARD");
   TDeskTop& desk = Desk("Imp", 1);
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", board > 0 ? board : 1));
-  const auto review = desk.MakeCurrentReview();
+  const auto review = desk.Review().MakeCurrentReview();
   ASSERT_NE(review, nullptr);
   review->show();
   review->WaitForAnalysis();

@@ -48,21 +48,21 @@ TEST_F(DeskTest, PicturesOfABoardFromDealToScore) {
   desk.HideHandsClick();
   EXPECT_TRUE(Part(desk.grab().toImage(), desk, "HandNorth") == Part(auction, desk, "HandNorth"))
       << "North's cards face down again";
-  while (desk.State().phase == Phase::Bidding) desk.ButMakeBidClick();
-  ASSERT_EQ(desk.State().phase, Phase::BiddingOver);
+  while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
   const QImage endOfAuction = Shot(desk, "end_of_auction");
   EXPECT_TRUE(endOfAuction != auction) << "the auction's end is shown";
   Click("EOBStart");
-  ASSERT_EQ(desk.Play().CardsPlayed, 1);   // West's opening lead
-  for (int i = 0; i < 6 && desk.State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
+  ASSERT_EQ(desk.Game().Play().CardsPlayed, 1);   // West's opening lead
+  for (int i = 0; i < 6 && desk.Game().State().phase == Phase::Playing; ++i) Key(Qt::Key_Return);
   // Enter played the pre-selected cards of North and South and cleared the
   // tricks; the board is still being played.
-  EXPECT_EQ(desk.State().phase, Phase::Playing);
-  EXPECT_GE(desk.Play().CardsPlayed, 5);
+  EXPECT_EQ(desk.Game().State().phase, Phase::Playing);
+  EXPECT_GE(desk.Game().Play().CardsPlayed, 5);
   const QImage play = Shot(desk, "play");
   EXPECT_TRUE(play != endOfAuction) << "cards on the table";
   Click("TPPFast");
-  ASSERT_EQ(desk.State().phase, Phase::BoardOver);
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   const QImage score = Shot(desk, "score");
   EXPECT_TRUE(Part(score, desk, "ScorePad") != Part(play, desk, "ScorePad")) << "the score pad came up";
 }
@@ -80,8 +80,8 @@ TEST_F(DeskTest, PicturesOfTheHelpWindow) {
   }
   TDeskTop& desk = Desk("Imp", 1);
   desk.UserGuideHelp(2);
-  ASSERT_NE(desk.HelpWindow(), nullptr);
-  THelpWindow& window = *desk.HelpWindow();
+  ASSERT_NE(desk.Help().Window(), nullptr);
+  THelpWindow& window = *desk.Help().Window();
   const QImage english = Shot(window, "help_english");
   window.ShowHeading(4);
   const QImage bidding = Shot(window, "help_english_bidding");

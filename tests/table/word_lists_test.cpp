@@ -3,12 +3,15 @@
 #include <QAction>
 #include <set>
 
-#include "tests/table/desk_fixture.h"
 #include "print/hand_report.h"
+#include "table/table_words.h"
+#include "tests/table/desk_fixture.h"
 #include "ui/about_box.h"
 #include "ui/board_chooser.h"
 #include "ui/export_boards.h"
 #include "ui/help_window.h"
+#include "ui/multi_lang.h"
+#include "ui/new_events.h"
 #include "ui/result_summary.h"
 #include "ui/review_window.h"
 #include "ui/session_results.h"
@@ -16,8 +19,6 @@
 #include "ui/splash_screen.h"
 #include "ui/player_name.h"
 #include "ui/unsaved_results.h"
-#include "ui/multi_lang.h"
-#include "ui/new_events.h"
 
 namespace quorval {
 namespace {
@@ -69,25 +70,35 @@ TEST(WordLists, TextsAreKeptExactlyAsTheInterfaceTextsGiveThem) {
   EXPECT_EQ(CompiledWordList("hand_report").Find("LabelMsg", 4), "Kort som spelats i varje stick");
 }
 
-// Every key of a list names a widget, action or menu of its window.
-void ExpectKeysNameWidgets(const char* list, const QObject& window, const std::set<std::string>& addedElsewhere = {}) {
+// Every key of a list names a widget, action or menu of its window, or one
+// of the texts the window composes at run time; each of those is a row of
+// the list.
+void ExpectKeysNameWidgets(const char* list, const QObject& window) {
   std::set<QString> names;
   for (const QObject* o : window.findChildren<const QObject*>()) names.insert(o->objectName().toLower());
+  std::set<std::string> texts;
+  for (const TMultiLang* lang : window.findChildren<const TMultiLang*>(QString(), Qt::FindDirectChildrenOnly))
+    for (const std::string& key : lang->TextKeys()) {
+      texts.insert(key);
+      EXPECT_TRUE(CompiledWordList(list).Find(key, 0).has_value()) << list << ": " << key;
+    }
   for (const WordRow& row : CompiledWordList(list).Rows()) {
-    if (KindOfKey(row.key) != WordKey::Control || addedElsewhere.count(row.key)) continue;
+    if (KindOfKey(row.key) != WordKey::Control || texts.count(row.key)) continue;
     EXPECT_TRUE(names.count(QString::fromStdString(row.key).toLower())) << list << ": " << row.key;
   }
 }
 
 TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   TDeskTop& desk = Desk();
+  // The table's run-time texts name no widget; each is a row of its list.
+  EXPECT_EQ(desk.Words()->TextKeys(), TableTextKeys());
   ExpectKeysNameWidgets("main_window", desk);
-  ExpectKeysNameWidgets("bidding_box", *desk.BidBox());
+  ExpectKeysNameWidgets("bidding_box", *desk.Panels().bidBox);
   TGetHand chooser(&desk, "Imp", "01", {}, Qt::red);
   ExpectKeysNameWidgets("board_chooser", chooser);
-  ExpectKeysNameWidgets("hand_report", desk.ReportLabels());
-  ExpectKeysNameWidgets("session_results", *desk.MakeSessionResults());
-  ExpectKeysNameWidgets("result_summary", *desk.MakeResultSummary());
+  ExpectKeysNameWidgets("hand_report", desk.Printing().ReportLabels());
+  ExpectKeysNameWidgets("session_results", *desk.Printing().MakeSessionResults());
+  ExpectKeysNameWidgets("result_summary", *desk.Printing().MakeResultSummary());
   THelpWindow help;
   ExpectKeysNameWidgets("help_window", help);
   TSetupOptions preferences(&desk, *options_, Option);

@@ -7,8 +7,8 @@
 #include "data/options.h"
 #include "data/sequence_library.h"
 #include "fuzz_util.h"
+#include "game/board_record.h"
 #include "scoring/field_results.h"
-#include "table/board_record.h"
 
 using namespace quorval;
 using namespace quorval::fuzz;

@@ -6,8 +6,8 @@
 #include "data/library_rules.h"
 #include "data/sequence_library.h"
 #include "fuzz_util.h"
+#include "game/auction_driver.h"
 #include "play/library_lead.h"
-#include "table/auction_driver.h"
 
 using namespace quorval;
 using namespace quorval::fuzz;

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/board_key.h"
 #include "core/deal.h"
 #include "data/kept_play.h"
+#include "game/table_files.h"
 #include "scoring/player_results.h"
-#include "table/table_files.h"
 
 namespace quorval {
 
@@ -24,9 +25,6 @@ struct BoardOnTable {
   int Site = 0;                          // the rotation count
   std::vector<std::string> DealErrors;
 };
-
-// "Imp01.05": event kind, two-digit session, ".", two-digit board.
-std::string BoardKeyOf(const std::string& event, const std::string& session, int board);
 
 // The value of a board line by its key (without regard to case): everything
 // after the first "="; `fallback` when absent.

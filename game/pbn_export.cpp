@@ -1,18 +1,18 @@
-#include "table/pbn_export.h"
+#include "game/pbn_export.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cctype>
 
+#include "core/board_key.h"
 #include "data/event_set.h"
 #include "data/library_rules.h"
 #include "data/pbn_board.h"
+#include "game/board_record.h"
 #include "play/dd_table.h"
 #include "scoring/field_results.h"
 #include "scoring/figures.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
-#include "table/board_record.h"
 
 namespace quorval {
 namespace {
@@ -88,7 +88,7 @@ PbnExportResult ExportFiledBoards(TableFiles& files, const std::vector<std::stri
     PbnBoard b;
     b.event = key;
     b.site = kSite;
-    b.boardNumber = WholeNumber(key.substr(6, 2)).value_or(0);
+    b.boardNumber = BoardKey::Parse(key).value_or(BoardKey{}).board;
     b.board = std::to_string(b.boardNumber);
     b.players = {kComputer, kComputer, files.PlayerName(), kComputer};
     b.dealer = board.Dealer;
@@ -147,16 +147,6 @@ std::vector<std::string> FiledBoardKeys(const TableFiles& files, const std::stri
   }
   std::sort(keys.begin(), keys.end());
   return keys;
-}
-
-bool WriteExportFile(const QString& path, const std::string& text, QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-      !file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
 }
 
 }  // namespace quorval

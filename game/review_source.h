@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "data/kept_play.h"
+#include "game/board_record.h"
 #include "play/review/board_review.h"
-#include "table/board_record.h"
 
 namespace quorval {
 

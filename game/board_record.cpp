@@ -1,4 +1,4 @@
-#include "table/board_record.h"
+#include "game/board_record.h"
 
 #include <cctype>
 #include <cstdio>
@@ -9,12 +9,6 @@
 #include "scoring/result_items.h"
 
 namespace quorval {
-
-std::string BoardKeyOf(const std::string& event, const std::string& session, int board) {
-  char number[8];
-  std::snprintf(number, sizeof number, "%02d", board < 0 ? 0 : board % 100);
-  return event + session + "." + number;
-}
 
 std::string BoardValue(const std::vector<std::string>& lines, const std::string& key,
                        const std::string& fallback) {

@@ -1,5 +1,5 @@
 // The library matching, keyboard entry and review placement of the auction.
-#include "table/auction_driver.h"
+#include "game/auction_driver.h"
 
 #include <gtest/gtest.h>
 

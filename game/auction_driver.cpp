@@ -1,4 +1,4 @@
-#include "table/auction_driver.h"
+#include "game/auction_driver.h"
 
 #include <cctype>
 

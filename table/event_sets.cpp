@@ -1,5 +1,5 @@
-// Boards in and out of the table: File > Export Boards (PBN), New Events...
-// and Open Event Set..., and the start in another set's folder.
+#include "table/event_sets.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -9,12 +9,14 @@
 #include <QStandardPaths>
 #include <random>
 
+#include "core/board_key.h"
 #include "core/messages.h"
 #include "data/board_file.h"
 #include "data/date_time.h"
 #include "data/program_folder.h"
+#include "game/pbn_export.h"
 #include "table/desktop.h"
-#include "table/pbn_export.h"
+#include "table/result_saving.h"
 #include "ui/export_boards.h"
 #include "ui/skin.h"
 
@@ -40,14 +42,16 @@ bool StartAgain(const QStringList& arguments) {
 
 }  // namespace
 
-void TDeskTop::ExportBoards1Click() {
+void TEventSets::ExportBoards() {
+  TableFiles& files = desk_.Files();
   std::vector<ExportSession> sessions;
-  for (const std::string& key : FiledBoardKeys(files_)) {
-    if (sessions.empty() || sessions.back().name != key.substr(0, 5)) sessions.push_back({key.substr(0, 5), {}});
+  for (const std::string& key : FiledBoardKeys(files)) {
+    const std::string event = BoardKey::Parse(key).value_or(BoardKey{}).Event();
+    if (sessions.empty() || sessions.back().name != event) sessions.push_back({event, {}});
     sessions.back().keys.push_back(key);
   }
-  const auto exporter = [this](const std::vector<std::string>& keys, const QString& path) {
-    const PbnExportResult result = ExportFiledBoards(files_, keys);
+  const auto exporter = [&files](const std::vector<std::string>& keys, const QString& path) {
+    const PbnExportResult result = ExportFiledBoards(files, keys);
     ExportOutcome outcome;
     outcome.boards = result.boards;
     outcome.notes = result.notes;
@@ -57,31 +61,31 @@ void TDeskTop::ExportBoards1Click() {
     }
     return outcome;
   };
-  TExportBoards dialog(this, sessions, state_.EventType + state_.Session, Q(files_.PlayerName()), DocumentsFolder(),
+  const TableState& state = desk_.Game().State();
+  TExportBoards dialog(&desk_, sessions, state.EventType + state.Session, Q(files.PlayerName()), DocumentsFolder(),
                        exporter);
-  dialog.SetLanguage(language_);
-  ApplySkinToWindow(&dialog, Opt().SkinColors, false);
+  dialog.SetLanguage(desk_.InterfaceLanguage());
+  ApplySkinToWindow(&dialog, desk_.Opt().SkinColors, false);
   dialog.exec();
 }
 
-void TDeskTop::NewEvents1Click() {
-  if (computerThinking_ || !eventsRunner_) return;
+void TEventSets::NewEvents() {
+  if (!eventsRunner_) return;
   std::random_device random;
   const uint64_t seed = (uint64_t(random()) << 20 ^ random()) % 1000000000ull;
   const QString suggested = QDir(DocumentsFolder()).filePath(QString("QUORVAL events %1").arg(seed));
-  TNewEvents dialog(this, suggested, WorkingFolder(), seed, eventsRunner_);
-  dialog.SetLanguage(language_);
-  ApplySkinToWindow(&dialog, Opt().SkinColors, false);
+  TNewEvents dialog(&desk_, suggested, WorkingFolder(), seed, eventsRunner_);
+  dialog.SetLanguage(desk_.InterfaceLanguage());
+  ApplySkinToWindow(&dialog, desk_.Opt().SkinColors, false);
   if (dialog.exec() == QDialog::Accepted && dialog.PlayNow()) PlayEventSet(dialog.Folder());
 }
 
-void TDeskTop::OpenEventSet1Click() {
-  if (computerThinking_) return;
-  const QString folder = QFileDialog::getExistingDirectory(this, QString(), DocumentsFolder());
+void TEventSets::OpenEventSet() {
+  const QString folder = QFileDialog::getExistingDirectory(&desk_, QString(), DocumentsFolder());
   if (!folder.isEmpty()) PlayEventSet(folder);
 }
 
-bool TDeskTop::PlayEventSet(const QString& folder) {
+bool TEventSets::PlayEventSet(const QString& folder) {
   const QDir dir(folder);
   if (!QFileInfo::exists(dir.filePath(kBoardFileName))) {
     ShowMessage(QDir::toNativeSeparators(folder).toStdString() + ": no " + kBoardFileName);
@@ -90,11 +94,12 @@ bool TDeskTop::PlayEventSet(const QString& folder) {
   if (dir.absolutePath() == WorkingFolder()) return true;   // the set in use
   // The player sits down in the other set with his own settings; a player
   // who has played there before keeps what he had.
-  SaveSettings();
+  desk_.Saving().SaveSettings();
+  const std::string player = desk_.Files().PlayerName();
   {
     TBigIniFile there(dir.filePath(kOptionsFileName).toStdString());
-    if (!there.SectionExists(files_.PlayerName())) {
-      TOption settings = Opt();
+    if (!there.SectionExists(player)) {
+      TOption settings = desk_.Opt();
       TBigIniFile sets(dir.filePath(kBoardFileName).toStdString());
       settings.Event = EventLength(sets, "Imp", "01") > 0 || EventLength(sets, "Par", "01") == 0 ? "Imp" : "Par";
       settings.Session = "01";
@@ -102,9 +107,9 @@ bool TDeskTop::PlayEventSet(const QString& folder) {
       if (!SaveOptions(there, settings, NowDateTime())) return false;
     }
   }
-  const QStringList arguments = {"--dir", dir.absolutePath(), "--player", Q(files_.PlayerName())};
+  const QStringList arguments = {"--dir", dir.absolutePath(), "--player", Q(player)};
   if (!(restarter_ ? restarter_(arguments) : StartAgain(arguments))) return false;
-  close();
+  desk_.close();
   return true;
 }
 

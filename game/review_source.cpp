@@ -1,4 +1,4 @@
-#include "table/review_source.h"
+#include "game/review_source.h"
 
 #include "scoring/field_results.h"
 #include "scoring/result_items.h"

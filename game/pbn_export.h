@@ -4,11 +4,10 @@
 // result, the double-dummy table with the optimum score and par contract, and
 // the field's 18 results with the player's own in each stratum.
 
-#include <QString>
 #include <string>
 #include <vector>
 
-#include "table/table_files.h"
+#include "game/table_files.h"
 
 namespace quorval {
 
@@ -28,9 +27,5 @@ PbnExportResult ExportFiledBoards(TableFiles& files, const std::vector<std::stri
 // session "03"), or of every session when `event` is empty; in key order.
 std::vector<std::string> FiledBoardKeys(const TableFiles& files, const std::string& event = "",
                                         const std::string& session = "");
-
-// Writes the text to the file through a temporary file that replaces it
-// whole; false with the reason when it cannot.
-bool WriteExportFile(const QString& path, const std::string& text, QString& error);
 
 }  // namespace quorval

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/board_key.h"
 #include "data/call_meanings.h"
 #include "data/ini_store.h"
 #include "data/options.h"
@@ -31,7 +32,7 @@ struct TableFiles {
   // The last board of an event ("Par", "02").
   int EventLength(const std::string& event, const std::string& session) const {
     const auto it = shortEvents.find(event + session);
-    return it == shortEvents.end() ? 27 : it->second;
+    return it == shortEvents.end() ? kBoardsPerEvent : it->second;
   }
 
   // The meanings of the library's calls; none, or empty, leaves the calls

@@ -1,5 +1,5 @@
-// The Help menu: the user guide and the bidding-system summary in four
-// languages, each a page in the program folder shown in the help window.
+#include "table/help_menu.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
@@ -32,8 +32,8 @@ bool InProgramFolder(const std::string& name) {
 
 }  // namespace
 
-void TDeskTop::BuildHelpMenu() {
-  QMenu* help = menuBar()->addMenu("&Help");
+THelpMenu::THelpMenu(TDeskTop& desk) : desk_(desk) {
+  QMenu* help = desk.menuBar()->addMenu("&Help");
   help->setObjectName("Help1");
   // Each submenu enables a language only when its page is in the program
   // folder, checked every time the submenu opens.
@@ -48,7 +48,6 @@ void TDeskTop::BuildHelpMenu() {
       const int tag = static_cast<int>(item.language);
       a->setData(tag);
       connect(a, &QAction::triggered, this, [this, userGuide, tag] { userGuide ? UserGuideHelp(tag) : BidSysHelp(tag); });
-      actions_.push_back(a);
       items.push_back(a);
     }
     connect(menu, &QMenu::aboutToShow, this, [this, items, userGuide] {
@@ -60,39 +59,42 @@ void TDeskTop::BuildHelpMenu() {
   help->addSeparator();
   QAction* about = help->addAction("About ORVENDAL QUORVAL 2005");
   about->setObjectName("AboutBridgeClass");
-  connect(about, &QAction::triggered, this, [this] { AboutBridgeClassClick(); });
-  actions_.push_back(about);
+  connect(about, &QAction::triggered, this, [this] { desk_.AboutBridgeClassClick(); });
 }
 
 // The page of a help item: the user guide, or the summary of the bidding
 // system in use.
-std::string TDeskTop::HelpFile(bool userGuide, HelpLanguage language) const {
-  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(state_.BidSystem, language);
+std::string THelpMenu::HelpFile(bool userGuide, HelpLanguage language) const {
+  return userGuide ? UserGuideFileName(language) : SystemSummaryFileName(desk_.Game().State().BidSystem, language);
 }
 
-void TDeskTop::UserGuideHelp(int tag) {
+void THelpMenu::UserGuideHelp(int tag) {
   HelpLanguage language;
   if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(true, language), kUserGuideTopic);
 }
 
-void TDeskTop::BidSysHelp(int tag) {
+void THelpMenu::BidSysHelp(int tag) {
   HelpLanguage language;
   if (HelpLanguageFromTag(tag, language)) OpenHelpFile(HelpFile(false, language), {});
 }
 
-bool TDeskTop::OpenHelpFile(const std::string& name, const QString& topic) {
+bool THelpMenu::OpenHelpFile(const std::string& name, const QString& topic) {
   if (!InProgramFolder(name)) {
     ShowMessage(HelpFileMissingMessage(name));
     return false;
   }
-  if (!help_) help_ = new THelpWindow(this);
-  help_->ApplySkin(Opt().SkinColors);
-  help_->SetLanguage(language_);
+  if (!help_) help_ = new THelpWindow(&desk_);
+  help_->ApplySkin(desk_.Opt().SkinColors);
+  help_->SetLanguage(desk_.InterfaceLanguage());
   if (!help_->OpenPage(QString::fromStdString(ResolveHelpFile(name)), topic)) return false;
   help_->show();
   help_->raise();
   help_->activateWindow();
   return true;
+}
+
+void THelpMenu::SetLanguage(int language) {
+  if (help_) help_->SetLanguage(language);
 }
 
 }  // namespace quorval

@@ -1,0 +1,69 @@
+#include "table/table_review.h"
+
+#include "core/messages.h"
+#include "game/review_source.h"
+#include "scoring/player_results.h"
+#include "scoring/result_items.h"
+#include "table/call_tips.h"
+#include "table/desktop.h"
+#include "ui/review_window.h"
+#include "ui/skin.h"
+
+namespace quorval {
+
+std::unique_ptr<TReviewForm> TTableReview::MakeCurrentReview() {
+  const TableGame& game = desk_.Game();
+  if (game.phase() != Phase::BoardOver || !game.Result()) return nullptr;
+  const TableResult& result = *game.Result();
+  std::string problem;
+  auto review = ReviewOfKeptPlay(result.key, KeptPlayRead{result.play, {}}, problem);
+  if (!review) return nullptr;
+  review->scoreKnown = true;
+  review->scoreNS = result.score;
+  if (result.filed) review->field = FieldEntriesOf(game.Board());
+  const Seat dealer = review->dealer;
+  auto window = std::make_unique<TReviewForm>(&desk_, std::move(*review), solvers_);
+  window->SetLanguage(desk_.InterfaceLanguage());
+  desk_.Tips().GiveReviewAuction(*window, result.play.calls, dealer);
+  ApplySkinToWindow(window.get(), desk_.Opt().SkinColors, false);
+  return window;
+}
+
+std::unique_ptr<TReviewForm> TTableReview::MakeFiledReview(const std::string& key, QWidget* parent,
+                                                           std::string& problem) {
+  TableFiles& files = desk_.Files();
+  const KeptPlayRead kept = files.plays ? ReadKeptPlay(*files.plays, files.PlayerName(), key)
+                                        : KeptPlayRead{std::nullopt, "no kept play for " + key};
+  auto review = ReviewOfKeptPlay(key, kept, problem);
+  if (!review) return nullptr;
+  // The board's score as filed, and the field when the board on file is the
+  // deal that was played.
+  if (const auto filed = ReadFiledResult(FiledLine(files.options, files.PlayerName(), key))) {
+    if (const auto score = WholeNumber(filed->score())) {
+      review->scoreKnown = true;
+      review->scoreNS = *score;
+    }
+  }
+  BoardOnTable board;
+  if (ReadBoard(files, key, desk_.Game().State().BidSystemLetter, "Passed out", board) && board.BoardDeal == review->deal &&
+      board.Dealer == review->dealer)
+    review->field = FieldEntriesOf(board);
+  const Seat dealer = review->dealer;
+  auto window = std::make_unique<TReviewForm>(parent, std::move(*review), solvers_);
+  window->SetLanguage(desk_.InterfaceLanguage());
+  if (kept.play) desk_.Tips().GiveReviewAuction(*window, kept.play->calls, dealer);
+  ApplySkinToWindow(window.get(), desk_.Opt().SkinColors, false);
+  return window;
+}
+
+void TTableReview::ReviewFiledBoard(const std::string& key, QWidget* parent) {
+  std::string problem;
+  const auto window = MakeFiledReview(key, parent, problem);
+  if (!window) {
+    ShowMessage(problem);
+    return;
+  }
+  window->exec();
+}
+
+}  // namespace quorval
