@@ -1,5 +1,6 @@
 #include "game/review_source.h"
 
+#include "play/review/kept_review.h"
 #include "scoring/field_results.h"
 #include "scoring/result_items.h"
 
@@ -7,27 +8,7 @@ namespace quorval {
 
 std::optional<review::BoardReview> ReviewOfKeptPlay(const std::string& key, const KeptPlayRead& kept,
                                                     std::string& problem) {
-  problem.clear();
-  if (!kept.play) {
-    problem = kept.fault.empty() ? "no kept play for " + key : kept.fault;
-    return std::nullopt;
-  }
-  const KeptPlay& play = *kept.play;
-  if (!play.AuctionOver()) {
-    problem = "the kept play of " + key + " cannot be reviewed: " + (kept.fault.empty() ? "the auction is not finished" : kept.fault);
-    return std::nullopt;
-  }
-  review::BoardReview r;
-  r.key = key;
-  r.dealer = play.dealer;
-  r.vul = play.vul;
-  r.deal = play.deal;
-  r.SetPlay(play.FinalContract(), play.cards);
-  if (!kept.fault.empty()) {
-    r.playStopsAfter = static_cast<int>(r.cards.size());
-    problem = "the kept play of " + key + " stops after card " + std::to_string(r.cards.size()) + ": " + kept.fault;
-  }
-  return r;
+  return review::ReviewFromKeptPlay(key, kept, problem);
 }
 
 std::vector<review::FieldEntry> FieldEntriesOf(const BoardOnTable& board) {

@@ -2,7 +2,7 @@
 // A board's review made from its kept play, with no window: the deal as
 // dealt at the table, the contract the auction reached, the cards up to the
 // first that does not fit and the claim that ended the play. The progress
-// figures start here; the table's review source gives the same board.
+// figures and the table's review both start here.
 
 #include <optional>
 #include <string>

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "tests/ui/ui_test_app.h"
-#include "ui/art_painter.h"
+#include "painters/art_painter.h"
 
 namespace quorval::painters {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "tests/ui/ui_test_app.h"
 #include "ui/card_control.h"
-#include "ui/deck_painter.h"
+#include "painters/deck_painter.h"
 
 namespace quorval::painters {
 namespace {

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/art_painter.h"
-#include "ui/deck_painter.h"
+#include "painters/art_painter.h"
+#include "painters/deck_painter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/deck_painter.h"
+#include "painters/deck_painter.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "ui/art_painter.h"
+#include "painters/art_painter.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
-#include "ui/deck_painter.h"
+#include "painters/deck_painter.h"
 
 namespace quorval::painters {
 namespace {
