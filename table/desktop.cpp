@@ -170,6 +170,9 @@ void TDeskTop::LayoutTable() {
   const QColor grids = FromColourRef(uint32_t(Opt().SkinColors[5]));
   const int strata = panels_->StrataPagesWidth(printing_->StrataHeadings(game_.State().IsImpEvent()), grids);
   panels_->Layout(this, strata, menuBar()->sizeHint().height());
+  // A window shown before its pages grew (or placed on a smaller screen) is
+  // made as large as its minimum, so that nothing is cut off at its edges.
+  if (width() < minimumWidth() || height() < minimumHeight()) resize(size().expandedTo(minimumSize()));
 }
 
 QSize TDeskTop::sizeHint() const { return minimumSize(); }

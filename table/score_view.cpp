@@ -38,7 +38,7 @@ void TDeskTop::SetUpResultGrids() {
     p.LabelStrataGrid(grid, headings, colour, userRow);
   }
   // Results wider than the pages were made for widen them (and the window).
-  if (p.StrataPagesWidth(headings, colour) > p.scorePages->width()) LayoutTable();
+  if (p.StrataPagesWidth(headings, colour) > p.scorePages->width() || width() < minimumWidth()) LayoutTable();
   for (TBridgeGrid* grid : p.strata) grid->AutoSizeColumns();
   const int page = Opt().LastStrataSeen == 0 ? 0 : Opt().LastStrataSeen == 1 ? 1 : 2;
   p.scorePages->blockSignals(true);
