@@ -7,7 +7,7 @@
 #include "core/board_key.h"
 #include "data/kept_play.h"
 #include "data/options.h"
-#include "game/review_source.h"
+#include "play/review/kept_review.h"
 
 namespace quorval {
 
@@ -22,7 +22,7 @@ int ReviewKeptPlays(const TBigIniFile& plays, const std::string& player, const Q
       const std::string key = BoardKey{ref.event, ref.session, ref.board}.Text();
       const KeptPlayRead kept = ReadKeptPlay(plays, player, key);
       std::string problem;
-      auto review = ReviewOfKeptPlay(key, kept, problem);
+      auto review = review::ReviewFromKeptPlay(key, kept, problem);
       if (!review) {
         if (named || kept.play) {
           err << problem << '\n';

@@ -1,15 +1,9 @@
 #include "game/review_source.h"
 
-#include "play/review/kept_review.h"
 #include "scoring/field_results.h"
 #include "scoring/result_items.h"
 
 namespace quorval {
-
-std::optional<review::BoardReview> ReviewOfKeptPlay(const std::string& key, const KeptPlayRead& kept,
-                                                    std::string& problem) {
-  return review::ReviewFromKeptPlay(key, kept, problem);
-}
 
 std::vector<review::FieldEntry> FieldEntriesOf(const BoardOnTable& board) {
   std::vector<review::FieldEntry> field;

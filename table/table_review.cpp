@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "game/review_source.h"
+#include "play/review/kept_review.h"
 #include "scoring/player_results.h"
 #include "scoring/result_items.h"
 #include "table/call_tips.h"
@@ -16,7 +17,7 @@ std::unique_ptr<TReviewForm> TTableReview::MakeCurrentReview() {
   if (game.phase() != Phase::BoardOver || !game.Result()) return nullptr;
   const TableResult& result = *game.Result();
   std::string problem;
-  auto review = ReviewOfKeptPlay(result.key, KeptPlayRead{result.play, {}}, problem);
+  auto review = review::ReviewFromKeptPlay(result.key, KeptPlayRead{result.play, {}}, problem);
   if (!review) return nullptr;
   review->scoreKnown = true;
   review->scoreNS = result.score;
@@ -34,7 +35,7 @@ std::unique_ptr<TReviewForm> TTableReview::MakeFiledReview(const std::string& ke
   TableFiles& files = desk_.Files();
   const KeptPlayRead kept = files.plays ? ReadKeptPlay(*files.plays, files.PlayerName(), key)
                                         : KeptPlayRead{std::nullopt, "no kept play for " + key};
-  auto review = ReviewOfKeptPlay(key, kept, problem);
+  auto review = review::ReviewFromKeptPlay(key, kept, problem);
   if (!review) return nullptr;
   // The board's score as filed, and the field when the board on file is the
   // deal that was played.
