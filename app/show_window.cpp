@@ -91,6 +91,8 @@ const std::vector<ShowWindow> kShowWindows = {
        const QRect cell = d.Panels().bidReview->CellRect(ReviewColumn(d.Game().State().Dealer), 0);
        d.Tips().ShowCallTip(cell.center());
      }},
+    {"bidding_box", "the bidding box alone at South's first call", Deal, false, "BidBox"},
+    {"board_panel", "the board's panel alone: its number, dealer and vulnerability", Deal, false, "DupBd"},
     {"auction", "the end of the auction, the contract and \"Start Play\"", BidOut},
     {"play", "a few cards into the play, dummy face up", PlaySome},
     {"score", "the end of the board: score pad and strata pages", PlayOut},
@@ -206,7 +208,8 @@ int ShowAndGrab(TDeskTop& desk, const QString& name, const QString& file) {
       std::cerr << "--show " << name.toStdString() << ": the window did not open\n";
       return 1;
     }
-    take(opened ? opened : &desk);
+    QWidget* panel = entry->panel ? desk.Panel(entry->panel) : nullptr;
+    take(opened ? opened : panel ? panel : &desk);
     if (opened) opened->close();
   }
   if (!saved) std::cerr << "Could not save the picture to " << file.toStdString() << '\n';

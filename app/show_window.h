@@ -26,6 +26,9 @@ struct ShowWindow {
   std::function<void(TDeskTop&)> steps;
   // The steps open a window of their own (the picture is never the table).
   bool opensWindow = false;
+  // The picture is of this panel of the table alone (the user guide shows
+  // the bidding box and the board's panel by themselves).
+  const char* panel = nullptr;
 };
 
 const std::vector<ShowWindow>& ShowWindows();

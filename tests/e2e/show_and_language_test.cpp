@@ -82,7 +82,8 @@ TEST_F(ShowRun, EachWindowOfTheRegistryIsSavedAsAPicture) {
                  {"meaning", false},    {"auction", false},   {"play", false},      {"score", false},
                  {"chooser", true},     {"help", true},       {"preferences", true}, {"about", true},
                  {"splash", true},      {"session", true},    {"summary", true},    {"review", true},
-                 {"review_end", true},  {"export", true},     {"new_events", true}};
+                 {"review_end", true},  {"export", true},     {"new_events", true}, {"bidding_box", true},
+                 {"board_panel", true}};
   std::map<QString, QImage> pictures;
   QSize table;
   for (const auto& w : windows) {

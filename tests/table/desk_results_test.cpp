@@ -286,6 +286,7 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   TDeskTop& desk = Desk();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 3));
+  ASSERT_TRUE(desk.AutoPlayBoard("Par", "01", 2));
   std::vector<QString> names;
   std::vector<PageDrawer> sent;
   desk.Printing().SetPrinter([&](QWidget*, const QString& n, const std::vector<PageDrawer>& p, PrintTarget) {
@@ -294,6 +295,10 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
     return true;
   });
   const auto window = desk.Printing().MakeSessionResults();
+  window->EventRGClick(0);   // the table went on to a pairs board: back to the IMP session
+  // Two headings, the two boards of the session, its totals and its figure.
+  EXPECT_EQ(window->Grid()->RowCount(), 6);
+  EXPECT_EQ(window->Grid()->Cell(0, 2), "1");
   EXPECT_EQ(window->Grid()->Cell(0, 3), "3");
   window->SelectRow(3);
   window->PrintHandClick(PrintTarget::Preview);
@@ -324,6 +329,9 @@ TEST_F(DeskResultsTest, TheSessionListPrintsItselfAndTheHandOfTheSelectedBoard) 
   const auto summary = desk.Printing().MakeResultSummary();
   EXPECT_EQ(summary->Grid()->Cell(0, 2), "Imp01");
   EXPECT_EQ(summary->Grid()->Cell(1, 2), "     2");
+  EXPECT_EQ(summary->Grid()->RowCount(), 4);   // two headings, a row per session
+  EXPECT_EQ(summary->Grid()->Cell(0, 3), "Par01");
+  EXPECT_EQ(summary->Grid()->Cell(1, 3), "     1");
 }
 
 }  // namespace
