@@ -72,7 +72,7 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--language", "fr"}, "--language takes en, dk, no or sw", false},
       {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
       {{"--show", "attic", "--screenshot", "a.png"},
-       "--show takes one of: table, bidding, all_hands, hint, meaning, auction, play, score, chooser, help, preferences, "
+       "--show takes one of: table, bidding, all_hands, hint, meaning, bidding_box, board_panel, auction, play, score, chooser, help, preferences, "
        "about, splash, session, summary, review, review_end, export, new_events", false},
       {{"--show", "table"}, "--show and --screenshot go together", false},
       {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
