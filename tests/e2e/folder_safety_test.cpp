@@ -36,7 +36,7 @@ Ran RunQuorval(const QStringList& args, const QString& shellPrefix = {}) {
   } else {
     p.start("/bin/sh", QStringList{"-c", shellPrefix + "; exec \"$0\" \"$@\"", QUORVAL_EXE} + all);
   }
-  if (!p.waitForFinished(120000)) return {};
+  if (!p.waitForFinished(quorval::testing::kProgramRunLimitMs)) return {};
   return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 

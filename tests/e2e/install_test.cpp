@@ -29,7 +29,7 @@ Outcome Start(const QString& exe, const QString& home, const QStringList& args) 
   p.setWorkingDirectory(home);
   p.start(exe, QStringList{"-platform", "offscreen"} + args);
   Outcome run;
-  if (!p.waitForFinished(120000)) return run;
+  if (!p.waitForFinished(quorval::testing::kProgramRunLimitMs)) return run;
   run.code = p.exitCode();
   run.err = QString::fromUtf8(p.readAllStandardError());
   return run;
@@ -62,7 +62,7 @@ TEST(Install, TheInstalledProgramWorksInTheUsersDataFolder) {
   ASSERT_TRUE(prefix.isValid() && home.isValid());
   QProcess install;
   install.start(QUORVAL_CMAKE, {"--install", QUORVAL_BINARY_DIR, "--prefix", prefix.path()});
-  ASSERT_TRUE(install.waitForFinished(120000));
+  ASSERT_TRUE(install.waitForFinished(quorval::testing::kProgramRunLimitMs));
   ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
 
   // The files in the standard places.

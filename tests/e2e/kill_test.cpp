@@ -39,7 +39,7 @@ class KillNine : public ::testing::Test {
     p.start(QUORVAL_EXE, {"-platform", "offscreen", "--dir", dir_.path(), "--player", QString::fromStdString(player),
                           "--seed", QString::number(seed), "--autoplay", kBoards});
     if (!p.waitForStarted()) return -1;
-    if (killAfter < 0) return p.waitForFinished(120000) ? p.exitCode() : -1;
+    if (killAfter < 0) return p.waitForFinished(quorval::testing::kProgramRunLimitMs) ? p.exitCode() : -1;
     QElapsedTimer clock;
     clock.start();
     while (Filed(player) < killAfter) {

@@ -8,12 +8,18 @@
 
 namespace quorval::testing {
 
+// How long a run of the program may take before the test calls it hung. The
+// runs take seconds; the limit is ten minutes so that a machine loaded many
+// times over (a parallel ctest beside other builds) never fails a sound run,
+// and a run that never ends still fails its test instead of stalling ctest.
+inline constexpr int kProgramRunLimitMs = 600000;
+
 inline int RunProgram(const QStringList& args, QString* err = nullptr, const QString& workingFolder = {},
                       QString* out = nullptr) {
   QProcess p;
   if (!workingFolder.isEmpty()) p.setWorkingDirectory(workingFolder);
   p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen"} + args);
-  if (!p.waitForFinished(120000)) return -1;
+  if (!p.waitForFinished(kProgramRunLimitMs)) return -1;
   if (err) *err = QString::fromUtf8(p.readAllStandardError());
   if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
   return p.exitCode();

@@ -12,6 +12,8 @@
 #include <map>
 #include <set>
 
+#include "tests/e2e/run_program.h"
+
 namespace {
 
 // Every file of a folder with its bytes.
@@ -53,7 +55,7 @@ class ShowRun : public ::testing::Test {
     p.start(QUORVAL_EXE, QStringList{"-platform", "offscreen", "--dir", folder.isEmpty() ? dir_.path() : folder,
                                      "--player", "Shot"} +
                              args);
-    if (!p.waitForFinished(120000)) return -1;
+    if (!p.waitForFinished(quorval::testing::kProgramRunLimitMs)) return -1;
     if (err) *err = QString::fromUtf8(p.readAllStandardError());
     return p.exitCode();
   }
