@@ -96,8 +96,8 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.claim = static_cast<int>(n);
          return true;
        }},
-      {"--free-bidding", "", "South calls with the bidder from the first call, the computer answering off the stored "
-                             "auctions; times the computer's calls and scores South against the field",
+      {"--free-bidding", "", "every seat calls with the bidder from the first call, as off the stored auctions; "
+                             "times the computer's calls and scores South against the field",
        [&o](const std::string&, std::string&) {
          o.freeBidding = true;
          return true;

@@ -1,10 +1,10 @@
 #pragma once
 // quorval-bench --free-bidding: the boards played through the game with free
-// bidding, South calling with the bidder from the first call, the computer
-// seats from the library while the auction stays on a stored line and with
-// the bidder once it leaves them, the engine playing every card. It times
-// every computer call off the stored lines and scores South's result
-// against the field as the table would (nothing is filed).
+// bidding, South and the computer seats calling with the bidder from the
+// first call (each computer call timed as a call off the stored lines), the
+// opening lead drawn as the table draws it (the stored lead where the
+// auction is a stored one), the engine playing every card, and South's
+// result scored against the field as the table would (nothing is filed).
 
 #include <iosfwd>
 #include <optional>
@@ -17,8 +17,8 @@ namespace quorval::bench {
 
 struct FreeBenchReport {
   int boards = 0;
-  int offLibrary = 0;            // boards whose auction left the stored lines
-  std::vector<double> callMs;    // each computer call off the stored lines
+  int offLibrary = 0;            // boards whose auction is none of the stored ones
+  std::vector<double> callMs;    // each computer call, made with the bidder
   double impSum = 0, mpSum = 0;  // South's figures over the strata of IMP and pairs boards
   int impCount = 0, mpCount = 0;
   std::vector<std::string> problems;
