@@ -17,9 +17,9 @@ namespace {
 
 class FreeBiddingTest : public GameTest {
  protected:
-  // What the bid command answers for `seat`'s hand after the first `count`
-  // calls of the auction on the table.
-  std::string BidCommand(Seat seat, size_t count) const {
+  // The question the bid and lead commands answer: `seat`'s hand after the
+  // first `count` calls of the auction on the table.
+  bidder::HandQuestion Question(Seat seat, size_t count) const {
     const TableGame& game = *game_;
     bidder::HandQuestion q;
     q.system = bidder::kAllSystems[size_t(game.State().BidSystem)];
@@ -27,23 +27,20 @@ class FreeBiddingTest : public GameTest {
     q.dealer = game.State().Dealer;
     q.vul = game.State().Vul;
     q.calls.assign(game.Auction().auction.calls.begin(), game.Auction().auction.calls.begin() + long(count));
+    return q;
+  }
+  std::string BidCommand(Seat seat, size_t count) const {
     bidder::TableReading reading;
     std::string answer, error;
-    EXPECT_TRUE(bidder::BidAnswer(q, reading, answer, error)) << error;
+    EXPECT_TRUE(bidder::BidAnswer(Question(seat, count), reading, answer, error)) << error;
     return answer;
   }
   // The lead list the lead command gives the opening leader.
   std::string LeadCommand(Seat leader) const {
-    const TableGame& game = *game_;
-    bidder::HandQuestion q;
-    q.system = bidder::kAllSystems[size_t(game.State().BidSystem)];
-    q.hand = bidder::HandOf(game.State().BoardDeal, leader);
-    q.dealer = game.State().Dealer;
-    q.vul = game.State().Vul;
-    q.calls = game.Auction().auction.calls;
     bidder::TableReading reading;
     std::string answer, error;
-    EXPECT_TRUE(bidder::LeadAnswer(q, reading, answer, error)) << error;
+    EXPECT_TRUE(bidder::LeadAnswer(Question(leader, game_->Auction().auction.calls.size()), reading, answer, error))
+        << error;
     return answer;
   }
   // South takes Make Bid's call at every turn to the end of the auction.
