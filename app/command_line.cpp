@@ -6,6 +6,7 @@
 
 #include "app/show_window.h"
 #include "cli/command_line.h"
+#include "core/calls.h"
 #include "data/options.h"
 
 namespace quorval {
@@ -68,6 +69,21 @@ const OptionRow kOptions[] = {
     {"honest", "", "the honest computer for this run: it plays from what its seat can see",
      [](CommandLine& cl, const QString&) {
        cl.honest = true;
+       return QString();
+     }},
+    {"free-bidding", "", "free bidding for this run: South may make any call, the computer answering off the stored auctions",
+     [](CommandLine& cl, const QString&) {
+       cl.freeBidding = true;
+       return QString();
+     }},
+    {"south-calls", "CALLS", "with --autoplay and --free-bidding: South's first calls on every board (1S,P,4S)",
+     [](CommandLine& cl, const QString& v) {
+       cl.southCalls = v;
+       for (const QString& call : v.split(',')) {
+         const std::string token = call.trimmed().toUpper().toStdString();
+         if (ParseCall(token) == NoCall || CallToken(ParseCall(token)) != token)
+           return "--south-calls: \"" + call + "\" is not a call (P, X, XX, 1C .. 7N)";
+       }
        return QString();
      }},
     {"quit-after-start", "", "start as usual (choose the player, save the settings), then stop",
@@ -294,6 +310,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       (cl.autoplay || !cl.printTo.isEmpty() || !cl.printSession.isEmpty() || !cl.printHands.isEmpty() ||
        !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty()))
     cl.error = "--progress-csv goes with none of the options that run boards, review, print, export or show";
+  if (cl.error.isEmpty() && !cl.southCalls.isEmpty() && !(cl.freeBidding && cl.autoplay))
+    cl.error = "--south-calls goes with --autoplay and --free-bidding";
   if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
     cl.error = "--show and --screenshot go together";
   if (cl.error.isEmpty() && cl.monkey > 0 &&

@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
-//           [--honest] [--quit-after-start] [--print-to FILE] [--print-session KEY]
+//           [--honest] [--free-bidding] [--south-calls CALLS] [--quit-after-start] [--print-to FILE] [--print-session KEY]
 //           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE] [--progress-csv FILE]
 //           [--language L] [--show WINDOW --screenshot FILE] [--monkey N] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
@@ -31,6 +31,8 @@ struct CommandLine {
   unsigned seed = 0;
   bool quitAfterStart = false;  // start, save the settings and stop
   bool honest = false;      // the honest computer for this run only
+  bool freeBidding = false; // free bidding for this run only
+  QString southCalls;       // "1S,P,4S": South's first calls on every board of --autoplay
   // --language en|dk|no|sw: the interface language of this run (the
   // player's Language option stays as it is); -1 for the player's own.
   int language = -1;

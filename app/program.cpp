@@ -279,6 +279,12 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     if (cl.skill > 0) desk.Game().SetSkillOverride(cl.skill);
     if (cl.seedGiven || monkey) desk.Game().Seed(cl.seed);
     if (cl.honest) desk.SetHonestOverride(true);
+    if (cl.freeBidding) desk.SetFreeBiddingOverride(true);
+    if (!cl.southCalls.isEmpty()) {
+      std::vector<CallCode> calls;
+      for (const QString& call : cl.southCalls.split(',')) calls.push_back(ParseCall(call.trimmed().toUpper().toStdString()));
+      desk.SetSouthCalls(std::move(calls));
+    }
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
     if (automated && !showing) desk.resize(desk.minimumSize());

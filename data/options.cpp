@@ -136,6 +136,7 @@ void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& 
   loaded.ColorSkin = ValidSkinName(ini.ReadString(player, "ColorSkin", "Teal"));
   loaded.LastPlayed = ini.ReadDateTime(player, "LastPlayed", 0);
   loaded.HonestComputer = ini.ReadInteger(player, "HonestComputer", 0) == 1;
+  loaded.FreeBidding = ini.ReadInteger(player, "FreeBidding", 0) == 1;
   ApplyColorSkin(loaded, loaded.ColorSkin);
   option = loaded;
 }
@@ -160,6 +161,8 @@ bool SaveOptions(TBigIniFile& ini, TOption& option, double now) {
   // the sections of players who never choose it stay exactly as they were.
   if (option.HonestComputer) ini.WriteInteger(p, "HonestComputer", 1);
   else ini.DeleteKey(p, "HonestComputer");
+  if (option.FreeBidding) ini.WriteInteger(p, "FreeBidding", 1);
+  else ini.DeleteKey(p, "FreeBidding");
   return ini.UpdateFile();
 }
 

@@ -32,6 +32,9 @@ struct TOption {
   // The computer plays from what its seat can see (the honest computer).
   // Stored as "HonestComputer=1" after the twelve settings, only while on.
   bool HonestComputer = false;
+  // South may make any legal call, the computer answering off the stored
+  // auctions with the bidder. Stored as "FreeBidding=1", only while on.
+  bool FreeBidding = false;
   // The board counter as filed under LastHandPlayed; the table keeps its own
   // copy while a session runs and hands it back before each save.
   int LastHandPlayed = 0;
@@ -83,8 +86,9 @@ std::string ChooseStartPlayer(const TBigIniFile& ini, const std::string& default
 // range fall back to their defaults.
 void LoadOptions(const TBigIniFile& ini, TOption& option, const LanguageSource& machineLanguage = {});
 // Writes the twelve settings (LastPlayed := now) and the Result legend into
-// the player's section, then HonestComputer=1 when it is on (the key is
-// removed when it is off), and saves the file; false when the save failed.
+// the player's section, then HonestComputer=1 and FreeBidding=1 when they are
+// on (each key is removed when it is off), and saves the file; false when the
+// save failed.
 bool SaveOptions(TBigIniFile& ini, TOption& option, double now);
 // The start-up sequence: choose the player, load, save at once.
 bool StartUpOptions(TBigIniFile& ini, TOption& option, const std::string& defaultName,

@@ -1,5 +1,6 @@
 #include "game/auction_driver.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/messages.h"
@@ -85,6 +86,25 @@ void ListAllowedCalls(AuctionState& state) {
     if (fields.size() <= n || !LineAgrees(fields, state.Calls)) continue;
     state.HintCalls.push_back(ParseCall(fields[n]));
   }
+}
+
+bool OnStoredLine(const AuctionState& state) {
+  const size_t n = state.Calls.size();
+  for (const auto& line : state.SequenceLines) {
+    const auto fields = SplitLibraryLine(line);
+    if (fields.size() > n && std::equal(state.Calls.begin(), state.Calls.end(), fields.begin())) return true;
+  }
+  return false;
+}
+
+std::string StoredAuctionLine(const AuctionState& state) {
+  const size_t n = state.Calls.size();
+  for (const auto& line : state.SequenceLines) {
+    const auto fields = SplitLibraryLine(line);
+    if (fields.size() > n && fields[n] == "Lead" && std::equal(state.Calls.begin(), state.Calls.end(), fields.begin()))
+      return line;
+  }
+  return {};
 }
 
 CallCode EntryToCall(const std::string& entry, int doubledCount) {

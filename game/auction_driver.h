@@ -45,6 +45,12 @@ CallCode LibraryCall(AuctionState& state);
 bool CallAllowed(AuctionState& state, CallCode c);
 // Fills HintCalls with every line's next call, in line order.
 void ListAllowedCalls(AuctionState& state);
+// True while some stored line agrees with every call made and goes on after
+// them: the auction has not left the library.
+bool OnStoredLine(const AuctionState& state);
+// The stored line whose auction is exactly the calls made (its lead list
+// follows them); empty when none is.
+std::string StoredAuctionLine(const AuctionState& state);
 
 // Two characters of entry to a call: "P" pass, "X" double or redouble by
 // state, otherwise strain letter then level digit ("S4"). NoCall when the

@@ -132,9 +132,29 @@ bool TableGame::ComputerToCall() const {
 
 CallCode TableGame::LibraryCall() { return quorval::LibraryCall(auction_); }
 
+bool TableGame::FreeBidding() const { return freeOverride_ || files_.option.FreeBidding; }
+
+HeardAuction TableGame::Heard() const {
+  return {state_.BidSystem, state_.Dealer, state_.Vul, auction_.auction.calls};
+}
+
+CallCode TableGame::NextCall() {
+  if (!FreeBidding() || OnLibrary()) return LibraryCall();
+  return BidderCall();
+}
+
+CallCode TableGame::BidderCall() { return free_.OwnCall(bidder::HandOf(state_.BoardDeal, SeatToCall()), Heard()); }
+
 const std::vector<CallCode>& TableGame::HintCalls() {
-  ListAllowedCalls(auction_);
+  if (FreeBidding() && !OnLibrary() && !auction_.auction.Over()) auction_.HintCalls = {NextCall()};
+  else ListAllowedCalls(auction_);
   return auction_.HintCalls;
+}
+
+CallMeaning TableGame::BidderMeaning(const std::vector<CallCode>& calls, size_t index) {
+  HeardAuction heard = Heard();
+  heard.calls = calls;
+  return free_.MeaningOf(heard, index);
 }
 
 bool TableGame::CallAllowed(CallCode c) { return quorval::CallAllowed(auction_, c); }
@@ -142,7 +162,8 @@ bool TableGame::CallAllowed(CallCode c) { return quorval::CallAllowed(auction_, 
 bool TableGame::PushCall(CallCode c) { return auction_.Record(c); }
 
 bool TableGame::UserCall(CallCode c) {
-  if (!UserToCall() || c == NoCall || !CallAllowed(c)) return false;
+  if (!UserToCall() || c == NoCall) return false;
+  if (!FreeBidding() && !CallAllowed(c)) return false;
   return PushCall(c);
 }
 
@@ -178,6 +199,10 @@ bool TableGame::StartPlay() {
   RestoreDeal(play_.Hands);
   SetSeatsFromMasks();
   quorval::StartPlay(play_, play_.Hands, contract);
+  // Calls off the stored lines are read by the bidder's meanings; once per
+  // play, as the auction stands still.
+  freeMeanings_.reset();
+  if (FreeBidding()) freeMeanings_ = free_.HonestMeanings(files_.meanings, Heard());
   finishMode_ = false;
   trickOnTable_ = false;
   result_.reset();
@@ -272,7 +297,7 @@ EngineOptions TableGame::EngineSettings() const {
     options.board.auction.system = state_.BidSystemLetter;
     options.board.contract = FinalContract();
     options.board.seed = honestSeed_;
-    options.board.meanings = honest::MeaningsOf(files_.meanings);
+    options.board.meanings = freeMeanings_ ? freeMeanings_ : honest::MeaningsOf(files_.meanings);
   }
   return options;
 }
@@ -285,9 +310,17 @@ CardQuestion TableGame::NextCardQuestion() {
   // The honest computer leads its own card too, and takes its time over it
   // like for every other card.
   question.libraryLead = LibraryLeadNext();
-  question.sequenceLine = JoinLine(auction_.CurrentLine);
+  if (question.libraryLead) question.sequenceLine = LeadLine();
   question.random = &random_;
   return question;
+}
+
+std::string TableGame::LeadLine() {
+  if (!FreeBidding()) return JoinLine(auction_.CurrentLine);
+  // A stored auction leads from its own list, whichever way it was reached.
+  const std::string stored = StoredAuctionLine(auction_);
+  if (!stored.empty()) return stored;
+  return free_.LeadLine(bidder::HandOf(state_.BoardDeal, play_.OpeningLeader), Heard());
 }
 
 CardCode TableGame::ComputerCard(CardChooser& chooser) {

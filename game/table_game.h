@@ -17,6 +17,7 @@
 #include "game/auction_driver.h"
 #include "game/board_record.h"
 #include "game/card_chooser.h"
+#include "game/free_auction.h"
 #include "game/table_files.h"
 #include "game/table_result.h"
 #include "game/table_state.h"
@@ -80,14 +81,28 @@ class TableGame {
   // Pass when the library has none): the computer's call, the hint's and
   // Make Bid's.
   CallCode LibraryCall();
-  // Every call the library continues with next, in line order.
+  // The call the computer makes for the seat to call, and Make Bid's: the
+  // library's while the auction is on a stored line; with free bidding, once
+  // the calls have left every stored line, the bidder's from that seat's own
+  // hand and the auction.
+  CallCode NextCall();
+  // The bidder's call for the seat to call, from its own hand and the
+  // auction, whatever the library holds.
+  CallCode BidderCall();
+  // Every call the library continues with next, in line order; off the
+  // stored lines (free bidding) the bidder's call alone.
   const std::vector<CallCode>& HintCalls();
   bool CallAllowed(CallCode c);
+  // True while the calls made are those of a stored auction so far.
+  bool OnLibrary() const { return OnStoredLine(auction_); }
+  // What the table reads in calls[index] on this board, by the bidder's
+  // meanings: for the calls the meanings file does not hold.
+  CallMeaning BidderMeaning(const std::vector<CallCode>& calls, size_t index);
   // Records a call that bridge allows (no library check): the computer's
   // calls and the calls made again after a take back.
   bool PushCall(CallCode c);
-  // The user's call: only at the user's turn and only when a stored auction
-  // continues with it.
+  // The user's call: only at the user's turn and, unless free bidding is on,
+  // only when a stored auction continues with it.
   bool UserCall(CallCode c);
   // Takes the calls back to before the user's last call; false (nothing
   // changes) with three calls or fewer, or none of the user's.
@@ -159,6 +174,10 @@ class TableGame {
   void SetSkillOverride(int skill) { skillOverride_ = skill; }
   void SetHonestOverride(bool on) { honestOverride_ = on; }
   bool HonestOverride() const { return honestOverride_; }
+  // Free bidding: chosen for the run, or the player's setting.
+  void SetFreeBiddingOverride(bool on) { freeOverride_ = on; }
+  bool FreeBiddingOverride() const { return freeOverride_; }
+  bool FreeBidding() const;
   // The honest computer plays: chosen for the run, or the player's setting.
   bool Honest() const;
   // Replaces the filing into the run's stores (tests count the filings).
@@ -168,6 +187,9 @@ class TableGame {
   void SetSeatsFromMasks();
   void ExposeDummy();
   ComparisonSettings Words() const;
+  HeardAuction Heard() const;
+  // The library line the opening lead is drawn from.
+  std::string LeadLine();
 
   TableFiles& files_;
   TableState state_;
@@ -185,6 +207,10 @@ class TableGame {
   uint64_t honestSeed_ = 2005;
   int skillOverride_ = 0;
   bool honestOverride_ = false;
+  bool freeOverride_ = false;
+  FreeAuction free_;
+  // The honest computer's meanings of the auction played, with free bidding.
+  std::shared_ptr<const honest::CallMeanings> freeMeanings_;
 };
 
 }  // namespace quorval

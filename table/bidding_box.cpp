@@ -172,8 +172,13 @@ TBidBoxEuro::TBidBoxEuro(QWidget* owner) : QFrame(owner) {
   actions_[baMakeBid]->SetColours(kActionTeal, kWhite);
   Relabel(false);
   PrepareForCall(QStringLiteral("South"), 0, NT, false, 0, 0);
-  lang_ = new TMultiLang(this, QStringLiteral("bidding_box"));
+  lang_ = new TMultiLang(this, QStringLiteral("bidding_box"),
+                         std::vector<WindowText>{{"RefusedCall", QStringLiteral("%1 is not among the stored auctions of "
+                                                                                "this board: Hint shows the calls you can "
+                                                                                "make; Free Bidding lets you make any call")}});
 }
+
+QString TBidBoxEuro::RefusedCallText(const QString& call) const { return lang_->Text("RefusedCall").arg(call); }
 
 void TBidBoxEuro::SetLanguage(int language) {
   language_ = language;

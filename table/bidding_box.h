@@ -51,6 +51,9 @@ class TBidBoxEuro : public QFrame {
   void SetMakeBidEnabled(bool on);
   // The language of the notrump mark and the box's own title.
   void SetLanguage(int language);
+  // The line shown when `call` (as the auction shows it) is refused because
+  // no stored auction goes on with it, in the language shown.
+  QString RefusedCallText(const QString& call) const;
   // Captions ("&Pass", ...) and hints, six each in box order.
   void SetActionCaptions(const QStringList& captions);
   void SetActionHints(const QStringList& hints);

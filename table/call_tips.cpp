@@ -70,15 +70,27 @@ QString TCallTips::MeaningTextOf(const std::vector<CallCode>& calls, size_t inde
   return QString::fromStdString(MeaningText(calls[index], *meaning, WordsOf(words, desk_.InterfaceLanguage())));
 }
 
+QString TCallTips::TableMeaningText(const std::vector<CallCode>& calls, size_t index) const {
+  QString text = MeaningTextOf(calls, index);
+  // With free bidding every call of the auction is told: one the file lacks
+  // by what the table reads in it.
+  TableGame& game = desk_.Game();
+  if (!text.isEmpty() || !game.FreeBidding() || index >= calls.size()) return text;
+  const CallMeaning meaning = game.BidderMeaning(calls, index);
+  if (meaning.Empty()) return {};
+  const WordList& words = CompiledWordList(kMeaningList);
+  return QString::fromStdString(MeaningText(calls[index], meaning, WordsOf(words, desk_.InterfaceLanguage())));
+}
+
 QString TCallTips::CallMeaningText(int index) const {
   if (index < 0) return {};
-  return MeaningTextOf(CallCodes(desk_.Game().Auction().Calls), static_cast<size_t>(index));
+  return TableMeaningText(CallCodes(desk_.Game().Auction().Calls), static_cast<size_t>(index));
 }
 
 QString TCallTips::NextCallMeaningText(CallCode c) const {
   std::vector<CallCode> calls = CallCodes(desk_.Game().Auction().Calls);
   calls.push_back(c);
-  return MeaningTextOf(calls, calls.size() - 1);
+  return TableMeaningText(calls, calls.size() - 1);
 }
 
 int TCallTips::ReviewCallAt(const QPoint& viewportPos) const {

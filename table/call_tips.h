@@ -27,7 +27,8 @@ class TCallTips : public QObject {
  public:
   explicit TCallTips(TDeskTop& desk);
 
-  // In the interface language; empty when the meanings file has none. Call
+  // In the interface language; empty when the meanings file has none (with
+  // free bidding, when the bidder's reading says nothing either). Call
   // number `index` of the auction, or what `c` would mean as the next call.
   QString CallMeaningText(int index) const;
   QString NextCallMeaningText(CallCode c) const;
@@ -58,6 +59,9 @@ class TCallTips : public QObject {
 
  private:
   int ReviewCallAt(const QPoint& viewportPos) const;
+  // A call of the auction on the table: the file's meaning, and with free
+  // bidding the bidder's for a call the file lacks.
+  QString TableMeaningText(const std::vector<CallCode>& calls, size_t index) const;
 
   TDeskTop& desk_;
   TMeaningTip* tip_ = nullptr;

@@ -16,6 +16,7 @@
 #include "table/call_tips.h"
 #include "table/event_sets.h"
 #include "table/help_menu.h"
+#include "table/refused_call_note.h"
 #include "table/result_saving.h"
 #include "table/table_panels.h"
 #include "table/table_printing.h"
@@ -56,6 +57,7 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   BuildMenus();
   panels_ = std::make_unique<TablePanels>(*this, game_.HandsOnTable());
   tips_ = std::make_unique<TCallTips>(*this);
+  refusedNote_ = new TRefusedCallNote(this);
   connect(panels_->scorePages, &QTabWidget::currentChanged, this, [this](int page) { Opt().LastStrataSeen = page; });
   LayoutTable();
   panels_->TagForSkin();
@@ -150,6 +152,9 @@ void TDeskTop::BuildMenus() {
   QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
   honest->setCheckable(true);
   ShowHonestChoice();
+  // South may make any call; the computer answers off the stored auctions.
+  add(options, "FreeBidding", "&Free Bidding", {}, [this] { FreeBiddingClick(); })->setCheckable(true);
+  ShowFreeBiddingChoice();
 
   QMenu* systems = menu("BiddingSystem1", "&Bidding System");
   auto* bidSystems = new QActionGroup(this);

@@ -24,6 +24,7 @@ class TCallTips;
 class TEventSets;
 class THelpMenu;
 class TMultiLang;
+class TRefusedCallNote;
 class TResultSaving;
 class TSetupOptions;
 class TTablePrinting;
@@ -121,6 +122,13 @@ class TDeskTop : public QMainWindow {
   void SetBoardChooser(BoardChoice choose) { chooser_ = std::move(choose); }
   void SetNoPauses(bool on);
   void SetHonestOverride(bool on);
+  // Free bidding: the Play Options item (saved with the player's options),
+  // the run's choice from the command line, and the line a refused call shows.
+  void FreeBiddingClick();
+  void SetFreeBiddingOverride(bool on);
+  TRefusedCallNote* RefusedCallNote() const { return refusedNote_; }
+  // South's first calls on every board an automated run plays.
+  void SetSouthCalls(std::vector<CallCode> calls) { southCalls_ = std::move(calls); }
 
   // A run-time text of the table's word list in the interface language.
   QString Word(const char* key) const;
@@ -172,6 +180,11 @@ class TDeskTop : public QMainWindow {
   void TakeOverPlayer();
   void ClearBoardFromTable();
   void ShowHonestChoice();
+  void ShowFreeBiddingChoice();
+  void NoteRefusedCall(CallCode c);
+  // South's listed call at South's turn; false, with a message naming it,
+  // when bridge does not allow it there.
+  bool MakeListedCall(CallCode c);
   void SetUpResultGrids();
   void ShowTheScore();
 
@@ -187,6 +200,8 @@ class TDeskTop : public QMainWindow {
   std::unique_ptr<THelpMenu> help_;
   TMultiLang* lang_ = nullptr;
   TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
+  TRefusedCallNote* refusedNote_ = nullptr;   // owned by the window
+  std::vector<CallCode> southCalls_;
   // The engine at work, the card Enter plays, the keys typed, the language.
   bool computerThinking_ = false, noPauses_ = false, closing_ = false;
   CardCode selectedCard_ = 0;

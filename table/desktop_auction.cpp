@@ -14,9 +14,11 @@
 #include "table/bidding_box.h"
 #include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/refused_call_note.h"
 #include "table/table_panels.h"
 #include "ui/bridge_grid.h"
 #include "ui/hands_view.h"
+#include "ui/meaning_tip.h"
 #include "ui/symbol_text.h"
 
 namespace quorval {
@@ -43,6 +45,7 @@ void TDeskTop::ReadyPad() {
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
   tips_->HideHintMeanings();
+  refusedNote_->hide();
   box->update();
 }
 
@@ -61,7 +64,7 @@ bool TDeskTop::MakeBid(CallCode c, bool user) {
 void TDeskTop::BidToHuman() {
   while (game_.ComputerToCall()) {
     const double started = TableClockSeconds();
-    const CallCode c = game_.LibraryCall();
+    const CallCode c = game_.NextCall();
     WaitSeconds(game_.State().BidPause, started);
     const int before = game_.Auction().CallCount();
     MakeBid(c);
@@ -88,10 +91,34 @@ void TDeskTop::ProcessHumanBid() {
     AcceptBid();
     panels_->bidBox->ResetColours();
   } else {
+    NoteRefusedCall(c);
     BadKey();
   }
   pendingEntry_.clear();
   typedStrain_ = typedLevel_ = 0;
+}
+
+void TDeskTop::NoteRefusedCall(CallCode c) {
+  // Only a call bridge allows at South's turn is refused for the library's
+  // sake; the sound alone tells of the rest.
+  if (c == NoCall || !game_.UserToCall() || !game_.Auction().auction.IsLegal(c)) return;
+  // The suit as its symbol: the line is plain text, not the auction's marks.
+  const QString call = IsBid(c) ? QString::number(LevelOf(c)) + StrainGlyph(QChar(StrainLetter(StrainOf(c))), language_)
+                                : ReviewCallText(c);
+  refusedNote_->ShowNote(panels_->bidBox->RefusedCallText(call), panels_->handPanels[South]->geometry().left(),
+                         *panels_->bidBox, panels_->hintMeanings);
+}
+
+bool TDeskTop::MakeListedCall(CallCode c) {
+  const Auction& auction = game_.Auction().auction;
+  if (!game_.UserToCall() || !auction.IsLegal(c)) {
+    const std::string after = auction.calls.empty() ? "as the first call" : "after " + CallToken(auction.calls.back());
+    ShowMessage("Board " + game_.Board().Key + ": South's call " + CallToken(c) + " is not allowed " + after);
+    return false;
+  }
+  pendingEntry_ = CallToEntry(c);
+  ProcessHumanBid();
+  return true;
 }
 
 void TDeskTop::BidButClick(const QString& code) {
@@ -151,13 +178,13 @@ void TDeskTop::ButHelpBidClick() {
   QStringList codes;
   for (const CallCode c : game_.HintCalls()) codes << QString::number(c);
   panels_->bidBox->MarkAlternatives(codes);
-  panels_->bidBox->HighlightCall(game_.LibraryCall());
+  panels_->bidBox->HighlightCall(game_.NextCall());
   tips_->ShowHintMeanings();
 }
 
 void TDeskTop::ButMakeBidClick() {
   if (!game_.UserToCall()) return;
-  const CallCode c = game_.LibraryCall();
+  const CallCode c = game_.NextCall();
   panels_->bidBox->HighlightCall(c);
   pendingEntry_ = CallToEntry(c);
   ProcessHumanBid();

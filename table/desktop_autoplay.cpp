@@ -10,11 +10,16 @@ bool TDeskTop::AutoPlayBoard(const std::string& event, const std::string& sessio
   const std::string key = BoardKey{event, session, board}.Text();
   NewHandClick();
   if (game_.Board().Key != key || game_.State().BoardNo != board) return false;
-  // Every turn of South: the library's call. An auction never needs more
-  // calls than the library line holds; the bound only guards a faulty one.
-  for (int turn = 0; game_.phase() == Phase::Bidding && turn < 40; ++turn) {
+  // Every turn of South: the listed call, then Make Bid's. An auction never
+  // needs more calls than the library line (or the bidder) makes; the bound
+  // only guards a faulty one.
+  for (int turn = 0; game_.phase() == Phase::Bidding && turn < 100; ++turn) {
     const int before = game_.Auction().CallCount();
-    ButMakeBidClick();
+    if (size_t(turn) < southCalls_.size()) {
+      if (!MakeListedCall(southCalls_[size_t(turn)])) return false;
+    } else {
+      ButMakeBidClick();
+    }
     if (game_.Auction().CallCount() == before) return false;
   }
   if (game_.phase() == Phase::BiddingOver) {

@@ -64,6 +64,7 @@ void TDeskTop::AfterPreferences(bool ok, const std::string& playerBefore) {
   }
   // The player in the chair may have another choice of computer.
   ShowHonestChoice();
+  ShowFreeBiddingChoice();
   // A skin only previewed in the dialog is undone here.
   ApplyColorSkin(Opt(), Opt().ColorSkin);
   ApplySkin();
@@ -134,6 +135,25 @@ void TDeskTop::SetHonestOverride(bool on) {
 void TDeskTop::HonestComputerClick() {
   QAction* a = Action("HonestComputer");
   Opt().HonestComputer = a ? a->isChecked() : !Opt().HonestComputer;
+  saving_->SaveSettings();
+}
+
+void TDeskTop::ShowFreeBiddingChoice() {
+  QAction* a = Action("FreeBidding");
+  if (!a) return;
+  a->setChecked(game_.FreeBidding());
+  // Chosen for this run on the command line: it stays on until the end.
+  a->setEnabled(!game_.FreeBiddingOverride());
+}
+
+void TDeskTop::SetFreeBiddingOverride(bool on) {
+  game_.SetFreeBiddingOverride(on);
+  ShowFreeBiddingChoice();
+}
+
+void TDeskTop::FreeBiddingClick() {
+  QAction* a = Action("FreeBidding");
+  Opt().FreeBidding = a ? a->isChecked() : !Opt().FreeBidding;
   saving_->SaveSettings();
 }
 

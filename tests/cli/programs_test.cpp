@@ -119,7 +119,8 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
                                           "--print-session", "--print-hands", "--print-meanings", "--review",
                                           "--export-pbn", "--out",           "--language",    "--show",
                                           "--screenshot", "--monkey",        "--progress-csv", "-h",
-                                          "--help",       "-v",              "--version"};
+                                          "--help",       "-v",              "--version",     "--free-bidding",
+                                          "--south-calls"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);
 #endif
   const std::set<std::string> eventgen = {"generate", "import", "check", "stats", "summaries", "bid", "lead",

@@ -93,37 +93,46 @@ TEST(StartUp, SavingKeepsOtherPlayersAndResultLines) {
   EXPECT_EQ(keys.size(), 14u);
 }
 
-TEST(HonestComputer, OffUnlessTheSectionSaysOneAndKeptOnlyWhileOn) {
-  EXPECT_FALSE(LoadFrom({"BidSys=1"}).HonestComputer);
-  EXPECT_TRUE(LoadFrom({"HonestComputer=1"}).HonestComputer);
-  for (const char* other : {"HonestComputer=0", "HonestComputer=yes", "HonestComputer=2", "HonestComputer="})
-    EXPECT_FALSE(LoadFrom({other}).HonestComputer) << other;
+// The settings added after the twelve (the honest computer, free bidding):
+// each off unless its key says 1, written only while on, after the legend.
+TEST(SettingsAddedLater, OffUnlessTheSectionSaysOneAndKeptOnlyWhileOn) {
+  const struct {
+    const char* key;
+    bool TOption::*member;
+  } settings[] = {{"HonestComputer", &TOption::HonestComputer}, {"FreeBidding", &TOption::FreeBidding}};
+  for (const auto& setting : settings) {
+    SCOPED_TRACE(setting.key);
+    const std::string key = setting.key;
+    EXPECT_FALSE(LoadFrom({"BidSys=1"}).*setting.member);
+    EXPECT_TRUE(LoadFrom({key + "=1"}).*setting.member);
+    for (const char* value : {"=0", "=yes", "=2", "="}) EXPECT_FALSE(LoadFrom({key + value}).*setting.member) << value;
 
-  TempFolder dir;
-  const std::string before = "[Zoe]\r\nImp01.01=S,3N,9,400\r\n";
-  dir.Write("Options.INI", before);
-  TMyINI ini(dir.File("Options.INI"));
-  TOption o;
-  o.CurrentPlayer = "Zoe";
-  LoadOptions(ini, o);
-  o.HonestComputer = true;
-  ASSERT_TRUE(SaveOptions(ini, o, Day(9)));
-  const std::string on = dir.Read("Options.INI");
-  // After the twelve settings and the legend; the result line keeps its place.
-  EXPECT_NE(on.find("User C\r\nHonestComputer=1\r\n"), std::string::npos) << on;
-  EXPECT_EQ(on.find("[Zoe]\r\nImp01.01=S,3N,9,400\r\nComputerSkill=8"), 0u) << on;
-  {
-    TMyINI back(dir.File("Options.INI"));
-    TOption again;
-    again.CurrentPlayer = "Zoe";
-    LoadOptions(back, again);
-    EXPECT_TRUE(again.HonestComputer);
+    TempFolder dir;
+    const std::string before = "[Zoe]\r\nImp01.01=S,3N,9,400\r\n";
+    dir.Write("Options.INI", before);
+    TMyINI ini(dir.File("Options.INI"));
+    TOption o;
+    o.CurrentPlayer = "Zoe";
+    LoadOptions(ini, o);
+    o.*setting.member = true;
+    ASSERT_TRUE(SaveOptions(ini, o, Day(9)));
+    const std::string on = dir.Read("Options.INI");
+    // After the twelve settings and the legend; the result line keeps its place.
+    EXPECT_NE(on.find("User C\r\n" + key + "=1\r\n"), std::string::npos) << on;
+    EXPECT_EQ(on.find("[Zoe]\r\nImp01.01=S,3N,9,400\r\nComputerSkill=8"), 0u) << on;
+    {
+      TMyINI back(dir.File("Options.INI"));
+      TOption again;
+      again.CurrentPlayer = "Zoe";
+      LoadOptions(back, again);
+      EXPECT_TRUE(again.*setting.member);
+    }
+    o.*setting.member = false;
+    ASSERT_TRUE(SaveOptions(ini, o, Day(9)));
+    const std::string off = dir.Read("Options.INI");
+    EXPECT_EQ(off.find(key), std::string::npos);
+    EXPECT_EQ(KeysOf(ini, "Zoe").size(), 14u);   // the result line, the twelve settings and the legend
   }
-  o.HonestComputer = false;
-  ASSERT_TRUE(SaveOptions(ini, o, Day(9)));
-  const std::string off = dir.Read("Options.INI");
-  EXPECT_EQ(off.find("HonestComputer"), std::string::npos);
-  EXPECT_EQ(KeysOf(ini, "Zoe").size(), 14u);   // the result line, the twelve settings and the legend
 }
 
 TEST(LoadOptions, BackDesignMinusOneFollowsTheLanguage) {

@@ -103,6 +103,51 @@ TEST_F(Autoplay, FilesOneCorrectLinePerBoard) {
   EXPECT_EQ(player.at("LastHandPlayed"), "4");
 }
 
+// With free bidding South's listed call leaves the stored auctions and the
+// computer answers it from its own hands: every board of the fixture's event
+// ends in seven no-trump, and each line is scored right. A listed
+// call needs free bidding; one bridge forbids stops its board, named.
+TEST_F(Autoplay, FreeBiddingWithSouthsCallsFilesThoseContractsScoredRight) {
+  QString err;
+  // The fixture's Imp01 holds six boards.
+  const QString imp01 = "Imp01.01,Imp01.02,Imp01.03,Imp01.04,Imp01.05,Imp01.06";
+  EXPECT_EQ(RunProgram({"--dir", dir_.path(), "--player", "P", "--autoplay", imp01, "--south-calls", "7N"}, &err), 2);
+  EXPECT_TRUE(err.contains("--free-bidding")) << err.toStdString();
+  ASSERT_EQ(RunProgram({"--dir", dir_.path(), "--player", "P", "--seed", "3", "--autoplay", imp01, "--free-bidding",
+                        "--south-calls", "7N"},
+                       &err),
+            0)
+      << err.toStdString();
+  const IniFile boards = ReadIni(dir_.filePath("Lisk2005.ini"));
+  const IniFile results = ReadIni(dir_.filePath("Results2005.ini"));
+  const IniFile options = ReadIni(dir_.filePath("Options.INI"));
+  const Section& player = options.at("P");
+  int checked = 0;
+  for (const auto& [key, board] : boards) {
+    if (key.rfind("Imp01.", 0) != 0) continue;
+    SCOPED_TRACE(key);
+    ASSERT_TRUE(player.count(key));
+    const auto items = Split(player.at(key));
+    // South's partner declares where North named no-trump first (1NT P 7NT).
+    EXPECT_TRUE(items[0] == "S" || items[0] == "N") << items[0];
+    EXPECT_EQ(items[1].substr(0, 3), "7~N") << items[1];
+    CheckFiledLine(key, player.at(key), board, results.at(key));
+    ++checked;
+  }
+  EXPECT_EQ(checked, 6);
+  // The player's own setting is left as it was.
+  EXPECT_FALSE(player.count("FreeBidding"));
+
+  // Imp01.01: East has opened 1C before South's turn.
+  EXPECT_EQ(RunProgram({"--dir", dir_.path(), "--player", "Q", "--autoplay", "Imp01.01", "--free-bidding",
+                        "--south-calls", "1C"},
+                       &err),
+            1);
+  EXPECT_TRUE(err.contains("South's call 1C is not allowed after 1C")) << err.toStdString();
+  const IniFile after = ReadIni(dir_.filePath("Options.INI"));
+  EXPECT_FALSE(after.count("Q") && after.at("Q").count("Imp01.01"));
+}
+
 TEST_F(Autoplay, ABoardThatCannotBeReadGivesExitCodeOne) {
   QString err;
   EXPECT_EQ(RunProgram({"--dir", dir_.path(), "--autoplay", "Imp01.07,Imp01.01"}, &err), 1);

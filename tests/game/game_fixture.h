@@ -69,12 +69,13 @@ class GameTest : public ::testing::Test {
     ComputerCalls();
     return true;
   }
-  // The computer seats call until it is the user's turn; at the end of the
+  // The computer seats call (from the library, or with free bidding off it
+  // from the bidder) until it is the user's turn; at the end of the
   // auction its phase follows, and a passed-out board ends.
   void ComputerCalls() {
     TableGame& game = *game_;
     while (game.ComputerToCall())
-      if (!game.PushCall(game.LibraryCall())) ASSERT_TRUE(game.PushCall(Pass));
+      if (!game.PushCall(game.NextCall())) ASSERT_TRUE(game.PushCall(Pass));
     if (game.phase() == Phase::Bidding && game.Auction().auction.Over()) {
       game.EndAuction();
       if (game.FinalContract().PassedOut()) game.EndBoard();

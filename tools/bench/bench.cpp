@@ -56,11 +56,6 @@ double Percentile(std::vector<double> values, double q) {
   return values[i];
 }
 
-namespace {
-
-bool SolvedWithCards(const SolverResult& r) { return r.status == 1 && r.cards > 0; }
-
-// A whole file as it is on disk; none when it cannot be opened.
 std::optional<std::string> FileText(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
@@ -68,6 +63,10 @@ std::optional<std::string> FileText(const std::filesystem::path& path) {
   text << file.rdbuf();
   return text.str();
 }
+
+namespace {
+
+bool SolvedWithCards(const SolverResult& r) { return r.status == 1 && r.cards > 0; }
 
 // Processor time of the whole process: on a machine busy with other work
 // it shows what a card costs, where the clock on the wall shows the wait.

@@ -6,6 +6,7 @@
 // of every card chosen.
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -32,6 +33,7 @@ struct BenchOptions {
   PositionQuery position;
   int claim = -1;            // with --position: the side to play claims this many of the tricks left
   bool review = false;       // time the double-dummy review of every board played
+  bool freeBidding = false;  // South bids with the bidder, the computer answers off the library
 };
 
 // The benchmark's command line; every option stores its value in `options`.
@@ -42,6 +44,9 @@ bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& options,
 
 // "Imp01.05" stays itself; "Par03" becomes the event's boards among `known`.
 std::vector<std::string> ExpandKeys(const std::string& list, const std::vector<std::string>& known);
+
+// A whole file as it is on disk; none when it cannot be opened.
+std::optional<std::string> FileText(const std::filesystem::path& path);
 
 // Adds one card to the signature (FNV-1a over the card codes).
 uint32_t SignatureStep(uint32_t signature, CardCode card);

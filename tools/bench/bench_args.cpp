@@ -96,6 +96,12 @@ cli::Program BenchCommandLine(BenchOptions& o) {
          o.claim = static_cast<int>(n);
          return true;
        }},
+      {"--free-bidding", "", "every seat calls with the bidder from the first call, as off the stored auctions; "
+                             "times the computer's calls and scores South against the field",
+       [&o](const std::string&, std::string&) {
+         o.freeBidding = true;
+         return true;
+       }},
       {"--review", "", "also time the double-dummy review of each board played (makeable contracts, par, every card)",
        [&o](const std::string&, std::string&) {
          o.review = true;
@@ -107,7 +113,8 @@ cli::Program BenchCommandLine(BenchOptions& o) {
           "time per card, cards that lose a trick against double dummy, and a signature of every card.",
           {run},
           "The last line reads \"bench: boards B cards C median_ms M p95_ms P max_ms X dd_error_pct E\n"
-          "signature S\". Exit code 0; 1 when a board could not be played; 2 for a bad command line."};
+          "signature S\"; with --free-bidding \"free: boards B off_library O calls C call_median_ms M call_max_ms X\n"
+          "south_imps I south_mp_pct P\". Exit code 0; 1 when a board could not be played; 2 for a bad command line."};
 }
 
 bool ParseBenchArgs(const std::vector<std::string>& args, BenchOptions& options, std::string& error) {

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "tools/bench/bench.h"
+#include "tools/bench/free_bench.h"
 
 int main(int argc, char** argv) {
   using namespace quorval::bench;
@@ -30,6 +31,16 @@ int main(int argc, char** argv) {
       }
       std::cout << quorval::CardText(card) << std::endl;
       return 0;
+    }
+    if (options.freeBidding) {
+      const auto free = RunFreeBench(options, std::cout, error);
+      if (!free) {
+        std::cerr << error << '\n';
+        return 1;
+      }
+      for (const auto& p : free->problems) std::cerr << p << '\n';
+      std::cout << FreeSummaryLine(*free) << std::endl;
+      return free->problems.empty() ? 0 : 1;
     }
     const auto report = RunBench(options, std::cout, error);
     if (!report) {
