@@ -146,6 +146,9 @@ void TDeskTop::BuildMenus() {
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
+  // A claim of tricks left; F7 is no card's or call's key.
+  add(options, "ClaimMenu", "&Claim...", Qt::Key_F7, [this] { ClaimClick(); });
+  connect(options, &QMenu::aboutToShow, this, [this] { Action("ClaimMenu")->setEnabled(game_.CanClaim()); });
   options->addSeparator();
   QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
   honest->setCheckable(true);
@@ -200,9 +203,7 @@ void TDeskTop::FormShow(double splashShownSeconds) {
 void TDeskTop::PrintHandMenuClick(PrintTarget target) { printing_->PrintHand(target); }
 void TDeskTop::SessionResults1Click() { printing_->MakeSessionResults()->exec(); }
 void TDeskTop::ResultSummary1Click() { printing_->MakeResultSummary()->exec(); }
-void TDeskTop::ReviewHandClick() {
-  if (const auto window = review_->MakeCurrentReview()) window->exec();
-}
+void TDeskTop::ReviewHandClick() { review_->ShowCurrentReview(); }
 void TDeskTop::ExportBoards1Click() { eventSets_->ExportBoards(); }
 void TDeskTop::NewEvents1Click() {
   if (!computerThinking_) eventSets_->NewEvents();
