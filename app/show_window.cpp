@@ -24,6 +24,7 @@
 #include "table/table_panels.h"
 #include "table/table_review.h"
 #include "ui/bridge_grid.h"
+#include "ui/progress_window.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
@@ -189,6 +190,12 @@ const std::vector<ShowWindow> kShowWindows = {
      [](TDeskTop& d) { PlayFromHere(d, false); }},
     {"play_from_here_end", "\"Play from here\" played out: the tricks against double dummy and the first time",
      [](TDeskTop& d) { PlayFromHere(d, true); }},
+    {"progress", "My Progress: the player's course in charts, its figures worked out",
+     [](TDeskTop& d) {
+       const auto window = d.MakeProgressWindow();
+       window->WaitForFigures();
+       window->exec();
+     }, true},
 };
 
 QSet<QWidget*> ShownWindows() {

@@ -133,6 +133,7 @@ void TDeskTop::BuildMenus() {
   add(file, "PrintMeanings", "Print Auction with &Meanings", {}, {})->setCheckable(true);
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
+  add(file, "MyProgress1", "M&y Progress", {}, [this] { MyProgressClick(); });
   file->addSeparator();
   add(file, "ExportBoards1", "&Export Boards (PBN)...", {}, [this] { ExportBoards1Click(); });
   add(file, "NewEvents1", "Ne&w Events...", {}, [this] { NewEvents1Click(); });

@@ -30,6 +30,7 @@ class TResultSaving;
 class TSetupOptions;
 class TTablePrinting;
 class TTableReview;
+class TProgressWindow;
 struct TablePanels;
 
 // Seconds on the clock every pause of the table measures from.
@@ -94,6 +95,10 @@ class TDeskTop : public QMainWindow {
   QString ClaimLineText() const;
   // A board in play may be left (board_navigation.cpp): true to go on.
   bool ConfirmLeaveBoard();
+  // "My Progress" (table_progress.cpp): the window is made without being
+  // shown (tests, pictures) and shown from the File menu.
+  std::unique_ptr<TProgressWindow> MakeProgressWindow();
+  void MyProgressClick();
   // One board played as by a user ("Make Bid", "Finish Play") to its filing.
   bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
 
@@ -192,6 +197,7 @@ class TDeskTop : public QMainWindow {
   void ShowTheScore();
   void ShowClaimLine(const QString& text);
   void HideClaimLine();
+  void ShowResultTricks();
   void LayOutPlayOnTable();
   void EndOfTry();
 

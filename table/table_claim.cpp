@@ -28,15 +28,17 @@ constexpr Side kUserSide = 1;   // the user sits South
 QString TDeskTop::ClaimLineText() const { return claimLine_ && claimLine_->isVisible() ? claimLine_->text() : QString(); }
 
 void TDeskTop::ShowClaimLine(const QString& text) {
+  // Over the lower part of the table, above the cards on it and the score
+  // pad, until the next card.
   if (!claimLine_) {
-    claimLine_ = new QLabel(panels_->table);
+    claimLine_ = new QLabel(panels_->desk);
     claimLine_->setObjectName("ClaimLine");
     claimLine_->setWordWrap(true);
     claimLine_->setAlignment(Qt::AlignCenter);
     claimLine_->setStyleSheet("QLabel { color: black; background: #fff8c0; border: 1px solid #806000; padding: 3px; }");
   }
-  const QRect table = panels_->table->rect();
-  claimLine_->setGeometry(table.left() + 8, table.bottom() - 64, table.width() - 16, 56);
+  const QRect table(panels_->table->mapTo(panels_->desk, QPoint(0, 0)), panels_->table->size());
+  claimLine_->setGeometry(table.left() + 6, table.bottom() - 66, table.width() - 12, 60);
   claimLine_->setText(text);
   claimLine_->show();
   claimLine_->raise();
@@ -44,6 +46,16 @@ void TDeskTop::ShowClaimLine(const QString& text) {
 
 void TDeskTop::HideClaimLine() {
   if (claimLine_) claimLine_->hide();
+}
+
+// The tricks of the board's result in the play panel: those a claim gave
+// as well as those played.
+void TDeskTop::ShowResultTricks() {
+  const auto& result = game_.Result();
+  if (!result || result->contract.PassedOut()) return;
+  const bool nsDeclare = SideOf(result->contract.declarer) == 1;
+  panels_->nsTricks->setText(QString::number(nsDeclare ? result->declarerTricks : 13 - result->declarerTricks));
+  panels_->ewTricks->setText(QString::number(nsDeclare ? 13 - result->declarerTricks : result->declarerTricks));
 }
 
 void TDeskTop::ClaimClick() {
@@ -58,6 +70,7 @@ void TDeskTop::ClaimClick() {
   const ClaimVerdict verdict = game_.Claim(kUserSide, *tricks);
   if (verdict.accepted) {
     EndOfHand();
+    ShowResultTricks();
     return;
   }
   PlaySound(Sound::Warning);
@@ -72,6 +85,7 @@ bool TDeskTop::ComputerClaims() {
   if (!AskQuestion(Word("ClaimComputer").arg(SeatName(declarer)).arg(left).toStdString())) return false;
   if (!game_.Claim(SideOf(declarer), left).accepted) return false;
   EndOfHand();
+  ShowResultTricks();
   return true;
 }
 
@@ -136,6 +150,7 @@ void TDeskTop::EndOfTry() {
   switch (game_.phase()) {
     case Phase::BoardOver:
       EndOfHand();
+      ShowResultTricks();
       break;
     case Phase::Playing:
       LayOutPlayOnTable();

@@ -1,11 +1,16 @@
 // The learner's tools at the table window: "Claim..." refused with the
 // tricks that are there and accepted to the end of the board, the computer
 // declarer's claim put to the user, "Play from here" from the review (which
-// files nothing and brings the table back).
+// files nothing and brings the table back), and My Progress drawn from the
+// kept plays.
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QFile>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 #include "core/messages.h"
@@ -14,6 +19,7 @@
 #include "table/table_printing.h"
 #include "table/table_review.h"
 #include "tests/table/desk_fixture.h"
+#include "ui/progress_window.h"
 #include "ui/review_window.h"
 
 namespace quorval {
@@ -194,6 +200,39 @@ TEST_F(DeskLearnerTest, TheComputerDeclarerAsksOnceAndARefusalPlaysOnAnAcceptanc
   EXPECT_EQ(play.claim->side, SideOf(play.FinalContract().declarer));
   EXPECT_EQ(play.claim->tricks, 13 - static_cast<int>(play.cards.size() / 4));
   EXPECT_TRUE(desk_->Panel("ScorePad")->isVisible());
+}
+
+TEST_F(DeskLearnerTest, MyProgressDrawsTheKeptPlaysAndCancelStopsBetweenBoards) {
+  TDeskTop& desk = Desk();
+  ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
+  ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 2));
+  auto window = desk.MakeProgressWindow();
+  window->WaitForFigures();
+  ASSERT_TRUE(window->FiguresIn());
+  ASSERT_EQ(window->Progress().boards.size(), 2u);
+  EXPECT_EQ(window->Bar()->value(), window->Bar()->maximum());
+  // Each chart has its series: the score's band, strata and running line;
+  // declarer's and the defenders' points and lines ...
+  EXPECT_GE(window->Chart(0)->chart()->series().size(), 5);
+  EXPECT_EQ(window->Chart(1)->chart()->series().size(), 4);
+  EXPECT_EQ(window->Chart(3)->chart()->series().size(), 2);
+  EXPECT_TRUE(QFile::exists(dir_.filePath("Progress2005.ini")));
+  // In Danish the charts speak Danish.
+  window->SetLanguage(1);
+  EXPECT_EQ(window->Chart(3)->chart()->title(), QString::fromUtf8("Meldingerne: kontrakten mod par"));
+
+  // Cancelled before the first board, nothing is worked out.
+  QFile::remove(dir_.filePath("Progress2005.ini"));
+  TProgressWindow cancelled(&desk, [](const ProgressRun& run) {
+    while (!run.cancel->load()) QThread::msleep(1);
+    PlayerProgress p;
+    p.cancelled = true;
+    return p;
+  }, 0, 0);
+  cancelled.CancelClick();
+  cancelled.WaitForFigures();
+  EXPECT_TRUE(cancelled.FiguresIn());
+  EXPECT_FALSE(cancelled.CancelButton()->isEnabled());
 }
 
 }  // namespace
