@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libdds-dev libgtest-dev
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libdds-dev libgtest-dev
           libbenchmark-dev fonts-dejavu-core help2man dpkg-dev
           clang-14 libclang-rt-14-dev)
 

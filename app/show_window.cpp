@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -16,12 +17,14 @@
 #include <algorithm>
 #include <iostream>
 
+#include "core/messages.h"
 #include "data/options.h"
 #include "table/call_tips.h"
 #include "table/desktop.h"
 #include "table/table_panels.h"
 #include "table/table_review.h"
 #include "ui/bridge_grid.h"
+#include "ui/progress_window.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
 #include "ui/splash_screen.h"
@@ -70,6 +73,47 @@ void Review(TDeskTop& desk, int cardsPlayed) {
   }
   window->StepTo(cardsPlayed);
   window->exec();
+}
+
+// A claim of every trick left, a few cards into the play.
+void ClaimAll(TDeskTop& desk) {
+  PlaySome(desk);
+  desk.SetClaimAsker([](int left) { return std::optional<int>(left); });
+  desk.ClaimClick();
+  desk.SetClaimAsker({});
+}
+
+// Boards played by the suggested cards until a computer declarer claims; its
+// question is the picture.
+void ComputerClaim(TDeskTop& desk) {
+  bool asked = false;
+  SetQuestionSink([&asked, &desk](const std::string& text) {
+    asked = true;
+    QMessageBox box(QMessageBox::Question, desk.windowTitle(), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, &desk);
+    return box.exec() == QMessageBox::Yes;
+  });
+  for (int board = 0; board < 27 && !asked; ++board) {
+    BidOut(desk);
+    const Contract contract = desk.Game().FinalContract();
+    if (contract.PassedOut() || SideOf(contract.declarer) == SideOf(South)) continue;
+    Press(desk, "EOBStart");
+    for (int i = 0; i < 80 && !asked && desk.Game().State().phase == Phase::Playing; ++i)
+      desk.PlayKeyDown(Qt::Key_Return, {});
+  }
+  SetQuestionSink({});
+}
+
+// The board played out, then "Play from here" before card 21 of it: a few
+// cards on, or played out to the end of the try.
+void PlayFromHere(TDeskTop& desk, bool toTheEnd) {
+  PlayOut(desk);
+  if (!desk.Game().Result()) return;
+  const TableResult first = *desk.Game().Result();
+  desk.PlayFromHere(first.key, first.play, 20);
+  if (toTheEnd) Press(desk, "TPPFast");
+  else
+    for (int i = 0; i < 3 && desk.Game().State().phase == Phase::Playing; ++i) desk.PlayKeyDown(Qt::Key_Return, {});
 }
 
 const std::vector<ShowWindow> kShowWindows = {
@@ -134,6 +178,26 @@ const std::vector<ShowWindow> kShowWindows = {
        d.Action("ExportBoards1")->trigger();
      }, true},
     {"new_events", "the New Events window", [](TDeskTop& d) { d.Action("NewEvents1")->trigger(); }, true},
+    // The learner's tools: the claim, "Play from here" and My Progress.
+    {"claim", "a few cards into the play, \"Claim...\" asking how many tricks",
+     [](TDeskTop& d) {
+       PlaySome(d);
+       d.Action("ClaimMenu")->trigger();
+     }, true},
+    {"claim_refused", "a claim of every trick left refused: the table says how many are there",
+     [](TDeskTop& d) { ClaimAll(d); }},
+    {"claim_computer", "the computer declarer claims the rest and asks the user",
+     [](TDeskTop& d) { ComputerClaim(d); }, true},
+    {"play_from_here", "\"Play from here\" in the review: the board again from card 21, a few cards on",
+     [](TDeskTop& d) { PlayFromHere(d, false); }},
+    {"play_from_here_end", "\"Play from here\" played out: the tricks against double dummy and the first time",
+     [](TDeskTop& d) { PlayFromHere(d, true); }},
+    {"progress", "My Progress: the player's course in charts, its figures worked out",
+     [](TDeskTop& d) {
+       const auto window = d.MakeProgressWindow();
+       window->WaitForFigures();
+       window->exec();
+     }, true},
 };
 
 QSet<QWidget*> ShownWindows() {

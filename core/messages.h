@@ -18,6 +18,12 @@ void ShowMessage(const std::string& text);
 // Plays a system sound (a refused call or card gives Sound::Error).
 void PlaySound(Sound sound);
 
+// A question the user answers yes or no (the computer declarer's claim);
+// automated runs and tests say yes unless a sink answers otherwise.
+using QuestionSink = std::function<bool(const std::string& text)>;
+bool AskQuestion(const std::string& text);
+void SetQuestionSink(QuestionSink sink);
+
 // Installs new sinks; an empty function restores the default.
 void SetMessageSink(MessageSink sink);
 void SetSoundSink(SoundSink sink);

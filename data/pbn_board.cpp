@@ -578,7 +578,7 @@ std::string PbnExportGame(const PbnBoard& b) {
     for (size_t i = 0; i < b.calls.size(); ++i)
       text += PbnCallText(b.calls[i]) + (i % 4 == 3 || i + 1 == b.calls.size() ? "\r\n" : " ");
   }
-  if (!b.cards.empty() && known) {
+  if ((!b.cards.empty() || b.claim) && known) {
     // Each trick on a line, the cards in seat order from the opening leader.
     text += TagLine("Play", std::string(1, SeatLetter(b.openingLeader)));
     Seat trickLeader = b.openingLeader;
@@ -598,6 +598,9 @@ std::string PbnExportGame(const PbnBoard& b) {
       text += bySeat[0] + " " + bySeat[1] + " " + bySeat[2] + " " + bySeat[3] + "\r\n";
       trickLeader = winner;
     }
+    if (b.claim && b.cards.size() < 52)
+      text += std::string("{") + (b.claim->side == 1 ? "NS" : "EW") + " claim " + std::to_string(b.claim->tricks) +
+              " of the " + std::to_string(13 - b.cards.size() / 4) + " tricks left}\r\n";
     if (b.cards.size() < 52) text += "*\r\n";
   }
   if (!b.score.empty()) text += TagLine("Score", b.score);

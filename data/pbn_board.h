@@ -12,6 +12,7 @@
 
 #include "core/calls.h"
 #include "core/deal.h"
+#include "data/kept_play.h"
 #include "data/pbn_text.h"
 
 namespace quorval {
@@ -51,6 +52,9 @@ struct PbnBoard {
   std::vector<CallCode> calls;
   Seat openingLeader = North;
   std::vector<CardCode> cards;
+  // A claim that ended the play, written as a comment at the end of the play
+  // section ("{NS claim 3 of the 4 tricks left}"); readers pass it by.
+  std::optional<KeptClaim> claim;
 
   std::optional<PbnTricks> optimum;   // OptimumResultTable
   std::string optimumScore;           // "NS 420"

@@ -103,6 +103,7 @@ PbnExportResult ExportFiledBoards(TableFiles& files, const std::vector<std::stri
       b.contract = kept->FinalContract();
       b.openingLeader = kept->openingLeader;
       b.cards = kept->cards;
+      b.claim = kept->claim;
     } else {
       out.notes.push_back(key + ": exported without its auction and play (" + problem + ")");
     }

@@ -103,6 +103,7 @@ bool TableGame::Deal() {
   state_.ShowAllHands = false;
   finishMode_ = trickOnTable_ = false;
   result_.reset();
+  ClearLearnerState();
   auction_.Reset(state_.Dealer);
   RestoreDeal(play_.Hands);
   return true;
@@ -118,6 +119,7 @@ void TableGame::ClearBoard() {
   finishMode_ = trickOnTable_ = false;
   lastAuctionHadContract_ = false;
   result_.reset();
+  ClearLearnerState();
 }
 
 // The auction.
@@ -206,12 +208,14 @@ bool TableGame::StartPlay() {
   finishMode_ = false;
   trickOnTable_ = false;
   result_.reset();
+  claim_.reset();
+  claimOffered_ = false;
   state_.phase = Phase::Playing;
   return true;
 }
 
 bool TableGame::Replay() {
-  if (!lastAuctionHadContract_ || FinalContract().PassedOut()) return false;
+  if (!lastAuctionHadContract_ || FinalContract().PassedOut() || before_) return false;
   if (state_.phase != Phase::Playing && state_.phase != Phase::BoardOver) return false;
   state_.ShowAllHands = false;
   return StartPlay();
@@ -379,6 +383,7 @@ KeptPlay TableGame::PlayAtTable() const {
   if (played && !FinalContract().PassedOut()) {
     kept.openingLeader = play_.OpeningLeader;
     for (int i = 0; i < play_.CardsPlayed && i < 52; ++i) kept.cards.push_back(play_.PlayLog[size_t(i)].card);
+    kept.claim = claim_;
   }
   return kept;
 }
@@ -397,13 +402,20 @@ const TableResult& TableGame::EndBoard() {
   // already have moved past it (a board not found, the chooser cancelled).
   r.key = board_.Key;
   r.contract = FinalContract();
-  r.declarerTricks = r.contract.PassedOut() ? 0 : play_.DeclarerTricks;
+  r.play = PlayAtTable();
+  r.declarerTricks = r.contract.PassedOut() ? 0 : play_.DeclarerTricks + KeptClaimedDeclarerTricks(r.play);
+  if (before_) {
+    // A try from the review ("Play from here") is neither scored against
+    // the field nor filed: the first result stands.
+    try_.tricks = r.declarerTricks;
+    result_ = std::move(r);
+    return *result_;
+  }
   const BoardScoring scoring = ScoreAgainstField(r.contract, r.declarerTricks, state_.Vul, state_.Dealer,
                                                  board_.BoardValues, r.key, Words());
   r.score = scoring.BoardScore;
   r.comparison = scoring.comparison;
   r.line = scoring.line;
-  r.play = PlayAtTable();
   if (r.Built()) {
     // Filed once, here: the play is kept with the result it belongs to.
     StoreFiling store(files_);

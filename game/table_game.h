@@ -21,6 +21,7 @@
 #include "game/table_files.h"
 #include "game/table_result.h"
 #include "game/table_state.h"
+#include "play/claim.h"
 #include "play/play_state.h"
 
 namespace quorval {
@@ -167,6 +168,34 @@ class TableGame {
   // The deal, the auction and the cards as they stand (the board's part so far).
   KeptPlay PlayAtTable() const;
 
+  // Claims (table_game_learner.cpp). `side` claims `tricks` of the tricks
+  // left, judged double dummy; an accepted claim ends the board with the
+  // claimed tricks (made and filed once, the claim kept with the play); a
+  // refused one changes nothing.
+  ClaimVerdict Claim(Side side, int tricks, int threadIndex = 0);
+  bool CanClaim() const;
+  // The computer declarer claims every trick left when its top cards take
+  // them: at the start of a trick, its side on lead, the user defending,
+  // once per board. Due asks and marks the claim as offered.
+  bool ComputerClaimDue();
+  const std::optional<KeptClaim>& ClaimAtTable() const { return claim_; }
+
+  // "Play from here" (table_game_learner.cpp): the board of a kept play is
+  // laid on the table with its first `cards` cards played, the user plays on
+  // against the same computer, and nothing is filed; EndTry gives the
+  // tricks against double dummy from that point and against the first
+  // attempt and brings back the table as it was before.
+  bool BeginTry(const std::string& key, const KeptPlay& kept, int cards);
+  bool TryingAgain() const { return before_.has_value(); }
+  struct TryOutcome {
+    int tricks = 0;        // declarer's tricks in the try
+    int ddFromStart = -1;  // declarer's tricks with best play from the try's first card (-1 unknown)
+    int firstAttempt = 0;  // declarer's tricks in the kept play
+    Seat declarer = North;
+    Contract contract;
+  };
+  std::optional<TryOutcome> EndTry();
+
   // Settings of the run.
   void SetWords(const std::array<std::string, 4>& seatNames, const std::string& passedOutLabel);
   void SetBidPause(double seconds) { state_.BidPause = seconds; }
@@ -190,6 +219,22 @@ class TableGame {
   HeardAuction Heard() const;
   // The library line the opening lead is drawn from.
   std::string LeadLine();
+  void ClearLearnerState();
+
+  // The table as it was before "Play from here", and the try's facts.
+  struct Before {
+    TableState state;
+    BoardOnTable board;
+    AuctionState auction;
+    PlayState play;
+    std::optional<TableResult> result;
+    bool lastAuctionHadContract = false;
+  };
+  void RestoreBefore(const Before& before);
+  std::optional<Before> before_;
+  TryOutcome try_;
+  std::optional<KeptClaim> claim_;
+  bool claimOffered_ = false;
 
   TableFiles& files_;
   TableState state_;

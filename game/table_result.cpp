@@ -1,5 +1,6 @@
 #include "game/table_result.h"
 
+#include "data/date_time.h"
 #include "data/event_set.h"
 #include "game/table_files.h"
 #include "scoring/player_results.h"
@@ -17,7 +18,11 @@ bool StoreFiling::FileResult(const std::string& boardKey, const std::string& lin
 }
 
 void StoreFiling::KeepPlay(const std::string& boardKey, const KeptPlay& play) {
-  if (files_.plays) quorval::KeepPlay(*files_.plays, files_.PlayerName(), boardKey, play);
+  if (!files_.plays) return;
+  // When the board was filed goes beside its play and reaches the disk with
+  // it: the player's course is drawn in the order boards were filed.
+  KeepFiledTime(*files_.plays, files_.PlayerName(), boardKey, NowDateTime());
+  quorval::KeepPlay(*files_.plays, files_.PlayerName(), boardKey, play);
 }
 
 }  // namespace quorval

@@ -34,7 +34,8 @@ const std::pair<const char*, const char*> kLabels[] = {
     {"LabelMPSession", "MPs in this Session"},
     {"LabelNewPlayer", "Go to the \"Preferences\" screen and type in a New Player Name"},
     {"LabelPlusLegend", "+  trick to declarer"},
-    {"LabelMinusLegend", "-  trick to the defence"}};
+    {"LabelMinusLegend", "-  trick to the defence"},
+    {"LabelClaim", "%1 claimed %2 of the %3 tricks left"}};
 
 // Headings of the strata tables when the caller has none.
 const char* const kStrataHeadings[7] = {"Stratum", "#", "By", "Contract", "Tricks", "Score", "MP"};
@@ -271,9 +272,19 @@ class ReportPage {
         Put(x[size_t(i)], Y(3 + int(t)), text);
       }
     }
+    // A claim that ended the play, on the line after the last card.
+    if (d_.claim) {
+      const int complete = static_cast<int>(
+          std::count_if(d_.tricks.begin(), d_.tricks.end(), [](const KeptTrick& t) { return t.complete; }));
+      const int line = 3 + static_cast<int>(d_.tricks.size());
+      Put(x0, Y(line), labels_.Text("LabelClaim")
+                           .arg(labels_.Text(d_.claim->side == 1 ? "LabelNS" : "LabelEW"))
+                           .arg(d_.claim->tricks)
+                           .arg(13 - complete));
+    }
     // What the marks of the trick winners mean: a note at the foot of the
     // box below the play area.
-    if (d_.tricks.empty()) return;
+    if (d_.tricks.empty() && !d_.claim) return;
     Put(x0, Y(29), labels_.Text("LabelPlusLegend"));
     Put(x0, Y(30), labels_.Text("LabelMinusLegend"));
   }

@@ -62,6 +62,7 @@ struct HandReportData {
   bool contractKnown = false;    // the auction is over
   Contract contract;             // with contractKnown; Pass for a passed-out board
   std::vector<KeptTrick> tricks; // the cards played (so far)
+  std::optional<KeptClaim> claim; // the claim that ended the play
   bool resultKnown = false;      // the board is over: tricks and score are shown
   int declarerTricks = 0;
   int boardScore = 0;            // North-South

@@ -44,6 +44,10 @@ SessionTotals SessionTotalsOf(const std::array<std::optional<FiledResult>, kBoar
 
 std::string SessionFigure(bool imps, int count, double sum, int mpScoringSys, char decimalPoint) {
   if (imps) return FixedText(count < 1 ? 0.0 : sum / count, 6, 2, decimalPoint);
+  return FixedText(MatchPointPercentage(count, sum, mpScoringSys), 6, 1, decimalPoint);
+}
+
+double MatchPointPercentage(int count, double sum, int mpScoringSys) {
   double value = 0;
   if (count >= 1) {
     switch (mpScoringSys) {
@@ -53,7 +57,7 @@ std::string SessionFigure(bool imps, int count, double sum, int mpScoringSys, ch
       default: value = sum / (6.0 * count) + 0.5; break;
     }
   }
-  return FixedText(value * 100, 6, 1, decimalPoint);
+  return value * 100;
 }
 
 ScorePad BuildScorePad(const Contract& contract, int declarerTricks, int boardScore,

@@ -42,6 +42,8 @@ SessionTotals SessionTotalsOf(const std::array<std::optional<FiledResult>, kBoar
 // The session figure as text: "%6.2f" average IMPs per board in an IMP event,
 // "%6.1f" percentage (50 is average) in a pairs event under `mpScoringSys`.
 std::string SessionFigure(bool imps, int count, double sum, int mpScoringSys, char decimalPoint = '.');
+// The percentage itself: `sum` match points over `count` boards.
+double MatchPointPercentage(int count, double sum, int mpScoringSys);
 
 struct ScorePad {
   std::string caption;                              // " " HandResult, five blanks, the score

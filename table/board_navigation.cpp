@@ -79,6 +79,7 @@ bool TDeskTop::ReadHand() { return game_.ReadHand(); }
 
 void TDeskTop::StartNewHand() {
   if (!game_.Deal()) return;   // nothing read yet
+  HideClaimLine();
   TablePanels& p = *panels_;
   for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.endofScoring, p.scorePad,
                                                      p.playPanel, p.scorePages, p.hcpPanel})

@@ -135,6 +135,7 @@ void TDeskTop::BuildMenus() {
   add(file, "PrintMeanings", "Print Auction with &Meanings", {}, {})->setCheckable(true);
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
+  add(file, "MyProgress1", "M&y Progress", {}, [this] { MyProgressClick(); });
   file->addSeparator();
   add(file, "ExportBoards1", "&Export Boards (PBN)...", {}, [this] { ExportBoards1Click(); });
   add(file, "NewEvents1", "Ne&w Events...", {}, [this] { NewEvents1Click(); });
@@ -148,6 +149,9 @@ void TDeskTop::BuildMenus() {
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
+  // A claim of tricks left; F7 is no card's or call's key.
+  add(options, "ClaimMenu", "&Claim...", Qt::Key_F7, [this] { ClaimClick(); });
+  connect(options, &QMenu::aboutToShow, this, [this] { Action("ClaimMenu")->setEnabled(game_.CanClaim()); });
   options->addSeparator();
   QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
   honest->setCheckable(true);
@@ -205,9 +209,7 @@ void TDeskTop::FormShow(double splashShownSeconds) {
 void TDeskTop::PrintHandMenuClick(PrintTarget target) { printing_->PrintHand(target); }
 void TDeskTop::SessionResults1Click() { printing_->MakeSessionResults()->exec(); }
 void TDeskTop::ResultSummary1Click() { printing_->MakeResultSummary()->exec(); }
-void TDeskTop::ReviewHandClick() {
-  if (const auto window = review_->MakeCurrentReview()) window->exec();
-}
+void TDeskTop::ReviewHandClick() { review_->ShowCurrentReview(); }
 void TDeskTop::ExportBoards1Click() { eventSets_->ExportBoards(); }
 void TDeskTop::NewEvents1Click() {
   if (!computerThinking_) eventSets_->NewEvents();

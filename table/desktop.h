@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "data/options.h"
@@ -17,6 +18,7 @@
 #include "ui/print_target.h"
 
 class QAction;
+class QLabel;
 
 namespace quorval {
 
@@ -29,6 +31,7 @@ class TResultSaving;
 class TSetupOptions;
 class TTablePrinting;
 class TTableReview;
+class TProgressWindow;
 struct TablePanels;
 
 // Seconds on the clock every pause of the table measures from.
@@ -79,6 +82,24 @@ class TDeskTop : public QMainWindow {
   void HideHandsClick();
   void PlayKeyDown(int key, const QString& text);
   bool UserPlays(CardCode card);
+  // The learner's moves (table_claim.cpp): the user's claim ("Claim..."),
+  // asked of `ClaimAsker` when one is set (tests, automated runs) and of the
+  // claim dialog otherwise; the computer declarer's claim, true when it
+  // ended the board; "Play from here" from the review, which files nothing
+  // and brings the table back as it was. The line the table shows a refused
+  // claim and a try's outcome on (empty when none).
+  void ClaimClick();
+  using ClaimAsker = std::function<std::optional<int>(int tricksLeft)>;
+  void SetClaimAsker(ClaimAsker ask) { claimAsker_ = std::move(ask); }
+  bool ComputerClaims();
+  bool PlayFromHere(const std::string& boardKey, const KeptPlay& kept, int cards);
+  QString ClaimLineText() const;
+  // A board in play may be left (board_navigation.cpp): true to go on.
+  bool ConfirmLeaveBoard();
+  // "My Progress" (table_progress.cpp): the window is made without being
+  // shown (tests, pictures) and shown from the File menu.
+  std::unique_ptr<TProgressWindow> MakeProgressWindow();
+  void MyProgressClick();
   // One board played as by a user ("Make Bid", "Finish Play") to its filing.
   bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
 
@@ -187,6 +208,11 @@ class TDeskTop : public QMainWindow {
   bool MakeListedCall(CallCode c);
   void SetUpResultGrids();
   void ShowTheScore();
+  void ShowClaimLine(const QString& text);
+  void HideClaimLine();
+  void ShowResultTricks();
+  void LayOutPlayOnTable();
+  void EndOfTry();
 
   TableFiles& files_;
   TableGame game_;
@@ -210,6 +236,8 @@ class TDeskTop : public QMainWindow {
   int language_ = 0, busy_ = 0, pendingLanguage_ = -1;
   BoardChoice chooser_;
   LanguageSource machineLanguage_;
+  ClaimAsker claimAsker_;
+  QLabel* claimLine_ = nullptr;
 };
 
 }  // namespace quorval

@@ -79,6 +79,7 @@ void TDeskTop::PlayTrickToHuman() {
   const PlayState& play = game_.Play();
   const int limit = game_.FinishMode() ? 13 : play.TrickNo;
   while (play.TrickNo <= limit && game_.ComputerToPlay()) {
+    if (ComputerClaims()) return;
     const double started = TableClockSeconds();
     const CardCode card = GetLisk2000Card();
     WaitSeconds(PauseSeconds(play, game_.FinishMode()), started);
@@ -145,6 +146,7 @@ void TDeskTop::MakePlay(CardCode card) {
     HintButton(false);
   }
   if (play.TrickPos == 1) PrintWonTricks();
+  HideClaimLine();
   rankKey_.clear();
   suitKey_.clear();
   if (play.CardsPlayed == 1) {
@@ -411,8 +413,10 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
 
 void TDeskTop::EndOfHand() {
   const bool finished = game_.FinishMode();
-  // The result is made and filed here, once; the panels below only show it.
-  game_.EndBoard();
+  // The result is made and filed here, once (a claim has made it already);
+  // the panels below only show it. A try from the review ends on its own.
+  if (game_.phase() != Phase::BoardOver) game_.EndBoard();
+  if (game_.TryingAgain()) return EndOfTry();
   panels_->playPad->hide();
   panels_->endOfBidding->hide();
   if (!finished) panels_->cards->ClearTable();

@@ -177,6 +177,8 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
   AddButton(window, playPad, "ButHint", "Hint", QRect(8, 40, 84, 28), &TDeskTop::ButHintClick);
   AddButton(window, playPad, "ButPlayHint", "Play Hint", QRect(8, 40, 84, 28), &TDeskTop::ButPlayHintClick)->hide();
   AddButton(window, playPad, "TPPBackup", "Take Back", QRect(97, 40, 84, 28), &TDeskTop::TPPBackupClick);
+  AddButton(window, playPad, "TPPClaim", "Claim...", QRect(97, 72, 84, 28), &TDeskTop::ClaimClick)
+      ->setToolTip("Claim tricks: your side takes that many of the tricks left (F7)");
   playPad->hide();
 
   // The score pad lies over the table; the strata pages beside it.

@@ -62,6 +62,7 @@ HandReportData TTablePrinting::CurrentHandReport() const {
   d.contractKnown = game.Auction().auction.Over();
   d.contract = game.FinalContract();
   d.tricks = KeptTricks(kept);
+  d.claim = kept.claim;
   // Tricks, score and strata are the board's own only once it is over.
   if (state.phase == Phase::BoardOver && game.Result()) {
     const TableResult& result = *game.Result();
@@ -121,6 +122,7 @@ std::optional<HandReportData> TTablePrinting::FiledHandReport(const std::string&
     d.calls = kept->calls;
     d.meanings = desk_.Tips().ReportMeanings(d.calls);
     d.tricks = KeptTricks(*kept);
+    d.claim = kept->claim;
     d.contract = kept->FinalContract();
   }
 

@@ -1,5 +1,8 @@
 #include "table/table_review.h"
 
+#include <QDialog>
+#include <QTimer>
+
 #include "core/messages.h"
 #include "game/review_source.h"
 #include "play/review/kept_review.h"
@@ -25,6 +28,7 @@ std::unique_ptr<TReviewForm> TTableReview::MakeCurrentReview() {
   const Seat dealer = review->dealer;
   auto window = std::make_unique<TReviewForm>(&desk_, std::move(*review), solvers_);
   window->SetLanguage(desk_.InterfaceLanguage());
+  window->OfferPlayFromHere(true);
   desk_.Tips().GiveReviewAuction(*window, result.play.calls, dealer);
   ApplySkinToWindow(window.get(), desk_.Opt().SkinColors, false);
   return window;
@@ -57,6 +61,16 @@ std::unique_ptr<TReviewForm> TTableReview::MakeFiledReview(const std::string& ke
   return window;
 }
 
+void TTableReview::ShowCurrentReview() {
+  const auto window = MakeCurrentReview();
+  if (!window) return;
+  const TableResult& result = *desk_.Game().Result();
+  const std::string key = result.key;
+  const KeptPlay kept = result.play;
+  window->exec();
+  if (const auto cards = window->PlayFromCards()) desk_.PlayFromHere(key, kept, *cards);
+}
+
 void TTableReview::ReviewFiledBoard(const std::string& key, QWidget* parent) {
   std::string problem;
   const auto window = MakeFiledReview(key, parent, problem);
@@ -64,7 +78,16 @@ void TTableReview::ReviewFiledBoard(const std::string& key, QWidget* parent) {
     ShowMessage(problem);
     return;
   }
+  TableFiles& files = desk_.Files();
+  const KeptPlayRead kept = files.plays ? ReadKeptPlay(*files.plays, files.PlayerName(), key) : KeptPlayRead{};
+  window->OfferPlayFromHere(kept.Sound());
   window->exec();
+  const auto cards = window->PlayFromCards();
+  if (!cards || !kept.Sound()) return;
+  // The list the review was opened from closes first; the table plays on
+  // once it has.
+  if (auto* list = qobject_cast<QDialog*>(parent)) list->reject();
+  QTimer::singleShot(0, &desk_, [desk = &desk_, key, play = *kept.play, n = *cards] { desk->PlayFromHere(key, play, n); });
 }
 
 }  // namespace quorval

@@ -22,7 +22,12 @@ class TTableReview {
 
   std::unique_ptr<TReviewForm> MakeCurrentReview();
   std::unique_ptr<TReviewForm> MakeFiledReview(const std::string& boardKey, QWidget* parent, std::string& problem);
-  // Shows the review of a filed board, or says why there is none.
+  // Shows the review of the board just finished; "Play from here" in it
+  // lays the board out on the table from the chosen card.
+  void ShowCurrentReview();
+  // Shows the review of a filed board, or says why there is none; "Play
+  // from here" closes `parent` (the session results) and plays on from the
+  // chosen card at the table.
   void ReviewFiledBoard(const std::string& boardKey, QWidget* parent);
   // Stand-ins for the solver in the review windows (tests).
   void SetReviewSolvers(review::ReviewSolvers solvers) { solvers_ = std::move(solvers); }

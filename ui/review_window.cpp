@@ -50,6 +50,7 @@ const WordLabel kWordLabels[] = {
     {"LabFieldBeat", &review::ReviewWords::fieldBeat},     {"LabPlayStops", &review::ReviewWords::playStops},
     {"LabNotAvailable", &review::ReviewWords::notAvailable},
     {"LabNotAnalysed", &review::ReviewWords::notAnalysed},
+    {"LabClaim", &review::ReviewWords::claim},             {"LabClaimDd", &review::ReviewWords::claimDd},
 };
 const char* const kSuitLabels[4] = {"LabClubs", "LabDiamonds", "LabHearts", "LabSpades"};
 const char* const kHonourLabels[4] = {"LabJack", "LabQueen", "LabKing", "LabAce"};
@@ -191,6 +192,15 @@ void TReviewForm::BuildWindow() {
   close_->setGeometry(396, y, 84, 28);
   close_->setFocusPolicy(Qt::NoFocus);
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+  // "Play from here": the window closes with the cards before the card
+  // shown last chosen; the table lays the board out with them played.
+  playFrom_ = new QPushButton("Play from here", this);
+  playFrom_->setObjectName("PlayFromHere");
+  playFrom_->setToolTip("Play the board on from just before the card shown last");
+  playFrom_->setGeometry(12, 496, 176, 28);
+  playFrom_->setFocusPolicy(Qt::NoFocus);
+  playFrom_->hide();
+  connect(playFrom_, &QPushButton::clicked, this, [this] { PlayFromHereClick(); });
 
   makeableGroup_ = new QGroupBox("Makeable contracts", this);
   makeableGroup_->setObjectName("MakeableGroup");
@@ -315,6 +325,18 @@ void TReviewForm::StartAnalysis(review::ReviewSolvers solvers) {
           QMetaObject::invokeMethod(this, [this, card] { CardReady(card); }, Qt::QueuedConnection);
         },
         &cancel_, solvers.card);
+    // What best play gave declarer's side of the tricks a claim settled.
+    if (board.claimSide != 0 && !cancel_.load()) {
+      review::BoardReview claimed = board;
+      review::SolveClaim(claimed);
+      const int dd = claimed.claimDdDeclarerTricks;
+      QMetaObject::invokeMethod(
+          this, [this, dd] {
+            review_.claimDdDeclarerTricks = dd;
+            ShowSummary();
+          },
+          Qt::QueuedConnection);
+    }
     QMetaObject::invokeMethod(this, [this] { AnalysisFinished(); }, Qt::QueuedConnection);
   });
 }
@@ -487,6 +509,16 @@ void TReviewForm::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: LastClick(); return;
     default: QDialog::keyPressEvent(event);
   }
+}
+
+void TReviewForm::OfferPlayFromHere(bool offer) {
+  playFrom_->setVisible(offer && !review_.contract.PassedOut() && !review_.cards.empty());
+}
+
+void TReviewForm::PlayFromHereClick() {
+  if (!playFrom_->isVisible()) return;
+  playFromCards_ = std::max(0, std::min(step_, static_cast<int>(review_.cards.size())) - 1);
+  accept();
 }
 
 }  // namespace quorval

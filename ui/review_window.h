@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <atomic>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -77,6 +78,14 @@ class TReviewForm : public QDialog {
   void SetAuction(std::vector<AuctionLine> lines);
   QCheckBox* AuctionMeaningsBox() const { return meaningsBox_; }
 
+  // "Play from here": offered when the table can play the board again; the
+  // button closes the window with the cards before the card shown last
+  // chosen (none before the opening lead).
+  void OfferPlayFromHere(bool offer);
+  void PlayFromHereClick();
+  std::optional<int> PlayFromCards() const { return playFromCards_; }
+  QPushButton* PlayFromButton() const { return playFrom_; }
+
   TReviewDeal* Deal() const { return deal_; }
   TReviewTricks* Tricks() const { return tricks_; }
   TBridgeGrid* MakeableGrid() const { return makeable_; }
@@ -121,6 +130,8 @@ class TReviewForm : public QDialog {
   QCheckBox* meaningsBox_ = nullptr;
   std::vector<AuctionLine> auction_;
   QPushButton* close_ = nullptr;
+  QPushButton* playFrom_ = nullptr;
+  std::optional<int> playFromCards_;
   TMultiLang* lang_ = nullptr;
 };
 

@@ -155,9 +155,22 @@ std::vector<std::string> SummaryParagraphs(const BoardReview& review, const Revi
                                                SignedScore(review.scoreNS)}));
   }
 
-  // Declarer's tricks against what the opening lead left, for a whole play.
+  // A claim that ended the play: who claimed how many, and what best play
+  // gave declarer's side of the tricks left.
+  if (review.claimSide != 0 && !contract.PassedOut()) {
+    const int left = review.ClaimedTricksLeft();
+    const bool byDeclarer = review.claimSide == SideOf(contract.declarer);
+    const int claimed = byDeclarer ? review.claimedDeclarerTricks : left - review.claimedDeclarerTricks;
+    std::vector<std::string> args{std::to_string(review.cards.size() / 4 + 1), words.sides[size_t(review.claimSide == 1 ? 0 : 1)],
+                                  std::to_string(claimed), std::to_string(left)};
+    if (review.claimDdDeclarerTricks >= 0) args.push_back(std::to_string(review.claimDdDeclarerTricks));
+    out.push_back(FillIn(review.claimDdDeclarerTricks >= 0 ? words.claimDd : words.claim, args));
+  }
+
+  // Declarer's tricks against what the opening lead left, for a whole play
+  // (or one a claim ended).
   const int ddAfterLead = review.DdAfterLead();
-  if (!contract.PassedOut() && review.cards.size() == 52 && ddAfterLead >= 0) {
+  if (!contract.PassedOut() && (review.cards.size() == 52 || review.claimSide != 0) && ddAfterLead >= 0) {
     const int took = review.DeclarerTricks();
     const std::string& form = took == ddAfterLead ? words.tricksSame : took < ddAfterLead ? words.tricksFewer : words.tricksMore;
     out.push_back(FillIn(form, {std::to_string(took), std::to_string(ddAfterLead)}));

@@ -56,6 +56,8 @@ struct ReviewWords {
   std::string playStops = "The kept play stops after card %1: the rest does not fit the deal. The review ends there.";
   std::string notAvailable = "analysis not available";
   std::string notAnalysed = "Cards the solver could not analyse: %1.";
+  std::string claim = "At trick %1 %2 claimed %3 of the %4 tricks left.";
+  std::string claimDd = "At trick %1 %2 claimed %3 of the %4 tricks left; with best play declarer's side had %5 of them.";
 };
 
 // Puts the arguments into the places %1, %2 ... of a template.

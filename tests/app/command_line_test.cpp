@@ -73,7 +73,8 @@ TEST(QuorvalCommandLine, FaultsAreRefusedByName) {
       {{"--language", "dl"}, "--language takes en, dk, no or sw", false},
       {{"--show", "attic", "--screenshot", "a.png"},
        "--show takes one of: table, bidding, all_hands, hint, meaning, bidding_box, board_panel, auction, play, score, chooser, help, preferences, "
-       "about, splash, session, summary, review, review_end, export, new_events", false},
+       "about, splash, session, summary, review, review_end, export, new_events, claim, claim_refused, claim_computer, "
+       "play_from_here, play_from_here_end, progress", false},
       {{"--show", "table"}, "--show and --screenshot go together", false},
       {{"--screenshot", "a.png"}, "--show and --screenshot go together", false},
       {{"--player", "Bob]"}, kBadPlayer, false},

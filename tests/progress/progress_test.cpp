@@ -9,6 +9,7 @@
 #include "data/date_time.h"
 #include "data/ini_store.h"
 #include "data/kept_play.h"
+#include "progress/progress_chart.h"
 #include "tests/data/sample_play.h"
 #include "tests/data/temp_folder.h"
 
@@ -167,6 +168,53 @@ TEST_F(Progress, FiguresAreKeptBesideThePlaysAndWorkedOutAgainWhenAPlayChangesOr
   for (const BoardProgress& b : unsolved.boards) EXPECT_FALSE(b.dd) << b.key;
   EXPECT_EQ(unsolved.problems.size(), 4u);
   EXPECT_FALSE(none.SectionExists("Ann"));
+}
+
+// The charts' curves, worked out by hand on five boards of two sessions:
+// a session's point is its boards' mean at their mean place, the running
+// line the mean of the last boards that count for the measure.
+TEST(ProgressCurves, SessionPointsAndTheRunningLineCountOnlyTheBoardsOfTheMeasure) {
+  auto board = [](const char* key, CallCode bid, Seat declarer, std::array<double, 3> figures,
+                  std::optional<PlayFigures> dd) {
+    BoardProgress b;
+    b.key = key;
+    b.contract = Contract{bid, 0, declarer};
+    b.imps = std::string(key).rfind("Imp", 0) == 0;
+    b.figures = figures;
+    b.dd = dd;
+    return b;
+  };
+  const std::vector<BoardProgress> boards = {
+      board("Imp01.01", MakeBid(4, Spade), South, {2, 4, 6}, PlayFigures{1, 0, 1, -3}),
+      board("Imp01.02", MakeBid(2, Heart), East, {-1, 0, 1}, PlayFigures{0, 2, 0, 5}),
+      board("Par02.01", MakeBid(3, NT), North, {6, 0, -6}, PlayFigures{2, 0, -1, 0}),
+      board("Imp01.03", MakeBid(1, NT), West, {3, 3, 3}, std::nullopt),
+      board("Imp03.01", MakeBid(3, NT), East, {5, 5, 5}, PlayFigures{0, 1, 1, 2}),
+  };
+  // IMPs against stratum B: Imp01 at boards 1, 2, 4 (mean 7/3 at 7/3),
+  // Imp03 at board 5; the match-point board is not counted.
+  const ProgressCurve b = MeasureCurve(boards, ProgressMeasure::ScoreB, true, 0, 2);
+  ASSERT_EQ(b.sessions.size(), 2u);
+  EXPECT_DOUBLE_EQ(b.sessions[0].x, 7.0 / 3);
+  EXPECT_DOUBLE_EQ(b.sessions[0].y, 7.0 / 3);
+  EXPECT_EQ(b.sessions[1], (ChartPoint{5, 5}));
+  EXPECT_EQ(b.running, (std::vector<ChartPoint>{{1, 4}, {2, 2}, {4, 1.5}, {5, 4}}));
+  // The pairs board as the score pad's percentage (6 match points over
+  // average on a 12-point top: 100%).
+  const ProgressCurve pct = MeasureCurve(boards, ProgressMeasure::ScoreA, false, 0);
+  ASSERT_EQ(pct.sessions.size(), 1u);
+  EXPECT_EQ(pct.sessions[0], (ChartPoint{3, 100}));
+  // Card play: as declarer on boards 1 and 3 (North-South declared), as
+  // defender on 2 and 5 (board 4 has no figures).
+  EXPECT_EQ(MeasureCurve(boards, ProgressMeasure::DeclarerLost, true, 0).running,
+            (std::vector<ChartPoint>{{1, 1}, {3, 1.5}}));
+  EXPECT_EQ(MeasureCurve(boards, ProgressMeasure::DefenderLost, true, 0).running,
+            (std::vector<ChartPoint>{{2, 2}, {5, 1.5}}));
+  // South's own opening leads only: East declared boards 2 and 5.
+  EXPECT_EQ(MeasureCurve(boards, ProgressMeasure::LeadKept, true, 0).running,
+            (std::vector<ChartPoint>{{2, 0}, {5, 50}}));
+  EXPECT_EQ(MeasureCurve(boards, ProgressMeasure::ImpsVsPar, true, 0).sessions,
+            (std::vector<ChartPoint>{{1.5, 1}, {3, 0}, {5, 2}}));
 }
 
 }  // namespace

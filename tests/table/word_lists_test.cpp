@@ -8,6 +8,7 @@
 #include "tests/table/desk_fixture.h"
 #include "ui/about_box.h"
 #include "ui/board_chooser.h"
+#include "ui/claim_dialog.h"
 #include "ui/export_boards.h"
 #include "ui/help_window.h"
 #include "ui/multi_lang.h"
@@ -18,6 +19,7 @@
 #include "ui/setup_options.h"
 #include "ui/splash_screen.h"
 #include "ui/player_name.h"
+#include "ui/progress_window.h"
 #include "ui/unsaved_results.h"
 
 namespace quorval {
@@ -27,12 +29,13 @@ struct ShippedList {
   const char* name;
   size_t rows;   // as the interface texts give them, and the rows of texts since added
 };
-const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1 + 1 + 1}, {"bidding_box", 1 + 1},  {"board_chooser", 7 + 1},
-                              {"hand_report", 29 + 1 + 2},  {"session_results", 22 + 6 + 2 + 4}, {"result_summary", 12},
+const ShippedList kLists[] = {{"main_window", 121 + 2 + 2 + 3 + 1 + 1 + 1 + 8}, {"bidding_box", 1 + 1},  {"board_chooser", 7 + 1},
+                              {"hand_report", 29 + 1 + 2 + 1},  {"session_results", 22 + 6 + 2 + 4}, {"result_summary", 12},
                               {"preferences", 39 + 1},  {"splash", 7},       {"about", 7 + 2 + 1},
-                              {"help_window", 9},       {"review", 76 + 1},  {"export_boards", 14},
+                              {"help_window", 9},       {"review", 76 + 1 + 4},  {"export_boards", 14},
                               {"new_events", 31},       {"unsaved_results", 10}, {"start_up", 1},
-                              {"call_meanings", 46 + 2 + 1}, {"player_name", 5},   {"printing", 2}};
+                              {"call_meanings", 46 + 2 + 1}, {"player_name", 5},   {"printing", 2},
+                              {"claim", 5},             {"progress", 24}};
 
 TEST(WordLists, EveryShippedListIsWellFormedAndCompleteInTheFourLanguages) {
   for (const ShippedList& shipped : kLists) {
@@ -121,6 +124,11 @@ TEST_F(DeskTest, EveryKeyNamesAWidgetOfItsWindow) {
   TReviewForm review(&desk, review::BoardReview{}, quiet);
   review.WaitForAnalysis();
   ExpectKeysNameWidgets("review", review);
+  TClaimDialog claim(&desk, 4, 0);
+  ExpectKeysNameWidgets("claim", claim);
+  TProgressWindow progress(&desk, [](const ProgressRun&) { return PlayerProgress{}; }, 0, 0);
+  progress.WaitForFigures();
+  ExpectKeysNameWidgets("progress", progress);
   // Every row of the table's list found its widget and took its texts.
   EXPECT_EQ(desk.Words()->LastWalk().failed, 0);
   EXPECT_EQ(desk.Words()->LastWalk().skipped, 0);
