@@ -179,6 +179,10 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
       QMessageBox::information(QApplication::activeWindow(), kTitle, QString::fromStdString(text));
     });
     SetSoundSink([](Sound) { QApplication::beep(); });
+    SetQuestionSink([](const std::string& text) {
+      return QMessageBox::question(QApplication::activeWindow(), kTitle, QString::fromStdString(text)) ==
+             QMessageBox::Yes;
+    });
   }
   // No display name of its own: the window system would add it to every
   // title, which already names the program.

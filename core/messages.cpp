@@ -6,6 +6,7 @@ namespace quorval {
 namespace {
 MessageSink g_messageSink;
 SoundSink g_soundSink;
+QuestionSink g_questionSink;
 int g_messages = 0;
 int g_sounds = 0;
 std::string g_lastMessage;
@@ -22,6 +23,9 @@ void PlaySound(Sound sound) {
   ++g_sounds;
   if (g_soundSink) g_soundSink(sound);
 }
+
+bool AskQuestion(const std::string& text) { return !g_questionSink || g_questionSink(text); }
+void SetQuestionSink(QuestionSink sink) { g_questionSink = std::move(sink); }
 
 void SetMessageSink(MessageSink sink) { g_messageSink = std::move(sink); }
 void SetSoundSink(SoundSink sink) { g_soundSink = std::move(sink); }

@@ -22,6 +22,13 @@ void PlaySound(Sound sound);
 void SetMessageSink(MessageSink sink);
 void SetSoundSink(SoundSink sink);
 
+// A question with a yes and a no; true is yes (go on). The program installs
+// a sink that asks with a message box; automated runs and tests keep the
+// default, which asks nobody and answers yes, so they never wait.
+using QuestionSink = std::function<bool(const std::string& text)>;
+bool AskQuestion(const std::string& text);
+void SetQuestionSink(QuestionSink sink);
+
 // How many messages and sounds went out since the last reset (for tests).
 int MessageCount();
 int SoundCount();

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
@@ -54,6 +56,8 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   eventSets_ = std::make_unique<TEventSets>(*this);
   review_ = std::make_unique<TTableReview>(*this);
   BuildMenus();
+  // The status line says whose turn it is when the play waits or a card is refused.
+  statusBar()->setObjectName("StatusLine");
   panels_ = std::make_unique<TablePanels>(*this, game_.HandsOnTable());
   tips_ = std::make_unique<TCallTips>(*this);
   connect(panels_->scorePages, &QTabWidget::currentChanged, this, [this](int page) { Opt().LastStrataSeen = page; });
@@ -142,10 +146,12 @@ void TDeskTop::BuildMenus() {
 
   QMenu* options = menu("PlayOptions", "Play &Options");
   add(options, "ReplayHand", "Re&play This Hand", {}, [this] { EOSReplayClick(); }, false);
-  add(options, "RebidHand", "&Rebid This Hand", {}, [this] { StartNewHand(); }, false);
+  add(options, "RebidHand", "&Rebid This Hand", {}, [this] { RebidHandClick(); }, false);
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
+  add(options, "TakeBackToMyLastCard", "Take Back to My &Last Card", {}, [this] { TakeBackToMyLastCardClick(); },
+      false);
   options->addSeparator();
   QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
   honest->setCheckable(true);
@@ -169,7 +175,7 @@ void TDeskTop::BuildMenus() {
 void TDeskTop::LayoutTable() {
   const QColor grids = FromColourRef(uint32_t(Opt().SkinColors[5]));
   const int strata = panels_->StrataPagesWidth(printing_->StrataHeadings(game_.State().IsImpEvent()), grids);
-  panels_->Layout(this, strata, menuBar()->sizeHint().height());
+  panels_->Layout(this, strata, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
   // A window shown before its pages grew (or placed on a smaller screen) is
   // made as large as its minimum, so that nothing is cut off at its edges.
   if (width() < minimumWidth() || height() < minimumHeight()) resize(size().expandedTo(minimumSize()));
@@ -208,7 +214,7 @@ void TDeskTop::NewEvents1Click() {
   if (!computerThinking_) eventSets_->NewEvents();
 }
 void TDeskTop::OpenEventSet1Click() {
-  if (!computerThinking_) eventSets_->OpenEventSet();
+  if (!computerThinking_ && ConfirmLeaveBoard()) eventSets_->OpenEventSet();
 }
 void TDeskTop::UserGuideHelp(int tag) { help_->UserGuideHelp(tag); }
 void TDeskTop::BidSysHelp(int tag) { help_->BidSysHelp(tag); }
@@ -218,7 +224,10 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
     saving_->SaveSettings();
-    if (!saving_->OfferUnsavedResults(true)) {
+    // Results not on disk and a board left unfinished: one question for both.
+    const bool goOn = saving_->WillOfferUnsavedResults() ? saving_->OfferUnsavedResults(true, UnfinishedBoardQuestion())
+                                                         : ConfirmLeaveBoard();
+    if (!goOn) {
       closing_ = false;
       event->ignore();
       return;
@@ -233,9 +242,24 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == panels_->table && game_.TrickOnTable()) {
+    // A click on the cloth (or a card lying on it) clears a finished trick,
+    // or lets the computer seat that a take back left to play play on.
+    auto* card = qobject_cast<TMateCard*>(watched);
+    const bool onCloth = watched == panels_->table || (card && card->Played() && card->isVisible());
+    if (onCloth && game_.TrickOnTable()) {
       ClearPlay();
       return true;
+    }
+    if (onCloth && ComputerWaits()) {
+      ContinueClick();
+      return true;
+    }
+    // A card the hands do not let go (out of turn, or not following suit).
+    if (card && game_.phase() == Phase::Playing && card->isVisible() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        (!card->isEnabled() || !panels_->cards->Hand(card->HandSeat()).CardOK(card))) {
+      SayRefusedCard(card->Tag());
+      return !card->isEnabled();
     }
     if (watched->objectName() == "DupBdLabel1") CloseBidReviewClick();
   }

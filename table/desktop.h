@@ -53,6 +53,13 @@ class TDeskTop : public QMainWindow {
   void StartNewHand();
   void HandActions(bool enable);
   void DupBoard();
+  // "Rebid" and "Rebid This Hand": the board dealt again once the user agrees.
+  void RebidHandClick();
+  // Before a board in the auction or the play is left (another board, a
+  // rebid, another system, player or event set, closing): asks the user
+  // whether to leave it unfinished. True when the table may go on: no such
+  // board, or the user agrees. Automated runs are never asked.
+  bool ConfirmLeaveBoard();
 
   // The auction (desktop_auction.cpp).
   void ProcessHumanBid();
@@ -78,6 +85,16 @@ class TDeskTop : public QMainWindow {
   void HideHandsClick();
   void PlayKeyDown(int key, const QString& text);
   bool UserPlays(CardCode card);
+  // Whose turn in the play, and what keeps the play waiting (turn_help.cpp):
+  // the seat to play marked on the cloth; a refused card said in the status
+  // line; after a take back that leaves a computer seat to play, "Continue"
+  // (also Enter and a click on the table) lets it play; Shift+Take Back and
+  // "Take Back to My Last Card" go back to the user's last card at once.
+  void ShowTurn();
+  void SayRefusedCard(CardCode card);
+  void ContinueClick();
+  void TakeBackToMyLastCardClick();
+  bool ComputerWaits() const;
   // One board played as by a user ("Make Bid", "Finish Play") to its filing.
   bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
 
@@ -140,6 +157,16 @@ class TDeskTop : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Board navigation without asking (the question is the caller's): the next
+  // board, or the board chooser's board (asking once a board is chosen).
+  void NextHand();
+  void ChooseBoard(bool ask);
+  // "Leave board 3 unfinished?" in the interface language; empty when the
+  // board on the table is not unfinished.
+  QString UnfinishedBoardQuestion() const;
+  // One card taken back and shown; then the table made ready for the turn.
+  void TakeBackOne();
+  void AfterTakeBack();
   void BuildLanguageMenu();
   void LayoutTable();
   void SetCaption();

@@ -144,6 +144,7 @@ void TDeskTop::ApplyLanguage() {
   if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver)
     DrawContract();
   if (phase == Phase::Playing || phase == Phase::BoardOver) PrintWonTricks();
+  if (phase == Phase::Playing) ShowTurn();
   if (panels_->scorePages->isVisibleTo(this) || panels_->scorePad->isVisibleTo(this)) {
     SetUpResultGrids();
     ShowTheScore();

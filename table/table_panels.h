@@ -60,6 +60,9 @@ struct TablePanels {
   // The width of the strata pages: what the widest results a board can have
   // need, or the results on the pages when they need more.
   int StrataPagesWidth(const std::array<QString, 7>& headings, const QColor& colour);
+  // The seat to play marked in yellow on its own side of the cloth, where
+  // its card will lie (-1: no mark).
+  void MarkTurn(int seat, const QString& name);
 
   QWidget* desk = nullptr;
   QFrame* table = nullptr;
@@ -75,6 +78,7 @@ struct TablePanels {
   QLabel* ewTricks = nullptr;
   QFrame* hcpPanel = nullptr;
   QLabel* hcpText = nullptr;
+  QLabel* turnMark = nullptr;   // on the cloth: whose turn in the play
   QFrame* reviewPanel = nullptr;
   std::array<QLabel*, 4> seatHeadings{};   // West, North, East, South
   TBridgeGrid* bidReview = nullptr;

@@ -11,7 +11,9 @@ const std::vector<std::string>& TableTextKeys() {
       "SCpass", "SCDouble", "Labeltrks", "LabelScore", "LabelDone", "LabelPassOut", "LabelAfter", "LabelStrata",
       "LabelMPHand", "TotalMPLab", "TotalIMPLab", "LabelIMPHand", "LabelLisk2000",
       // Captions and hints of the bidding box's action buttons.
-      "BBMake", "BBPass", "BBDbl", "BBRDbl", "BBHint", "BBTakeBack"};
+      "BBMake", "BBPass", "BBDbl", "BBRDbl", "BBHint", "BBTakeBack",
+      // Whose turn in the play, and the question before a board is left.
+      "PlayTurnOf", "PlayFollowSuit", "PlayComputerWaits", "LeaveBoardQuestion"};
   return keys;
 }
 
