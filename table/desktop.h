@@ -25,6 +25,7 @@ class TEventSets;
 class THelpMenu;
 class TMultiLang;
 class TResultSaving;
+class TScaledLayout;
 class TSetupOptions;
 class TTablePrinting;
 class TTableReview;
@@ -149,7 +150,15 @@ class TDeskTop : public QMainWindow {
   QWidget* Panel(const QString& name) const;
   TablePanels& Panels() const { return *panels_; }
   TMultiLang* Words() const { return lang_; }
+  // The window at the size of the table at scale 1 (below it, scroll bars).
   QSize sizeHint() const override;
+  // The table's scale: the whole layout, cards and fonts, as large as the
+  // window allows (min(W / w0, H / h0), never below 1), centred on its cloth.
+  qreal TableScale() const;
+  // The window's size and place as the player left it (false: none kept);
+  // with `on`, it is kept for the player when the window closes.
+  bool RestoreWindowPlace();
+  void SetKeepWindowPlace(bool on) { keepPlace_ = on; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,6 +178,9 @@ class TDeskTop : public QMainWindow {
   void AfterTakeBack();
   void BuildLanguageMenu();
   void LayoutTable();
+  // The table at the scale the window now allows.
+  void FitTable();
+  void ApplyScale(qreal scale);
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   void EndBusy();
@@ -222,6 +234,10 @@ class TDeskTop : public QMainWindow {
   int language_ = 0, busy_ = 0, pendingLanguage_ = -1;
   BoardChoice chooser_;
   LanguageSource machineLanguage_;
+  // The layout's one scale factor; the table's size at scale 1.
+  std::unique_ptr<TScaledLayout> scaler_;
+  QSize baseSize_;
+  bool keepPlace_ = false;
 };
 
 }  // namespace quorval

@@ -18,6 +18,7 @@
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
 #include "ui/meaning_tip.h"
+#include "ui/scaled_layout.h"
 #include "ui/skin.h"
 #include "ui/symbol_text.h"
 
@@ -236,7 +237,7 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
 
 TablePanels::~TablePanels() = default;
 
-void TablePanels::Layout(QWidget* window, int strataWidth, int menuHeight) {
+QSize TablePanels::Layout(int strataWidth) {
   const QRect dup = dupBd->geometry();
   table->setGeometry(176, 104, 241, 203);
   const QRect t = table->geometry();
@@ -270,7 +271,7 @@ void TablePanels::Layout(QWidget* window, int strataWidth, int menuHeight) {
   playPad->move(panels);
   const int width = std::max(bidBox->geometry().right(), scorePages->geometry().right()) + 6;
   const int height = tricksWL->geometry().bottom() + 18;
-  window->setMinimumSize(width, height + menuHeight);
+  return QSize(width, height);
 }
 
 void TablePanels::MarkTurn(int seat, const QString& name) {
@@ -279,11 +280,14 @@ void TablePanels::MarkTurn(int seat, const QString& name) {
     return;
   }
   turnMark->setText(name);
+  // A label with a style sheet keeps the font it was polished with: it takes
+  // the cloth's, which grows with the table.
+  turnMark->setFont(table->font());
   turnMark->adjustSize();
   // Inside the place of the seat's card on the cloth, at its outer edge: the
   // card covers the mark once it is played.
-  const QRect cloth(QPoint(0, 0), table->size());
-  const QRect slot(TableTarget(Seat(seat), cloth), QSize(kCardWidth, kCardHeight));
+  const QRect cloth(0, 0, qRound(table->width() / scale), qRound(table->height() / scale));
+  const QRect slot = TScaledLayout::Scaled(QRect(TableTarget(Seat(seat), cloth), QSize(kCardWidth, kCardHeight)), scale);
   const QSize mark = turnMark->size();
   QPoint at;
   switch (seat) {

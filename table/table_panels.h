@@ -39,7 +39,8 @@ struct TablePanels {
   // Places the panels around the table: the bidding box and the strata pages
   // (`strataWidth` wide) right of East's hand, and the window never narrower
   // than they need (its menu bar `menuHeight` high).
-  void Layout(QWidget* window, int strataWidth, int menuHeight);
+  // Returns the size the panels need at scale 1.
+  QSize Layout(int strataWidth);
   // Which skin colour each panel takes; the cloth keeps its green.
   void TagForSkin();
   // The skin's colour 5 on the grids.
@@ -64,6 +65,7 @@ struct TablePanels {
   // its card will lie (-1: no mark).
   void MarkTurn(int seat, const QString& name);
 
+  qreal scale = 1.0;   // the layout's scale factor (TScaledLayout)
   QWidget* desk = nullptr;
   QFrame* table = nullptr;
   std::array<QWidget*, 4> handPanels{};
