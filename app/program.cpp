@@ -292,6 +292,7 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
       desk.show();
     } else if (showing || Headless() || !desk.RestoreWindowPlace()) {
       desk.showMaximized();
+      if (showing) desk.HoldWholeTable();
     }
     // A user's window is kept where the player leaves it.
     if (!automated && !Headless()) desk.SetKeepWindowPlace(true);

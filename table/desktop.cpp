@@ -199,12 +199,19 @@ void TDeskTop::LayoutTable() {
   panels_->desk->resize(baseSize_);
   scaler_->Remember();
   setMinimumSize(320, 240);
-  // A window that held the whole table (its own size) grows with it when the
-  // strata pages grow; a smaller one scrolls.
-  if (isVisible() && !isMaximized() && !isFullScreen() && width() >= hintBefore.width() &&
-      height() >= hintBefore.height())
-    resize(size().expandedTo(sizeHint()));
+  // A window that held the whole table (or fills the screen) grows with it
+  // when the strata pages grow; one the user made smaller than the table scrolls.
+  if (isVisible() && (isMaximized() || isFullScreen() || (width() >= hintBefore.width() && height() >= hintBefore.height())))
+    HoldWholeTable();
   FitTable();
+}
+
+void TDeskTop::HoldWholeTable() {
+  if (width() >= sizeHint().width() && height() >= sizeHint().height()) return;
+  // A maximised window grows past the screen only for its minimum, which
+  // stays until the table is laid out again.
+  setMinimumSize(sizeHint());
+  resize(size().expandedTo(sizeHint()));
 }
 
 QSize TDeskTop::sizeHint() const {

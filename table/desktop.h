@@ -159,6 +159,9 @@ class TDeskTop : public QMainWindow {
   // with `on`, it is kept for the player when the window closes.
   bool RestoreWindowPlace();
   void SetKeepWindowPlace(bool on) { keepPlace_ = on; }
+  // The window at least as large as the table at scale 1 (a window on a
+  // screen smaller than the table, as pictures are taken).
+  void HoldWholeTable();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
