@@ -147,6 +147,16 @@ const OptionRow kOptions[] = {
        cl.screenshot = v;
        return QString();
      }},
+    {"size", "WxH", "with --show: the window WIDTH x HEIGHT logical pixels instead of the whole screen",
+     [](CommandLine& cl, const QString& v) {
+       const QStringList parts = v.toLower().split('x');
+       bool w = false, h = false;
+       if (parts.size() == 2) cl.size = QSize(parts[0].toInt(&w), parts[1].toInt(&h));
+       return w && h && cl.size.width() >= 100 && cl.size.height() >= 100 && cl.size.width() <= 10000 &&
+                      cl.size.height() <= 10000
+                  ? QString()
+                  : QString("--size takes WIDTHxHEIGHT, such as 1920x1080");
+     }},
     {"monkey", "N", "perform N random user actions on the table window (with --seed S the same ones again), then check the player's results and kept plays",
      [](CommandLine& cl, const QString& v) {
        bool ok = false;
@@ -314,6 +324,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     cl.error = "--south-calls goes with --autoplay and --free-bidding";
   if (cl.error.isEmpty() && cl.show.isEmpty() != cl.screenshot.isEmpty())
     cl.error = "--show and --screenshot go together";
+  if (cl.error.isEmpty() && cl.size.isValid() && cl.show.isEmpty()) cl.error = "--size goes with --show";
   if (cl.error.isEmpty() && cl.monkey > 0 &&
       (cl.autoplay || cl.quitAfterStart || !cl.printTo.isEmpty() || !cl.printHands.isEmpty() ||
        !cl.printSession.isEmpty() || !cl.review.isEmpty() || !cl.exportPbn.isEmpty() || !cl.show.isEmpty() ||

@@ -3,11 +3,12 @@
 //   quorval [--dir DIR] [--player NAME] [--autoplay KEYS] [--skill N] [--seed N]
 //           [--honest] [--free-bidding] [--south-calls CALLS] [--quit-after-start] [--print-to FILE] [--print-session KEY]
 //           [--print-hands KEYS] [--review KEYS] [--export-pbn KEYS --out FILE] [--progress-csv FILE]
-//           [--language L] [--show WINDOW --screenshot FILE] [--monkey N] [--help] [--version]
+//           [--language L] [--show WINDOW --screenshot FILE [--size WxH]] [--monkey N] [--help] [--version]
 // plus Qt's own options (-platform offscreen), which QApplication takes first.
 // The options are the rows of one table in command_line.cpp; docs/command_line.md
 // describes each of them (a test holds the two together).
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -39,6 +40,7 @@ struct CommandLine {
   // --show WINDOW --screenshot FILE: bring the window up, save its picture, stop.
   QString show;
   QString screenshot;
+  QSize size;               // --size WxH: the --show window's size (logical pixels)
   QString printTo;          // a PDF file for the printed pages of this run
   QString printSession;     // "Imp03": print that session's list
   QString printHands;       // "Imp03" or board keys: print their hand reports

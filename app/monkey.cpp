@@ -445,7 +445,7 @@ Monkey::~Monkey() = default;
 int Monkey::Run(QWidget& window) {
   State& s = *state_;
   s.window = &window;
-  window.resize(window.minimumSize());
+  window.resize(window.sizeHint());
   window.show();
   window.activateWindow();
   QCoreApplication::processEvents();

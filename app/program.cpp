@@ -291,8 +291,17 @@ int RunProgram(QApplication& app, const CommandLine& cl) {
     }
     if (cl.language >= 0) desk.SetLanguageForRun(cl.language);
     if (cl.printMeanings) desk.Action("PrintMeanings")->setChecked(true);
-    if (automated && !showing) desk.resize(desk.minimumSize());
-    else desk.showMaximized();
+    if (automated && !showing) {
+      desk.resize(desk.sizeHint());
+    } else if (showing && cl.size.isValid()) {
+      desk.resize(cl.size);
+      desk.show();
+    } else if (showing || Headless() || !desk.RestoreWindowPlace()) {
+      desk.showMaximized();
+      if (showing) desk.HoldWholeTable();
+    }
+    // A user's window is kept where the player leaves it.
+    if (!automated && !Headless()) desk.SetKeepWindowPlace(true);
     if (splash) splash->raise();   // the splash stays in front while the table waits
     desk.FormShow(automated ? TableClockSeconds() - 4.0 : splashShown);
     if (splash) splash->close();

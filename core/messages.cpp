@@ -24,14 +24,7 @@ void PlaySound(Sound sound) {
   if (g_soundSink) g_soundSink(sound);
 }
 
-bool AskQuestion(const std::string& text) {
-  ++g_messages;
-  g_lastMessage = text;
-  if (g_questionSink) return g_questionSink(text);
-  std::cerr << text << " yes\n";
-  return true;
-}
-
+bool AskQuestion(const std::string& text) { return !g_questionSink || g_questionSink(text); }
 void SetQuestionSink(QuestionSink sink) { g_questionSink = std::move(sink); }
 
 void SetMessageSink(MessageSink sink) { g_messageSink = std::move(sink); }

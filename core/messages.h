@@ -18,15 +18,17 @@ void ShowMessage(const std::string& text);
 // Plays a system sound (a refused call or card gives Sound::Error).
 void PlaySound(Sound sound);
 
-// A question the user answers yes or no (the computer declarer's claim);
-// automated runs and tests say yes unless a sink answers otherwise.
-using QuestionSink = std::function<bool(const std::string& text)>;
-bool AskQuestion(const std::string& text);
-void SetQuestionSink(QuestionSink sink);
-
 // Installs new sinks; an empty function restores the default.
 void SetMessageSink(MessageSink sink);
 void SetSoundSink(SoundSink sink);
+
+// A question with a yes and a no (leave a board unfinished? accept the
+// computer declarer's claim?); true is yes (go on). The program installs
+// a sink that asks with a message box; automated runs and tests keep the
+// default, which asks nobody and answers yes, so they never wait.
+using QuestionSink = std::function<bool(const std::string& text)>;
+bool AskQuestion(const std::string& text);
+void SetQuestionSink(QuestionSink sink);
 
 // How many messages and sounds went out since the last reset (for tests).
 int MessageCount();

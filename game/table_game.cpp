@@ -272,6 +272,12 @@ TakeBackSteps TableGame::RewindForTakeBack() {
   return steps;
 }
 
+int TableGame::CardsBackToUsersLastCard() const {
+  for (int i = play_.CardsPlayed - 1; i >= 0; --i)
+    if (play_.Hands[play_.PlayLog[size_t(i)].seat & 3].HumanControlled) return play_.CardsPlayed - i;
+  return 0;
+}
+
 CardCode TableGame::PopCard() {
   const TakeBackSteps steps = RewindForTakeBack();
   for (const CardCode card : steps.again) PushCard(card);

@@ -133,6 +133,9 @@ class TableGame {
   // to lie on the table again, and the cards of that trick to push again
   // come back (none when the first card was taken back).
   TakeBackSteps RewindForTakeBack();
+  // How many cards to take back so that the user's own last card goes too
+  // (0 when the user has played none).
+  int CardsBackToUsersLastCard() const;
   // The whole take back: the card taken back, 0 when none was played.
   CardCode PopCard();
   // A completed trick lies on the table until it is cleared.

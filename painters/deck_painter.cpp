@@ -59,6 +59,30 @@ QString RankText(int rank) {
   return QString::fromLatin1(names[rank]);
 }
 
+// The honour letters of the eight languages: Jack, Queen, King, Ace.
+const char* const kHonourLetters[8][4] = {{"J", "Q", "K", "A"}, {"B", "D", "K", "E"}, {"Kn", "D", "K", "E"},
+                                          {"V", "D", "R", "1"}, {"B", "D", "K", "A"}, {"Kn", "D", "K", "E"},
+                                          {"J", "Q", "K", "A"}, {"F", "D", "R", "A"}};
+
+// One corner index (rank above a small pip) in card units.
+void DrawCorner(QPainter& p, int suit, int rank, int language) {
+  if (rank >= 1) {
+    const double w = (rank == 10 || rank == 14) ? 13 : 10;
+    const QString text = rank >= Jack ? QString::fromLatin1(kHonourLetters[language & 7][rank - Jack]) : RankText(rank);
+    const bool narrow = text.size() > 1;
+    const QRectF box = rank == 1 ? QRectF(3, 7, 9, 10) : QRectF(2, 3, w, 15);
+    p.fillPath(FittedText(text, box, narrow || rank != 1), SuitColour(suit));
+  }
+  DrawPip(p, suit, QRectF(2.5, rank == 0 ? 5 : 21, 10, 10));
+}
+
+// A card `k` times as large: its image, and a painter in card units.
+QImage CardImage(qreal k, const QColor& ground) {
+  QImage img(int(std::lround(kCellW * k)), int(std::lround(kCellH * k)), QImage::Format_RGB32);
+  img.fill(ground);
+  return img;
+}
+
 // The corner index (rank above a small pip) at the top left, copied point
 // reflected into the bottom right corner the way the program localises the
 // honour letters: pixel (x, y) to (70 - x, 95 - y).
@@ -201,8 +225,9 @@ void DrawCourtHalf(QPainter& p, int suit, int rank) {
   DrawPip(p, suit, QRectF(19.5, 8.5, 7, 7));
 }
 
-void DrawCourt(QImage& img, int suit, int rank) {
+void DrawCourt(QImage& img, int suit, int rank, qreal k = 1) {
   QPainter p(&img);
+  p.scale(k, k);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF frame(17.5, 7.5, 36, 80);
   p.setPen(QPen(SuitColour(suit), 1));
@@ -219,10 +244,10 @@ void DrawCourt(QImage& img, int suit, int rank) {
   p.drawLine(QPointF(18, 47.5), QPointF(53, 47.5));
 }
 
-QImage BlankCard(const QColor& ground) {
-  QImage img(kCellW, kCellH, QImage::Format_RGB32);
-  img.fill(ground);
+QImage BlankCard(const QColor& ground, qreal k = 1) {
+  QImage img = CardImage(k, ground);
   QPainter p(&img);
+  p.scale(k, k);
   p.setPen(kBorder);
   p.setBrush(Qt::NoBrush);
   p.drawRect(0, 0, kCellW - 1, kCellH - 1);
@@ -524,15 +549,29 @@ void DrawTrafficLight(QPainter& p) {
 
 QRgb BackGround(int design) { return kGrounds[std::clamp(design, 0, 14)]; }
 
-QImage DrawFace(int suit, int rank) {
-  QImage img = BlankCard(QColor(255, 255, 255));
-  DrawIndex(img, suit, rank);
+QImage DrawFace(int suit, int rank) { return DrawFaceAt(suit, rank, 1.0, 0); }
+
+QImage DrawFaceAt(int suit, int rank, qreal k, int language) {
+  QImage img = BlankCard(QColor(255, 255, 255), k);
+  if (k == 1.0 && language == 0) {
+    DrawIndex(img, suit, rank);
+  } else {
+    // Both corners drawn, the second turned half a turn about the middle.
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(k, k);
+    DrawCorner(p, suit, rank, language);
+    p.translate(kCellW, kCellH);
+    p.rotate(180);
+    DrawCorner(p, suit, rank, language);
+  }
   if (rank >= Jack && rank <= King) {
-    DrawCourt(img, suit, rank);
+    DrawCourt(img, suit, rank, k);
     return img;
   }
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(k, k);
   if (rank == 0) {
     QFont f = BoldFont(15);
     p.setFont(f);
@@ -549,10 +588,13 @@ QImage DrawFace(int suit, int rank) {
   return img;
 }
 
-QImage DrawBack(int design) {
+QImage DrawBack(int design) { return DrawBackAt(design, 1.0); }
+
+QImage DrawBackAt(int design, qreal k) {
   const QColor ground = QColor::fromRgb(BackGround(design));
-  QImage img = BlankCard(ground);
+  QImage img = BlankCard(ground, k);
   QPainter p(&img);
+  p.scale(k, k);
   switch (design) {
     case 0: case 1: DrawChecks(p, ground); break;
     case 2: case 3: DrawHatch(p); break;
@@ -574,7 +616,7 @@ QImage DrawBack(int design) {
   }
   p.end();
   // The ground colour must stay readable where the program looks for it.
-  img.setPixel(10, 3, BackGround(design));
+  img.setPixel(int(std::lround(10 * k)), int(std::lround(3 * k)), BackGround(design));
   return img;
 }
 
@@ -588,9 +630,7 @@ QImage DrawDeck() {
 }
 
 QImage DrawHonours() {
-  static const char* rows[8][4] = {{"J", "Q", "K", "A"}, {"B", "D", "K", "E"}, {"Kn", "D", "K", "E"},
-                                   {"V", "D", "R", "1"}, {"B", "D", "K", "A"}, {"Kn", "D", "K", "E"},
-                                   {"J", "Q", "K", "A"}, {"F", "D", "R", "A"}};
+  const auto& rows = kHonourLetters;
   QImage img(43, 121, QImage::Format_RGB888);
   img.fill(QColor(255, 255, 255));
   QPainter p(&img);

@@ -22,6 +22,11 @@ QImage DrawDeck();
 // One cell of the deck.
 QImage DrawFace(int suit, int rank);
 QImage DrawBack(int design);
+// The same cell `pixels` times as large (71 x 95 at 1), drawn at that size
+// so that it is sharp on the screen: the honour letters of `language` (as
+// DrawHonours has them), the backs in their own colours.
+QImage DrawFaceAt(int suit, int rank, qreal pixels, int language);
+QImage DrawBackAt(int design, qreal pixels);
 // 43 x 121: row L at y = 15 * L holds the Jack, Queen, King and Ace letters
 // of language L at x 0, 10, 20, 30 (widths 10, 10, 10, 13).
 QImage DrawHonours();

@@ -26,8 +26,12 @@ QColor FromRef(unsigned ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref
 }  // namespace
 
 void TDeskTop::NewHandClick() {
+  if (ConfirmLeaveBoard()) NextHand();
+}
+
+void TDeskTop::NextHand() {
   if (!game_.NextBoard()) {
-    GotoHand1Click();
+    ChooseBoard(false);
     return;
   }
   if (ReadHand()) StartNewHand();
@@ -35,11 +39,30 @@ void TDeskTop::NewHandClick() {
 }
 
 void TDeskTop::PriorHand1Click() {
+  if (!ConfirmLeaveBoard()) return;
   game_.StepBack(2);
-  NewHandClick();
+  NextHand();
 }
 
-void TDeskTop::GotoHand1Click() {
+void TDeskTop::RebidHandClick() {
+  if (ConfirmLeaveBoard()) StartNewHand();
+}
+
+QString TDeskTop::UnfinishedBoardQuestion() const {
+  const Phase phase = game_.phase();
+  const bool unfinished = phase == Phase::Bidding || phase == Phase::BiddingOver ||
+                          (phase == Phase::Playing && !game_.FinishMode());
+  return unfinished ? Word("LeaveBoardQuestion").arg(game_.State().BoardNo) : QString();
+}
+
+bool TDeskTop::ConfirmLeaveBoard() {
+  const QString question = UnfinishedBoardQuestion();
+  return question.isEmpty() || AskQuestion(question.toStdString());
+}
+
+void TDeskTop::GotoHand1Click() { ChooseBoard(true); }
+
+void TDeskTop::ChooseBoard(bool ask) {
   std::string event = game_.State().EventType, session = game_.State().Session;
   int board = 0;
   bool chosen = false;
@@ -62,17 +85,22 @@ void TDeskTop::GotoHand1Click() {
     session = dialog.ChosenSession();
     board = dialog.ChosenBoard();
   }
-  if (!chosen || !game_.GoToBoard(event, session, board)) return;
-  NewHandClick();
+  if (!chosen || (ask && !ConfirmLeaveBoard()) || !game_.GoToBoard(event, session, board)) return;
+  NextHand();
 }
 
 void TDeskTop::BidSysClick(int system) {
+  if (!ConfirmLeaveBoard()) {
+    // The menu keeps its mark on the system in use.
+    Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
+    return;
+  }
   game_.SetBidSystem(system);
   Action(QString("BS%1").arg(game_.State().BidSystem))->setChecked(true);
   saving_->SaveSettings();
   DupBoard();
   game_.StepBack(1);
-  NewHandClick();
+  NextHand();
 }
 
 bool TDeskTop::ReadHand() { return game_.ReadHand(); }
@@ -108,6 +136,7 @@ void TDeskTop::StartNewHand() {
   Action("ShowHands")->setEnabled(true);
   p.ShowSouthPoints(game_.Play().Hands[South].Hcp, Word("LabelHCP"));
   p.hcpPanel->show();
+  ShowTurn();
   AcceptBid();
 }
 

@@ -23,7 +23,10 @@ QColor TBoardPicture::BarColour(Seat s) const {
 
 void TBoardPicture::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QRect r = rect();
+  // Drawn at its size at scale 1 (38 x 67), as large as the table is.
+  p.setRenderHint(QPainter::Antialiasing, width() != 38);
+  p.scale(width() / 38.0, height() / 67.0);
+  const QRect r(0, 0, 38, 67);
   p.fillRect(r, ground_);
   // A bevel of three pixels, light above and dark below, like a real board.
   for (int i = 0; i < 3; ++i) {

@@ -9,7 +9,12 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <cmath>
 #include <QTabWidget>
 #include <QThread>
 
@@ -27,6 +32,7 @@
 #include "ui/menu_bar_style.h"
 #include "ui/multi_lang.h"
 #include "ui/result_summary.h"
+#include "ui/scaled_layout.h"
 #include "ui/review_window.h"
 #include "ui/session_results.h"
 #include "ui/table_message.h"
@@ -55,7 +61,21 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   eventSets_ = std::make_unique<TEventSets>(*this);
   review_ = std::make_unique<TTableReview>(*this);
   BuildMenus();
+  // The status line says whose turn it is when the play waits or a card is refused.
+  statusBar()->setObjectName("StatusLine");
   panels_ = std::make_unique<TablePanels>(*this, game_.HandsOnTable());
+  // The table lies centred on its cloth, which scrolls when the window is
+  // smaller than the table.
+  auto* cloth = new QScrollArea;
+  cloth->setObjectName("Cloth");
+  cloth->setFrameShape(QFrame::NoFrame);
+  cloth->setAlignment(Qt::AlignCenter);
+  cloth->setBackgroundRole(QPalette::Window);
+  cloth->setProperty("skinKind", "panel");   // the skin's ground, and its colours reach the table
+  cloth->viewport()->setBackgroundRole(QPalette::Window);
+  cloth->setWidget(takeCentralWidget());
+  setCentralWidget(cloth);
+  scaler_ = std::make_unique<TScaledLayout>(panels_->desk);
   tips_ = std::make_unique<TCallTips>(*this);
   refusedNote_ = new TRefusedCallNote(this);
   connect(panels_->scorePages, &QTabWidget::currentChanged, this, [this](int page) { Opt().LastStrataSeen = page; });
@@ -145,13 +165,15 @@ void TDeskTop::BuildMenus() {
 
   QMenu* options = menu("PlayOptions", "Play &Options");
   add(options, "ReplayHand", "Re&play This Hand", {}, [this] { EOSReplayClick(); }, false);
-  add(options, "RebidHand", "&Rebid This Hand", {}, [this] { StartNewHand(); }, false);
+  add(options, "RebidHand", "&Rebid This Hand", {}, [this] { RebidHandClick(); }, false);
   add(options, "ShowHands", "&Show All 4 Hands", Qt::Key_F8, [this] { ShowHandsClick(); }, false);
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
   // A claim of tricks left; F7 is no card's or call's key.
   add(options, "ClaimMenu", "&Claim...", Qt::Key_F7, [this] { ClaimClick(); });
   connect(options, &QMenu::aboutToShow, this, [this] { Action("ClaimMenu")->setEnabled(game_.CanClaim()); });
+  add(options, "TakeBackToMyLastCard", "&Take Back to My Last Card", {}, [this] { TakeBackToMyLastCardClick(); },
+      false);
   options->addSeparator();
   QAction* honest = add(options, "HonestComputer", "Honest &Computer", {}, [this] { HonestComputerClick(); });
   honest->setCheckable(true);
@@ -176,15 +198,82 @@ void TDeskTop::BuildMenus() {
 }
 
 void TDeskTop::LayoutTable() {
+  // The layout is made at scale 1 and then scaled as a whole.
+  const QSize hintBefore = sizeHint();
+  scaler_->Apply(1.0);
+  panels_->scale = 1.0;
   const QColor grids = FromColourRef(uint32_t(Opt().SkinColors[5]));
   const int strata = panels_->StrataPagesWidth(printing_->StrataHeadings(game_.State().IsImpEvent()), grids);
-  panels_->Layout(this, strata, menuBar()->sizeHint().height());
-  // A window shown before its pages grew (or placed on a smaller screen) is
-  // made as large as its minimum, so that nothing is cut off at its edges.
-  if (width() < minimumWidth() || height() < minimumHeight()) resize(size().expandedTo(minimumSize()));
+  baseSize_ = panels_->Layout(strata);
+  panels_->desk->resize(baseSize_);
+  scaler_->Remember();
+  setMinimumSize(320, 240);
+  // A window that held the whole table (or fills the screen) grows with it
+  // when the strata pages grow; one the user made smaller than the table scrolls.
+  if (isVisible() && (isMaximized() || isFullScreen() || (width() >= hintBefore.width() && height() >= hintBefore.height())))
+    HoldWholeTable();
+  FitTable();
 }
 
-QSize TDeskTop::sizeHint() const { return minimumSize(); }
+void TDeskTop::HoldWholeTable() {
+  if (width() >= sizeHint().width() && height() >= sizeHint().height()) return;
+  // A maximised window grows past the screen only for its minimum, which
+  // stays until the table is laid out again.
+  setMinimumSize(sizeHint());
+  resize(size().expandedTo(sizeHint()));
+}
+
+QSize TDeskTop::sizeHint() const {
+  return baseSize_ + QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+qreal TDeskTop::TableScale() const {
+  const QWidget* cloth = centralWidget();
+  if (!cloth || baseSize_.isEmpty()) return 1.0;
+  const qreal fit = std::min(cloth->width() / qreal(baseSize_.width()), cloth->height() / qreal(baseSize_.height()));
+  // In hundredths, so that a window a pixel larger is not laid out again.
+  return std::max<qreal>(1.0, std::floor(fit * 100) / 100);
+}
+
+void TDeskTop::FitTable() {
+  const qreal scale = TableScale();
+  if (scale != scaler_->Scale() || panels_->desk->size() != TScaledLayout::Scaled(QRect({}, baseSize_), scale).size())
+    ApplyScale(scale);
+}
+
+void TDeskTop::ApplyScale(qreal scale) {
+  scaler_->Apply(scale);
+  panels_->scale = scale;
+  panels_->desk->resize(TScaledLayout::Scaled(QRect({}, baseSize_), scale).size());
+  panels_->cards->SetScale(scale);
+  const Phase phase = game_.phase();
+  if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver) DrawContract();
+  ShowTurn();
+}
+
+bool TDeskTop::RestoreWindowPlace() {
+  // "left,top,width,height,maximised" under TableWindow in the player's
+  // section; a section of before has none.
+  const QStringList parts =
+      QString::fromStdString(files_.options.ReadString(files_.PlayerName(), "TableWindow", "")).split(',');
+  if (parts.size() != 5) return false;
+  std::array<int, 5> v{};
+  for (int i = 0; i < 5; ++i) {
+    bool ok = false;
+    v[size_t(i)] = parts[i].toInt(&ok);
+    if (!ok) return false;
+  }
+  const QRect place(v[0], v[1], v[2], v[3]);
+  // A place on no screen now (another monitor, another resolution) is not taken.
+  bool onScreen = false;
+  for (const QScreen* s : QGuiApplication::screens()) onScreen = onScreen || s->availableGeometry().intersects(place);
+  if (place.width() < 100 || place.height() < 100 || !onScreen) return false;
+  resize(place.size());
+  move(place.topLeft());
+  if (v[4]) showMaximized();
+  else show();
+  return true;
+}
 
 void TDeskTop::SetCaption() {
   setWindowTitle(Word("LabelLisk2000") + " - " + QString::fromStdString(files_.PlayerName()));
@@ -215,7 +304,7 @@ void TDeskTop::NewEvents1Click() {
   if (!computerThinking_) eventSets_->NewEvents();
 }
 void TDeskTop::OpenEventSet1Click() {
-  if (!computerThinking_) eventSets_->OpenEventSet();
+  if (!computerThinking_ && ConfirmLeaveBoard()) eventSets_->OpenEventSet();
 }
 void TDeskTop::UserGuideHelp(int tag) { help_->UserGuideHelp(tag); }
 void TDeskTop::BidSysHelp(int tag) { help_->BidSysHelp(tag); }
@@ -224,8 +313,17 @@ void TDeskTop::ExitMenuClick() { close(); }
 void TDeskTop::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
+    if (keepPlace_) {
+      const QRect place = isMaximized() ? normalGeometry() : geometry();
+      files_.options.WriteString(files_.PlayerName(), "TableWindow",
+                                 QString("%1,%2,%3,%4,%5").arg(place.x()).arg(place.y()).arg(place.width())
+                                     .arg(place.height()).arg(isMaximized() ? 1 : 0).toStdString());
+    }
     saving_->SaveSettings();
-    if (!saving_->OfferUnsavedResults(true)) {
+    // Results not on disk and a board left unfinished: one question for both.
+    const bool goOn = saving_->WillOfferUnsavedResults() ? saving_->OfferUnsavedResults(true, UnfinishedBoardQuestion())
+                                                         : ConfirmLeaveBoard();
+    if (!goOn) {
       closing_ = false;
       event->ignore();
       return;
@@ -235,14 +333,41 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
 }
 
 bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && centralWidget() && watched == centralWidget()) {
+    FitTable();
+    return false;
+  }
+  // A label given a style sheet (the seat to call in yellow) is polished with
+  // the font of scale 1: it takes its panel's, which grows with the table.
+  if (event->type() == QEvent::StyleChange && scaler_ && scaler_->Scale() != 1.0) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && !qobject_cast<TCard*>(w) && w->parentWidget() && !w->styleSheet().isEmpty() &&
+        panels_->desk->isAncestorOf(w))
+      w->setFont(w->parentWidget()->font());
+  }
   if (event->type() == kTableMessageType) {
     UserPlays(static_cast<TableMessage*>(event)->card());
     return true;
   }
   if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == panels_->table && game_.TrickOnTable()) {
+    // A click on the cloth (or a card lying on it) clears a finished trick,
+    // or lets the computer seat that a take back left to play play on.
+    auto* card = qobject_cast<TMateCard*>(watched);
+    const bool onCloth = watched == panels_->table || (card && card->Played() && card->isVisible());
+    if (onCloth && game_.TrickOnTable()) {
       ClearPlay();
       return true;
+    }
+    if (onCloth && ComputerWaits()) {
+      ContinueClick();
+      return true;
+    }
+    // A card the hands do not let go (out of turn, or not following suit).
+    if (card && game_.phase() == Phase::Playing && card->isVisible() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        (!card->isEnabled() || !panels_->cards->Hand(card->HandSeat()).CardOK(card))) {
+      SayRefusedCard(card->Tag());
+      return !card->isEnabled();
     }
     if (watched->objectName() == "DupBdLabel1") CloseBidReviewClick();
   }

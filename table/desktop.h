@@ -28,6 +28,7 @@ class THelpMenu;
 class TMultiLang;
 class TRefusedCallNote;
 class TResultSaving;
+class TScaledLayout;
 class TSetupOptions;
 class TTablePrinting;
 class TTableReview;
@@ -57,6 +58,13 @@ class TDeskTop : public QMainWindow {
   void StartNewHand();
   void HandActions(bool enable);
   void DupBoard();
+  // "Rebid" and "Rebid This Hand": the board dealt again once the user agrees.
+  void RebidHandClick();
+  // Before a board in the auction or the play is left (another board, a
+  // rebid, another system, player or event set, closing): asks the user
+  // whether to leave it unfinished. True when the table may go on: no such
+  // board, or the user agrees. Automated runs are never asked.
+  bool ConfirmLeaveBoard();
 
   // The auction (desktop_auction.cpp).
   void ProcessHumanBid();
@@ -94,12 +102,20 @@ class TDeskTop : public QMainWindow {
   bool ComputerClaims();
   bool PlayFromHere(const std::string& boardKey, const KeptPlay& kept, int cards);
   QString ClaimLineText() const;
-  // A board in play may be left (board_navigation.cpp): true to go on.
-  bool ConfirmLeaveBoard();
   // "My Progress" (table_progress.cpp): the window is made without being
   // shown (tests, pictures) and shown from the File menu.
   std::unique_ptr<TProgressWindow> MakeProgressWindow();
   void MyProgressClick();
+  // Whose turn in the play, and what keeps the play waiting (turn_help.cpp):
+  // the seat to play marked on the cloth; a refused card said in the status
+  // line; after a take back that leaves a computer seat to play, "Continue"
+  // (also Enter and a click on the table) lets it play; Shift+Take Back and
+  // "Take Back to My Last Card" go back to the user's last card at once.
+  void ShowTurn();
+  void SayRefusedCard(CardCode card);
+  void ContinueClick();
+  void TakeBackToMyLastCardClick();
+  bool ComputerWaits() const;
   // One board played as by a user ("Make Bid", "Finish Play") to its filing.
   bool AutoPlayBoard(const std::string& event, const std::string& session, int board);
 
@@ -161,7 +177,18 @@ class TDeskTop : public QMainWindow {
   QWidget* Panel(const QString& name) const;
   TablePanels& Panels() const { return *panels_; }
   TMultiLang* Words() const { return lang_; }
+  // The window at the size of the table at scale 1 (below it, scroll bars).
   QSize sizeHint() const override;
+  // The table's scale: the whole layout, cards and fonts, as large as the
+  // window allows (min(W / w0, H / h0), never below 1), centred on its cloth.
+  qreal TableScale() const;
+  // The window's size and place as the player left it (false: none kept);
+  // with `on`, it is kept for the player when the window closes.
+  bool RestoreWindowPlace();
+  void SetKeepWindowPlace(bool on) { keepPlace_ = on; }
+  // The window at least as large as the table at scale 1 (a window on a
+  // screen smaller than the table, as pictures are taken).
+  void HoldWholeTable();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,8 +196,21 @@ class TDeskTop : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Board navigation without asking (the question is the caller's): the next
+  // board, or the board chooser's board (asking once a board is chosen).
+  void NextHand();
+  void ChooseBoard(bool ask);
+  // "Leave board 3 unfinished?" in the interface language; empty when the
+  // board on the table is not unfinished.
+  QString UnfinishedBoardQuestion() const;
+  // One card taken back and shown; then the table made ready for the turn.
+  void TakeBackOne();
+  void AfterTakeBack();
   void BuildLanguageMenu();
   void LayoutTable();
+  // The table at the scale the window now allows.
+  void FitTable();
+  void ApplyScale(qreal scale);
   void SetCaption();
   void WaitSeconds(double seconds, double since);
   void EndBusy();
@@ -238,6 +278,10 @@ class TDeskTop : public QMainWindow {
   LanguageSource machineLanguage_;
   ClaimAsker claimAsker_;
   QLabel* claimLine_ = nullptr;
+  // The layout's one scale factor; the table's size at scale 1.
+  std::unique_ptr<TScaledLayout> scaler_;
+  QSize baseSize_;
+  bool keepPlace_ = false;
 };
 
 }  // namespace quorval

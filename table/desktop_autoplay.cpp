@@ -8,7 +8,7 @@ namespace quorval {
 bool TDeskTop::AutoPlayBoard(const std::string& event, const std::string& session, int board) {
   if (!game_.GoToBoard(event, session, board)) return false;
   const std::string key = BoardKey{event, session, board}.Text();
-  NewHandClick();
+  NextHand();
   if (game_.Board().Key != key || game_.State().BoardNo != board) return false;
   // Every turn of South: the listed call, then Make Bid's. An auction never
   // needs more calls than the library line (or the bidder) makes; the bound

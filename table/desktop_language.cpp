@@ -144,6 +144,7 @@ void TDeskTop::ApplyLanguage() {
   if (phase == Phase::BiddingOver || phase == Phase::Playing || phase == Phase::BoardOver)
     DrawContract();
   if (phase == Phase::Playing || phase == Phase::BoardOver) PrintWonTricks();
+  if (phase == Phase::Playing) ShowTurn();
   if (panels_->scorePages->isVisibleTo(this) || panels_->scorePad->isVisibleTo(this)) {
     SetUpResultGrids();
     ShowTheScore();
@@ -161,7 +162,7 @@ void TDeskTop::DrawContract() {
                                             : QString::fromStdString(CallLongText(contract.bid, contract.DoubledCount)) +
                                                   " " + Word("ByLabel").toLower() + " " + SeatName(contract.declarer);
   QFont f = font();
-  f.setPointSize(screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10);
+  f.setPointSizeF((screen() && screen()->logicalDotsPerInch() > 100 ? 9 : 10) * panels_->scale);
   panels_->DrawContract(text, f, devicePixelRatioF());
 }
 

@@ -183,12 +183,13 @@ void TDeskTop::BeforeEachPlay() {
     selectedCard_ = DefaultCard(play);
     panels_->cards->SetCurrentCard(selectedCard_);
   }
+  ShowTurn();
 }
 
 bool TDeskTop::UserPlays(CardCode card) {
   const bool ok = !computerThinking_ && !game_.FinishMode() && game_.UserToPlay() && game_.IsLegal(card);
   if (!ok) {
-    PlaySound(Sound::Warning);
+    SayRefusedCard(card);
     return false;
   }
   SelectACard(card);
@@ -268,6 +269,15 @@ void TDeskTop::TPPBackupClick() {
     PlaySound(Sound::Information);
     return;
   }
+  if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+    TakeBackToMyLastCardClick();
+    return;
+  }
+  TakeBackOne();
+  AfterTakeBack();
+}
+
+void TDeskTop::TakeBackOne() {
   HintButton(false);
   // Back to the start of the trick the removed card belonged to (or of the
   // trick before when it was a lead), then the remaining cards of that trick
@@ -279,11 +289,16 @@ void TDeskTop::TPPBackupClick() {
   for (const CardCode card : steps.again) MakePlay(card);
   PrintWonTricks();
   selectedCard_ = steps.removed;
-  panels_->cards->SetCurrentCard(selectedCard_);
+}
+
+void TDeskTop::AfterTakeBack() {
+  // The card taken back is the one Enter (or Continue) plays again.
+  const CardCode removed = selectedCard_;
+  panels_->cards->SetCurrentCard(removed);
   setFocus();
   BeforeEachPlay();
-  selectedCard_ = steps.removed;
-  panels_->cards->SetCurrentCard(selectedCard_);
+  selectedCard_ = removed;
+  panels_->cards->SetCurrentCard(removed);
 }
 
 void TDeskTop::TPPClaimClick() {
@@ -344,10 +359,10 @@ void TDeskTop::PlayKeyDown(int key, const QString& text) {
       } else if (IsHuman(play, seat) && game_.IsLegal(selectedCard_)) {
         SelectACard(selectedCard_);
       } else if (!play.Over()) {
-        // After a take back a computer seat may be to play: Enter plays the
-        // selected card for it again.
-        if (!IsHuman(play, seat) && game_.IsLegal(selectedCard_)) {
-          SelectACard(selectedCard_);
+        // After a take back a computer seat may be to play: Enter lets it
+        // play the selected card again.
+        if (ComputerWaits()) {
+          ContinueClick();
         } else {
           PlaySound(Sound::Warning);
           selectedCard_ = DefaultCard(play);
@@ -430,6 +445,7 @@ void TDeskTop::EndOfHand() {
   Action("ShowHands")->setEnabled(false);
   Action("HideHands")->setEnabled(false);
   ShowTheScore();
+  ShowTurn();
   Panel("EOSNewHand")->setFocus();
   if (game_.ResultFiled() && !game_.ResultWritten()) saving_->OfferUnsavedResults(false);
 }

@@ -34,6 +34,7 @@ void TDeskTop::SetupOptions1Click() {
   saving_->SaveSettings();
   const std::string before = Opt().CurrentPlayer;
   if (!prefs_) prefs_ = new TSetupOptions(this, files_.options, Opt(), machineLanguage_);
+  prefs_->SetPlayerChangeCheck([this] { return ConfirmLeaveBoard(); });
   prefs_->SetLanguage(language_);
   prefs_->SetNoPlayerMessage(Word("LabelNewPlayerMessage"));
   const bool ok = prefs_->exec() == QDialog::Accepted;

@@ -77,7 +77,8 @@ void TEventSets::NewEvents() {
   TNewEvents dialog(&desk_, suggested, WorkingFolder(), seed, eventsRunner_);
   dialog.SetLanguage(desk_.InterfaceLanguage());
   ApplySkinToWindow(&dialog, desk_.Opt().SkinColors, false);
-  if (dialog.exec() == QDialog::Accepted && dialog.PlayNow()) PlayEventSet(dialog.Folder());
+  if (dialog.exec() == QDialog::Accepted && dialog.PlayNow() && desk_.ConfirmLeaveBoard())
+    PlayEventSet(dialog.Folder());
 }
 
 void TEventSets::OpenEventSet() {
@@ -109,6 +110,8 @@ bool TEventSets::PlayEventSet(const QString& folder) {
   }
   const QStringList arguments = {"--dir", dir.absolutePath(), "--player", Q(player)};
   if (!(restarter_ ? restarter_(arguments) : StartAgain(arguments))) return false;
+  // The user agreed to leave the board before the set was chosen.
+  desk_.Game().ClearBoard();
   desk_.close();
   return true;
 }

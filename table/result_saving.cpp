@@ -16,14 +16,18 @@ void TResultSaving::SaveSettings() {
   SaveOptions(desk_.Files().options, option, NowDateTime());
 }
 
-bool TResultSaving::OfferUnsavedResults(bool closing) {
+bool TResultSaving::WillOfferUnsavedResults() const {
+  return offer_ && !UnsavedResults(desk_.Files().options).empty();
+}
+
+bool TResultSaving::OfferUnsavedResults(bool closing, const QString& unfinishedBoard) {
   TBigIniFile& options = desk_.Files().options;
   for (;;) {
     const std::vector<UnsavedResult> unsaved = UnsavedResults(options);
     if (unsaved.empty() || !offer_) return true;
     const UnsavedOffer offer{QString::fromStdString(UnsavedResultsText(unsaved)),
                              QString::fromStdString(options.LastError()), closing, desk_.InterfaceLanguage(),
-                             desk_.Opt().SkinColors};
+                             desk_.Opt().SkinColors, closing ? unfinishedBoard : QString()};
     const UnsavedAnswer answer = offer_(offer);
     switch (answer.choice) {
       case UnsavedChoice::Retry:

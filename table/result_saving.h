@@ -27,7 +27,9 @@ class TResultSaving {
   void SetUnsavedResultsOffer(UnsavedResultsOffer offer) { offer_ = std::move(offer); }
   // While results are not on disk: offers to try again or to save them in
   // another file. False when the user, asked on closing, chose not to quit.
-  bool OfferUnsavedResults(bool closing);
+  bool OfferUnsavedResults(bool closing, const QString& unfinishedBoard = {});
+  // Results are not on disk and there is someone to offer them to.
+  bool WillOfferUnsavedResults() const;
 
  private:
   TDeskTop& desk_;

@@ -15,8 +15,10 @@
 #include "table/board_picture.h"
 #include "table/desktop.h"
 #include "ui/bridge_grid.h"
+#include "ui/card_control.h"
 #include "ui/hands_view.h"
 #include "ui/meaning_tip.h"
+#include "ui/scaled_layout.h"
 #include "ui/skin.h"
 #include "ui/symbol_text.h"
 
@@ -84,6 +86,11 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
   }
   tricksWL = new QWidget(desk);
   tricksWL->setObjectName("TricksWL");
+  // Whose turn in the play, marked as the auction marks the seat to call.
+  turnMark = new QLabel(table);
+  turnMark->setObjectName("TurnMark");
+  turnMark->setStyleSheet("background: yellow; color: black; padding: 0px 3px;");
+  turnMark->hide();
 
   // Contract and trick counts.
   playPanel = MakePanel(desk, "PlayPanel", QRect(0, 0, 248, 65));
@@ -159,7 +166,7 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
   AddButton(window, endOfBidding, "SkipBtn", "Skip Play", QRect(97, 6, 84, 28), &TDeskTop::SkipBtnClick)
       ->setToolTip("Accept a standard play result for this hand");
   AddButton(window, endOfBidding, "EOBNewHand", "Next Hand", QRect(8, 40, 84, 28), &TDeskTop::NewHandClick);
-  AddButton(window, endOfBidding, "EOBRebid", "Rebid", QRect(97, 40, 84, 28), &TDeskTop::StartNewHand);
+  AddButton(window, endOfBidding, "EOBRebid", "Rebid", QRect(97, 40, 84, 28), &TDeskTop::RebidHandClick);
   endOfBidding->hide();
 
   endofScoring = MakePanel<TGradientPanel>(desk, "EndofScoring", QRect(0, 0, 189, 104));
@@ -168,7 +175,7 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
       ->setToolTip("Where did the tricks go? Every card of the board against double dummy");
   AddButton(window, endofScoring, "ButReplayHand", "Replay This Hand", QRect(8, 38, 173, 28),
             &TDeskTop::EOSReplayClick);
-  AddButton(window, endofScoring, "RebidHand2", "Rebid This Hand", QRect(8, 70, 173, 28), &TDeskTop::StartNewHand);
+  AddButton(window, endofScoring, "RebidHand2", "Rebid This Hand", QRect(8, 70, 173, 28), &TDeskTop::RebidHandClick);
 
   playPad = MakePanel<TGradientPanel>(desk, "ThePlayPad", QRect(0, 0, 189, 104));
   AddButton(window, playPad, "ButClearTable", "Clear Table", QRect(8, 6, 84, 28), &TDeskTop::ClearPlay);
@@ -176,7 +183,11 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
       ->setToolTip("Have the program play all 4 hands for you");
   AddButton(window, playPad, "ButHint", "Hint", QRect(8, 40, 84, 28), &TDeskTop::ButHintClick);
   AddButton(window, playPad, "ButPlayHint", "Play Hint", QRect(8, 40, 84, 28), &TDeskTop::ButPlayHintClick)->hide();
-  AddButton(window, playPad, "TPPBackup", "Take Back", QRect(97, 40, 84, 28), &TDeskTop::TPPBackupClick);
+  AddButton(window, playPad, "TPPBackup", "Take Back", QRect(97, 40, 84, 28), &TDeskTop::TPPBackupClick)
+      ->setToolTip("Take back the last card; with Shift, back to your own last card");
+  // In Hint's place while a computer seat waits after a take back; the pad's
+  // third row stays free.
+  AddButton(window, playPad, "ButContinue", "Continue", QRect(8, 40, 84, 28), &TDeskTop::ContinueClick)->hide();
   AddButton(window, playPad, "TPPClaim", "Claim...", QRect(97, 72, 84, 28), &TDeskTop::ClaimClick)
       ->setToolTip("Claim tricks: your side takes that many of the tricks left (F7)");
   playPad->hide();
@@ -228,7 +239,7 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
 
 TablePanels::~TablePanels() = default;
 
-void TablePanels::Layout(QWidget* window, int strataWidth, int menuHeight) {
+QSize TablePanels::Layout(int strataWidth) {
   const QRect dup = dupBd->geometry();
   table->setGeometry(176, 104, 241, 203);
   const QRect t = table->geometry();
@@ -262,7 +273,34 @@ void TablePanels::Layout(QWidget* window, int strataWidth, int menuHeight) {
   playPad->move(panels);
   const int width = std::max(bidBox->geometry().right(), scorePages->geometry().right()) + 6;
   const int height = tricksWL->geometry().bottom() + 18;
-  window->setMinimumSize(width, height + menuHeight);
+  return QSize(width, height);
+}
+
+void TablePanels::MarkTurn(int seat, const QString& name) {
+  if (seat < 0 || seat > 3) {
+    turnMark->hide();
+    return;
+  }
+  turnMark->setText(name);
+  // A label with a style sheet keeps the font it was polished with: it takes
+  // the cloth's, which grows with the table.
+  turnMark->setFont(table->font());
+  turnMark->adjustSize();
+  // Inside the place of the seat's card on the cloth, at its outer edge: the
+  // card covers the mark once it is played.
+  const QRect cloth(0, 0, qRound(table->width() / scale), qRound(table->height() / scale));
+  const QRect slot = TScaledLayout::Scaled(QRect(TableTarget(Seat(seat), cloth), QSize(kCardWidth, kCardHeight)), scale);
+  const QSize mark = turnMark->size();
+  QPoint at;
+  switch (seat) {
+    case North: at = QPoint(slot.center().x() - mark.width() / 2, slot.top()); break;
+    case South: at = QPoint(slot.center().x() - mark.width() / 2, slot.bottom() + 1 - mark.height()); break;
+    case East: at = QPoint(slot.right() + 1 - mark.width(), slot.center().y() - mark.height() / 2); break;
+    default: at = QPoint(slot.left(), slot.center().y() - mark.height() / 2); break;
+  }
+  turnMark->move(at);
+  turnMark->show();
+  turnMark->raise();
 }
 
 void TablePanels::TagForSkin() {

@@ -39,7 +39,8 @@ struct TablePanels {
   // Places the panels around the table: the bidding box and the strata pages
   // (`strataWidth` wide) right of East's hand, and the window never narrower
   // than they need (its menu bar `menuHeight` high).
-  void Layout(QWidget* window, int strataWidth, int menuHeight);
+  // Returns the size the panels need at scale 1.
+  QSize Layout(int strataWidth);
   // Which skin colour each panel takes; the cloth keeps its green.
   void TagForSkin();
   // The skin's colour 5 on the grids.
@@ -60,7 +61,11 @@ struct TablePanels {
   // The width of the strata pages: what the widest results a board can have
   // need, or the results on the pages when they need more.
   int StrataPagesWidth(const std::array<QString, 7>& headings, const QColor& colour);
+  // The seat to play marked in yellow on its own side of the cloth, where
+  // its card will lie (-1: no mark).
+  void MarkTurn(int seat, const QString& name);
 
+  qreal scale = 1.0;   // the layout's scale factor (TScaledLayout)
   QWidget* desk = nullptr;
   QFrame* table = nullptr;
   std::array<QWidget*, 4> handPanels{};
@@ -75,6 +80,7 @@ struct TablePanels {
   QLabel* ewTricks = nullptr;
   QFrame* hcpPanel = nullptr;
   QLabel* hcpText = nullptr;
+  QLabel* turnMark = nullptr;   // on the cloth: whose turn in the play
   QFrame* reviewPanel = nullptr;
   std::array<QLabel*, 4> seatHeadings{};   // West, North, East, South
   TBridgeGrid* bidReview = nullptr;

@@ -13,7 +13,9 @@ const std::vector<std::string>& TableTextKeys() {
       // Captions and hints of the bidding box's action buttons.
       "BBMake", "BBPass", "BBDbl", "BBRDbl", "BBHint", "BBTakeBack",
       // The claim's answers and question, and a try's outcome.
-      "ClaimRefused", "ClaimNotJudged", "ClaimComputer", "TryOutcome"};
+      "ClaimRefused", "ClaimNotJudged", "ClaimComputer", "TryOutcome",
+      // Whose turn in the play, and the question before a board is left.
+      "PlayTurnOf", "PlayFollowSuit", "PlayComputerWaits", "LeaveBoardQuestion"};
   return keys;
 }
 

@@ -6,7 +6,12 @@
 #include <QPainterPath>
 #include <QStyleHints>
 #include <chrono>
+#include <cmath>
+#include <map>
+#include <tuple>
 #include <vector>
+
+#include "painters/deck_painter.h"
 
 #include "ui/colour_ref.h"
 #include "ui/multi_lang.h"
@@ -36,6 +41,8 @@ struct DeckState {
   bool loaded = false;
   bool attempted = false;
   std::function<int64_t()> clock;
+  // Faces drawn at the screen's pixels: (cell, hundredths, language).
+  std::map<std::tuple<int, int, int>, QImage> sharp;
 };
 
 DeckState& State() {
@@ -85,6 +92,19 @@ bool LoadFrom(const QImage& deck, const QImage& honours) {
 }
 
 bool IsLoaded() { return State().loaded; }
+
+const QImage& FaceAt(int cell, qreal pixels) {
+  if (pixels == 1.0 || cell < 0 || cell >= kFirstBackCell) return Face(cell);
+  DeckState& s = State();
+  const int hundredths = int(std::lround(pixels * 100));
+  const auto key = std::make_tuple(cell, hundredths, s.language);
+  auto found = s.sharp.find(key);
+  if (found == s.sharp.end())
+    found = s.sharp.emplace(key, painters::DrawFaceAt(cell / 15, cell % 15, hundredths / 100.0, s.language)).first;
+  return found->second;
+}
+
+QImage BackAt(int design, qreal pixels) { return painters::DrawBackAt(std::clamp(design, 0, kBackDesigns - 1), pixels); }
 
 const QImage& Face(int cell) {
   EnsureLoaded();
@@ -160,6 +180,7 @@ TCard::TCard(QWidget* owner) : QWidget(owner) {
 }
 
 void TCard::ReloadBack() {
+  sharpBackPixels_ = 0;
   back_ = CardDeck::DeckCell(kFirstBackCell + backDesign_).copy();
   if (orientation_ == poLandscape) {
     // A quarter turn: new pixel (i, j) is old pixel (j, 94 - i).
@@ -171,25 +192,45 @@ void TCard::ReloadBack() {
 }
 
 void TCard::RecolourBack(int64_t colour) {
-  const QRgb key = back_.pixel(10, 3);
+  sharpBackPixels_ = 0;
+  RecolourImage(back_, colour, 1.0);
+}
+
+void TCard::RecolourImage(QImage& image, int64_t colour, qreal pixels) {
+  const QRgb key = image.pixel(int(std::lround(10 * pixels)), int(std::lround(3 * pixels)));
   const QRgb target = FromColourRef(uint32_t(colour)).rgb();
   if (key == target) return;
-  for (int y = 1; y <= back_.height() - 2; ++y)
-    for (int x = 1; x <= back_.width() - 2; ++x)
-      if (back_.pixel(x, y) == key) back_.setPixel(x, y, target);
+  const int edge = int(std::ceil(pixels));
+  for (int y = edge; y < image.height() - edge; ++y)
+    for (int x = edge; x < image.width() - edge; ++x)
+      if (image.pixel(x, y) == key) image.setPixel(x, y, target);
+}
+
+QImage TCard::BackAt(qreal pixels) const {
+  QImage back = CardDeck::BackAt(backDesign_, pixels);
+  if (backColor_ >= 0) RecolourImage(back, backColor_, pixels);
+  if (orientation_ == poLandscape) back = back.transformed(QTransform().rotate(90));
+  return back;
 }
 
 void TCard::BuildBack() {
   ReloadBack();
   if (backColor_ >= 0) RecolourBack(backColor_);
-  resize(back_.size());
+  const QSize base = orientation_ == poLandscape ? QSize(kCardHeight, kCardWidth) : QSize(kCardWidth, kCardHeight);
+  resize(qRound(base.width() * scale_), qRound(base.height() * scale_));
   SetOutline(orientation_ == poLandscape ? 6 : 4);
   update();
 }
 
+void TCard::SetScale(qreal scale) {
+  if (scale <= 0 || scale == scale_) return;
+  scale_ = scale;
+  BuildBack();
+}
+
 void TCard::SetOutline(int corner) {
   QPainterPath path;
-  path.addRoundedRect(QRectF(0, 0, width(), height()), corner / 2.0, corner / 2.0);
+  path.addRoundedRect(QRectF(0, 0, width(), height()), corner * scale_ / 2.0, corner * scale_ / 2.0);
   setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
@@ -264,9 +305,18 @@ void TCard::SetShowBack(bool back) {
   update();
 }
 
-QImage TCard::Picture() const {
-  if (showBack_) return back_;
-  const QImage& face = CardDeck::Face(15 * suit_ + rank_);
+QImage TCard::Picture() const { return PictureAt(1.0); }
+
+QImage TCard::PictureAt(qreal pixels) const {
+  if (showBack_) {
+    if (pixels == 1.0) return back_;
+    if (sharpBackPixels_ != pixels) {
+      sharpBack_ = BackAt(pixels);
+      sharpBackPixels_ = pixels;
+    }
+    return sharpBack_;
+  }
+  const QImage& face = CardDeck::FaceAt(15 * suit_ + rank_, pixels);
   if (!hilite_) return face;
   QImage lit = face.convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < lit.height(); ++y) {
@@ -280,9 +330,20 @@ QImage TCard::Picture() const {
 void TCard::paintEvent(QPaintEvent*) {
   // While painting is held the last picture stays, so a card that is being
   // changed in several steps never shows a half-changed face.
-  if (!holdPaint_ || shown_.isNull()) shown_ = Picture();
+  // Drawn at the screen's own pixels: as many as the card has at its scale
+  // and the screen's pixel ratio.
   QPainter p(this);
-  p.drawImage(0, 0, shown_);
+  // The painter's own scale holds the pixel ratio of what it paints on (the
+  // screen, or a picture of the window).
+  const qreal ratio = std::max(devicePixelRatioF(), std::abs(p.deviceTransform().m11()));
+  const qreal pixels = scale_ * ratio;
+  if (!holdPaint_ || shown_.isNull()) shown_ = PictureAt(std::abs(pixels - 1.0) < 0.01 ? 1.0 : pixels);
+  if (shown_.size() == size()) {
+    p.drawImage(0, 0, shown_);
+  } else {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), shown_);
+  }
 }
 
 void TCard::PressStep(QMouseEvent* event) {

@@ -33,6 +33,11 @@ bool IsLoaded();
 const QImage& Face(int cell);
 // Cell i of the deck list, never localised.
 const QImage& DeckCell(int cell);
+// Cell i drawn `pixels` times as large (a face with the honour letters of the
+// language in use), made once by the deck painter and kept; at 1, Face(i).
+const QImage& FaceAt(int cell, qreal pixels);
+// Back design d drawn `pixels` times as large.
+QImage BackAt(int design, qreal pixels);
 // Rewrites the Jack, Queen, King and Ace faces with the honour letters of the
 // language (0..7). The effect is shared by all cards.
 void LocaliseHonours(int language);
@@ -81,9 +86,15 @@ class TCard : public QWidget {
   TSuit Suit() const { return suit_; }
   void SetSuit(TSuit suit);
 
-  // What a paint draws now: the back, the highlighted face or the face.
+  // What a paint draws now: the back, the highlighted face or the face; at
+  // `pixels` image pixels per pixel of the card at scale 1.
   QImage Picture() const;
+  QImage PictureAt(qreal pixels) const;
   const QImage& BackImage() const { return back_; }
+  // The card's size is its size at scale 1 (71 x 95, or turned) times the
+  // scale of the table it lies on.
+  qreal Scale() const { return scale_; }
+  void SetScale(qreal scale);
   bool Dragging() const { return dragX_ >= 0; }
   void CancelDrag() { dragX_ = -1; }
 
@@ -103,6 +114,8 @@ class TCard : public QWidget {
   void BuildBack();
   void ReloadBack();
   void RecolourBack(int64_t colour);
+  static void RecolourImage(QImage& image, int64_t colour, qreal pixels);
+  QImage BackAt(qreal pixels) const;
   void SetOutline(int corner);
 
   int backDesign_ = 14;
@@ -120,6 +133,10 @@ class TCard : public QWidget {
 
   QImage back_;
   QImage shown_;   // last picture painted
+  qreal scale_ = 1.0;
+  // The back drawn at the screen's pixels, kept until the back changes.
+  mutable QImage sharpBack_;
+  mutable qreal sharpBackPixels_ = 0;
   int dragX_ = -1, dragY_ = 0;
   int64_t pressTime_ = 0;
 };

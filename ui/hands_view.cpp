@@ -20,6 +20,14 @@ QRect InWindow(const QWidget* w, const QWidget* window) {
 
 int RightOf(const QRect& r) { return r.left() + r.width(); }
 
+// A rectangle of the table as it is at scale 1, and a place at scale 1 as it
+// is on the table.
+QRect Unscaled(const QRect& r, qreal scale) {
+  if (scale == 1.0) return r;
+  return QRect(qRound(r.x() / scale), qRound(r.y() / scale), qRound(r.width() / scale), qRound(r.height() / scale));
+}
+QPoint Scaled(const QPoint& p, qreal scale) { return QPoint(qRound(p.x() * scale), qRound(p.y() * scale)); }
+
 }  // namespace
 
 std::array<TSuit, 4> SuitDisplayOrder(tAllTrump strain, Seat seat) {
@@ -177,13 +185,15 @@ void THandView::LayoutFaceUp() {
     for (int k = 0; k < 4; ++k)
       if (order[k] == card->Suit()) ++counts[k];
   }
-  const auto at = FaceUpPositions(HandSeat(), counts, InWindow(table_, window_), InWindow(panel_, window_));
+  const qreal s = owner_->Scale();
+  const auto at = FaceUpPositions(HandSeat(), counts, Unscaled(InWindow(table_, window_), s),
+                                  Unscaled(InWindow(panel_, window_), s));
   for (size_t i = 0; i < placed.size(); ++i) {
     TMateCard* card = placed[i];
     card->SetHoldPaint(true);
     card->SetShowBack(false);
     card->raise();
-    card->move(at[i]);
+    card->move(Scaled(at[i], s));
     card->SetHilite((hand_->Suits[card->Suit()].HighlightMask & RankBit(card->Rank())) != 0);
     card->show();
     card->SetHoldPaint(false);
@@ -194,15 +204,16 @@ void THandView::LayoutFaceDown() {
   std::vector<TMateCard*> placed;
   for (int n = 1; n <= 13; ++n)
     if (!cards_[n - 1]->Played() && n != beingPlayed_) placed.push_back(cards_[n - 1]);
-  const auto at = FaceDownPositions(HandSeat(), int(placed.size()), InWindow(table_, window_),
-                                    InWindow(panel_, window_));
+  const qreal s = owner_->Scale();
+  const auto at = FaceDownPositions(HandSeat(), int(placed.size()), Unscaled(InWindow(table_, window_), s),
+                                    Unscaled(InWindow(panel_, window_), s));
   for (size_t i = 0; i < placed.size(); ++i) {
     TMateCard* card = placed[i];
     card->SetHoldPaint(true);
     card->SetShowBack(true);
     card->SetHilite(false);
     card->raise();
-    card->move(at[i]);
+    card->move(Scaled(at[i], s));
     card->show();
     card->SetHoldPaint(false);
   }
@@ -221,7 +232,8 @@ bool THandView::PlayCard(CardCode code) {
   card->setEnabled(false);
   for (auto& s : hand_->Suits) s.HighlightMask = 0;
   Redisplay(false);
-  card->move(TableTarget(HandSeat(), InWindow(table_, window_)));
+  const qreal s = owner_->Scale();
+  card->move(Scaled(TableTarget(HandSeat(), Unscaled(InWindow(table_, window_), s)), s));
   card->raise();
   card->show();
   card->SetHoldPaint(false);
@@ -317,6 +329,16 @@ void THandView::SetBacks(int design, int64_t colour) {
   }
 }
 
+void THandView::Rescale() {
+  bool shown = false;
+  for (int n = 1; n <= 13; ++n) shown = shown || (!cards_[n - 1]->isHidden() && !cards_[n - 1]->Played());
+  if (shown) Redisplay(false);
+  if (onTable_ > 0) {
+    const qreal s = owner_->Scale();
+    cards_[onTable_ - 1]->move(Scaled(TableTarget(HandSeat(), Unscaled(InWindow(table_, window_), s)), s));
+  }
+}
+
 void THandView::CardReleased(TMateCard* card, bool quickClick) {
   const QRect tableRect = InWindow(table_, window_);
   if (quickClick || card->geometry().intersects(tableRect)) {
@@ -371,6 +393,14 @@ void TCardTable::SetBacks(int design, int64_t colour) {
   backDesign_ = design;
   backColour_ = colour;
   for (THandView* v : views_) v->SetBacks(design, colour);
+}
+
+void TCardTable::SetScale(qreal scale) {
+  if (scale <= 0 || scale == scale_) return;
+  scale_ = scale;
+  for (TCard* card : window_->findChildren<TCard*>()) card->SetScale(scale);
+  for (THandView* v : views_) v->Rescale();
+  ShowWonTricks(winners_);
 }
 
 void TCardTable::ShowHandsClick() {
@@ -433,7 +463,7 @@ void TCardTable::ShowWonTricks(const std::vector<Seat>& trickWinners) {
     const bool eastWest = SideOf(trickWinners[n - 1]) == 2;
     card->SetOrientation(eastWest ? poLandscape : poPortrait);
     card->SetShowBack(true);
-    card->move(25 * (n - 1), eastWest ? 15 : 1);
+    card->move(Scaled(QPoint(25 * (n - 1), eastWest ? 15 : 1), scale_));
     card->raise();
     card->show();
   }

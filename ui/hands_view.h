@@ -103,6 +103,8 @@ class THandView : public QObject {
   bool CheckCurrentCard();
   void ClearFromTable();
   void SetBacks(int design, int64_t colour);
+  // The cards laid out again at the table's scale (a hand not shown stays so).
+  void Rescale();
 
   // Called by a card on release: quick click or drop on the table.
   void CardReleased(TMateCard* card, bool quickClick);
@@ -163,6 +165,10 @@ class TCardTable : public QObject {
   // Face-up (and seen) flags from a seat mask: bit seat + 1 set = face up.
   void ApplyFaceUpMask(int mask);
   void SetBacks(int design, int64_t colour);
+  // The table's scale: every card that large, the hands and the tricks laid
+  // out again. The places are worked out at scale 1 and then scaled.
+  qreal Scale() const { return scale_; }
+  void SetScale(qreal scale);
 
   // "Show All 4 Hands": every hand face up, FaceUpSeats 30.
   void ShowHandsClick();
@@ -194,6 +200,7 @@ class TCardTable : public QObject {
   CardCode currentCard_ = 0;
   int backDesign_ = 14;
   int64_t backColour_ = -1;
+  qreal scale_ = 1.0;
 };
 
 }  // namespace quorval

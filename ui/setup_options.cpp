@@ -277,6 +277,10 @@ bool TSetupOptions::NewPlayerExit() {
     newPlayer_->setEditText(QString::fromStdString(option_.CurrentPlayer));
     return true;
   }
+  if (playerChangeCheck_ && !playerChangeCheck_()) {
+    newPlayer_->setEditText(QString::fromStdString(option_.CurrentPlayer));
+    return false;
+  }
   option_.CurrentPlayer = name;
   LoadOptions(options_, option_, machineLanguage_);
   newPlayer_->setEditText(QString::fromStdString(name));

@@ -57,6 +57,10 @@ class TSetupOptions : public QDialog {
   void SetNoPlayerMessage(const QString& text) { noPlayerMessage_ = text; }
   QString BadPlayerNameMessage() const;
 
+  // Asked before another player takes the chair (the table's board goes);
+  // false keeps the player in the chair.
+  void SetPlayerChangeCheck(std::function<bool()> check) { playerChangeCheck_ = std::move(check); }
+
   std::string PendingSkin() const { return pendingSkin_; }
   std::string RememberedPlayer() const { return remembered_; }
   TCard* BackCard() const { return backCard_; }
@@ -98,6 +102,7 @@ class TSetupOptions : public QDialog {
   QLabel* badName_ = nullptr;
   TCard* backCard_ = nullptr;
   TCard* faceCard_ = nullptr;
+  std::function<bool()> playerChangeCheck_;
 };
 
 }  // namespace quorval

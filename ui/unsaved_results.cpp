@@ -39,6 +39,8 @@ TUnsavedResults::TUnsavedResults(QWidget* parent, const UnsavedOffer& offer)
   AddLabel(this, layout, "Reason", offer.reason);
   AddLabel(this, layout, "LabWhatNow",
            "Try again once the folder can be written, or save the results in another file.");
+  // The table's own question about its board, asked here in the same breath.
+  AddLabel(this, layout, "UnfinishedBoard", offer.unfinishedBoard)->setVisible(!offer.unfinishedBoard.isEmpty());
   QLabel* question = AddLabel(this, layout, "LabQuit", "Quit without saving them?");
   question->setVisible(offer.closing);
   // The title of the file dialog, translated with the rest.

@@ -30,6 +30,9 @@ struct UnsavedOffer {
   bool closing = false;
   int language = 0;                  // the interface language of the table
   TSkinColors colours = SkinColorsFor("Teal");
+  // (closing) the question about the board left unfinished, in the table's
+  // language; empty when the board on the table is not unfinished.
+  QString unfinishedBoard;
 };
 
 struct UnsavedAnswer {

@@ -118,7 +118,7 @@ TEST(ProgramHelp, TheDocumentNamesWhatHelpPrints) {
                                           "--seed",       "--honest",        "--quit-after-start", "--print-to",
                                           "--print-session", "--print-hands", "--print-meanings", "--review",
                                           "--export-pbn", "--out",           "--language",    "--show",
-                                          "--screenshot", "--monkey",        "--progress-csv", "-h",
+                                          "--screenshot", "--size", "--monkey",        "--progress-csv", "-h",
                                           "--help",       "-v",              "--version",     "--free-bidding",
                                           "--south-calls"};
   EXPECT_EQ(NamesInHelp(RunTool(QUORVAL_EXE, "--help").out), expected);

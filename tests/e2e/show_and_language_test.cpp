@@ -150,6 +150,38 @@ TEST_F(ShowRun, ALanguageForOneRunLeavesThePlayersOptionAlone) {
   EXPECT_EQ(StoredLanguage(), "en");
 }
 
+// --size: the picture has the window's size, the table fills it (the green
+// cloth grows with it), and with a screen scale of 2 twice the pixels.
+TEST_F(ShowRun, APictureAtAGivenSizeHasTheTableFillingIt) {
+  auto clothWidth = [](const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    int widest = 0;
+    for (int y = 0; y < rgb.height(); y += 4) {
+      int run = 0;
+      for (int x = 0; x < rgb.width(); ++x) {
+        run = rgb.pixel(x, y) == qRgb(0, 110, 50) ? run + 1 : 0;
+        widest = std::max(widest, run);
+      }
+    }
+    return widest;
+  };
+  const QString own = pictures_.filePath("own.png"), large = pictures_.filePath("large.png");
+  ASSERT_EQ(Run({"--show", "play", "--screenshot", own, "--size", "700x600"}), 0);
+  ASSERT_EQ(Run({"--show", "play", "--screenshot", large, "--size", "1600x1000"}), 0);
+  EXPECT_EQ(QImage(large).size(), QSize(1600, 1000));
+  EXPECT_GT(clothWidth(QImage(large)), clothWidth(QImage(own)) * 14 / 10);
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_SCALE_FACTOR", "2");
+  p.setProcessEnvironment(env);
+  const QString twice = pictures_.filePath("twice.png");
+  p.start(QUORVAL_EXE, {"-platform", "offscreen", "--dir", dir_.path(), "--player", "Shot", "--show", "play",
+                        "--screenshot", twice, "--size", "800x600"});
+  ASSERT_TRUE(p.waitForFinished(120000));
+  EXPECT_EQ(p.exitCode(), 0);
+  EXPECT_EQ(QImage(twice).size(), QSize(1600, 1200));
+}
+
 TEST_F(ShowRun, WrongUsesAreRefused) {
   QString err;
   EXPECT_EQ(Run({"--show", "nowhere", "--screenshot", pictures_.filePath("x.png")}, &err), 2);
@@ -158,6 +190,8 @@ TEST_F(ShowRun, WrongUsesAreRefused) {
   EXPECT_EQ(Run({"--screenshot", pictures_.filePath("x.png")}), 2);
   EXPECT_EQ(Run({"--language", "fr", "--quit-after-start"}), 2);
   EXPECT_EQ(Run({"--language", "dl", "--quit-after-start"}), 2);
+  EXPECT_EQ(Run({"--show", "table", "--screenshot", pictures_.filePath("x.png"), "--size", "90x600"}), 2);
+  EXPECT_EQ(Run({"--size", "800x600", "--quit-after-start"}), 2);
   // A picture that cannot be written is a failed run, not a success.
   EXPECT_EQ(Run({"--show", "table", "--screenshot", "/nonexistent/folder/x.png"}), 1);
   EXPECT_FALSE(QFile::exists(pictures_.filePath("x.png")));

@@ -109,6 +109,84 @@ TEST_F(DeskTest, ChangingTheSystemDealsTheSameBoardAgain) {
   EXPECT_EQ(Option.BidSys, 2);
 }
 
+// A board in the auction or the play is never dropped without a word: every
+// way off it asks first, and "no" leaves it as it stands. A board not yet
+// begun or already over is left without a question.
+TEST_F(DeskTest, LeavingABoardUnfinishedAsksFirst) {
+  std::vector<std::string> asked;
+  bool yes = false;
+  SetQuestionSink([&](const std::string& text) {
+    asked.push_back(text);
+    return yes;
+  });
+  struct Restore {
+    ~Restore() { SetQuestionSink({}); }
+  } restore;
+  TDeskTop& desk = Desk("Imp", 2);
+  desk.SetBoardChooser([](std::string& event, std::string& session, int& board) {
+    event = "Imp";
+    session = "01";
+    board = 5;
+    return true;
+  });
+  desk.NewHandClick();
+  EXPECT_TRUE(asked.empty()) << "no board on the table yet";
+  ASSERT_EQ(desk.Game().Board().Key, "Imp01.02");
+  const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+      {"Next Hand", [&] { desk.Action("NewHandMenu")->trigger(); }},
+      {"Prior Hand", [&] { desk.Action("PriorHand1")->trigger(); }},
+      {"Go to Hand", [&] { desk.Action("GotoHand1")->trigger(); }},
+      {"Rebid", [&] { desk.Action("RebidHand")->trigger(); }},
+      {"system", [&] { desk.Action("BS2")->trigger(); }},
+      {"Open Event Set", [&] { desk.Action("OpenEventSet1")->trigger(); }},
+      {"close", [&] { EXPECT_FALSE(desk.close()); }}};
+  for (const bool playing : {false, true}) {
+    if (playing) {
+      while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+      ASSERT_EQ(desk.Game().State().phase, Phase::BiddingOver);
+      Click("EOBStart");
+    }
+    const Phase phase = desk.Game().State().phase;
+    const size_t calls = Calls().size();
+    const int cards = desk.Game().Play().CardsPlayed;
+    for (const auto& [name, way] : ways) {
+      SCOPED_TRACE(std::string(name) + (playing ? " in the play" : " in the auction"));
+      asked.clear();
+      way();
+      ASSERT_EQ(asked.size(), 1u);
+      EXPECT_EQ(asked[0], "Leave board 2 unfinished?");
+      EXPECT_EQ(desk.Game().Board().Key, "Imp01.02");
+      EXPECT_EQ(desk.Game().State().phase, phase);
+      EXPECT_EQ(Calls().size(), calls);
+      EXPECT_EQ(desk.Game().Play().CardsPlayed, cards);
+      EXPECT_TRUE(desk.Action("BS0")->isChecked());
+      EXPECT_TRUE(desk.isVisible());
+    }
+  }
+  // Yes: the board goes and the next one comes.
+  yes = true;
+  asked.clear();
+  desk.NewHandClick();
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(desk.Game().Board().Key, "Imp01.03");
+  // Over: nothing to ask.
+  while (desk.Game().State().phase == Phase::Bidding) desk.ButMakeBidClick();
+  if (desk.Game().State().phase == Phase::BiddingOver) {
+    Click("EOBStart");
+    Click("TPPFast");
+  }
+  ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
+  asked.clear();
+  desk.NewHandClick();
+  EXPECT_TRUE(asked.empty());
+  // In the language of the table.
+  yes = false;
+  desk.LanguageClick(1);
+  desk.NewHandClick();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], "Forlade spil 4 uden at spille det færdigt?");
+}
+
 TEST_F(DeskTest, RebidIsEnabledByTheFirstCallOfBoardOne) {
   TDeskTop& desk = Desk();
   desk.NewHandClick();

@@ -81,7 +81,7 @@ class DeskTest : public ::testing::Test {
     desk_->SetNoPauses(true);
     desk_->Game().Seed(7);
     if (runLanguage >= 0) desk_->SetLanguageForRun(runLanguage);
-    desk_->resize(desk_->minimumSize());
+    desk_->resize(desk_->sizeHint());
     desk_->show();
     desk_->FormShow(0);
     return *desk_;

@@ -3,6 +3,8 @@
 // during the play and at the end of a board. Nothing may lie over another
 // piece or reach past the window's edge.
 #include <QAction>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "tests/table/desk_fixture.h"
@@ -17,7 +19,7 @@ class DeskLayoutTest : public DeskTest {
   // that is not wholly inside the window.
   std::vector<std::string> Faults(TDeskTop& desk) {
     QApplication::processEvents();
-    QWidget* table = desk.centralWidget();
+    QWidget* table = desk.Panels().desk;
     std::vector<QWidget*> pieces, cards;
     for (QWidget* w : table->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!w->isVisible() || w->geometry().isEmpty()) continue;
@@ -78,6 +80,68 @@ TEST_F(DeskLayoutTest, NothingOverlapsAtAnySizeInAnyLanguageOrPhase) {
       // The strata pages keep their seven columns in view.
       EXPECT_TRUE(desk.Panels().scorePages->isVisible()) << where;
     }
+}
+
+// A larger window gets a larger table: one scale factor over the whole
+// layout (the cloth, the cards, the fonts), the table centred on its cloth.
+// A window smaller than the table keeps it at its own size and scrolls.
+TEST_F(DeskLayoutTest, TheTableFillsTheWindowAndScrollsBelowItsOwnSize) {
+  TDeskTop& desk = Desk();
+  const QSize own = desk.sizeHint();
+  desk.NewHandClick();
+  QWidget* table = desk.Panel("Table");
+  QWidget* layout = desk.Panels().desk;
+  auto* cloth = qobject_cast<QScrollArea*>(desk.centralWidget());
+  ASSERT_NE(cloth, nullptr);
+  TCard* card = desk.Panels().cards->Hand(South).Card(1);
+  const QSize table1 = table->size(), card1 = card->size();
+  const qreal font1 = layout->font().pointSizeF();
+  EXPECT_EQ(desk.TableScale(), 1.0);
+
+  desk.resize(1920, 1040);
+  QApplication::processEvents();
+  const qreal s = desk.TableScale();
+  EXPECT_GT(s, 1.4);
+  EXPECT_NEAR(table->width(), table1.width() * s, 1.5);
+  EXPECT_NEAR(table->height(), table1.height() * s, 1.5);
+  EXPECT_NEAR(card->width(), card1.width() * s, 1.0);
+  EXPECT_NEAR(card->height(), card1.height() * s, 1.0);
+  EXPECT_NEAR(layout->font().pointSizeF(), font1 * s, 0.01);
+  // Centred, and filling the window one way.
+  const QRect placed(layout->mapTo(cloth, QPoint(0, 0)), layout->size());
+  EXPECT_LE(std::abs(placed.left() - (cloth->width() - placed.right() - 1)), 1);
+  EXPECT_LE(std::abs(placed.top() - (cloth->height() - placed.bottom() - 1)), 1);
+  EXPECT_TRUE(cloth->width() - placed.width() <= 2 || cloth->height() - placed.height() <= 2)
+      << placed.width() << " x " << placed.height();
+  for (const std::string& f : Faults(desk)) ADD_FAILURE() << "at scale " << s << ": " << f;
+
+  desk.resize(own - QSize(200, 150));
+  QApplication::processEvents();
+  EXPECT_EQ(desk.TableScale(), 1.0);
+  EXPECT_EQ(table->size(), table1);
+  EXPECT_EQ(card->size(), card1);
+  EXPECT_TRUE(cloth->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(cloth->verticalScrollBar()->isVisible());
+}
+
+// The window's size and place are kept for the player when it closes (a new
+// key of the player's section) and taken again by the next window; an
+// options file from before has none, and the window opens as it always did.
+TEST_F(DeskLayoutTest, TheWindowsPlaceIsKeptForThePlayer) {
+  TDeskTop& first = Desk();
+  EXPECT_FALSE(first.RestoreWindowPlace());
+  first.SetKeepWindowPlace(true);
+  first.resize(900, 650);
+  ASSERT_TRUE(first.close());
+  const TMyINI saved(dir_.filePath("Options.INI").toStdString());
+  const QStringList kept = QString::fromStdString(saved.ReadString("Tester", "TableWindow", "")).split(',');
+  ASSERT_EQ(kept.size(), 5);
+  EXPECT_EQ(kept[2], "900");
+  EXPECT_EQ(kept[3], "650");
+  EXPECT_EQ(kept[4], "0");
+  TDeskTop& second = Desk();
+  EXPECT_TRUE(second.RestoreWindowPlace());
+  EXPECT_EQ(second.size(), QSize(900, 650));
 }
 
 }  // namespace

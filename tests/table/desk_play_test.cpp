@@ -3,6 +3,7 @@
 // rules of the play are the game's (tests/game/game_play_test.cpp).
 #include <QAction>
 #include <QLabel>
+#include <QStatusBar>
 
 #include "tests/table/desk_fixture.h"
 #include "ui/bridge_grid.h"
@@ -189,6 +190,98 @@ TEST_F(DeskPlayTest, TakeBackOfTheVeryFirstCard) {
   while (desk.Game().Play().CardsPlayed > 0) Click("TPPBackup");
   EXPECT_FALSE(desk.Panel("TPPBackup")->isEnabled());
   EXPECT_TRUE(desk.Panel("ButHint")->isEnabled());
+}
+
+// The seat to play is marked in yellow on its side of the cloth, and a card
+// clicked out of turn or against the suit led is refused with a word in the
+// status line.
+TEST_F(DeskPlayTest, TheSeatToPlayIsMarkedAndARefusedClickSaysWhy) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  ASSERT_EQ(desk.Game().Play().ToPlay, North);
+  auto* mark = desk.findChild<QLabel*>("TurnMark");
+  ASSERT_NE(mark, nullptr);
+  const int half = desk.Panel("Table")->height() / 2;
+  EXPECT_TRUE(mark->isVisible());
+  EXPECT_EQ(mark->text(), "North");
+  EXPECT_LT(mark->geometry().center().y(), half);
+  // East's hidden cards: not East's turn.
+  int sounds = SoundCount();
+  QTest::mouseClick(desk.Panels().cards->Hand(East).Card(1), Qt::LeftButton);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(desk.statusBar()->currentMessage(), "North to play");
+  // A card of dummy's in another suit than the one led, while dummy can follow.
+  const PlayState& play = desk.Game().Play();
+  TMateCard* revoke = nullptr;
+  for (int n = 1; n <= 13 && !revoke; ++n)
+    if (!desk.Game().IsLegal(desk.Panels().cards->Hand(North).Card(n)->Tag()))
+      revoke = desk.Panels().cards->Hand(North).Card(n);
+  ASSERT_NE(revoke, nullptr);
+  sounds = SoundCount();
+  QTest::mouseClick(revoke, Qt::LeftButton);
+  EXPECT_EQ(SoundCount(), sounds + 1);
+  EXPECT_EQ(play.CardsPlayed, 1);
+  EXPECT_EQ(desk.statusBar()->currentMessage(), "North must follow suit");
+  // Dummy plays, East follows at once, and the mark goes to South's side.
+  SendCard(DefaultCard(play));
+  ASSERT_EQ(play.ToPlay, South);
+  EXPECT_EQ(mark->text(), "South");
+  EXPECT_GT(mark->geometry().center().y(), half);
+  EXPECT_TRUE(desk.statusBar()->currentMessage().isEmpty());
+  Click("TPPFast");
+  EXPECT_FALSE(mark->isVisible());
+}
+
+// Take back that leaves a computer seat to play: the table says so, and
+// Continue, a click on the table or Enter lets it play. Shift+Take Back and
+// "Take Back to My Last Card" go back to the user's own last card at once.
+TEST_F(DeskPlayTest, AfterTakeBackTheComputerSeatIsLetPlayAndTheUsersCardIsOnePressAway) {
+  TDeskTop& desk = FourSpades();
+  Click("EOBStart");
+  const PlayState& play = desk.Game().Play();
+  SendCard(DefaultCard(play));   // dummy's card; East follows
+  ASSERT_EQ(play.CardsPlayed, 3);
+  const CardCode eastCard = play.PlayLog[2].card;
+  auto* next = desk.Panel("ButContinue");
+  ASSERT_NE(next, nullptr);
+  EXPECT_FALSE(next->isVisible());
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    Click("TPPBackup");
+    ASSERT_EQ(play.CardsPlayed, 2);
+    ASSERT_EQ(play.ToPlay, East);
+    EXPECT_TRUE(next->isVisible());
+    EXPECT_FALSE(desk.Panel("ButHint")->isVisible());
+    EXPECT_EQ(desk.statusBar()->currentMessage(), "East to play: press Enter or click Continue");
+    if (way == 0) Click("ButContinue");
+    else if (way == 1) QTest::mouseClick(desk.Panel("Table"), Qt::LeftButton);
+    else Key(Qt::Key_Return);
+    ASSERT_EQ(play.CardsPlayed, 3);
+    EXPECT_EQ(play.PlayLog[2].card, eastCard);
+    EXPECT_EQ(play.ToPlay, South);
+    EXPECT_FALSE(next->isVisible());
+    EXPECT_TRUE(desk.Panel("ButHint")->isVisible());
+    EXPECT_TRUE(desk.statusBar()->currentMessage().isEmpty());
+  }
+  // Shift+Take Back: East's card and dummy's in one press; dummy to play
+  // again with its card selected.
+  const CardCode dummyCard = play.PlayLog[1].card;
+  QTest::mouseClick(desk.Panel("TPPBackup"), Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(play.CardsPlayed, 1);
+  EXPECT_EQ(play.ToPlay, North);
+  EXPECT_EQ(desk.Panels().cards->CurrentCard(), dummyCard);
+  EXPECT_FALSE(next->isVisible());
+  // The menu item, some tricks later: the cards after the user's last one go
+  // with it, and the user is to play that card's turn again.
+  PlayOn(14);
+  int mine = play.CardsPlayed - 1;
+  while (mine >= 0 && !play.Hands[play.PlayLog[mine].seat].HumanControlled) --mine;
+  ASSERT_GE(mine, 1);
+  const PlayLogEntry last = play.PlayLog[mine];
+  desk.Action("TakeBackToMyLastCard")->trigger();
+  EXPECT_EQ(play.CardsPlayed, mine);
+  EXPECT_EQ(play.ToPlay, last.seat);
+  EXPECT_EQ(desk.Panels().cards->CurrentCard(), last.card);
 }
 
 TEST_F(DeskPlayTest, FinishPlayInTrickOneScoresTheBoardOnce) {

@@ -209,7 +209,7 @@ TEST_F(DeskPreferencesTest, TheEndOfABoardFitsTheWindowsOwnSize) {
   for (const char* event : {"Imp", "Par"}) {
     TDeskTop& desk = Desk(event, 1);
     desk.resize(desk.sizeHint());
-    EXPECT_EQ(desk.sizeHint(), desk.minimumSize());
+    EXPECT_EQ(desk.size(), desk.sizeHint());
     ASSERT_TRUE(desk.AutoPlayBoard(event, "01", 1));
     ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
     QApplication::processEvents();

@@ -78,12 +78,22 @@ TEST_F(DeskSavingTest, QuittingWithUnsavedResultsAsksFirst) {
   Answer({Choose(UnsavedChoice::Later), Choose(UnsavedChoice::Cancel), Choose(UnsavedChoice::Quit)});
   BreakOptionsFile();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
+  // The next board in its auction: one question, together with the offer.
+  int questions = 0;
+  SetQuestionSink([&](const std::string&) { return ++questions, false; });
+  struct Restore {
+    ~Restore() { SetQuestionSink({}); }
+  } restore;
+  desk.NewHandClick();
+  EXPECT_EQ(questions, 0);
 
   EXPECT_FALSE(desk.close()) << "cancelled: the window stays";
   EXPECT_TRUE(desk.isVisible());
   ASSERT_EQ(offers_.size(), 2u);
   EXPECT_TRUE(offers_[1].closing);
   EXPECT_EQ(offers_[1].boards, "Tester: Imp01.01");
+  EXPECT_EQ(offers_[1].unfinishedBoard, "Leave board 2 unfinished?");
+  EXPECT_EQ(questions, 0);
 
   EXPECT_TRUE(desk.close());
   EXPECT_EQ(offers_.size(), 3u);

@@ -123,6 +123,39 @@ TEST_F(DeckPainterTest, TheCardControlTakesTheDrawnImages) {
   EXPECT_EQ(quorval::CardDeck::DeckCell(60), Cell(60));
 }
 
+// A card drawn at twice its pixels (a 200% screen, or a table twice as large)
+// is the same card, only sharper: shrunk back it matches the card at its own
+// size in every cell, and its honours carry the letters of the language.
+TEST_F(DeckPainterTest, CardsDrawnAtMorePixelsAreTheSameCards) {
+  auto difference = [](const QImage& sharp, const QImage& plain) {
+    const QImage shrunk = sharp.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    const QImage base = plain.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int y = 0; y < base.height(); ++y)
+      for (int x = 0; x < base.width(); ++x) sum += std::abs(qGray(shrunk.pixel(x, y)) - qGray(base.pixel(x, y)));
+    return sum / (base.width() * base.height());
+  };
+  for (int suit = 0; suit < 4; ++suit)
+    for (int rank = 0; rank <= 14; ++rank) {
+      const QImage sharp = DrawFaceAt(suit, rank, 2.0, 0);
+      ASSERT_EQ(sharp.size(), QSize(142, 190));
+      EXPECT_LT(difference(sharp, Cell(15 * suit + rank)), 12.0) << "suit " << suit << " rank " << rank;
+    }
+  for (int d = 0; d < 15; ++d) {
+    const QImage sharp = DrawBackAt(d, 1.5);
+    EXPECT_EQ(sharp.size(), QSize(107, 143));
+    EXPECT_EQ(sharp.pixel(15, 5) & 0xFFFFFF, BackGround(d) & 0xFFFFFF) << "design " << d;
+    EXPECT_LT(difference(sharp, Cell(60 + d)), 35.0) << "design " << d;
+  }
+  // The Danish jack ("B") differs from the English one ("J") in the corner.
+  EXPECT_NE(DrawFaceAt(0, 11, 2.0, 1).copy(0, 0, 30, 40), DrawFaceAt(0, 11, 2.0, 0).copy(0, 0, 30, 40));
+  // The card control paints from these at its own pixels.
+  quorval::CardDeck::LoadFrom(*deck_, DrawHonours());
+  EXPECT_EQ(quorval::CardDeck::FaceAt(15 * 2 + 14, 2.0), DrawFaceAt(2, 14, 2.0, 0));
+  EXPECT_EQ(&quorval::CardDeck::FaceAt(3, 1.0), &quorval::CardDeck::Face(3));
+}
+
 // The images compiled into the program are the tool's own output, so the
 // artwork and the program never drift apart.
 TEST_F(DeckPainterTest, TheShippedImagesAreTheDrawnOnes) {
