@@ -106,7 +106,9 @@ inline void CheckFiledLine(const std::string& key, const std::string& line, cons
   const int score = std::stoi(items[3]);
   if (items[1] == "Pass") {
     EXPECT_EQ(score, 0);
-    EXPECT_EQ(items[0], std::string(1, seats[dealer]));   // a passed-out board is filed under its dealer
+    // A passed-out board has no declarer: its line names the seat before the
+    // dealer, the fourth to pass.
+    EXPECT_EQ(items[0], std::string(1, seats[(dealer + 3) % 4]));
   } else {
     const int declarer = static_cast<int>(seats.find(items[0]));
     const std::string contract = items[1];
