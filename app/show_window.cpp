@@ -21,6 +21,7 @@
 #include "data/options.h"
 #include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_learner.h"
 #include "table/table_panels.h"
 #include "table/table_review.h"
 #include "ui/bridge_grid.h"
@@ -78,9 +79,9 @@ void Review(TDeskTop& desk, int cardsPlayed) {
 // A claim of every trick left, a few cards into the play.
 void ClaimAll(TDeskTop& desk) {
   PlaySome(desk);
-  desk.SetClaimAsker([](int left) { return std::optional<int>(left); });
-  desk.ClaimClick();
-  desk.SetClaimAsker({});
+  desk.Learner().SetClaimAsker([](int left) { return std::optional<int>(left); });
+  desk.Learner().ClaimClick();
+  desk.Learner().SetClaimAsker({});
 }
 
 // Boards played by the suggested cards until a computer declarer claims; its
@@ -110,7 +111,7 @@ void PlayFromHere(TDeskTop& desk, bool toTheEnd) {
   PlayOut(desk);
   if (!desk.Game().Result()) return;
   const TableResult first = *desk.Game().Result();
-  desk.PlayFromHere(first.key, first.play, 20);
+  desk.Learner().PlayFromHere(first.key, first.play, 20);
   if (toTheEnd) Press(desk, "TPPFast");
   else
     for (int i = 0; i < 3 && desk.Game().State().phase == Phase::Playing; ++i) desk.PlayKeyDown(Qt::Key_Return, {});
@@ -194,7 +195,7 @@ const std::vector<ShowWindow> kShowWindows = {
      [](TDeskTop& d) { PlayFromHere(d, true); }},
     {"progress", "My Progress: the player's course in charts, its figures worked out",
      [](TDeskTop& d) {
-       const auto window = d.MakeProgressWindow();
+       const auto window = d.Learner().MakeProgressWindow();
        window->WaitForFigures();
        window->exec();
      }, true},

@@ -11,6 +11,7 @@
 #include "table/bidding_box.h"
 #include "table/board_picture.h"
 #include "table/desktop.h"
+#include "table/table_learner.h"
 #include "table/result_saving.h"
 #include "table/table_panels.h"
 #include "ui/board_chooser.h"
@@ -107,7 +108,7 @@ bool TDeskTop::ReadHand() { return game_.ReadHand(); }
 
 void TDeskTop::StartNewHand() {
   if (!game_.Deal()) return;   // nothing read yet
-  HideClaimLine();
+  learner_->HideClaimLine();
   TablePanels& p = *panels_;
   for (QWidget* w : std::initializer_list<QWidget*>{p.playPad, p.endOfBidding, p.endofScoring, p.scorePad,
                                                      p.playPanel, p.scorePages, p.hcpPanel})

@@ -25,6 +25,7 @@
 #include "table/result_saving.h"
 #include "table/table_panels.h"
 #include "table/table_printing.h"
+#include "table/table_learner.h"
 #include "table/table_review.h"
 #include "table/table_words.h"
 #include "ui/colour_ref.h"
@@ -60,6 +61,7 @@ TDeskTop::TDeskTop(TableFiles& files, const TableState& state, QWidget* parent)
   saving_ = std::make_unique<TResultSaving>(*this);
   eventSets_ = std::make_unique<TEventSets>(*this);
   review_ = std::make_unique<TTableReview>(*this);
+  learner_ = std::make_unique<TTableLearner>(*this);
   BuildMenus();
   // The status line says whose turn it is when the play waits or a card is refused.
   statusBar()->setObjectName("StatusLine");
@@ -155,7 +157,7 @@ void TDeskTop::BuildMenus() {
   add(file, "PrintMeanings", "Print Auction with &Meanings", {}, {})->setCheckable(true);
   add(file, "SessionResults1", "&Session Results", {}, [this] { SessionResults1Click(); });
   add(file, "ResultSummary1", "Result S&ummary", {}, [this] { ResultSummary1Click(); });
-  add(file, "MyProgress1", "M&y Progress", {}, [this] { MyProgressClick(); });
+  add(file, "MyProgress1", "M&y Progress", {}, [this] { learner_->MyProgressClick(); });
   file->addSeparator();
   add(file, "ExportBoards1", "&Export Boards (PBN)...", {}, [this] { ExportBoards1Click(); });
   add(file, "NewEvents1", "Ne&w Events...", {}, [this] { NewEvents1Click(); });
@@ -170,7 +172,7 @@ void TDeskTop::BuildMenus() {
   add(options, "HideHands", "&Hide N, E, and W Hands", Qt::Key_F9, [this] { HideHandsClick(); }, false);
   add(options, "ReviewBidding", "Review &Bidding", {}, [this] { ReviewBiddingClick(); }, false);
   // A claim of tricks left; F7 is no card's or call's key.
-  add(options, "ClaimMenu", "&Claim...", Qt::Key_F7, [this] { ClaimClick(); });
+  add(options, "ClaimMenu", "&Claim...", Qt::Key_F7, [this] { learner_->ClaimClick(); });
   connect(options, &QMenu::aboutToShow, this, [this] { Action("ClaimMenu")->setEnabled(game_.CanClaim()); });
   add(options, "TakeBackToMyLastCard", "&Take Back to My Last Card", {}, [this] { TakeBackToMyLastCardClick(); },
       false);

@@ -4,12 +4,12 @@
 // The widgets are TablePanels; each side job is a class of its own: printing
 // (table_printing.h), call tips and the hint's meanings (call_tips.h), the
 // computer's turn (computer_turn.h), saving (result_saving.h), event sets
-// (event_sets.h), the review (table_review.h) and help (help_menu.h).
+// (event_sets.h), the review (table_review.h), help (help_menu.h) and the
+// learner's claim, "Play from here" and progress (table_learner.h).
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "data/options.h"
@@ -18,7 +18,6 @@
 #include "ui/print_target.h"
 
 class QAction;
-class QLabel;
 
 namespace quorval {
 
@@ -31,8 +30,8 @@ class TResultSaving;
 class TScaledLayout;
 class TSetupOptions;
 class TTablePrinting;
+class TTableLearner;
 class TTableReview;
-class TProgressWindow;
 struct TablePanels;
 
 // Seconds on the clock every pause of the table measures from.
@@ -90,22 +89,6 @@ class TDeskTop : public QMainWindow {
   void HideHandsClick();
   void PlayKeyDown(int key, const QString& text);
   bool UserPlays(CardCode card);
-  // The learner's moves (table_claim.cpp): the user's claim ("Claim..."),
-  // asked of `ClaimAsker` when one is set (tests, automated runs) and of the
-  // claim dialog otherwise; the computer declarer's claim, true when it
-  // ended the board; "Play from here" from the review, which files nothing
-  // and brings the table back as it was. The line the table shows a refused
-  // claim and a try's outcome on (empty when none).
-  void ClaimClick();
-  using ClaimAsker = std::function<std::optional<int>(int tricksLeft)>;
-  void SetClaimAsker(ClaimAsker ask) { claimAsker_ = std::move(ask); }
-  bool ComputerClaims();
-  bool PlayFromHere(const std::string& boardKey, const KeptPlay& kept, int cards);
-  QString ClaimLineText() const;
-  // "My Progress" (table_progress.cpp): the window is made without being
-  // shown (tests, pictures) and shown from the File menu.
-  std::unique_ptr<TProgressWindow> MakeProgressWindow();
-  void MyProgressClick();
   // Whose turn in the play, and what keeps the play waiting (turn_help.cpp):
   // the seat to play marked on the cloth; a refused card said in the status
   // line; after a take back that leaves a computer seat to play, "Continue"
@@ -150,6 +133,7 @@ class TDeskTop : public QMainWindow {
   TEventSets& EventSets() const { return *eventSets_; }
   TTableReview& Review() const { return *review_; }
   THelpMenu& Help() const { return *help_; }
+  TTableLearner& Learner() const { return *learner_; }
 
   // The run: a language for it alone (call before FormShow), the chooser.
   int InterfaceLanguage() const { return language_; }
@@ -195,6 +179,8 @@ class TDeskTop : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The learner's moves lay the play out with the window's own steps.
+  friend class TTableLearner;
   void BuildMenus();
   // Board navigation without asking (the question is the caller's): the next
   // board, or the board chooser's board (asking once a board is chosen).
@@ -248,11 +234,6 @@ class TDeskTop : public QMainWindow {
   bool MakeListedCall(CallCode c);
   void SetUpResultGrids();
   void ShowTheScore();
-  void ShowClaimLine(const QString& text);
-  void HideClaimLine();
-  void ShowResultTricks();
-  void LayOutPlayOnTable();
-  void EndOfTry();
 
   TableFiles& files_;
   TableGame game_;
@@ -264,6 +245,7 @@ class TDeskTop : public QMainWindow {
   std::unique_ptr<TEventSets> eventSets_;
   std::unique_ptr<TTableReview> review_;
   std::unique_ptr<THelpMenu> help_;
+  std::unique_ptr<TTableLearner> learner_;
   TMultiLang* lang_ = nullptr;
   TSetupOptions* prefs_ = nullptr;   // made on first use, owned by the window
   TRefusedCallNote* refusedNote_ = nullptr;   // owned by the window
@@ -276,8 +258,6 @@ class TDeskTop : public QMainWindow {
   int language_ = 0, busy_ = 0, pendingLanguage_ = -1;
   BoardChoice chooser_;
   LanguageSource machineLanguage_;
-  ClaimAsker claimAsker_;
-  QLabel* claimLine_ = nullptr;
   // The layout's one scale factor; the table's size at scale 1.
   std::unique_ptr<TScaledLayout> scaler_;
   QSize baseSize_;

@@ -10,6 +10,7 @@
 
 #include "core/messages.h"
 #include "table/desktop.h"
+#include "table/table_learner.h"
 #include "table/result_saving.h"
 #include "table/table_panels.h"
 #include "ui/hands_view.h"
@@ -79,7 +80,7 @@ void TDeskTop::PlayTrickToHuman() {
   const PlayState& play = game_.Play();
   const int limit = game_.FinishMode() ? 13 : play.TrickNo;
   while (play.TrickNo <= limit && game_.ComputerToPlay()) {
-    if (ComputerClaims()) return;
+    if (learner_->ComputerClaims()) return;
     const double started = TableClockSeconds();
     const CardCode card = GetLisk2000Card();
     WaitSeconds(PauseSeconds(play, game_.FinishMode()), started);
@@ -146,7 +147,7 @@ void TDeskTop::MakePlay(CardCode card) {
     HintButton(false);
   }
   if (play.TrickPos == 1) PrintWonTricks();
-  HideClaimLine();
+  learner_->HideClaimLine();
   rankKey_.clear();
   suitKey_.clear();
   if (play.CardsPlayed == 1) {
@@ -431,7 +432,7 @@ void TDeskTop::EndOfHand() {
   // The result is made and filed here, once (a claim has made it already);
   // the panels below only show it. A try from the review ends on its own.
   if (game_.phase() != Phase::BoardOver) game_.EndBoard();
-  if (game_.TryingAgain()) return EndOfTry();
+  if (game_.TryingAgain()) return learner_->EndOfTry();
   panels_->playPad->hide();
   panels_->endOfBidding->hide();
   if (!finished) panels_->cards->ClearTable();

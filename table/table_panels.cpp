@@ -14,6 +14,7 @@
 #include "table/bidding_box.h"
 #include "table/board_picture.h"
 #include "table/desktop.h"
+#include "table/table_learner.h"
 #include "ui/bridge_grid.h"
 #include "ui/card_control.h"
 #include "ui/hands_view.h"
@@ -188,8 +189,11 @@ TablePanels::TablePanels(TDeskTop& window, std::array<THands, 4>& hands) {
   // In Hint's place while a computer seat waits after a take back; the pad's
   // third row stays free.
   AddButton(window, playPad, "ButContinue", "Continue", QRect(8, 40, 84, 28), &TDeskTop::ContinueClick)->hide();
-  AddButton(window, playPad, "TPPClaim", "Claim...", QRect(97, 72, 84, 28), &TDeskTop::ClaimClick)
-      ->setToolTip("Claim tricks: your side takes that many of the tricks left (F7)");
+  auto* claim = new QPushButton("Claim...", playPad);
+  claim->setObjectName("TPPClaim");
+  claim->setGeometry(QRect(97, 72, 84, 28));
+  QObject::connect(claim, &QPushButton::clicked, &window, [&window] { window.Learner().ClaimClick(); });
+  claim->setToolTip("Claim tricks: your side takes that many of the tricks left (F7)");
   playPad->hide();
 
   // The score pad lies over the table; the strata pages beside it.

@@ -10,6 +10,7 @@
 #include "scoring/result_items.h"
 #include "table/call_tips.h"
 #include "table/desktop.h"
+#include "table/table_learner.h"
 #include "ui/review_window.h"
 #include "ui/skin.h"
 
@@ -68,7 +69,7 @@ void TTableReview::ShowCurrentReview() {
   const std::string key = result.key;
   const KeptPlay kept = result.play;
   window->exec();
-  if (const auto cards = window->PlayFromCards()) desk_.PlayFromHere(key, kept, *cards);
+  if (const auto cards = window->PlayFromCards()) desk_.Learner().PlayFromHere(key, kept, *cards);
 }
 
 void TTableReview::ReviewFiledBoard(const std::string& key, QWidget* parent) {
@@ -87,7 +88,7 @@ void TTableReview::ReviewFiledBoard(const std::string& key, QWidget* parent) {
   // The list the review was opened from closes first; the table plays on
   // once it has.
   if (auto* list = qobject_cast<QDialog*>(parent)) list->reject();
-  QTimer::singleShot(0, &desk_, [desk = &desk_, key, play = *kept.play, n = *cards] { desk->PlayFromHere(key, play, n); });
+  QTimer::singleShot(0, &desk_, [desk = &desk_, key, play = *kept.play, n = *cards] { desk->Learner().PlayFromHere(key, play, n); });
 }
 
 }  // namespace quorval

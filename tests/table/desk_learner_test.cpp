@@ -17,6 +17,7 @@
 #include "data/kept_play.h"
 #include "play/claim.h"
 #include "table/table_printing.h"
+#include "table/table_learner.h"
 #include "table/table_review.h"
 #include "tests/table/desk_fixture.h"
 #include "ui/progress_window.h"
@@ -75,7 +76,7 @@ TEST_F(DeskLearnerTest, ARefusedClaimSaysWhatIsThereAndPlayGoesOnAnAcceptedOneEn
     }
 
   int asked = -1;
-  desk.SetClaimAsker([&](int left) {
+  desk.Learner().SetClaimAsker([&](int left) {
     asked = left;
     return std::optional<int>(dd + 1);
   });
@@ -83,17 +84,17 @@ TEST_F(DeskLearnerTest, ARefusedClaimSaysWhatIsThereAndPlayGoesOnAnAcceptedOneEn
   EXPECT_EQ(asked, 4);
   EXPECT_EQ(desk.Game().State().phase, Phase::Playing);
   EXPECT_EQ(desk.Game().Play().CardsPlayed, 36);
-  EXPECT_TRUE(desk.ClaimLineText().contains(QString::number(dd))) << desk.ClaimLineText().toStdString();
+  EXPECT_TRUE(desk.Learner().ClaimLineText().contains(QString::number(dd))) << desk.Learner().ClaimLineText().toStdString();
   EXPECT_FALSE(desk.Game().ResultFiled());
   // The next card takes the line away.
   desk.PlayKeyDown(Qt::Key_Return, {});
-  EXPECT_TRUE(desk.ClaimLineText().isEmpty());
+  EXPECT_TRUE(desk.Learner().ClaimLineText().isEmpty());
 
   // What best play gives is accepted (in the middle of a trick as well).
   const int won = desk.Game().Play().DeclarerTricks;
   const int left = TricksLeft(desk.Game().Play());
   const int ddNow = SideTricksLeft(desk.Game().Play(), 1);
-  desk.SetClaimAsker([&](int) { return std::optional<int>(ddNow); });
+  desk.Learner().SetClaimAsker([&](int) { return std::optional<int>(ddNow); });
   Click("TPPClaim");
   ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   EXPECT_TRUE(desk.Panel("ScorePad")->isVisible());
@@ -113,7 +114,7 @@ TEST_F(DeskLearnerTest, ARefusedClaimSaysWhatIsThereAndPlayGoesOnAnAcceptedOneEn
   EXPECT_EQ(report->claim, kept.play->claim);
   // Nothing to claim once the board is over.
   const int sounds = SoundCount();
-  desk.ClaimClick();
+  desk.Learner().ClaimClick();
   EXPECT_EQ(SoundCount(), sounds + 1);
 }
 
@@ -158,7 +159,7 @@ TEST_F(DeskLearnerTest, PlayFromHereFilesNothingShowsTheTricksAndBringsTheTableB
   ASSERT_EQ(desk.Game().State().phase, Phase::BoardOver);
   EXPECT_EQ(desk.Game().Result()->line, first.line);
   EXPECT_TRUE(desk.Panel("ScorePad")->isVisible());
-  const QString line = desk.ClaimLineText();
+  const QString line = desk.Learner().ClaimLineText();
   EXPECT_TRUE(line.contains(QString::number(first.declarerTricks))) << line.toStdString();
   EXPECT_EQ(LastMessage(), line.toStdString());
   // The first result stands: neither file changed by a byte.
@@ -206,7 +207,7 @@ TEST_F(DeskLearnerTest, MyProgressDrawsTheKeptPlaysAndCancelStopsBetweenBoards) 
   TDeskTop& desk = Desk();
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 1));
   ASSERT_TRUE(desk.AutoPlayBoard("Imp", "01", 2));
-  auto window = desk.MakeProgressWindow();
+  auto window = desk.Learner().MakeProgressWindow();
   window->WaitForFigures();
   ASSERT_TRUE(window->FiguresIn());
   ASSERT_EQ(window->Progress().boards.size(), 2u);
